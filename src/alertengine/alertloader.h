@@ -1,0 +1,66 @@
+#ifndef ALERTENGINE_ALERTLOADER_H
+#define ALERTENGINE_ALERTLOADER_H
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+// One alert as the pages use it. Absent texts are empty strings.
+struct loginfo
+{
+    int32_t rule = 0;
+    int32_t level = 0;
+    std::string alertId;
+    std::string date; // "%Y %b %d %H:%M:%S"
+    std::string location;
+    std::string comment;
+    std::string group;
+    std::string srcIp;
+    int32_t srcPort = 0;
+    std::string dstIp;
+    int32_t dstPort = 0;
+    std::string user;
+    std::string firstLog;
+    std::string otherLogs;
+    int64_t timeNs = 0; // date in local time, nanoseconds since the epoch; 0 when unreadable
+};
+
+// Where the desktop daemon writes its alert snapshot.
+extern const char *const ALERT_SNAPSHOT_PATH;
+extern const char *const INSTALL_TIME_PATH;
+
+// Asks the daemon for a fresh snapshot, appends its alerts of level 12 and
+// above to the list and sorts the whole list newest first. 0, or the daemon's
+// non-zero result (the list is then unchanged).
+int loadAllAlerts(std::vector<loginfo> &list);
+
+// Appends the alerts of level 12 and above of the snapshot file, in file
+// order. A malformed block is skipped; a block still being written at the end
+// of the file is not delivered. Always 0.
+int loadAlertLog(std::vector<loginfo> &list);
+int loadAlertLog(const std::string &path, std::vector<loginfo> &list);
+
+// Sorts by time, newest first.
+void sortAlertsNewestFirst(std::vector<loginfo> &list);
+
+// With start and end both "init" out becomes a copy of all; otherwise the
+// alerts with start <= time <= end ("%Y-%m-%d %H:%M:%S") are appended to out.
+void filterAlertsByRange(const std::vector<loginfo> &all, std::vector<loginfo> &out,
+                         const std::string &start, const std::string &end);
+
+// mode 0 reads "%Y %b %d %H:%M:%S", mode 1 "%Y-%m-%d %H:%M:%S"; local time in
+// nanoseconds, 0 for an empty or unreadable text or another mode.
+int64_t alertTimeToNs(const std::string &text, int mode);
+// "%Y-%m-%d" of an alert date ("1900-01-00" when unreadable, "" when empty).
+std::string alertDateToDay(const std::string &date);
+// "2024 Mar 05 10:11:12" -> "2024/03/05 10:11:12"; "" (with a console line) when malformed.
+std::string alertDateToDisplay(const std::string &date);
+
+bool readInstallTime(const std::string &path, struct tm &out);
+int getInstallTime(struct tm &out);
+int getInstallTime(struct tm &out, const std::string &path);
+int minutesSinceInstall(int &minutes);
+int minutesSinceInstall(int &minutes, const std::string &path);
+
+#endif
