@@ -1,0 +1,248 @@
+#include "alertengine/alertloader.h"
+
+#include "alertengine/alertclock.h"
+#include "alertengine/alertreader.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+const char *const ALERT_SNAPSHOT_PATH = "/tmp/tarvix_alerts.log";
+const char *const INSTALL_TIME_PATH = "/etc/tarvix/.install_time";
+
+namespace {
+
+const int MIN_SHOWN_LEVEL = 12;
+const char INSTALL_TIME_PREFIX[] = "InstallTime=";
+const size_t INSTALL_TIME_LENGTH = 19;
+
+std::string textOf(const char *text)
+{
+    return text ? std::string(text) : std::string();
+}
+
+// Second and later raw lines, each ended by a line feed, without the trailing
+// line feeds unless there is nothing else.
+std::string joinOtherLogs(char **log)
+{
+    std::string joined;
+    if (!log || !log[0] || !log[1])
+        return joined;
+    for (char **line = log + 1; *line; ++line) {
+        joined += *line;
+        joined += '\n';
+    }
+    size_t last = joined.find_last_not_of('\n');
+    if (last != std::string::npos)
+        joined.erase(last + 1);
+    return joined;
+}
+
+loginfo toLoginfo(const AlertRecord &record, AlertClock &clock)
+{
+    loginfo alert;
+    alert.rule = record.rule;
+    alert.level = record.level;
+    alert.alertId = textOf(record.alertId);
+    alert.date = textOf(record.date);
+    alert.location = textOf(record.location);
+    alert.comment = textOf(record.comment);
+    alert.group = textOf(record.group);
+    alert.srcIp = textOf(record.srcIp);
+    alert.srcPort = record.srcPort;
+    alert.dstIp = textOf(record.dstIp);
+    alert.dstPort = record.dstPort;
+    alert.user = textOf(record.user);
+    if (record.log && record.log[0])
+        alert.firstLog = record.log[0];
+    alert.otherLogs = joinOtherLogs(record.log);
+    alert.timeNs = clock.toNs(alert.date, 0);
+    return alert;
+}
+
+bool atEndOfFile(FILE *stream)
+{
+    int c = getc(stream);
+    if (c == EOF)
+        return true;
+    ungetc(c, stream);
+    return false;
+}
+
+} // namespace
+
+int loadAlertLog(std::vector<loginfo> &list)
+{
+    return loadAlertLog(ALERT_SNAPSHOT_PATH, list);
+}
+
+int loadAlertLog(const std::string &path, std::vector<loginfo> &list)
+{
+    FILE *stream = fopen(path.c_str(), "r");
+    struct stat status;
+    if (stream && (fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode))) {
+        fclose(stream);
+        stream = nullptr;
+    }
+    if (!stream) {
+        std::cout << "Unable to open alerts file to generate report." << std::flush;
+        return 0;
+    }
+    // The snapshot is read in one go; a larger buffer saves most read calls.
+    setvbuf(stream, nullptr, _IOFBF, 1 << 16);
+
+    // The reader gives nothing both at the end and for a malformed block, so
+    // the end is told by the file itself: a bad block costs only itself, not
+    // every (newer) alert after it.
+    AlertClock clock;
+    while (!atEndOfFile(stream)) {
+        AlertRecord *record = readAlertBlock(stream);
+        if (!record) {
+            if (!atEndOfFile(stream))
+                std::cerr << "Skipped a malformed alert block in " << path << " (near byte " << ftell(stream)
+                          << ")" << std::endl;
+            continue;
+        }
+        if (record->level >= MIN_SHOWN_LEVEL)
+            list.push_back(toLoginfo(*record, clock));
+        freeAlertRecord(record);
+    }
+    fclose(stream);
+    return 0;
+}
+
+void sortAlertsNewestFirst(std::vector<loginfo> &list)
+{
+    auto newerFirst = [](const loginfo &a, const loginfo &b) { return a.timeNs > b.timeNs; };
+    // Snapshots are written oldest first: turning them round is all it takes.
+    auto olderFirst = [](const loginfo &a, const loginfo &b) { return a.timeNs < b.timeNs; };
+    if (std::is_sorted(list.begin(), list.end(), newerFirst))
+        return;
+    if (std::is_sorted(list.begin(), list.end(), olderFirst)) {
+        std::reverse(list.begin(), list.end());
+        return;
+    }
+    std::sort(list.begin(), list.end(), newerFirst);
+}
+
+void filterAlertsByRange(const std::vector<loginfo> &all, std::vector<loginfo> &out, const std::string &start,
+                         const std::string &end)
+{
+    if (all.empty())
+        return;
+    if (start == "init" && end == "init") {
+        out = all;
+        return;
+    }
+    const int64_t from = alertTimeToNs(start, 1);
+    const int64_t to = alertTimeToNs(end, 1);
+    for (const loginfo &alert : all) {
+        if (alert.timeNs >= from && alert.timeNs <= to)
+            out.push_back(alert);
+    }
+}
+
+int64_t alertTimeToNs(const std::string &text, int mode)
+{
+    return AlertClock::toNsOnce(text, mode);
+}
+
+std::string alertDateToDay(const std::string &date)
+{
+    if (date.empty())
+        return std::string();
+    struct tm fields;
+    if (!AlertClock::parseAlertDate(date, fields)) {
+        memset(&fields, 0, sizeof(fields));
+        strptime(date.c_str(), "%Y %b %d %H:%M:%S", &fields);
+    }
+    char day[64];
+    size_t length = strftime(day, sizeof(day), "%Y-%m-%d", &fields);
+    return std::string(day, length);
+}
+
+std::string alertDateToDisplay(const std::string &date)
+{
+    static const char *const months[12][2] = { { "Jan", "01" }, { "Feb", "02" }, { "Mar", "03" }, { "Apr", "04" },
+                                               { "May", "05" }, { "Jun", "06" }, { "Jul", "07" }, { "Aug", "08" },
+                                               { "Sep", "09" }, { "Oct", "10" }, { "Nov", "11" }, { "Dec", "12" } };
+    std::istringstream words(date);
+    std::string year, month, day, time;
+    if (!(words >> year >> month >> day >> time)) {
+        std::cerr << "Invalid date format" << std::endl;
+        return std::string();
+    }
+    for (const auto &entry : months) {
+        if (month == entry[0])
+            return year + "/" + entry[1] + "/" + day + " " + time;
+    }
+    std::cerr << "Invalid month name" << std::endl;
+    return std::string();
+}
+
+bool readInstallTime(const std::string &path, struct tm &out)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::cerr << "Could not open file: " << path << std::endl;
+        return false;
+    }
+    std::stringstream content;
+    content << file.rdbuf();
+    file.close();
+    const std::string text = content.str();
+
+    size_t prefix = text.find(INSTALL_TIME_PREFIX);
+    if (prefix == std::string::npos) {
+        std::cerr << "not fount the install time prefix " << INSTALL_TIME_PREFIX << std::endl;
+        return false;
+    }
+    const std::string stamp = text.substr(prefix + strlen(INSTALL_TIME_PREFIX), INSTALL_TIME_LENGTH);
+    std::istringstream reader(stamp);
+    reader >> std::get_time(&out, "%Y-%m-%d %H:%M:%S");
+    if (reader.fail()) {
+        std::cerr << "parse time error: " << stamp << std::endl;
+        return false;
+    }
+    return true;
+}
+
+int getInstallTime(struct tm &out)
+{
+    return getInstallTime(out, INSTALL_TIME_PATH);
+}
+
+int getInstallTime(struct tm &out, const std::string &path)
+{
+    if (!readInstallTime(path, out)) {
+        std::cerr << "get install time error" << std::endl;
+        return -1;
+    }
+    // A year asctime cannot print gives no line; standard output stays usable.
+    char text[64];
+    if (asctime_r(&out, text))
+        std::cout << "parse time: " << text;
+    return 0;
+}
+
+int minutesSinceInstall(int &minutes)
+{
+    return minutesSinceInstall(minutes, INSTALL_TIME_PATH);
+}
+
+int minutesSinceInstall(int &minutes, const std::string &path)
+{
+    struct tm installed;
+    memset(&installed, 0, sizeof(installed));
+    if (getInstallTime(installed, path) == -1)
+        return -1;
+    double seconds = difftime(time(nullptr), mktime(&installed));
+    minutes = static_cast<int>(static_cast<int64_t>(seconds) / 60);
+    return 0;
+}

@@ -1,0 +1,382 @@
+#include "alertengine/alertloader.h"
+#include "alertengine/notifylogdata.h"
+
+#include "alerttestutil.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <iomanip>
+#include <random>
+#include <sstream>
+
+namespace {
+
+// The straightforward conversions the fast paths must match.
+int64_t referenceTimeNs(const std::string &text, int mode)
+{
+    if (text.empty() || (mode != 0 && mode != 1))
+        return 0;
+    struct tm fields;
+    memset(&fields, 0, sizeof(fields));
+    std::istringstream stream(text);
+    stream >> std::get_time(&fields, mode == 0 ? "%Y %b %d %H:%M:%S" : "%Y-%m-%d %H:%M:%S");
+    if (stream.fail())
+        return 0;
+    return int64_t(mktime(&fields)) * 1000000000;
+}
+
+std::string referenceDay(const std::string &date)
+{
+    if (date.empty())
+        return std::string();
+    struct tm fields;
+    memset(&fields, 0, sizeof(fields));
+    strptime(date.c_str(), "%Y %b %d %H:%M:%S", &fields);
+    char day[64];
+    return std::string(day, strftime(day, sizeof(day), "%Y-%m-%d", &fields));
+}
+
+QByteArray alertBlock(const QByteArray &id, const QByteArray &date, int level, const QByteArray &raw)
+{
+    return "** Alert " + id + ": - g,\n" + date + " host->file\nRule: 1 (level " + QByteArray::number(level)
+        + ") -> 'level " + QByteArray::number(level) + "'\n" + raw;
+}
+
+std::vector<std::string> awkwardDates()
+{
+    std::vector<std::string> dates = { "2024 Feb 31 10:11:12", "2024 Feb 29 23:59:59", "2023 Feb 29 00:00:00",
+                                       "2024 mar 05 10:11:12", "2024 March 05 10:11:12", "2024 Mar 5 10:11:12",
+                                       "2024 Mar 05 10:11:60", "2024 Mar 05 10:11:61", "2024 Mar 05 24:00:00",
+                                       "2024 Mar 05 10:11:12 trailing", "2024 Mar 05 10:11:123",
+                                       "  2024 Mar 05 10:11:12", "2024  Mar 05 10:11:12", "2024 Mar 00 10:11:12",
+                                       "2024 Foo 05 10:11:12", "1900 Jan 01 00:00:00", "garbage", "2024 Mar 05",
+                                       "2024 Mar 05 1:2:3" };
+    const char *months[] = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+    for (const char *month : months)
+        dates.push_back(std::string("2025 ") + month + " 15 12:34:56");
+    return dates;
+}
+
+// Times through whole days, for days on which a zone changed its clock.
+std::vector<std::string> datesThrough(const std::vector<const char *> &days)
+{
+    std::vector<std::string> dates;
+    for (const char *day : days) {
+        for (int hour = 0; hour < 24; ++hour) {
+            for (int minute : { 0, 1, 29, 30, 31, 59 }) {
+                for (int second : { 0, 59 }) {
+                    char text[32];
+                    snprintf(text, sizeof(text), "%s %02d:%02d:%02d", day, hour, minute, second);
+                    dates.push_back(text);
+                }
+            }
+        }
+    }
+    return dates;
+}
+
+} // namespace
+
+class TestAlertLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keepsLevelTwelveAndAboveNewestFirst();
+    void rawLinesBecomeFirstAndOtherLogs_data();
+    void rawLinesBecomeFirstAndOtherLogs();
+    void malformedBlockCostsOnlyItself();
+    void unfinishedLastBlockIsNotDelivered();
+    void missingOrUnreadableSnapshot();
+    void appendsToTheList();
+    void sortsAnyOrder();
+    void filtersByRange();
+    void fastTimesMatchTheStreamReader();
+    void fastTimesMatchAcrossClockChanges();
+    void generatedLogMatchesReference();
+    void displayDates();
+    void installTime();
+    void convertsToNotifyLogData();
+};
+
+void TestAlertLoader::keepsLevelTwelveAndAboveNewestFirst()
+{
+    std::vector<loginfo> list;
+    QCOMPARE(loadAlertLog(dataFile("mixed_levels.log").toStdString(), list), 0);
+    sortAlertsNewestFirst(list);
+    QCOMPARE(list.size(), size_t(2));
+    QCOMPARE(list[0].level, 15);
+    QCOMPARE(list[0].alertId, std::string("3.1"));
+    QCOMPARE(list[1].level, 12);
+    QCOMPARE(list[0].timeNs, referenceTimeNs("2024 Mar 06 08:00:00", 0));
+    QVERIFY(list[0].group.empty());
+}
+
+void TestAlertLoader::rawLinesBecomeFirstAndOtherLogs_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<QString>("firstLog");
+    QTest::addColumn<QString>("otherLogs");
+    QTest::newRow("one line") << QByteArray("x\n\n") << "x"
+                              << "\n";
+    QTest::newRow("two lines") << QByteArray("x\ny\n\n") << "x"
+                               << "y";
+    QTest::newRow("inner empty line") << QByteArray("x\ny\n\nz\n\n") << "x"
+                                      << "y\n\nz";
+    QTest::newRow("separator only") << QByteArray("\n") << ""
+                                    << "";
+}
+
+void TestAlertLoader::rawLinesBecomeFirstAndOtherLogs()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(QString, firstLog);
+    QFETCH(QString, otherLogs);
+    QTemporaryDir dir;
+    std::vector<loginfo> list;
+    loadAlertLog(writeFile(dir, "log", alertBlock("1", "2024 Mar 05 10:11:12", 12, raw)).toStdString(), list);
+    QCOMPARE(list.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(list[0].firstLog), firstLog);
+    QCOMPARE(QString::fromStdString(list[0].otherLogs), otherLogs);
+}
+
+void TestAlertLoader::malformedBlockCostsOnlyItself()
+{
+    std::vector<loginfo> list;
+    const std::string path = dataFile("malformed_middle.log").toStdString();
+    const QByteArray message = captureStream(2, [&] { loadAlertLog(path, list); });
+    QCOMPARE(list.size(), size_t(2));
+    QCOMPARE(list[0].alertId, std::string("1709633472.1001"));
+    QCOMPARE(list[1].alertId, std::string("1709633532.1002"));
+    QVERIFY2(message.contains("Skipped a malformed alert block in " + QByteArray(path.c_str())), message);
+}
+
+void TestAlertLoader::unfinishedLastBlockIsNotDelivered()
+{
+    QTemporaryDir dir;
+    const QByteArray content = alertBlock("1", "2024 Mar 05 10:11:12", 12, "x\n\n")
+        + alertBlock("2", "2024 Mar 05 10:11:13", 13, "still being written\n");
+    std::vector<loginfo> list;
+    const QByteArray message = captureStream(2, [&] { loadAlertLog(writeFile(dir, "log", content).toStdString(), list); });
+    QCOMPARE(list.size(), size_t(1));
+    QCOMPARE(list[0].alertId, std::string("1"));
+    QVERIFY2(!message.contains("Skipped"), message);
+}
+
+void TestAlertLoader::missingOrUnreadableSnapshot()
+{
+    QTemporaryDir dir;
+    std::vector<loginfo> list(1);
+    for (const QString &path : { dir.filePath("missing"), dir.path() }) {
+        const QByteArray written = captureStream(1, [&] { QCOMPARE(loadAlertLog(path.toStdString(), list), 0); });
+        QCOMPARE(written, QByteArray("Unable to open alerts file to generate report."));
+        QCOMPARE(list.size(), size_t(1));
+    }
+    const QString empty = writeFile(dir, "empty", QByteArray());
+    QCOMPARE(loadAlertLog(empty.toStdString(), list), 0);
+    QCOMPARE(list.size(), size_t(1));
+}
+
+void TestAlertLoader::appendsToTheList()
+{
+    std::vector<loginfo> list;
+    loadAlertLog(dataFile("two_blocks.log").toStdString(), list);
+    loadAlertLog(dataFile("two_blocks.log").toStdString(), list);
+    QCOMPARE(list.size(), size_t(4));
+}
+
+void TestAlertLoader::sortsAnyOrder()
+{
+    std::mt19937 random(7);
+    for (int shape = 0; shape < 3; ++shape) {
+        std::vector<loginfo> list(500);
+        for (size_t i = 0; i < list.size(); ++i)
+            list[i].timeNs = shape == 0 ? int64_t(i) : shape == 1 ? -int64_t(i) : int64_t(random() % 100);
+        sortAlertsNewestFirst(list);
+        QVERIFY(std::is_sorted(list.begin(), list.end(),
+                               [](const loginfo &a, const loginfo &b) { return a.timeNs > b.timeNs; }));
+    }
+}
+
+void TestAlertLoader::filtersByRange()
+{
+    std::vector<loginfo> all(3);
+    all[0].timeNs = referenceTimeNs("2024-03-06 00:00:00", 1); // the midnight after the range
+    all[1].timeNs = referenceTimeNs("2024-03-05 23:59:59", 1);
+    all[2].timeNs = referenceTimeNs("2024-03-05 00:00:00", 1);
+    all[0].alertId = "a";
+    all[1].alertId = "b";
+    all[2].alertId = "c";
+
+    std::vector<loginfo> out(1);
+    filterAlertsByRange(all, out, "init", "init");
+    QCOMPARE(out.size(), size_t(3));
+
+    out.clear();
+    filterAlertsByRange(all, out, "2024-03-05 00:00:00", "2024-03-05 23:59:59");
+    QCOMPARE(out.size(), size_t(2)); // both bounds inclusive, order kept
+    QCOMPARE(out[0].alertId, std::string("b"));
+    QCOMPARE(out[1].alertId, std::string("c"));
+
+    // The log page's end of day, 23:59:60, reaches the following midnight.
+    out.clear();
+    filterAlertsByRange(all, out, "2024-03-05 00:00:00", "2024-03-05 23:59:60");
+    QCOMPARE(out.size(), size_t(3));
+
+    // "init" as a start reads as 0: everything up to the end.
+    out.clear();
+    filterAlertsByRange(all, out, "init", "2024-03-05 12:00:00");
+    QCOMPARE(out.size(), size_t(1));
+    QCOMPARE(out[0].alertId, std::string("c"));
+
+    out.clear();
+    filterAlertsByRange({}, out, "init", "init");
+    QVERIFY(out.empty());
+}
+
+void TestAlertLoader::fastTimesMatchTheStreamReader()
+{
+    for (const std::string &date : awkwardDates()) {
+        QCOMPARE(alertTimeToNs(date, 0), referenceTimeNs(date, 0));
+        QCOMPARE(alertDateToDay(date), referenceDay(date));
+    }
+    QCOMPARE(alertTimeToNs("", 0), int64_t(0));
+    QCOMPARE(alertTimeToNs("2024-03-05 10:11:12", 2), int64_t(0));
+    QCOMPARE(alertTimeToNs("2024-03-05 10:11:12", 1), referenceTimeNs("2024-03-05 10:11:12", 1));
+    // Years whose nanoseconds would not fit saturate.
+    QCOMPARE(alertTimeToNs("9999 Dec 31 23:59:59", 0), INT64_MAX);
+    QCOMPARE(alertTimeToNs("0999 Mar 05 10:11:12", 0), INT64_MIN);
+    QCOMPARE(alertDateToDay("0999 Mar 05 10:11:12"), referenceDay("0999 Mar 05 10:11:12"));
+    QCOMPARE(alertDateToDay(""), std::string());
+    QCOMPARE(alertDateToDay("garbage"), std::string("1900-01-00"));
+    QCOMPARE(alertDateToDay("2024 Mar 05 10:11:12"), std::string("2024-03-05"));
+}
+
+void TestAlertLoader::fastTimesMatchAcrossClockChanges()
+{
+    // Summer time, and zones whose standard time itself moved (by an hour, by
+    // half an hour, by a whole skipped day).
+    const QByteArray saved = qgetenv("TZ");
+    const std::vector<std::pair<const char *, std::vector<const char *>>> zones = {
+        { "CET-1CEST,M3.5.0,M10.5.0/3", { "2024 Mar 31", "2024 Oct 27" } },
+        { "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", { "2024 Oct 06", "2024 Apr 07" } },
+        { "Europe/Moscow", { "2014 Oct 26", "2011 Mar 27" } },
+        { "Asia/Pyongyang", { "2015 Aug 15", "2018 May 04" } },
+        { "Pacific/Apia", { "2011 Dec 29", "2011 Dec 30", "2011 Dec 31" } },
+    };
+    for (const auto &zone : zones) {
+        qputenv("TZ", zone.first);
+        tzset();
+        const std::vector<std::string> dates = datesThrough(zone.second);
+        QTemporaryDir dir;
+        QByteArray content;
+        for (size_t i = 0; i < dates.size(); ++i)
+            content += alertBlock(QByteArray::number(int(i)), dates[i].c_str(), 12, "x\n\n");
+        std::vector<loginfo> list;
+        loadAlertLog(writeFile(dir, "log", content).toStdString(), list);
+        QCOMPARE(list.size(), dates.size());
+        for (size_t i = 0; i < dates.size(); ++i) {
+            QCOMPARE(list[i].timeNs, referenceTimeNs(dates[i], 0));
+            QCOMPARE(alertTimeToNs(dates[i], 0), referenceTimeNs(dates[i], 0));
+        }
+    }
+    if (saved.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", saved);
+    tzset();
+}
+
+void TestAlertLoader::generatedLogMatchesReference()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("generated.log");
+    QCOMPARE(QProcess::execute(TARVIX_BINARY_DIR "/tools/alertgen/alertgen",
+                               { "--count", "3000", "--days", "400", "--seed", "5", "--out", path }),
+             0);
+    std::vector<loginfo> list;
+    loadAlertLog(path.toStdString(), list);
+    QVERIFY(list.size() > 300);
+    for (const loginfo &alert : list) {
+        QVERIFY(alert.level >= 12);
+        QCOMPARE(alert.timeNs, referenceTimeNs(alert.date, 0));
+        QCOMPARE(alertDateToDay(alert.date), referenceDay(alert.date));
+    }
+    // Blocks are written oldest first.
+    QVERIFY(std::is_sorted(list.begin(), list.end(),
+                           [](const loginfo &a, const loginfo &b) { return a.timeNs < b.timeNs; }));
+}
+
+void TestAlertLoader::displayDates()
+{
+    QCOMPARE(alertDateToDisplay("2024 Mar 05 10:11:12"), std::string("2024/03/05 10:11:12"));
+    QCOMPARE(alertDateToDisplay("2024 Dec 5 1:02:03"), std::string("2024/12/5 1:02:03"));
+    QByteArray written = captureStream(2, [] { QCOMPARE(alertDateToDisplay("2024 Foo 05 10:11:12"), std::string()); });
+    QCOMPARE(written, QByteArray("Invalid month name\n"));
+    written = captureStream(2, [] { QCOMPARE(alertDateToDisplay("2024 Mar 05"), std::string()); });
+    QCOMPARE(written, QByteArray("Invalid date format\n"));
+}
+
+void TestAlertLoader::installTime()
+{
+    QTemporaryDir dir;
+    struct tm installed = {};
+    const std::string missing = dir.filePath("missing").toStdString();
+    QByteArray written = captureStream(2, [&] { QVERIFY(!readInstallTime(missing, installed)); });
+    QCOMPARE(written, QByteArray("Could not open file: ") + missing.c_str() + "\n");
+
+    const std::string noPrefix = writeFile(dir, "a", "Installed=2024-01-01 00:00:00\n").toStdString();
+    int minutes = 12345;
+    written = captureStream(2, [&] { QCOMPARE(minutesSinceInstall(minutes, noPrefix), -1); });
+    QCOMPARE(written, QByteArray("not fount the install time prefix InstallTime=\nget install time error\n"));
+    QCOMPARE(minutes, 12345);
+
+    const std::string badStamp = writeFile(dir, "b", "InstallTime=yesterday").toStdString();
+    written = captureStream(2, [&] { QVERIFY(!readInstallTime(badStamp, installed)); });
+    QCOMPARE(written, QByteArray("parse time error: yesterday\n"));
+
+    const std::string good = writeFile(dir, "c", "# written by the installer\nInstallTime=2024-03-05 10:11:12\n")
+                                 .toStdString();
+    written = captureStream(1, [&] { QCOMPARE(getInstallTime(installed, good), 0); });
+    QCOMPARE(written, QByteArray("parse time: Tue Mar  5 10:11:12 2024\n"));
+    QCOMPARE(installed.tm_year, 124);
+
+    // An hour ago, and a time in the future.
+    char stamp[32];
+    time_t past = time(nullptr) - 3600 - 30;
+    strftime(stamp, sizeof(stamp), "%Y-%m-%d %H:%M:%S", localtime(&past));
+    const std::string recent = writeFile(dir, "d", QByteArray("InstallTime=") + QByteArray(stamp)).toStdString();
+    captureStream(1, [&] { QCOMPARE(minutesSinceInstall(minutes, recent), 0); });
+    QVERIFY2(minutes == 60 || minutes == 61, qPrintable(QString::number(minutes)));
+    time_t future = time(nullptr) + 7200;
+    strftime(stamp, sizeof(stamp), "%Y-%m-%d %H:%M:%S", localtime(&future));
+    const std::string ahead = writeFile(dir, "e", QByteArray("InstallTime=") + QByteArray(stamp)).toStdString();
+    captureStream(1, [&] { QCOMPARE(minutesSinceInstall(minutes, ahead), 0); });
+    QVERIFY2(minutes <= -119 && minutes >= -120, qPrintable(QString::number(minutes)));
+}
+
+void TestAlertLoader::convertsToNotifyLogData()
+{
+    notifyLogData::registerMetaType();
+    QVERIFY(QMetaType::type("notifyLogData") != QMetaType::UnknownType);
+    loginfo alert;
+    alert.rule = 40111;
+    alert.level = 12;
+    alert.comment = "检测到SSH暴力破解攻击";
+    alert.srcPort = 22;
+    alert.otherLogs = "a\nb";
+    alert.timeNs = 5;
+    const notifyLogData data = notifyLogData::fromLoginfo(alert);
+    QCOMPARE(data.rule, 40111);
+    QCOMPARE(data.comment, QString::fromUtf8("检测到SSH暴力破解攻击"));
+    QCOMPARE(data.srcPort, 22);
+    QCOMPARE(data.otherLogs, QString("a\nb"));
+    QVERIFY(data.user.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestAlertLoader)
+#include "tst_alertloader.moc"
