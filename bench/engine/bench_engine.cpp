@@ -1,0 +1,165 @@
+// Side by side on one generated alerts log: reading the file line by line
+// (the floor any loader stands on), loading it, cutting a 30-day range, and
+// the counts a report needs. TARVIX_BENCH_ALERTS sets the size (default
+// 100000), TARVIX_BENCH_MIN_LEVEL the lowest generated level.
+
+#include "alertengine/alertloader.h"
+#include "alertengine/reportstats.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+struct Corpus
+{
+    std::string path;
+    long fileBytes = 0;
+
+    Corpus()
+    {
+        const char *count = getenv("TARVIX_BENCH_ALERTS");
+        const char *minLevel = getenv("TARVIX_BENCH_MIN_LEVEL");
+        path = "/tmp/tarvix-bench-" + std::to_string(getpid()) + ".log";
+        std::string command = std::string(ALERTGEN_PATH) + " --seed 1 --days 365 --count "
+            + (count ? count : "100000") + (minLevel ? std::string(" --min-level ") + minLevel : "") + " --out "
+            + path;
+        if (system(command.c_str()) != 0) {
+            fprintf(stderr, "cannot generate %s\n", path.c_str());
+            exit(1);
+        }
+        std::ifstream file(path, std::ios::binary | std::ios::ate);
+        fileBytes = long(file.tellg());
+    }
+    ~Corpus() { remove(path.c_str()); }
+};
+
+const Corpus &corpus()
+{
+    static Corpus instance;
+    return instance;
+}
+
+std::vector<loginfo> loadedAlerts()
+{
+    std::vector<loginfo> list;
+    loadAlertLog(corpus().path, list);
+    sortAlertsNewestFirst(list);
+    return list;
+}
+
+long residentKiB(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0)
+            return strtol(line.c_str() + strlen(field), nullptr, 10);
+    }
+    return 0;
+}
+
+// Peak and held memory of one load against the file's size. Registered first:
+// memory freed by earlier runs stays with the allocator and would hide it.
+void BM_LoadMemory(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::ofstream("/proc/self/clear_refs") << "5"; // resets the peak
+        long before = residentKiB("VmRSS:");
+        std::vector<loginfo> list;
+        loadAlertLog(corpus().path, list);
+        sortAlertsNewestFirst(list);
+        long held = residentKiB("VmRSS:") - before;
+        long peak = residentKiB("VmHWM:") - before;
+        state.counters["alerts"] = double(list.size());
+        state.counters["file_MiB"] = corpus().fileBytes / 1048576.0;
+        state.counters["held_MiB"] = held / 1024.0;
+        state.counters["peak_MiB"] = peak / 1024.0;
+        state.counters["peak_per_file"] = peak * 1024.0 / double(corpus().fileBytes);
+    }
+}
+BENCHMARK(BM_LoadMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ReadLinesBaseline(benchmark::State &state)
+{
+    static char buffer[1 << 16];
+    for (auto _ : state) {
+        FILE *file = fopen(corpus().path.c_str(), "r");
+        long lines = 0;
+        while (fgets(buffer, sizeof(buffer), file))
+            ++lines;
+        fclose(file);
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(state.iterations() * corpus().fileBytes);
+}
+BENCHMARK(BM_ReadLinesBaseline)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAlertLog(benchmark::State &state)
+{
+    size_t kept = 0;
+    for (auto _ : state) {
+        std::vector<loginfo> list;
+        loadAlertLog(corpus().path, list);
+        kept = list.size();
+    }
+    state.counters["alerts"] = double(kept);
+    state.SetBytesProcessed(state.iterations() * corpus().fileBytes);
+}
+BENCHMARK(BM_LoadAlertLog)->Unit(benchmark::kMillisecond);
+
+void BM_FilterThirtyDays(benchmark::State &state)
+{
+    const std::vector<loginfo> all = loadedAlerts();
+    time_t now = time(nullptr);
+    char start[32], end[32];
+    time_t from = now - 30 * 86400;
+    strftime(start, sizeof(start), "%Y-%m-%d 00:00:00", localtime(&from));
+    strftime(end, sizeof(end), "%Y-%m-%d 23:59:59", localtime(&now));
+    size_t kept = 0;
+    for (auto _ : state) {
+        std::vector<loginfo> range;
+        filterAlertsByRange(all, range, start, end);
+        kept = range.size();
+    }
+    state.counters["in_range"] = double(kept);
+}
+BENCHMARK(BM_FilterThirtyDays)->Unit(benchmark::kMillisecond);
+
+void BM_ReportStatistics(benchmark::State &state)
+{
+    const std::vector<loginfo> all = loadedAlerts();
+    for (auto _ : state) {
+        std::unordered_map<int, int> levels;
+        std::unordered_map<std::string, int> comments;
+        std::map<std::string, HitStat> sources, users;
+        std::map<std::string, std::vector<loginfo>> days;
+        countByLevel(all, levels);
+        countByComment(all, comments);
+        countBySourceIp(all, sources);
+        countByUser(all, users);
+        groupByDay(all, days);
+        long total = 0;
+        for (const auto &day : days) {
+            for (int levelClass : { 0, 1 }) {
+                int count = 0;
+                countDayByLevelClass(days, day.first, levelClass, &count);
+                total += count;
+            }
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.counters["alerts"] = double(all.size());
+}
+BENCHMARK(BM_ReportStatistics)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
