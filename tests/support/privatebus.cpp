@@ -1,0 +1,146 @@
+#include "support/privatebus.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const int START_TIMEOUT_MS = 10000;
+
+QString systemError(const char *what)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+} // namespace
+
+PrivateBus::~PrivateBus()
+{
+    stop();
+}
+
+bool PrivateBus::start(const QString &configFile, QString *error)
+{
+    stop();
+    QByteArray directory = QDir::tempPath().toLocal8Bit() + "/tarvix-bus-XXXXXX";
+    if (!::mkdtemp(directory.data())) { // mode 0700: only this user reaches the socket
+        *error = systemError("mkdtemp");
+        return false;
+    }
+    m_directory = QString::fromLocal8Bit(directory);
+    const QByteArray logPath = directory + "/dbus-daemon.log";
+
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+        *error = systemError("pipe");
+        return false;
+    }
+    const QByteArray configArg = "--config-file=" + QFile::encodeName(configFile);
+    const QByteArray addressArg = "--address=unix:dir=" + directory;
+    const QByteArray printArg = "--print-address=3";
+    const QByteArray program = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")));
+    if (program.isEmpty()) {
+        *error = QStringLiteral("dbus-daemon is not installed");
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        return false;
+    }
+    const pid_t parent = ::getpid();
+
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        *error = systemError("fork");
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        return false;
+    }
+    if (pid == 0) {
+        // Only async-signal-safe calls from here on.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent) {
+            ::_exit(127);
+        }
+        ::dup2(pipeFds[1], 3); // dup2 clears close-on-exec on the copy
+        const int log = ::open(logPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (log >= 0) {
+            ::dup2(log, STDERR_FILENO);
+        }
+        ::execl(program.constData(), "dbus-daemon", configArg.constData(), addressArg.constData(),
+                 printArg.constData(), "--nofork", "--nopidfile", static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    m_pid = pid;
+
+    QByteArray line;
+    pollfd readable = {pipeFds[0], POLLIN, 0};
+    while (!line.contains('\n')) {
+        const int ready = ::poll(&readable, 1, START_TIMEOUT_MS);
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            break;
+        }
+        char buffer[512];
+        const ssize_t got = ::read(pipeFds[0], buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break; // the daemon ended without printing its address
+        }
+        line.append(buffer, int(got));
+    }
+    ::close(pipeFds[0]);
+
+    m_address = QString::fromLocal8Bit(line.left(line.indexOf('\n')).trimmed());
+    if (m_address.isEmpty()) {
+        QFile log(QString::fromLocal8Bit(logPath));
+        const QString output = log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+        *error = QStringLiteral("dbus-daemon with %1 printed no address. %2").arg(configFile, output.trimmed());
+        stop();
+        return false;
+    }
+    return true;
+}
+
+void PrivateBus::stop()
+{
+    if (m_pid > 0) {
+        ::kill(m_pid, SIGTERM);
+        bool reaped = false;
+        for (int i = 0; i < 200 && !reaped; ++i) {
+            int status = 0;
+            const pid_t done = ::waitpid(m_pid, &status, WNOHANG);
+            reaped = done == m_pid || (done < 0 && errno != EINTR);
+            if (!reaped) {
+                ::usleep(10000);
+            }
+        }
+        if (!reaped) {
+            ::kill(m_pid, SIGKILL);
+            int status = 0;
+            while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        }
+        m_pid = -1;
+    }
+    if (!m_directory.isEmpty()) {
+        QDir(m_directory).removeRecursively();
+        m_directory.clear();
+    }
+    m_address.clear();
+}
