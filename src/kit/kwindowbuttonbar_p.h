@@ -1,0 +1,35 @@
+#pragma once
+
+#include "kit/kwindowbuttonbar.h"
+
+#include <QObject>
+#include <QPoint>
+
+class QHBoxLayout;
+
+namespace lumo {
+
+class WindowButton;
+
+class KWindowButtonBarPrivate : public QObject
+{
+    Q_OBJECT
+public:
+    explicit KWindowButtonBarPrivate(KWindowButtonBar *parent);
+
+    void retranslate();
+    void applySize();
+    void updateMaximumButton();
+
+    KWindowButtonBar *const q;
+    QHBoxLayout *m_layout = nullptr;
+    KMenuButton *m_menuButton = nullptr;
+    WindowButton *m_minimumButton = nullptr;
+    WindowButton *m_maximumButton = nullptr;
+    WindowButton *m_closeButton = nullptr;
+    MaximumButtonState m_maximumState = Maximum;
+    QPoint m_pressPos;
+    bool m_pressed = false;
+};
+
+} // namespace lumo

@@ -1,0 +1,266 @@
+// Theme state read from the desktop style settings. The same program runs
+// three times: with the full schemas, with a style schema that lacks most
+// keys, and with no schema at all, because GSettings fixes its schema
+// directory once per process.
+#include "kit/kiconbar.h"
+#include "kit/kmenubutton.h"
+#include "kit/kwidget.h"
+#include "kit/themecontroller.h"
+#include "kit/themecontroller_p.h"
+#include "kittestsupport.h"
+
+#include <QApplication>
+#include <QGSettings>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using lumo::KitTheme;
+
+namespace {
+
+class CountingWidget : public lumo::KWidget
+{
+public:
+    int changes = 0;
+
+protected:
+    void changeTheme() override
+    {
+        lumo::KWidget::changeTheme();
+        ++changes;
+    }
+};
+
+// Sets a style key the way the desktop's control centre would and waits until
+// the kit has been told.
+bool setStyle(QGSettings &settings, const QString &key, const QVariant &value)
+{
+    if (settings.get(key) == value)
+        return true;
+    QSignalSpy spy(KitTheme::instance(), &KitTheme::themeChanged);
+    settings.set(key, value);
+    return spy.count() > 0 || spy.wait(3000);
+}
+
+} // namespace
+
+class ThemeFullTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QGSettings *m_style = nullptr;
+    QGSettings *m_personalise = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(kittest::installSchemas(m_dir.path(), kittest::kitSchemas()));
+        QVERIFY(QGSettings::isSchemaInstalled("org.vemo.style"));
+        m_style = new QGSettings("org.vemo.style", QByteArray(), this);
+        m_personalise = new QGSettings("org.vemo.control-center.personalise", QByteArray(), this);
+        // Defaults of the schema: this application gets the light theme.
+        QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
+        QCOMPARE(ThemeController::systemFontSize(), 11);
+        QCOMPARE(ThemeController::transparency(), 1.0);
+    }
+
+    void styleName_data()
+    {
+        QTest::addColumn<QString>("styleName");
+        QTest::addColumn<bool>("dark");
+        // Each row differs from the one before, so every row is a real change.
+        QTest::newRow("dark") << "vemo-dark" << true;
+        QTest::newRow("default is light here") << "vemo-default" << false;
+        QTest::newRow("black") << "vemo-black" << true;
+        QTest::newRow("light") << "vemo-light" << false;
+        QTest::newRow("dark again") << "vemo-dark" << true;
+        QTest::newRow("unknown") << "Vemo-Dark" << false;
+        QTest::newRow("black before empty") << "vemo-black" << true;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void styleName()
+    {
+        QFETCH(QString, styleName);
+        QFETCH(bool, dark);
+        QVERIFY(setStyle(*m_style, "styleName", styleName));
+        QCOMPARE(ThemeController::isDarkTheme(), dark);
+    }
+
+    void defaultStyleIsDarkForDesktopComponents()
+    {
+        const QString ownName = QCoreApplication::applicationName();
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
+        QCoreApplication::setApplicationName("vemo-panel");
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-default"));
+        QVERIFY(ThemeController::isDarkTheme());
+        QCoreApplication::setApplicationName(ownName);
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-default"));
+        QVERIFY(!ThemeController::isDarkTheme());
+    }
+
+    void iconAndWidgetTheme()
+    {
+        QVERIFY(setStyle(*m_style, "iconThemeName", "vemo-icon-theme-classical"));
+        QCOMPARE(ThemeController::iconThemeFlag(), ThemeController::ClassicIconTheme);
+        QVERIFY(setStyle(*m_style, "iconThemeName", "vemo-icon-theme-default"));
+        QCOMPARE(ThemeController::iconThemeFlag(), ThemeController::DefaultIconTheme);
+
+        QVERIFY(setStyle(*m_style, "widgetThemeName", "classical"));
+        QCOMPARE(ThemeController::widgetTheme(), ThemeController::ClassicTheme);
+        QVERIFY(setStyle(*m_style, "widgetThemeName", "fashion"));
+        QCOMPARE(int(ThemeController::widgetTheme()), 2);
+        QVERIFY(setStyle(*m_style, "widgetThemeName", "default"));
+        QCOMPARE(ThemeController::widgetTheme(), ThemeController::DefaultTheme);
+        QVERIFY(setStyle(*m_style, "widgetThemeName", "Classical"));
+        QCOMPARE(int(ThemeController::widgetTheme()), 2);
+    }
+
+    void fontSizeIsTruncatedAndBadValuesAreIgnored()
+    {
+        m_style->set("systemFontSize", 13.7);
+        QCOMPARE(ThemeController::systemFontSize(), 13);
+        m_style->set("systemFontSize", 9.99);
+        QCOMPARE(ThemeController::systemFontSize(), 9);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ignoring system font size"));
+        m_style->set("systemFontSize", -4.0);
+        QCOMPARE(ThemeController::systemFontSize(), 9);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ignoring system font size"));
+        m_style->set("systemFontSize", std::nan(""));
+        QCOMPARE(ThemeController::systemFontSize(), 9);
+        m_style->set("systemFontSize", 11.0);
+        QCOMPARE(ThemeController::systemFontSize(), 11);
+    }
+
+    void changeReachesLiveWidgets()
+    {
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
+        CountingWidget widget;
+        lumo::KMenuButton button;
+        { CountingWidget gone; } // a widget that no longer exists must not be called
+        const QColor lightBase = widget.baseBar()->palette().color(QPalette::Window);
+
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-dark"));
+        QCOMPARE(widget.changes, 1);
+        const QColor darkBase = widget.baseBar()->palette().color(QPalette::Window);
+        QVERIFY(darkBase != lightBase);
+        QVERIFY(darkBase.lightness() < 80);
+        QCOMPARE(button.menu()->palette().color(QPalette::Window).lightness() < 80, true);
+
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
+        QCOMPARE(widget.changes, 2);
+        QCOMPARE(widget.baseBar()->palette().color(QPalette::Window), lightBase);
+    }
+
+    void transparencyFollowsSettings()
+    {
+        lumo::KWidget widget;
+        widget.setLayoutType(lumo::HorizontalType);
+        QSignalSpy spy(KitTheme::instance(), &KitTheme::transparencyChanged);
+        m_personalise->set("transparency", 0.4);
+        QVERIFY(spy.count() > 0 || spy.wait(3000));
+        QCOMPARE(ThemeController::transparency(), 0.4);
+        QCOMPARE(widget.sideBar()->palette().color(QPalette::Window).alpha(), qRound(0.4 * 255));
+        QCOMPARE(widget.iconBar()->palette().color(QPalette::Window).alpha(), qRound(0.4 * 255));
+        // The base colour stays opaque whatever the transparency.
+        QCOMPARE(widget.baseBar()->palette().color(QPalette::Window).alpha(), 255);
+        m_personalise->set("transparency", 1.0);
+        QVERIFY(spy.wait(3000));
+    }
+
+    void menuChoiceOverridesDesktop()
+    {
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
+        ThemeController::setThemeChoice(ThemeController::ForceDark);
+        QVERIFY(ThemeController::isDarkTheme());
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-black"));
+        ThemeController::setThemeChoice(ThemeController::ForceLight);
+        QVERIFY(!ThemeController::isDarkTheme());
+        ThemeController::setThemeChoice(ThemeController::FollowDesktop);
+        QVERIFY(ThemeController::isDarkTheme());
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
+    }
+};
+
+// A style schema with only the style name: the missing keys are never read
+// (a GLib critical would abort the test, see G_DEBUG in CMake) and keep their
+// values.
+class ThemePartialTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const QString schema = m_dir.filePath("source/org.vemo.style.gschema.xml");
+        QVERIFY(QDir().mkpath(m_dir.filePath("source")));
+        QFile file(schema);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
+                   "<key name=\"style-name\" type=\"s\"><default>'vemo-dark'</default></key>"
+                   "</schema></schemalist>");
+        file.close();
+        QVERIFY(QDir().mkpath(m_dir.filePath("compiled")));
+        QVERIFY(kittest::installSchemas(m_dir.filePath("compiled"), {schema}));
+    }
+
+    void missingKeysKeepTheirValues()
+    {
+        QCOMPARE(ThemeController::themeMode(), ThemeController::DarkTheme);
+        QCOMPARE(ThemeController::iconThemeFlag(), ThemeController::DefaultIconTheme);
+        QCOMPARE(ThemeController::widgetTheme(), ThemeController::DefaultTheme);
+        QCOMPARE(ThemeController::systemFontSize(), 11);
+        // No personalisation schema: panels stay opaque.
+        QCOMPARE(ThemeController::transparency(), 1.0);
+
+        QGSettings style("org.vemo.style");
+        QVERIFY(setStyle(style, "styleName", "vemo-light"));
+        QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
+        QCOMPARE(ThemeController::widgetTheme(), ThemeController::DefaultTheme);
+        QCOMPARE(ThemeController::systemFontSize(), 11);
+    }
+};
+
+class ThemeNoSchemaTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultsWithoutSchema()
+    {
+        QVERIFY(!QGSettings::isSchemaInstalled("org.vemo.style"));
+        QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
+        QCOMPARE(ThemeController::systemFontSize(), 11);
+        QCOMPARE(ThemeController::transparency(), 1.0);
+        lumo::KWidget widget;
+        widget.setLayoutType(lumo::MixedType);
+        QCOMPARE(widget.sideBar()->palette().color(QPalette::Window).alpha(), 255);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName("tarvix-kit-test");
+    const QByteArray mode = qgetenv("KIT_THEME_MODE");
+    if (mode == "partial") {
+        ThemePartialTest test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    if (mode == "none") {
+        ThemeNoSchemaTest test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    ThemeFullTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_theme.moc"
