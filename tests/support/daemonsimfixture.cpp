@@ -88,6 +88,11 @@ QString DaemonSimFixture::sessionBusAddress()
     return sessionBus().address();
 }
 
+QString DaemonSimFixture::programPath()
+{
+    return QStringLiteral(TARVIX_DAEMON_SIM_PATH);
+}
+
 DaemonSimFixture::DaemonSimFixture()
     : m_snapshotPath(m_directory.filePath(QStringLiteral("tarvix_alerts.log")))
 {
@@ -155,7 +160,7 @@ bool DaemonSimFixture::start(const QStringList &options, Bus bus)
     }
     m_bus = bus;
     m_process.reset(new StandInProcess);
-    m_process->setProgram(QStringLiteral(TARVIX_DAEMON_SIM_PATH));
+    m_process->setProgram(programPath());
     m_process->setArguments(QStringList{QStringLiteral("--bus"),
                                         bus == Bus::System ? QStringLiteral("system") : QStringLiteral("session"),
                                         QStringLiteral("--state"), statePath(), QStringLiteral("--snapshot"),

@@ -29,6 +29,9 @@ public:
     static QString systemBusAddress();
     static QString sessionBusAddress();
 
+    // The tarvix-daemon-sim executable.
+    static QString programPath();
+
     static const char *const SERVICE_NAME;
     static const char *const OBJECT_PATH;
     static const char *const INTERFACE_NAME;

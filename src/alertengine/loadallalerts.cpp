@@ -1,0 +1,18 @@
+#include "alertengine/alertloader.h"
+
+#include "daemon/tarvixdesktopdaemonclient.h"
+
+#include <iostream>
+
+int loadAllAlerts(std::vector<loginfo> &list)
+{
+    // The daemon owns the alerts log; it writes a fresh snapshot for us first.
+    const int result = TarvixDesktopDaemonClient::instance()->generateLogFile();
+    if (result != 0) {
+        std::cerr << "generate log file error" << std::endl;
+        return result;
+    }
+    loadAlertLog(list);
+    sortAlertsNewestFirst(list);
+    return 0;
+}

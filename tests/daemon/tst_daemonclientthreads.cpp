@@ -1,0 +1,132 @@
+// The client used from the GUI thread and from worker threads at once, as the
+// settings pages' Confirm tasks do.
+
+#include "daemon/tarvixdesktopdaemonclient.h"
+#include "support/bustestmain.h"
+#include "support/daemonsimfixture.h"
+#include "support/logcapture.h"
+
+#include <QSemaphore>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Runs work on a fresh thread; the result is read after wait().
+std::unique_ptr<QThread> startThread(std::function<void()> work)
+{
+    std::unique_ptr<QThread> thread(QThread::create(std::move(work)));
+    thread->start();
+    return thread;
+}
+
+} // namespace
+
+class TestDaemonClientThreads : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString())); }
+
+    // Runs first: the first instance() calls come from two workers at once.
+    void firstInstanceFromTwoThreads()
+    {
+        LogCapture log;
+        QSemaphore go;
+        TarvixDesktopDaemonClient *seen[2] = {nullptr, nullptr};
+        auto first = startThread([&] { go.acquire(); seen[0] = TarvixDesktopDaemonClient::instance(); });
+        auto second = startThread([&] { go.acquire(); seen[1] = TarvixDesktopDaemonClient::instance(); });
+        go.release(2);
+        QVERIFY(first->wait(10000) && second->wait(10000));
+        QVERIFY(seen[0]);
+        QCOMPARE(seen[0], seen[1]);
+        QCOMPARE(seen[0], TarvixDesktopDaemonClient::instance());
+        // It lives on the GUI thread, where its signals are delivered.
+        QCOMPARE(seen[0]->thread(), qApp->thread());
+        QCOMPARE(log.countContaining("Failed to connect"), 0);
+    }
+
+    // A slow write on a worker does not hold up the GUI thread's reads, and
+    // neither thread ever gets the other's answer.
+    void guiAndWorkersCallAtOnce()
+    {
+        QVERIFY2(m_daemon.start({"--delay", "restartService=150"}), qPrintable(m_daemon.errorString()));
+        TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+
+        std::atomic<bool> slowDone{false};
+        std::atomic<int> slowFailures{0}, busyFailures{0};
+        auto slow = startThread([&] {
+            for (int i = 0; i < 4; ++i) {
+                slowFailures += client->restartService("tarvix-research") == 0 ? 0 : 1;
+            }
+            slowDone = true;
+        });
+        // Each thread writes and reads back a key of its own.
+        auto busy = startThread([&] {
+            for (int i = 0; i < 150; ++i) {
+                QString value;
+                const QString expected = QString::number(300 + i);
+                busyFailures += client->setAiConfig("syn_flood_threshold", expected) == 0 ? 0 : 1;
+                busyFailures += client->getAiConfig("syn_flood_threshold", value) == 0 && value == expected ? 0 : 1;
+                busyFailures += client->setServiceStatus("tarvix-ebpf", i % 2, 1) == 0 ? 0 : 1;
+            }
+        });
+
+        int guiCalls = 0, guiFailures = 0;
+        while (!slowDone || guiCalls < 150) {
+            QString value;
+            const QString expected = QString::number(400 + guiCalls);
+            guiFailures += client->setAiConfig("ack_flood_threshold", expected) == 0 ? 0 : 1;
+            guiFailures += client->getAiConfig("ack_flood_threshold", value) == 0 && value == expected ? 0 : 1;
+            guiFailures += client->getServiceStatus("tarvix-rootcheck", 0) == 1 ? 0 : 1;
+            if (!slowDone) {
+                ++m_callsDuringSlowWrites;
+            }
+            ++guiCalls;
+        }
+        QVERIFY(slow->wait(20000) && busy->wait(20000));
+        QCOMPARE(int(slowFailures), 0);
+        QCOMPARE(int(busyFailures), 0);
+        QCOMPARE(guiFailures, 0);
+        // 600 ms of writes on the worker; the GUI thread kept going meanwhile.
+        QVERIFY2(m_callsDuringSlowWrites > 10, qPrintable(QString::number(m_callsDuringSlowWrites)));
+
+        const QJsonObject ai = m_daemon.readState().value("ai").toObject();
+        QCOMPARE(ai.value("syn_flood_threshold").toString(), QString("449"));
+        QCOMPARE(ai.value("ack_flood_threshold").toString(), QString::number(400 + guiCalls - 1));
+    }
+
+    // Workers learn that the daemon went away and came back like the GUI
+    // thread does, without reading the proxy's state behind its back.
+    void workersFollowTheDaemon()
+    {
+        TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+        LogCapture log;
+        QVERIFY(m_daemon.stop());
+        int setter = 0, getter = 0;
+        auto absent = startThread([&] {
+            setter = client->setServiceStatus("tarvix-ebpf", 1, 0);
+            getter = client->getServiceStatus("tarvix-ebpf", 0);
+        });
+        QVERIFY(absent->wait(10000));
+        QCOMPARE(setter, -1);
+        QCOMPARE(getter, -3);
+        QCOMPARE(log.count("DBus interface is invalid."), 1);
+
+        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
+        auto present = startThread([&] { setter = client->setServiceStatus("tarvix-ebpf", 1, 0); });
+        QVERIFY(present->wait(10000));
+        QCOMPARE(setter, 0);
+    }
+
+private:
+    DaemonSimFixture m_daemon;
+    int m_callsDuringSlowWrites = 0;
+};
+
+TARVIX_BUS_TEST_GUILESS_MAIN(TestDaemonClientThreads)
+#include "tst_daemonclientthreads.moc"
