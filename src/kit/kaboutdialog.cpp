@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -32,6 +31,36 @@ QString defaultPrivacyStatement()
 {
     return KAboutDialog::tr("This application uses the information it shows only on this computer. "
                             "It does not send your personal data to anyone.");
+}
+
+// Handlers listed for a MIME type in the "Default Applications" group of a
+// mimeapps.list file. The file is read by hand: the values are
+// ';'-separated lists, which an INI reader would cut at the first ';'.
+QStringList defaultApplications(const QString &listPath, const QString &mimeType)
+{
+    QFile file(listPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    bool inGroup = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            inGroup = line == QStringLiteral("[Default Applications]");
+            continue;
+        }
+        const int equals = line.indexOf('=');
+        if (!inGroup || equals < 0 || line.left(equals).trimmed() != mimeType)
+            continue;
+        QStringList handlers;
+        for (const QString &entry : line.mid(equals + 1).split(';', Qt::SkipEmptyParts)) {
+            if (!entry.trimmed().isEmpty())
+                handlers << entry.trimmed();
+        }
+        return handlers;
+    }
+    return {};
 }
 
 } // namespace
@@ -297,18 +326,10 @@ QString KAboutDialog::mailHandlerDesktopFile(const QString &homePath, const QStr
 {
     const QString configDir = homePath + QStringLiteral("/.config/");
     for (const QString &listName : {QStringLiteral("mimeapps.list"), QStringLiteral("vemo-mimeapps.list")}) {
-        const QString listPath = configDir + listName;
-        if (!QFile::exists(listPath))
-            continue;
-        QSettings list(listPath, QSettings::IniFormat);
-        const QVariant value =
-            list.value(QStringLiteral("Default Applications/%1").arg(QStringLiteral("x-scheme-handler/mailto")));
-        // The value is a ';'-separated list; the settings reader may already
-        // have split it at commas.
-        const QString joined = value.type() == QVariant::StringList ? value.toStringList().join(';') : value.toString();
-        for (const QString &entry : joined.split(QRegularExpression("[;,]"), Qt::SkipEmptyParts)) {
-            const QString name = entry.trimmed();
-            if (name.isEmpty() || name.contains('/'))
+        const QStringList handlers =
+            defaultApplications(configDir + listName, QStringLiteral("x-scheme-handler/mailto"));
+        for (const QString &name : handlers) {
+            if (name.contains('/'))
                 continue;
             const QString desktopFile = QDir(applicationsDir).filePath(name);
             if (QFile::exists(desktopFile))

@@ -31,8 +31,10 @@ KTabBarPrivate::KTabBarPrivate(KTabBar *parent) : QObject(parent), q(parent)
     });
     connect(q, &QTabBar::currentChanged, this, &KTabBarPrivate::onCurrentChanged);
     connect(Parmscontroller::self(), &Parmscontroller::modeChanged, this, [this] {
-        q->updateGeometry();
-        q->adjustSize();
+        // Setting the icon size again is what makes the tab bar forget its
+        // cached tab sizes.
+        q->setIconSize(q->iconSize());
+        syncIndicator();
     });
     connect(KitTheme::instance(), &KitTheme::themeChanged, q, QOverload<>::of(&QWidget::update));
 }

@@ -19,12 +19,12 @@ ListView::ListView(QWidget *parent) : QListView(parent)
 
 QSize ListView::sizeHint() const
 {
-    // Items are laid out with the spacing before the first and after each one.
-    int height = spacing();
+    // Each item carries the spacing above and below it.
+    int height = 0;
     if (model()) {
         const int rows = model()->rowCount(rootIndex());
         for (int row = 0; row < rows; ++row)
-            height += sizeHintForRow(row) + spacing();
+            height += sizeHintForRow(row) + 2 * spacing();
     }
     return QSize(QListView::sizeHint().width(), height);
 }

@@ -1,0 +1,50 @@
+// Stand-in for the desktop's status manager on the session bus: answers the
+// tablet-mode query and announces changes. Tests drive it with set_tabletmode.
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QObject>
+#include <cstdio>
+
+class StatusManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "com.zorva.statusmanager.interface")
+public:
+    explicit StatusManager(bool tablet) : m_tablet(tablet) {}
+
+public slots:
+    bool get_current_tabletmode() { return m_tablet; }
+    void set_tabletmode(bool tablet)
+    {
+        m_tablet = tablet;
+        emit mode_change_signal(tablet);
+    }
+    void quit() { QCoreApplication::quit(); }
+
+signals:
+    void mode_change_signal(bool tabletMode);
+
+private:
+    bool m_tablet;
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const bool tablet = app.arguments().contains("--tablet");
+    StatusManager manager(tablet);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::fprintf(stderr, "no session bus\n");
+        return 1;
+    }
+    if (!bus.registerObject("/", &manager, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)
+        || !bus.registerService("com.zorva.statusmanager.interface")) {
+        std::fprintf(stderr, "cannot register the status manager\n");
+        return 1;
+    }
+    return app.exec();
+}
+
+#include "tabletmodeservice.moc"

@@ -1,0 +1,136 @@
+// The about dialog: version from the package list, the support mail link and
+// its lookup of the mail application, and the theme colours.
+#include "kit/kaboutdialog.h"
+#include "kit/linklabel.h"
+#include "kit/themecontroller.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using lumo::KAboutDialog;
+
+namespace {
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+} // namespace
+
+class KAboutDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsWhatItIsGiven()
+    {
+        QPixmap pm(64, 64);
+        pm.fill(Qt::blue);
+        KAboutDialog dialog(nullptr, QIcon(pm), "Zorva Intrusion Detector", "Version Number:  1.2.0");
+        QCOMPARE(dialog.property("isAboutDialog").toBool(), true);
+        QCOMPARE(dialog.appName(), QString("Zorva Intrusion Detector"));
+        QCOMPARE(dialog.appVersion(), QString("Version Number:  1.2.0"));
+        QVERIFY(!dialog.findChild<QLabel *>("AppIconLabel")->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(dialog.findChild<QLabel *>("SupportLabel")->text(), QString("Service & Support: "));
+        QVERIFY(!dialog.appSupport().isEmpty());
+        QCOMPARE(dialog.findChild<lumo::LinkLabel *>("PrivacyLabel")->text(), QString("Privacy statement"));
+        dialog.setAppPrivacyLabelVisible(false);
+        QVERIFY(!dialog.appPrivacyLabelIsVisible());
+    }
+
+    void versionFromPackageList()
+    {
+        QCOMPARE(KAboutDialog::versionFromOutput("1.2.0-1\n"), QString("1.2.0-1"));
+        // Several packages contain the name: the first line is the package itself.
+        QCOMPARE(KAboutDialog::versionFromOutput("\n2.0.1\n2.0.1+dev\n"), QString("2.0.1"));
+        QCOMPARE(KAboutDialog::versionFromOutput("  \n\n"), QString());
+        QCOMPARE(KAboutDialog::packageVersion("no-such-package-kit-test"), QString());
+    }
+
+    void packageNameNeverReachesTheShellUnchecked()
+    {
+        QTemporaryDir dir;
+        const QString marker = dir.filePath("marker");
+        QCOMPARE(KAboutDialog::packageVersion("x; touch " + marker), QString());
+        QCOMPARE(KAboutDialog::packageVersion("$(touch " + marker + ")"), QString());
+        QVERIFY(!QFile::exists(marker));
+    }
+
+    void missingVersionIsSaid()
+    {
+        KAboutDialog dialog(nullptr, QIcon(), "Zorva Intrusion Detector");
+        dialog.setPackageName("no-such-package-kit-test");
+        dialog.show();
+        QCOMPARE(dialog.appVersion(), QString("Version number not found"));
+    }
+
+    void mailHandlerLookup()
+    {
+        QTemporaryDir home;
+        QTemporaryDir apps;
+        QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), QString());
+
+        writeFile(home.filePath(".config/mimeapps.list"),
+                  "[Default Applications]\nx-scheme-handler/mailto=gone.desktop;mailer.desktop;\n");
+        QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), QString());
+        writeFile(apps.filePath("mailer.desktop"), "[Desktop Entry]\nName=Mailer\n");
+        QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), apps.filePath("mailer.desktop"));
+
+        // The desktop's own list is the second place to look.
+        QFile::remove(home.filePath(".config/mimeapps.list"));
+        writeFile(home.filePath(".config/vemo-mimeapps.list"),
+                  "[Default Applications]\nx-scheme-handler/mailto=mailer.desktop\n");
+        QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), apps.filePath("mailer.desktop"));
+
+        // A handler name must not lead out of the applications directory.
+        writeFile(home.filePath(".config/vemo-mimeapps.list"),
+                  "[Default Applications]\nx-scheme-handler/mailto=../mailer.desktop\n");
+        QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.filePath("sub")), QString());
+    }
+
+    void noMailApplicationIsExplained()
+    {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        KAboutDialog dialog(nullptr, QIcon(), "Zorva Intrusion Detector", "1.0");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *mail = dialog.findChild<lumo::LinkLabel *>("SupportMailLabel");
+        QTest::mouseClick(mail, Qt::LeftButton);
+        qputenv("HOME", oldHome);
+
+        auto *box = dialog.findChild<QMessageBox *>("MailErrorBox");
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QCOMPARE(box->windowTitle(), QString("Unable to open mail application"));
+        QCOMPARE(box->text(), QString("Your system does not have any email application installed or the default "
+                                      "mail application is not set up."));
+        QVERIFY(!box->iconPixmap().isNull());
+        box->close();
+    }
+
+    void themeColours()
+    {
+        ThemeController::setThemeChoice(ThemeController::ForceLight);
+        KAboutDialog dialog(nullptr, QIcon(), "Zorva Intrusion Detector", "1.0");
+        auto *mail = dialog.findChild<lumo::LinkLabel *>("SupportMailLabel");
+        QCOMPARE(mail->textColor(), QColor("#595959"));
+        QCOMPARE(dialog.palette().color(QPalette::Link), QColor("#307FF5"));
+
+        ThemeController::setThemeChoice(ThemeController::ForceDark);
+        QCOMPARE(mail->textColor(), QColor("#D9D9D9"));
+        QCOMPARE(dialog.palette().color(QPalette::Link), QColor("#307FF5"));
+        QVERIFY(dialog.palette().color(QPalette::Base).lightness() < 80);
+        ThemeController::setThemeChoice(ThemeController::FollowDesktop);
+        QCOMPARE(mail->textColor(), QColor("#595959"));
+    }
+};
+
+QTEST_MAIN(KAboutDialogTest)
+#include "tst_kaboutdialog.moc"

@@ -1,0 +1,144 @@
+// Size table and PC/tablet mode, with the status service started and stopped
+// on the private session bus this test runs on.
+#include "kit/kiconbar.h"
+#include "kit/ktabbar.h"
+#include "kit/kwidget.h"
+#include "kit/kwindowbuttonbar.h"
+#include "kit/parmscontroller.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using lumo::Parmscontroller;
+
+namespace {
+const char kService[] = "com.zorva.statusmanager.interface";
+}
+
+class ParmscontrollerTest : public QObject
+{
+    Q_OBJECT
+    QProcess m_service;
+
+    bool startService(bool tablet)
+    {
+        m_service.setProgram(QStringLiteral(TABLET_SERVICE_PATH));
+        m_service.setArguments(tablet ? QStringList{"--tablet"} : QStringList{});
+        m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_service.start();
+        if (!m_service.waitForStarted(5000))
+            return false;
+        QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+        QElapsedTimer timer;
+        timer.start();
+        while (!bus->isServiceRegistered(kService)) {
+            if (timer.elapsed() > 5000)
+                return false;
+            QTest::qWait(20);
+        }
+        return true;
+    }
+
+    void stopService()
+    {
+        if (m_service.state() == QProcess::NotRunning)
+            return;
+        m_service.terminate();
+        if (!m_service.waitForFinished(3000))
+            m_service.kill();
+        m_service.waitForFinished(3000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QDBusConnection::sessionBus().isConnected(), "run under dbus-run-session");
+        QVERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(kService));
+    }
+
+    void cleanupTestCase() { stopService(); }
+
+    void tableInBothModes()
+    {
+        // PC / tablet column by entry, as the windows are drawn from them.
+        const int pc[] = {36, 36, 36, 36, 36, 36, 36, 36, 20, 10, 30, 40, 24, 30, 4, 200, 198, 336, 8, 32, 10, 24, 24};
+        const int tablet[] = {48, 48, 48, 48, 48, 48, 48, 48, 40, 16, 20, 64, 32, 48, 4, 254, 222, 352, 16, 24, 16, 16, 32};
+        for (int entry = 0; entry < 23; ++entry) {
+            QCOMPARE(Parmscontroller::tableValue(entry, false), pc[entry]);
+            QCOMPARE(Parmscontroller::tableValue(entry, true), tablet[entry]);
+        }
+        for (bool mode : {false, true}) {
+            QCOMPARE(Parmscontroller::tableValue(23, mode), 0);
+            QCOMPARE(Parmscontroller::tableValue(-1, mode), 0);
+            QCOMPARE(Parmscontroller::tableValue(1000, mode), 0);
+        }
+    }
+
+    void pcModeWithoutService()
+    {
+        QVERIFY(!Parmscontroller::isTabletMode());
+        QCOMPARE(Parmscontroller::parm(Parmscontroller::PM_IconBarHeight), 40);
+        QCOMPARE(Parmscontroller::parm(23), 0);
+        lumo::KWidget widget;
+        QCOMPARE(widget.titleBar()->height(), 40);
+        QCOMPARE(widget.titleBar()->closeButton()->size(), QSize(30, 30));
+    }
+
+    void followsServiceAndItsSignal()
+    {
+        lumo::KWidget widget;
+        lumo::KTabBar tabs(1, nullptr);
+        tabs.addTab("Alarm Logs");
+        QSignalSpy spy(Parmscontroller::self(), &Parmscontroller::modeChanged);
+
+        // The service may start after the application.
+        QVERIFY(startService(true));
+        QVERIFY(spy.count() > 0 || spy.wait(5000));
+        QCOMPARE(spy.last().at(0).toBool(), true);
+        QVERIFY(Parmscontroller::isTabletMode());
+        QCOMPARE(Parmscontroller::parm(Parmscontroller::PM_IconBarHeight), 64);
+        QCOMPARE(Parmscontroller::parm(Parmscontroller::PM_WindowButtonSize), 48);
+        QCOMPARE(Parmscontroller::parm(23), 0);
+        QCOMPARE(widget.titleBar()->height(), 64);
+        QCOMPARE(widget.iconBar()->height(), 64);
+        QCOMPARE(widget.iconBar()->width(), 254);
+        QCOMPARE(widget.sideBar()->width(), 254);
+        QCOMPARE(widget.titleBar()->minimumButton()->size(), QSize(48, 48));
+        QCOMPARE(widget.titleBar()->closeButton()->size(), QSize(48, 48));
+        QCOMPARE(tabs.sizeHint().height(), 48);
+
+        // An instance made while the service runs starts in its mode.
+        Parmscontroller fresh;
+        QVERIFY(fresh.tabletMode());
+        QCOMPARE(fresh.value(Parmscontroller::PM_IconBarHeight), 64);
+
+        spy.clear();
+        QDBusInterface service(kService, "/", kService);
+        QVERIFY(service.isValid());
+        service.call("set_tabletmode", false);
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(spy.last().at(0).toBool(), false);
+        QCOMPARE(widget.titleBar()->height(), 40);
+        QCOMPARE(widget.titleBar()->closeButton()->size(), QSize(30, 30));
+
+        service.call("set_tabletmode", true);
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(widget.titleBar()->height(), 64);
+
+        // The service going away leaves PC mode.
+        spy.clear();
+        stopService();
+        QVERIFY(spy.count() > 0 || spy.wait(5000));
+        QCOMPARE(spy.last().at(0).toBool(), false);
+        QVERIFY(!Parmscontroller::isTabletMode());
+        QCOMPARE(widget.titleBar()->height(), 40);
+    }
+};
+
+QTEST_MAIN(ParmscontrollerTest)
+#include "tst_parmscontroller.moc"

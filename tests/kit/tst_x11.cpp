@@ -1,0 +1,104 @@
+// Window-manager hints of the kit's frameless windows on a real X server
+// (run under xvfb-run).
+#include "kit/kaboutdialog.h"
+#include "kit/kwidget.h"
+#include "kit/xatomhelper.h"
+
+#include <QX11Info>
+#include <QtTest>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+using lumo::XAtomHelper;
+
+namespace {
+
+QVector<long> readProperty(WId window, const char *name)
+{
+    Display *display = QX11Info::display();
+    const Atom atom = XInternAtom(display, name, True);
+    QVector<long> values;
+    if (atom == 0)
+        return values;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(display, window, atom, 0, 64, False, AnyPropertyType, &type, &format, &count, &after,
+                           &data)
+            == 0
+        && data && format == 32) {
+        const long *longs = reinterpret_cast<const long *>(data);
+        for (unsigned long i = 0; i < count; ++i)
+            values << longs[i];
+    }
+    if (data)
+        XFree(data);
+    return values;
+}
+
+} // namespace
+
+class X11Test : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(QX11Info::isPlatformX11(), "run under xvfb-run with the xcb platform"); }
+
+    void atoms()
+    {
+        XAtomHelper *helper = XAtomHelper::getInstance();
+        QVERIFY(helper->isAvailable());
+        Display *display = QX11Info::display();
+        QCOMPARE(helper->motifWmHintsAtom(), XInternAtom(display, "_MOTIF_WM_HINTS", True));
+        QVERIFY(helper->motifWmHintsAtom() != 0);
+        QCOMPARE(helper->borderRadiusAtom(), XInternAtom(display, "_UNITY_GTK_BORDER_RADIUS", True));
+        QCOMPARE(helper->decorationAtom(), XInternAtom(display, "_KWIN_VEMO_DECORAION", True));
+        QVERIFY(helper->borderRadiusAtom() != 0 && helper->decorationAtom() != 0);
+    }
+
+    void kitWindowHints()
+    {
+        lumo::KWidget widget;
+        widget.setWindowFlags(Qt::Dialog);
+        widget.resize(400, 300);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        const WId id = widget.winId();
+
+        QCOMPARE(readProperty(id, "_MOTIF_WM_HINTS"), QVector<long>({3, 1, 2, 0, 0}));
+        const lumo::MotifWmHints hints = XAtomHelper::getInstance()->getWindowMotifHint(id);
+        QCOMPARE(hints.flags, 3ul);
+        QCOMPARE(hints.decorations, 2ul);
+        QVERIFY(XAtomHelper::isFrameLessWindow(id));
+        QCOMPARE(readProperty(id, "_KWIN_VEMO_DECORAION"), QVector<long>({1}));
+        QCOMPARE(readProperty(id, "_UNITY_GTK_BORDER_RADIUS").size(), 4);
+        // Blur behind the translucent window is asked for.
+        QVERIFY(!readProperty(id, "_KDE_NET_WM_BLUR_BEHIND_REGION").isEmpty());
+
+        // Changing the flags again keeps the frameless hints.
+        widget.setWindowFlags(Qt::Window);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QCOMPARE(readProperty(widget.winId(), "_MOTIF_WM_HINTS"), QVector<long>({3, 1, 2, 0, 0}));
+    }
+
+    void dialogHintsAndRadius()
+    {
+        lumo::KAboutDialog dialog(nullptr, QIcon(), "Zorva Intrusion Detector", "1.0");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(readProperty(dialog.winId(), "_MOTIF_WM_HINTS"), QVector<long>({3, 1, 2, 0, 0}));
+
+        XAtomHelper::getInstance()->setWindowBorderRadius(dialog.winId(), 12, 10, 8, -3);
+        QCOMPARE(readProperty(dialog.winId(), "_UNITY_GTK_BORDER_RADIUS"), QVector<long>({12, 10, 8, 0}));
+        XAtomHelper::getInstance()->setVemoDecorationHint(dialog.winId(), false);
+        QCOMPARE(readProperty(dialog.winId(), "_KWIN_VEMO_DECORAION"), QVector<long>({0}));
+    }
+};
+
+QTEST_MAIN(X11Test)
+#include "tst_x11.moc"
