@@ -45,9 +45,9 @@ TarvixDesktopDaemonClient::TarvixDesktopDaemonClient(QObject *parent)
     // Watch before the proxy looks up the owner, so no change falls between.
     m_ownerWatcher = new QDBusServiceWatcher(service, bus, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(m_ownerWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            [this](const QString &, const QString &, const QString &newOwner) {
-                m_serviceOwned.store(!newOwner.isEmpty());
-            });
+        [this](const QString &, const QString &, const QString &newOwner) {
+            m_serviceOwned.store(!newOwner.isEmpty());
+        });
 
     m_interface = new tarvixDesktopDaemonInterface(service, QString::fromLatin1(DAEMON_PATH), bus);
     m_serviceOwned.store(m_interface->isValid());
@@ -56,9 +56,9 @@ TarvixDesktopDaemonClient::TarvixDesktopDaemonClient(QObject *parent)
     }
 
     connect(m_interface, SIGNAL(installProgress(int, const QString &, const QString &)), this,
-            SLOT(slot_installProgress(int, const QString &, const QString &)));
+        SLOT(slot_installProgress(int, const QString &, const QString &)));
     connect(m_interface, SIGNAL(installFinished(int, const QStringList &, const QString &, const QString &)),
-            this, SLOT(slot_installFinished(int, const QStringList &, const QString &, const QString &)));
+        this, SLOT(slot_installFinished(int, const QStringList &, const QString &, const QString &)));
 
     // The installation signals belong on the GUI thread, whichever thread asked first.
     QCoreApplication *app = QCoreApplication::instance();
@@ -81,11 +81,11 @@ bool TarvixDesktopDaemonClient::proxyValid() const
     return m_serviceOwned.load();
 }
 
-int TarvixDesktopDaemonClient::getNotifyConfig(QString &notifyDisabled, QString &notifyTimeout,
-                                               QString &notifyFold)
+int TarvixDesktopDaemonClient::getNotifyConfig(
+    QString &notifyDisabled, QString &notifyTimeout, QString &notifyFold)
 {
-    return getterResult(m_interface->getNotifyConfig(notifyDisabled, notifyTimeout, notifyFold),
-                        " Method getNotifyConfig");
+    return getterResult(
+        m_interface->getNotifyConfig(notifyDisabled, notifyTimeout, notifyFold), " Method getNotifyConfig");
 }
 
 int TarvixDesktopDaemonClient::getEventTotalCount(QString &count)
@@ -98,11 +98,11 @@ int TarvixDesktopDaemonClient::generateLogFile()
     return getterResult(m_interface->generateLogFile(), " Method generateLogFile");
 }
 
-int TarvixDesktopDaemonClient::getInterventionConfig(const QString &actionName, const QString &fieldName,
-                                                     QString &fieldValue)
+int TarvixDesktopDaemonClient::getInterventionConfig(
+    const QString &actionName, const QString &fieldName, QString &fieldValue)
 {
     return getterResult(m_interface->getInterventionConfig(actionName, fieldName, fieldValue),
-                        " Method getInterventionConfig");
+        " Method getInterventionConfig");
 }
 
 int TarvixDesktopDaemonClient::getAiConfig(const QString &key, QString &value)
@@ -115,39 +115,40 @@ int TarvixDesktopDaemonClient::getServiceStatus(const QString &serviceName, int 
     return getterResult(m_interface->getServiceStatus(serviceName, type), " Method getStatus");
 }
 
-int TarvixDesktopDaemonClient::setNotifyConfig(const QString &notifyDisabled, const QString &notifyTimeout,
-                                               const QString &notifyFold)
+int TarvixDesktopDaemonClient::setNotifyConfig(
+    const QString &notifyDisabled, const QString &notifyTimeout, const QString &notifyFold)
 {
-    return callSetter({QStringLiteral("setNotifyConfig"), {notifyDisabled, notifyTimeout, notifyFold}},
-                      " Method SetNotifyConfig");
+    return callSetter({ QStringLiteral("setNotifyConfig"), { notifyDisabled, notifyTimeout, notifyFold } },
+        " Method SetNotifyConfig");
 }
 
 int TarvixDesktopDaemonClient::installPackages(const QStringList &packagePaths)
 {
-    return callSetter({QStringLiteral("installPackages"), {QVariant(packagePaths)}},
-                      " Method tarvix_install_packages");
+    return callSetter(
+        { QStringLiteral("installPackages"), { QVariant(packagePaths) } }, " Method tarvix_install_packages");
 }
 
 int TarvixDesktopDaemonClient::restartService(const QString &serviceName)
 {
-    return callSetter({QStringLiteral("restartService"), {serviceName}}, " Method restartService");
+    return callSetter({ QStringLiteral("restartService"), { serviceName } }, " Method restartService");
 }
 
 int TarvixDesktopDaemonClient::setAiConfig(const QString &key, const QString &value)
 {
-    return callSetter({QStringLiteral("setAiConfig"), {key, value}}, " Method setAiConfig");
+    return callSetter({ QStringLiteral("setAiConfig"), { key, value } }, " Method setAiConfig");
 }
 
 int TarvixDesktopDaemonClient::setServiceStatus(const QString &serviceName, int status, int type)
 {
-    return callSetter({QStringLiteral("setServiceStatus"), {serviceName, status, type}}, " Method SetStatus");
+    return callSetter(
+        { QStringLiteral("setServiceStatus"), { serviceName, status, type } }, " Method SetStatus");
 }
 
-int TarvixDesktopDaemonClient::setInterventionConfig(const QString &actionName, const QString &fieldName,
-                                                     const QString &fieldValue)
+int TarvixDesktopDaemonClient::setInterventionConfig(
+    const QString &actionName, const QString &fieldName, const QString &fieldValue)
 {
-    return callSetter({QStringLiteral("setInterventionConfig"), {actionName, fieldName, fieldValue}},
-                      " Method setInterventionConfig");
+    return callSetter({ QStringLiteral("setInterventionConfig"), { actionName, fieldName, fieldValue } },
+        " Method setInterventionConfig");
 }
 
 int TarvixDesktopDaemonClient::callSetter(const DaemonCall &call, const char *label)
@@ -173,7 +174,8 @@ QVariant TarvixDesktopDaemonClient::callDaemonMethod(const DaemonCall &call)
         qDebug() << "DBus interface is invalid.";
         return QVariant();
     }
-    const QDBusMessage reply = m_interface->callWithArgumentList(QDBus::AutoDetect, call.method, call.arguments);
+    const QDBusMessage reply
+        = m_interface->callWithArgumentList(QDBus::AutoDetect, call.method, call.arguments);
     if (reply.type() == QDBusMessage::ErrorMessage) {
         qDebug() << "Error calling Method: " << reply.errorMessage();
         return QVariant();
@@ -188,14 +190,15 @@ QVariant TarvixDesktopDaemonClient::callDaemonMethod(const DaemonCall &call)
     return QVariant();
 }
 
-void TarvixDesktopDaemonClient::slot_installProgress(int percent, const QString &status, const QString &details)
+void TarvixDesktopDaemonClient::slot_installProgress(
+    int percent, const QString &status, const QString &details)
 {
     qDebug() << " slot_installProgress " << percent << status;
     emit signal_installProgress(percent, status, details);
 }
 
-void TarvixDesktopDaemonClient::slot_installFinished(int success, const QStringList &packages,
-                                                     const QString &errorCode, const QString &errorMsg)
+void TarvixDesktopDaemonClient::slot_installFinished(
+    int success, const QStringList &packages, const QString &errorCode, const QString &errorMsg)
 {
     qDebug() << " slot_installFinished " << packages << success;
     QStringList packageList = packages;

@@ -38,7 +38,8 @@ public:
     int getInterventionConfig(const QString &actionName, const QString &fieldName, QString &fieldValue);
     int getAiConfig(const QString &key, QString &value);
     int getServiceStatus(const QString &serviceName, int type);
-    int setNotifyConfig(const QString &notifyDisabled, const QString &notifyTimeout, const QString &notifyFold);
+    int setNotifyConfig(
+        const QString &notifyDisabled, const QString &notifyTimeout, const QString &notifyFold);
     int installPackages(const QStringList &packagePaths);
     int restartService(const QString &serviceName);
     int setAiConfig(const QString &key, const QString &value);
@@ -56,8 +57,8 @@ signals:
 
 private slots:
     void slot_installProgress(int percent, const QString &status, const QString &details);
-    void slot_installFinished(int success, const QStringList &packages, const QString &errorCode,
-                              const QString &errorMsg);
+    void slot_installFinished(
+        int success, const QStringList &packages, const QString &errorCode, const QString &errorMsg);
 
 private:
     explicit TarvixDesktopDaemonClient(QObject *parent = nullptr);
@@ -68,7 +69,7 @@ private:
     // The proxy's own validity is only safe to read on its thread; other
     // threads read this copy, kept up to date from the bus's owner changes.
     QDBusServiceWatcher *m_ownerWatcher = nullptr;
-    std::atomic<bool> m_serviceOwned{false};
+    std::atomic<bool> m_serviceOwned { false };
 };
 
 #endif

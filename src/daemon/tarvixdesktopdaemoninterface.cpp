@@ -5,16 +5,16 @@
 #include <QList>
 #include <QVariant>
 
-tarvixDesktopDaemonInterface::tarvixDesktopDaemonInterface(const QString &service, const QString &path,
-                                                           const QDBusConnection &connection, QObject *parent)
+tarvixDesktopDaemonInterface::tarvixDesktopDaemonInterface(
+    const QString &service, const QString &path, const QDBusConnection &connection, QObject *parent)
     : QDBusAbstractInterface(service, path, staticInterfaceName(), connection, parent)
 {
 }
 
 tarvixDesktopDaemonInterface::~tarvixDesktopDaemonInterface() = default;
 
-bool tarvixDesktopDaemonInterface::takeStringValues(const QDBusMessage &reply,
-                                                    std::initializer_list<QString *> out)
+bool tarvixDesktopDaemonInterface::takeStringValues(
+    const QDBusMessage &reply, std::initializer_list<QString *> out)
 {
     if (reply.type() != QDBusMessage::ReplyMessage) {
         return false;
@@ -38,14 +38,14 @@ QDBusPendingReply<int> tarvixDesktopDaemonInterface::generateLogFile()
 
 QDBusPendingReply<int, QString> tarvixDesktopDaemonInterface::getAiConfig(const QString &key)
 {
-    return asyncCallWithArgumentList(QStringLiteral("getAiConfig"), {QVariant::fromValue(key)});
+    return asyncCallWithArgumentList(QStringLiteral("getAiConfig"), { QVariant::fromValue(key) });
 }
 
 QDBusReply<int> tarvixDesktopDaemonInterface::getAiConfig(const QString &key, QString &value)
 {
     const QDBusMessage reply
-        = callWithArgumentList(QDBus::Block, QStringLiteral("getAiConfig"), {QVariant::fromValue(key)});
-    takeStringValues(reply, {&value});
+        = callWithArgumentList(QDBus::Block, QStringLiteral("getAiConfig"), { QVariant::fromValue(key) });
+    takeStringValues(reply, { &value });
     return reply;
 }
 
@@ -57,24 +57,23 @@ QDBusPendingReply<int, QString> tarvixDesktopDaemonInterface::getEventTotalCount
 QDBusReply<int> tarvixDesktopDaemonInterface::getEventTotalCount(QString &count)
 {
     const QDBusMessage reply = callWithArgumentList(QDBus::Block, QStringLiteral("getEventTotalCount"), {});
-    takeStringValues(reply, {&count});
+    takeStringValues(reply, { &count });
     return reply;
 }
 
-QDBusPendingReply<int, QString> tarvixDesktopDaemonInterface::getInterventionConfig(const QString &actionName,
-                                                                                  const QString &fieldName)
+QDBusPendingReply<int, QString> tarvixDesktopDaemonInterface::getInterventionConfig(
+    const QString &actionName, const QString &fieldName)
 {
     return asyncCallWithArgumentList(QStringLiteral("getInterventionConfig"),
-                                     {QVariant::fromValue(actionName), QVariant::fromValue(fieldName)});
+        { QVariant::fromValue(actionName), QVariant::fromValue(fieldName) });
 }
 
-QDBusReply<int> tarvixDesktopDaemonInterface::getInterventionConfig(const QString &actionName,
-                                                                    const QString &fieldName, QString &fieldValue)
+QDBusReply<int> tarvixDesktopDaemonInterface::getInterventionConfig(
+    const QString &actionName, const QString &fieldName, QString &fieldValue)
 {
-    const QDBusMessage reply
-        = callWithArgumentList(QDBus::Block, QStringLiteral("getInterventionConfig"),
-                               {QVariant::fromValue(actionName), QVariant::fromValue(fieldName)});
-    takeStringValues(reply, {&fieldValue});
+    const QDBusMessage reply = callWithArgumentList(QDBus::Block, QStringLiteral("getInterventionConfig"),
+        { QVariant::fromValue(actionName), QVariant::fromValue(fieldName) });
+    takeStringValues(reply, { &fieldValue });
     return reply;
 }
 
@@ -83,58 +82,55 @@ QDBusPendingReply<int, QString, QString, QString> tarvixDesktopDaemonInterface::
     return asyncCallWithArgumentList(QStringLiteral("getNotifyConfig"), {});
 }
 
-QDBusReply<int> tarvixDesktopDaemonInterface::getNotifyConfig(QString &notifyDisabled, QString &notifyTimeout,
-                                                              QString &notifyFold)
+QDBusReply<int> tarvixDesktopDaemonInterface::getNotifyConfig(
+    QString &notifyDisabled, QString &notifyTimeout, QString &notifyFold)
 {
     const QDBusMessage reply = callWithArgumentList(QDBus::Block, QStringLiteral("getNotifyConfig"), {});
-    takeStringValues(reply, {&notifyDisabled, &notifyTimeout, &notifyFold});
+    takeStringValues(reply, { &notifyDisabled, &notifyTimeout, &notifyFold });
     return reply;
 }
 
 QDBusPendingReply<int> tarvixDesktopDaemonInterface::getServiceStatus(const QString &serviceName, int type)
 {
-    return asyncCallWithArgumentList(QStringLiteral("getServiceStatus"),
-                                     {QVariant::fromValue(serviceName), QVariant::fromValue(type)});
+    return asyncCallWithArgumentList(
+        QStringLiteral("getServiceStatus"), { QVariant::fromValue(serviceName), QVariant::fromValue(type) });
 }
 
 QDBusPendingReply<int> tarvixDesktopDaemonInterface::installPackages(const QStringList &packagePaths)
 {
-    return asyncCallWithArgumentList(QStringLiteral("installPackages"), {QVariant::fromValue(packagePaths)});
+    return asyncCallWithArgumentList(
+        QStringLiteral("installPackages"), { QVariant::fromValue(packagePaths) });
 }
 
 QDBusPendingReply<int> tarvixDesktopDaemonInterface::restartService(const QString &serviceName)
 {
-    return asyncCallWithArgumentList(QStringLiteral("restartService"), {QVariant::fromValue(serviceName)});
+    return asyncCallWithArgumentList(QStringLiteral("restartService"), { QVariant::fromValue(serviceName) });
 }
 
 QDBusPendingReply<int> tarvixDesktopDaemonInterface::setAiConfig(const QString &key, const QString &value)
 {
-    return asyncCallWithArgumentList(QStringLiteral("setAiConfig"),
-                                     {QVariant::fromValue(key), QVariant::fromValue(value)});
-}
-
-QDBusPendingReply<int> tarvixDesktopDaemonInterface::setInterventionConfig(const QString &actionName,
-                                                                          const QString &fieldName,
-                                                                          const QString &fieldValue)
-{
     return asyncCallWithArgumentList(
-        QStringLiteral("setInterventionConfig"),
-        {QVariant::fromValue(actionName), QVariant::fromValue(fieldName), QVariant::fromValue(fieldValue)});
+        QStringLiteral("setAiConfig"), { QVariant::fromValue(key), QVariant::fromValue(value) });
 }
 
-QDBusPendingReply<int> tarvixDesktopDaemonInterface::setNotifyConfig(const QString &notifyDisabled,
-                                                                    const QString &notifyTimeout,
-                                                                    const QString &notifyFold)
+QDBusPendingReply<int> tarvixDesktopDaemonInterface::setInterventionConfig(
+    const QString &actionName, const QString &fieldName, const QString &fieldValue)
+{
+    return asyncCallWithArgumentList(QStringLiteral("setInterventionConfig"),
+        { QVariant::fromValue(actionName), QVariant::fromValue(fieldName), QVariant::fromValue(fieldValue) });
+}
+
+QDBusPendingReply<int> tarvixDesktopDaemonInterface::setNotifyConfig(
+    const QString &notifyDisabled, const QString &notifyTimeout, const QString &notifyFold)
 {
     return asyncCallWithArgumentList(QStringLiteral("setNotifyConfig"),
-                                     {QVariant::fromValue(notifyDisabled), QVariant::fromValue(notifyTimeout),
-                                      QVariant::fromValue(notifyFold)});
+        { QVariant::fromValue(notifyDisabled), QVariant::fromValue(notifyTimeout),
+            QVariant::fromValue(notifyFold) });
 }
 
-QDBusPendingReply<int> tarvixDesktopDaemonInterface::setServiceStatus(const QString &serviceName, int status,
-                                                                     int type)
+QDBusPendingReply<int> tarvixDesktopDaemonInterface::setServiceStatus(
+    const QString &serviceName, int status, int type)
 {
-    return asyncCallWithArgumentList(
-        QStringLiteral("setServiceStatus"),
-        {QVariant::fromValue(serviceName), QVariant::fromValue(status), QVariant::fromValue(type)});
+    return asyncCallWithArgumentList(QStringLiteral("setServiceStatus"),
+        { QVariant::fromValue(serviceName), QVariant::fromValue(status), QVariant::fromValue(type) });
 }

@@ -24,8 +24,8 @@ public:
         return "com.zorva.tarvix.desktop.com.zorva.tarvix.desktop";
     }
 
-    tarvixDesktopDaemonInterface(const QString &service, const QString &path, const QDBusConnection &connection,
-                                 QObject *parent = nullptr);
+    tarvixDesktopDaemonInterface(const QString &service, const QString &path,
+        const QDBusConnection &connection, QObject *parent = nullptr);
     ~tarvixDesktopDaemonInterface() override;
 
     // Copies the values after the result code into out, and only from a normal
@@ -35,8 +35,8 @@ public:
     static bool takeStringValues(const QDBusMessage &reply, std::initializer_list<QString *> out);
 
 signals:
-    void installFinished(int success, const QStringList &packages, const QString &errorCode,
-                         const QString &errorMsg);
+    void installFinished(
+        int success, const QStringList &packages, const QString &errorCode, const QString &errorMsg);
     void installProgress(int percent, const QString &status, const QString &details);
 
 public slots:
@@ -45,19 +45,20 @@ public slots:
     QDBusReply<int> getAiConfig(const QString &key, QString &value);
     QDBusPendingReply<int, QString> getEventTotalCount();
     QDBusReply<int> getEventTotalCount(QString &count);
-    QDBusPendingReply<int, QString> getInterventionConfig(const QString &actionName, const QString &fieldName);
-    QDBusReply<int> getInterventionConfig(const QString &actionName, const QString &fieldName,
-                                          QString &fieldValue);
+    QDBusPendingReply<int, QString> getInterventionConfig(
+        const QString &actionName, const QString &fieldName);
+    QDBusReply<int> getInterventionConfig(
+        const QString &actionName, const QString &fieldName, QString &fieldValue);
     QDBusPendingReply<int, QString, QString, QString> getNotifyConfig();
     QDBusReply<int> getNotifyConfig(QString &notifyDisabled, QString &notifyTimeout, QString &notifyFold);
     QDBusPendingReply<int> getServiceStatus(const QString &serviceName, int type);
     QDBusPendingReply<int> installPackages(const QStringList &packagePaths);
     QDBusPendingReply<int> restartService(const QString &serviceName);
     QDBusPendingReply<int> setAiConfig(const QString &key, const QString &value);
-    QDBusPendingReply<int> setInterventionConfig(const QString &actionName, const QString &fieldName,
-                                                 const QString &fieldValue);
-    QDBusPendingReply<int> setNotifyConfig(const QString &notifyDisabled, const QString &notifyTimeout,
-                                           const QString &notifyFold);
+    QDBusPendingReply<int> setInterventionConfig(
+        const QString &actionName, const QString &fieldName, const QString &fieldValue);
+    QDBusPendingReply<int> setNotifyConfig(
+        const QString &notifyDisabled, const QString &notifyTimeout, const QString &notifyFold);
     QDBusPendingReply<int> setServiceStatus(const QString &serviceName, int status, int type);
 };
 

@@ -11,17 +11,15 @@
 
 namespace {
 
-const QStringList GETTER_LABELS = {" Method getNotifyConfig",       " Method getEventTotalCount",
-                                   " Method generateLogFile",       " Method getInterventionConfig",
-                                   " Method getAiConfig",           " Method getStatus"};
-const QStringList SETTER_METHODS = {"setNotifyConfig", "installPackages", "restartService",
-                                    "setAiConfig",     "setServiceStatus", "setInterventionConfig"};
-const QStringList ALL_METHODS = {"generateLogFile", "getAiConfig",        "getEventTotalCount", "getInterventionConfig",
-                                 "getNotifyConfig", "getServiceStatus",   "installPackages",    "restartService",
-                                 "setAiConfig",     "setInterventionConfig", "setNotifyConfig",  "setServiceStatus"};
+const QStringList GETTER_LABELS = { " Method getNotifyConfig", " Method getEventTotalCount",
+    " Method generateLogFile", " Method getInterventionConfig", " Method getAiConfig", " Method getStatus" };
+const QStringList SETTER_METHODS = { "setNotifyConfig", "installPackages", "restartService", "setAiConfig",
+    "setServiceStatus", "setInterventionConfig" };
+const QStringList ALL_METHODS = { "generateLogFile", "getAiConfig", "getEventTotalCount",
+    "getInterventionConfig", "getNotifyConfig", "getServiceStatus", "installPackages", "restartService",
+    "setAiConfig", "setInterventionConfig", "setNotifyConfig", "setServiceStatus" };
 
-template<typename T>
-QList<T> times(int n, const T &value)
+template<typename T> QList<T> times(int n, const T &value)
 {
     QList<T> list;
     for (int i = 0; i < n; ++i) {
@@ -48,13 +46,14 @@ QStringList forAllMethods(const QString &option)
 struct GetterResults
 {
     QList<int> results; // in the order of GETTER_LABELS
-    QStringList outs;   // every out string, "keep" where untouched
+    QStringList outs; // every out string, "keep" where untouched
 };
 
 GetterResults callGetters()
 {
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-    QString disabled = "keep", timeout = "keep", fold = "keep", count = "keep", field = "keep", value = "keep";
+    QString disabled = "keep", timeout = "keep", fold = "keep", count = "keep", field = "keep",
+            value = "keep";
     GetterResults r;
     r.results << client->getNotifyConfig(disabled, timeout, fold) << client->getEventTotalCount(count)
               << client->generateLogFile() << client->getInterventionConfig("block_ip", "whitelist", field)
@@ -66,12 +65,10 @@ GetterResults callGetters()
 QList<int> callSetters()
 {
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-    return {client->setNotifyConfig("no", "10", "no"),
-            client->installPackages({"tarvix-net-ai"}),
-            client->restartService("tarvix-research"),
-            client->setAiConfig("time_window", "200"),
-            client->setServiceStatus("tarvix-ebpf", 1, 0),
-            client->setInterventionConfig("block_ip", "blockip_timeout", "60s")};
+    return { client->setNotifyConfig("no", "10", "no"), client->installPackages({ "tarvix-net-ai" }),
+        client->restartService("tarvix-research"), client->setAiConfig("time_window", "200"),
+        client->setServiceStatus("tarvix-ebpf", 1, 0),
+        client->setInterventionConfig("block_ip", "blockip_timeout", "60s") };
 }
 
 const QStringList UNTOUCHED = times(6, QString("keep"));
@@ -118,11 +115,11 @@ private slots:
 
         QString disabled, timeout, fold, count, value;
         QCOMPARE(client->getNotifyConfig(disabled, timeout, fold), 0);
-        QCOMPARE(QStringList({disabled, timeout, fold}), QStringList({"no", "10", "no"}));
+        QCOMPARE(QStringList({ disabled, timeout, fold }), QStringList({ "no", "10", "no" }));
         QCOMPARE(client->getEventTotalCount(count), 0);
         QCOMPARE(count, QString("1024"));
         QCOMPARE(client->getInterventionConfig("block_ip", "whitelist", value), 0);
-        QCOMPARE(value.split(' '), QStringList({"127.0.0.1", "192.168.1.1"}));
+        QCOMPARE(value.split(' '), QStringList({ "127.0.0.1", "192.168.1.1" }));
         QCOMPARE(client->getInterventionConfig("block_ip", "blockip_timeout", value), 0);
         QCOMPARE(value, QString("600s"));
         QCOMPARE(client->getAiConfig("dns_flood_threshold", value), 0);
@@ -135,7 +132,8 @@ private slots:
 
         QCOMPARE(client->setNotifyConfig("yes", "-1", "yes"), 0);
         QCOMPARE(log.count(returnedLine(" Method SetNotifyConfig", 0)), 1);
-        QCOMPARE(client->setServiceStatus("tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf", 0, 0), 0);
+        QCOMPARE(
+            client->setServiceStatus("tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf", 0, 0), 0);
         QCOMPARE(log.count(returnedLine(" Method SetStatus", 0)), 1);
         QCOMPARE(client->setInterventionConfig("block_ip", "whitelist", "10.0.0.1 10.0.0.2"), 0);
         QCOMPARE(client->setAiConfig("dns_flood_threshold", "90"), 0);
@@ -146,7 +144,7 @@ private slots:
         QCOMPARE(client->setNotifyConfig("perhaps", "10", "no"), 4);
 
         QCOMPARE(client->getNotifyConfig(disabled, timeout, fold), 0);
-        QCOMPARE(QStringList({disabled, timeout, fold}), QStringList({"yes", "-1", "yes"}));
+        QCOMPARE(QStringList({ disabled, timeout, fold }), QStringList({ "yes", "-1", "yes" }));
         QCOMPARE(client->getServiceStatus("tarvix-rootcheck", 0), 0);
         QCOMPARE(client->getServiceStatus("tarvix-rootcheck", 1), 1);
         QCOMPARE(client->getInterventionConfig("block_ip", "whitelist", value), 0);
@@ -171,7 +169,8 @@ private slots:
         }
         QCOMPARE(callSetters(), times(6, -1));
         for (const QString &method : SETTER_METHODS) {
-            const QString line = QStringLiteral("Error calling Method:  \"%1 failed (injected by the stand-in daemon)\"");
+            const QString line
+                = QStringLiteral("Error calling Method:  \"%1 failed (injected by the stand-in daemon)\"");
             QCOMPARE(log.count(line.arg(method)), 1);
         }
     }
@@ -187,7 +186,9 @@ private slots:
             QCOMPARE(log.count(returnedLine(label, -2)), 1);
         }
         QCOMPARE(callSetters(), times(6, -1));
-        QCOMPARE(log.count("Error calling Method:  \"Did not receive a reply (injected by the stand-in daemon)\""), 6);
+        QCOMPARE(
+            log.count("Error calling Method:  \"Did not receive a reply (injected by the stand-in daemon)\""),
+            6);
     }
 
     // One value short: getters with strings keep the result code but not the
@@ -197,7 +198,7 @@ private slots:
         QVERIFY2(m_daemon.start(forAllMethods("--short-reply")), qPrintable(m_daemon.errorString()));
         LogCapture log;
         const GetterResults getters = callGetters();
-        QCOMPARE(getters.results, QList<int>({0, 0, -3, 0, 0, -3}));
+        QCOMPARE(getters.results, QList<int>({ 0, 0, -3, 0, 0, -3 }));
         QCOMPARE(getters.outs, UNTOUCHED);
         QCOMPARE(callSetters(), times(6, -1));
         QCOMPARE(log.count("No reply received from method ca1l."), 6);
@@ -217,7 +218,8 @@ private slots:
 
     void installationSignalsRelayed()
     {
-        QVERIFY2(m_daemon.start({"--install-step-ms", "10", "--decoy-signals"}), qPrintable(m_daemon.errorString()));
+        QVERIFY2(m_daemon.start({ "--install-step-ms", "10", "--decoy-signals" }),
+            qPrintable(m_daemon.errorString()));
         TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
         QList<int> percents;
         QStringList texts;
@@ -225,24 +227,24 @@ private slots:
         bool onGuiThread = true;
         QObject receiver;
         connect(client, &TarvixDesktopDaemonClient::signal_installProgress, &receiver,
-                [&](int percent, const QString &status, const QString &details) {
-                    percents << percent;
-                    texts << status << details;
-                    onGuiThread = onGuiThread && QThread::currentThread() == qApp->thread();
-                });
+            [&](int percent, const QString &status, const QString &details) {
+                percents << percent;
+                texts << status << details;
+                onGuiThread = onGuiThread && QThread::currentThread() == qApp->thread();
+            });
         connect(client, &TarvixDesktopDaemonClient::signal_installFinished, &receiver,
-                [&](int success, QStringList &packages, QString errorCode, QString errorMsg) {
-                    finished << success << packages << errorCode << errorMsg;
-                });
+            [&](int success, QStringList &packages, QString errorCode, QString errorMsg) {
+                finished << success << packages << errorCode << errorMsg;
+            });
         LogCapture log;
 
-        QCOMPARE(client->installPackages({"tarvix-net-ai"}), 0);
+        QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 0);
         QCOMPARE(log.count(returnedLine(" Method tarvix_install_packages", 0)), 1);
         QTRY_VERIFY(!finished.isEmpty());
-        QCOMPARE(percents, QList<int>({0, 35, 60, 85, 100}));
+        QCOMPARE(percents, QList<int>({ 0, 35, 60, 85, 100 }));
         QVERIFY2(!texts.contains("decoy"), qPrintable(texts.join('|')));
         QVERIFY(m_daemon.output().contains("decoy signal installFinished"));
-        QCOMPARE(finished, QVariantList({0, QStringList{"tarvix-net-ai"}, QString(), QString()}));
+        QCOMPARE(finished, QVariantList({ 0, QStringList { "tarvix-net-ai" }, QString(), QString() }));
         QVERIFY(onGuiThread);
         QCOMPARE(log.count(" slot_installProgress  35 \"downloading\""), 1);
         QCOMPARE(log.count(" slot_installFinished  (\"tarvix-net-ai\") 0"), 1);
@@ -255,14 +257,14 @@ private slots:
         QVariantList finished;
         QObject receiver;
         connect(client, &TarvixDesktopDaemonClient::signal_installFinished, &receiver,
-                [&](int success, QStringList &, QString errorCode, QString errorMsg) {
-                    finished << success << errorCode << errorMsg;
-                });
+            [&](int success, QStringList &, QString errorCode, QString errorMsg) {
+                finished << success << errorCode << errorMsg;
+            });
 
-        QVERIFY2(m_daemon.start({"--install-outcome", "fail", "--install-step-ms", "10"}),
-                 qPrintable(m_daemon.errorString()));
-        QCOMPARE(client->installPackages({"tarvix-net-ai"}), 0);
-        QCOMPARE(client->installPackages({"tarvix-net-ai"}), 1); // one installation at a time
+        QVERIFY2(m_daemon.start({ "--install-outcome", "fail", "--install-step-ms", "10" }),
+            qPrintable(m_daemon.errorString()));
+        QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 0);
+        QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 1); // one installation at a time
         QTRY_VERIFY(!finished.isEmpty());
         QVERIFY(finished.at(0).toInt() != 0);
         QVERIFY(!finished.at(2).toString().isEmpty());
@@ -270,9 +272,9 @@ private slots:
 
         finished.clear();
         QVERIFY(m_daemon.stop());
-        QVERIFY2(m_daemon.start({"--install-outcome", "busy", "--install-step-ms", "10"}),
-                 qPrintable(m_daemon.errorString()));
-        QCOMPARE(client->installPackages({"tarvix-net-ai"}), 1);
+        QVERIFY2(m_daemon.start({ "--install-outcome", "busy", "--install-step-ms", "10" }),
+            qPrintable(m_daemon.errorString()));
+        QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 1);
         QTest::qWait(100);
         QVERIFY(finished.isEmpty());
     }

@@ -37,9 +37,15 @@ private slots:
     {
         LogCapture log;
         QSemaphore go;
-        TarvixDesktopDaemonClient *seen[2] = {nullptr, nullptr};
-        auto first = startThread([&] { go.acquire(); seen[0] = TarvixDesktopDaemonClient::instance(); });
-        auto second = startThread([&] { go.acquire(); seen[1] = TarvixDesktopDaemonClient::instance(); });
+        TarvixDesktopDaemonClient *seen[2] = { nullptr, nullptr };
+        auto first = startThread([&] {
+            go.acquire();
+            seen[0] = TarvixDesktopDaemonClient::instance();
+        });
+        auto second = startThread([&] {
+            go.acquire();
+            seen[1] = TarvixDesktopDaemonClient::instance();
+        });
         go.release(2);
         QVERIFY(first->wait(10000) && second->wait(10000));
         QVERIFY(seen[0]);
@@ -54,11 +60,11 @@ private slots:
     // neither thread ever gets the other's answer.
     void guiAndWorkersCallAtOnce()
     {
-        QVERIFY2(m_daemon.start({"--delay", "restartService=150"}), qPrintable(m_daemon.errorString()));
+        QVERIFY2(m_daemon.start({ "--delay", "restartService=150" }), qPrintable(m_daemon.errorString()));
         TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
 
-        std::atomic<bool> slowDone{false};
-        std::atomic<int> slowFailures{0}, busyFailures{0};
+        std::atomic<bool> slowDone { false };
+        std::atomic<int> slowFailures { 0 }, busyFailures { 0 };
         auto slow = startThread([&] {
             for (int i = 0; i < 4; ++i) {
                 slowFailures += client->restartService("tarvix-research") == 0 ? 0 : 1;
@@ -71,7 +77,8 @@ private slots:
                 QString value;
                 const QString expected = QString::number(300 + i);
                 busyFailures += client->setAiConfig("syn_flood_threshold", expected) == 0 ? 0 : 1;
-                busyFailures += client->getAiConfig("syn_flood_threshold", value) == 0 && value == expected ? 0 : 1;
+                busyFailures
+                    += client->getAiConfig("syn_flood_threshold", value) == 0 && value == expected ? 0 : 1;
                 busyFailures += client->setServiceStatus("tarvix-ebpf", i % 2, 1) == 0 ? 0 : 1;
             }
         });
@@ -81,7 +88,8 @@ private slots:
             QString value;
             const QString expected = QString::number(400 + guiCalls);
             guiFailures += client->setAiConfig("ack_flood_threshold", expected) == 0 ? 0 : 1;
-            guiFailures += client->getAiConfig("ack_flood_threshold", value) == 0 && value == expected ? 0 : 1;
+            guiFailures
+                += client->getAiConfig("ack_flood_threshold", value) == 0 && value == expected ? 0 : 1;
             guiFailures += client->getServiceStatus("tarvix-rootcheck", 0) == 1 ? 0 : 1;
             if (!slowDone) {
                 ++m_callsDuringSlowWrites;

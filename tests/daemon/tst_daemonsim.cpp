@@ -16,10 +16,10 @@
 namespace {
 
 QDBusMessage call(const QString &method, const QVariantList &args = {},
-                  const QString &interface = DaemonSimFixture::INTERFACE_NAME)
+    const QString &interface = DaemonSimFixture::INTERFACE_NAME)
 {
-    QDBusMessage message
-        = QDBusMessage::createMethodCall(DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH, interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH, interface, method);
     message.setArguments(args);
     return QDBusConnection::systemBus().call(message);
 }
@@ -51,15 +51,17 @@ QStringList membersOf(const QString &xml, const QString &interface, QStringList 
                 *otherInterfaces << current;
             }
         } else if (current == interface && reader.isStartElement()
-                   && (reader.name() == QLatin1String("method") || reader.name() == QLatin1String("signal"))) {
+            && (reader.name() == QLatin1String("method") || reader.name() == QLatin1String("signal"))) {
             member = reader.name().toString() + ' ' + attributes.value("name").toString();
             arguments.clear();
         } else if (current == interface && reader.isStartElement() && reader.name() == QLatin1String("arg")) {
-            const QString direction = attributes.hasAttribute("direction") ? attributes.value("direction").toString()
-                                                                           : QString("signal");
-            arguments << direction + ' ' + attributes.value("type").toString() + ' ' + attributes.value("name").toString();
+            const QString direction = attributes.hasAttribute("direction")
+                ? attributes.value("direction").toString()
+                : QString("signal");
+            arguments << direction + ' ' + attributes.value("type").toString() + ' '
+                    + attributes.value("name").toString();
         } else if (current == interface && reader.isEndElement()
-                   && (reader.name() == QLatin1String("method") || reader.name() == QLatin1String("signal"))) {
+            && (reader.name() == QLatin1String("method") || reader.name() == QLatin1String("signal"))) {
             members << member + '(' + arguments.join(", ") + ')';
         }
     }
@@ -100,34 +102,40 @@ private slots:
         const QDBusMessage reply = call("Introspect", {}, "org.freedesktop.DBus.Introspectable");
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QStringList others;
-        const QStringList members = membersOf(reply.arguments().at(0).toString(), DaemonSimFixture::INTERFACE_NAME, &others);
+        const QStringList members
+            = membersOf(reply.arguments().at(0).toString(), DaemonSimFixture::INTERFACE_NAME, &others);
         QCOMPARE(others, QStringList());
         QCOMPARE(members,
-                 QStringList({
-                     "method generateLogFile(out i result)",
-                     "method getAiConfig(in s key, out i result, out s value)",
-                     "method getEventTotalCount(out i result, out s count)",
-                     "method getInterventionConfig(in s actionName, in s fieldName, out i result, out s fieldValue)",
-                     "method getNotifyConfig(out i result, out s notifyDisabled, out s notifyTimeout, out s notifyFold)",
-                     "method getServiceStatus(in s serviceName, in i type, out i result)",
-                     "method installPackages(in as packagePaths, out i result)",
-                     "method restartService(in s serviceName, out i result)",
-                     "method setAiConfig(in s key, in s value, out i result)",
-                     "method setInterventionConfig(in s actionName, in s fieldName, in s fieldValue, out i result)",
-                     "method setNotifyConfig(in s notifyDisabled, in s notifyTimeout, in s notifyFold, out i result)",
-                     "method setServiceStatus(in s serviceName, in i status, in i type, out i result)",
-                     "signal installProgress(signal i percent, signal s status, signal s details)",
-                     "signal installFinished(signal i success, signal as packages, signal s errorCode, signal s errorMsg)",
-                 }));
+            QStringList({
+                "method generateLogFile(out i result)",
+                "method getAiConfig(in s key, out i result, out s value)",
+                "method getEventTotalCount(out i result, out s count)",
+                "method getInterventionConfig(in s actionName, in s fieldName, out i result, out s "
+                "fieldValue)",
+                "method getNotifyConfig(out i result, out s notifyDisabled, out s notifyTimeout, out s "
+                "notifyFold)",
+                "method getServiceStatus(in s serviceName, in i type, out i result)",
+                "method installPackages(in as packagePaths, out i result)",
+                "method restartService(in s serviceName, out i result)",
+                "method setAiConfig(in s key, in s value, out i result)",
+                "method setInterventionConfig(in s actionName, in s fieldName, in s fieldValue, out i "
+                "result)",
+                "method setNotifyConfig(in s notifyDisabled, in s notifyTimeout, in s notifyFold, out i "
+                "result)",
+                "method setServiceStatus(in s serviceName, in i status, in i type, out i result)",
+                "signal installProgress(signal i percent, signal s status, signal s details)",
+                "signal installFinished(signal i success, signal as packages, signal s errorCode, signal s "
+                "errorMsg)",
+            }));
     }
 
     void refusesMalformedCalls()
     {
         QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
-        QCOMPARE(call("getServiceStatus", {"tarvix-ebpf", "0"}).errorName(),
-                 QString("org.freedesktop.DBus.Error.InvalidArgs"));
+        QCOMPARE(call("getServiceStatus", { "tarvix-ebpf", "0" }).errorName(),
+            QString("org.freedesktop.DBus.Error.InvalidArgs"));
         QCOMPARE(call("getNotifyConfig", {}, "com.zorva.tarvix.desktop").errorName(),
-                 QString("org.freedesktop.DBus.Error.UnknownInterface"));
+            QString("org.freedesktop.DBus.Error.UnknownInterface"));
         QCOMPARE(call("formatDisk").errorName(), QString("org.freedesktop.DBus.Error.UnknownMethod"));
     }
 
@@ -135,48 +143,52 @@ private slots:
     {
         QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
         QCOMPARE(QFile(m_daemon.statePath()).permissions() & 0x0077, QFileDevice::Permissions());
-        for (const QString name : {"tarvix-ebpf", "tarvix-logscan", "tarvix-rootcheck", "tarvix-research"}) {
-            QCOMPARE(result("getServiceStatus", {name, 0}), 1);
-            QCOMPARE(result("getServiceStatus", {name, 1}), 1);
+        for (const QString name :
+            { "tarvix-ebpf", "tarvix-logscan", "tarvix-rootcheck", "tarvix-research" }) {
+            QCOMPARE(result("getServiceStatus", { name, 0 }), 1);
+            QCOMPARE(result("getServiceStatus", { name, 1 }), 1);
         }
-        QCOMPARE(result("getServiceStatus", {"tarvix_net_ai", 2}), 2);
+        QCOMPARE(result("getServiceStatus", { "tarvix_net_ai", 2 }), 2);
         QCOMPARE(value("getNotifyConfig"), QString("no"));
-        QCOMPARE(value("getInterventionConfig", {"block_ip", "whitelist"}).split(' ').size(), 2);
-        QCOMPARE(value("getInterventionConfig", {"block_ip", "blockip_timeout"}), QString("600s"));
+        QCOMPARE(value("getInterventionConfig", { "block_ip", "whitelist" }).split(' ').size(), 2);
+        QCOMPARE(value("getInterventionConfig", { "block_ip", "blockip_timeout" }), QString("600s"));
         QCOMPARE(m_daemon.readState().value("ai").toObject().size(), 6);
 
         // Several names in one call; one unknown name changes nothing.
-        QCOMPARE(result("setServiceStatus", {"tarvix-research  tarvix-logscan", 0, 1}), 0);
-        QCOMPARE(result("getServiceStatus", {"tarvix-logscan", 1}), 0);
-        QCOMPARE(result("getServiceStatus", {"tarvix-logscan", 0}), 1);
-        QCOMPARE(result("setServiceStatus", {"tarvix-ebpf tarvix-bogus", 0, 0}), 3);
-        QCOMPARE(result("getServiceStatus", {"tarvix-ebpf", 0}), 1);
-        QCOMPARE(result("setServiceStatus", {"tarvix-ebpf", 1, 7}), 4);
-        QCOMPARE(result("setServiceStatus", {"tarvix_net_ai", 1, 0}), 2); // not installed
-        QCOMPARE(result("restartService", {"tarvix-intervention"}), 0);
-        QCOMPARE(result("restartService", {"tarvix-bogus"}), 3);
-        QCOMPARE(result("setInterventionConfig", {"block_ip", "blockip_timeout", "soon"}), 4);
-        QCOMPARE(result("setAiConfig", {"syn_flood_threshold", "many"}), 4);
-        QCOMPARE(result("getAiConfig", {"no_such_key"}), 4);
-        QVERIFY(m_daemon.output().contains(R"(call setServiceStatus("tarvix-research  tarvix-logscan", 0, 1))"));
+        QCOMPARE(result("setServiceStatus", { "tarvix-research  tarvix-logscan", 0, 1 }), 0);
+        QCOMPARE(result("getServiceStatus", { "tarvix-logscan", 1 }), 0);
+        QCOMPARE(result("getServiceStatus", { "tarvix-logscan", 0 }), 1);
+        QCOMPARE(result("setServiceStatus", { "tarvix-ebpf tarvix-bogus", 0, 0 }), 3);
+        QCOMPARE(result("getServiceStatus", { "tarvix-ebpf", 0 }), 1);
+        QCOMPARE(result("setServiceStatus", { "tarvix-ebpf", 1, 7 }), 4);
+        QCOMPARE(result("setServiceStatus", { "tarvix_net_ai", 1, 0 }), 2); // not installed
+        QCOMPARE(result("restartService", { "tarvix-intervention" }), 0);
+        QCOMPARE(result("restartService", { "tarvix-bogus" }), 3);
+        QCOMPARE(result("setInterventionConfig", { "block_ip", "blockip_timeout", "soon" }), 4);
+        QCOMPARE(result("setAiConfig", { "syn_flood_threshold", "many" }), 4);
+        QCOMPARE(result("getAiConfig", { "no_such_key" }), 4);
+        QVERIFY(
+            m_daemon.output().contains(R"(call setServiceStatus("tarvix-research  tarvix-logscan", 0, 1))"));
     }
 
     void stateSurvivesAKill()
     {
         QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
-        QCOMPARE(result("setNotifyConfig", {"yes", "30", "yes"}), 0);
-        QCOMPARE(result("setInterventionConfig", {"block_ip", "whitelist", "10.1.1.1 10.1.1.2 10.1.1.3"}), 0);
-        QCOMPARE(result("setAiConfig", {"icmp_flood_threshold", "700"}), 0);
-        QCOMPARE(result("setServiceStatus", {"tarvix-intervention", 0, 0}), 0);
+        QCOMPARE(result("setNotifyConfig", { "yes", "30", "yes" }), 0);
+        QCOMPARE(
+            result("setInterventionConfig", { "block_ip", "whitelist", "10.1.1.1 10.1.1.2 10.1.1.3" }), 0);
+        QCOMPARE(result("setAiConfig", { "icmp_flood_threshold", "700" }), 0);
+        QCOMPARE(result("setServiceStatus", { "tarvix-intervention", 0, 0 }), 0);
         QVERIFY(m_daemon.kill());
 
         QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
         const QDBusMessage notify = call("getNotifyConfig");
-        QCOMPARE(notify.arguments(), QVariantList({0, "yes", "30", "yes"}));
-        QCOMPARE(value("getInterventionConfig", {"block_ip", "whitelist"}), QString("10.1.1.1 10.1.1.2 10.1.1.3"));
-        QCOMPARE(value("getAiConfig", {"icmp_flood_threshold"}), QString("700"));
-        QCOMPARE(result("getServiceStatus", {"tarvix-intervention", 0}), 0);
-        QCOMPARE(result("getServiceStatus", {"tarvix-intervention", 1}), 1);
+        QCOMPARE(notify.arguments(), QVariantList({ 0, "yes", "30", "yes" }));
+        QCOMPARE(value("getInterventionConfig", { "block_ip", "whitelist" }),
+            QString("10.1.1.1 10.1.1.2 10.1.1.3"));
+        QCOMPARE(value("getAiConfig", { "icmp_flood_threshold" }), QString("700"));
+        QCOMPARE(result("getServiceStatus", { "tarvix-intervention", 0 }), 0);
+        QCOMPARE(result("getServiceStatus", { "tarvix-intervention", 1 }), 1);
     }
 
     // A state file it cannot understand is reported and left alone.
@@ -196,11 +208,11 @@ private slots:
         const QString alerts = m_daemon.filePath("alerts.log");
         const QByteArray first = alertsOf('a', 3 << 20), second = alertsOf('b', 5 << 20);
         QVERIFY(writeFile(alerts, first));
-        QVERIFY2(m_daemon.start({"--alerts", alerts}), qPrintable(m_daemon.errorString()));
+        QVERIFY2(m_daemon.start({ "--alerts", alerts }), qPrintable(m_daemon.errorString()));
         QCOMPARE(result("generateLogFile"), 0);
 
-        std::atomic<bool> done{false};
-        std::atomic<int> reads{0}, torn{0};
+        std::atomic<bool> done { false };
+        std::atomic<int> reads { 0 }, torn { 0 };
         std::thread reader([&] {
             while (!done) {
                 QFile file(m_daemon.snapshotPath());
@@ -228,34 +240,35 @@ private slots:
 
     void delayedAnswerLeavesOthersServed()
     {
-        QVERIFY2(m_daemon.start({"--delay", "getEventTotalCount=600"}), qPrintable(m_daemon.errorString()));
+        QVERIFY2(m_daemon.start({ "--delay", "getEventTotalCount=600" }), qPrintable(m_daemon.errorString()));
         QElapsedTimer clock;
         clock.start();
-        QDBusMessage slow = QDBusMessage::createMethodCall(DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH,
-                                                           DaemonSimFixture::INTERFACE_NAME, "getEventTotalCount");
+        QDBusMessage slow = QDBusMessage::createMethodCall(DaemonSimFixture::SERVICE_NAME,
+            DaemonSimFixture::OBJECT_PATH, DaemonSimFixture::INTERFACE_NAME, "getEventTotalCount");
         QDBusPendingCall pending = QDBusConnection::systemBus().asyncCall(slow);
-        QCOMPARE(result("getServiceStatus", {"tarvix-ebpf", 0}), 1);
+        QCOMPARE(result("getServiceStatus", { "tarvix-ebpf", 0 }), 1);
         QVERIFY(clock.elapsed() < 500);
         pending.waitForFinished();
         QVERIFY(clock.elapsed() >= 600);
-        QCOMPARE(pending.reply().arguments(), QVariantList({0, "1024"}));
+        QCOMPARE(pending.reply().arguments(), QVariantList({ 0, "1024" }));
     }
 
     void commandLine()
     {
         const QString program = DaemonSimFixture::programPath();
         QProcess help;
-        help.start(program, {"--help"});
+        help.start(program, { "--help" });
         QVERIFY(help.waitForFinished());
         QCOMPARE(help.exitCode(), 0);
         const QString text = help.readAllStandardOutput();
-        for (const char *option : {"--bus", "--state", "--alerts", "--snapshot", "--install-outcome",
-                                   "--install-step-ms", "--decoy-signals", "--error", "--no-reply", "--short-reply",
-                                   "--wrong-type", "--delay", "--help", "--version"}) {
+        for (const char *option : { "--bus", "--state", "--alerts", "--snapshot", "--install-outcome",
+                 "--install-step-ms", "--decoy-signals", "--error", "--no-reply", "--short-reply",
+                 "--wrong-type", "--delay", "--help", "--version" }) {
             QVERIFY2(text.contains(option), option);
         }
-        for (const QStringList &wrong : {QStringList{"--bus", "desktop"}, QStringList{"--error", "formatDisk"},
-                                         QStringList{"--delay", "getAiConfig"}, QStringList{"--install-outcome", "maybe"}}) {
+        for (const QStringList &wrong :
+            { QStringList { "--bus", "desktop" }, QStringList { "--error", "formatDisk" },
+                QStringList { "--delay", "getAiConfig" }, QStringList { "--install-outcome", "maybe" } }) {
             QProcess bad;
             bad.start(program, wrong);
             QVERIFY(bad.waitForFinished());
@@ -265,7 +278,7 @@ private slots:
         // A second stand-in cannot take the name from the first.
         QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
         QProcess second;
-        second.start(program, {"--state", m_daemon.filePath("second.json")});
+        second.start(program, { "--state", m_daemon.filePath("second.json") });
         QVERIFY(second.waitForFinished());
         QCOMPARE(second.exitCode(), 1);
         QVERIFY(second.readAllStandardError().contains("another process owns it"));

@@ -77,7 +77,8 @@ private slots:
     {
         const QString alerts = m_daemon.filePath("alerts.log");
         QProcess generator;
-        generator.start(TARVIX_ALERTGEN_PATH, {"--count", "3000", "--days", "20", "--seed", "11", "--out", alerts});
+        generator.start(
+            TARVIX_ALERTGEN_PATH, { "--count", "3000", "--days", "20", "--seed", "11", "--out", alerts });
         QVERIFY(generator.waitForFinished(30000));
         QCOMPARE(generator.exitCode(), 0);
         const QHash<QString, ExpectedAlert> expected = scanAlerts(alerts);
@@ -91,7 +92,7 @@ private slots:
         QVERIFY(shown.size() > 100 && shown.size() < 3000); // the log has both kinds
 
         QFile::remove(ALERT_SNAPSHOT_PATH);
-        QVERIFY2(m_daemon.start({"--alerts", alerts}), qPrintable(m_daemon.errorString()));
+        QVERIFY2(m_daemon.start({ "--alerts", alerts }), qPrintable(m_daemon.errorString()));
         std::vector<loginfo> list;
         QCOMPARE(loadAllAlerts(list), 0);
 
@@ -112,16 +113,16 @@ private slots:
         QCOMPARE(loadAllAlerts(list), 0);
         QCOMPARE(int(list.size()), 2 * shown.size());
         QVERIFY(std::is_sorted(list.begin(), list.end(),
-                               [](const loginfo &a, const loginfo &b) { return a.timeNs > b.timeNs; }));
+            [](const loginfo &a, const loginfo &b) { return a.timeNs > b.timeNs; }));
     }
 
     void failingDaemonLeavesTheListAlone()
     {
         loginfo kept;
         kept.alertId = "kept";
-        std::vector<loginfo> list{kept};
+        std::vector<loginfo> list { kept };
 
-        QVERIFY2(m_daemon.start({"--error", "generateLogFile"}), qPrintable(m_daemon.errorString()));
+        QVERIFY2(m_daemon.start({ "--error", "generateLogFile" }), qPrintable(m_daemon.errorString()));
         {
             CerrCapture errors;
             QCOMPARE(loadAllAlerts(list), -3);

@@ -24,24 +24,24 @@
 #define TARVIX_BUS_TEST_APPLICATION QCoreApplication
 #endif
 
-#define TARVIX_BUS_TEST_MAIN_WITH(TestObject, Application)                                                    \
-    int main(int argc, char *argv[])                                                                          \
-    {                                                                                                         \
-        QString busError;                                                                                     \
-        if (!DaemonSimFixture::startPrivateBuses(&busError)) {                                                \
+#define TARVIX_BUS_TEST_MAIN_WITH(TestObject, Application)                                                   \
+    int main(int argc, char *argv[])                                                                         \
+    {                                                                                                        \
+        QString busError;                                                                                    \
+        if (!DaemonSimFixture::startPrivateBuses(&busError)) {                                               \
             std::fprintf(stderr, "cannot start the private D-Bus buses: %s\n", qPrintable(busError));        \
-            return 1;                                                                                         \
-        }                                                                                                     \
-        int status = 0;                                                                                       \
-        {                                                                                                     \
-            Application app(argc, argv);                                                                      \
-            app.setAttribute(Qt::AA_Use96Dpi, true);                                                          \
-            TestObject tc;                                                                                    \
-            QTEST_SET_MAIN_SOURCE_PATH                                                                        \
-            status = QTest::qExec(&tc, argc, argv);                                                           \
-        }                                                                                                     \
-        DaemonSimFixture::stopPrivateBuses();                                                                 \
-        return status;                                                                                        \
+            return 1;                                                                                        \
+        }                                                                                                    \
+        int status = 0;                                                                                      \
+        {                                                                                                    \
+            Application app(argc, argv);                                                                     \
+            app.setAttribute(Qt::AA_Use96Dpi, true);                                                         \
+            TestObject tc;                                                                                   \
+            QTEST_SET_MAIN_SOURCE_PATH                                                                       \
+            status = QTest::qExec(&tc, argc, argv);                                                          \
+        }                                                                                                    \
+        DaemonSimFixture::stopPrivateBuses();                                                                \
+        return status;                                                                                       \
     }
 
 #define TARVIX_BUS_TEST_MAIN(TestObject) TARVIX_BUS_TEST_MAIN_WITH(TestObject, TARVIX_BUS_TEST_APPLICATION)

@@ -161,11 +161,11 @@ bool DaemonSimFixture::start(const QStringList &options, Bus bus)
     m_bus = bus;
     m_process.reset(new StandInProcess);
     m_process->setProgram(programPath());
-    m_process->setArguments(QStringList{QStringLiteral("--bus"),
-                                        bus == Bus::System ? QStringLiteral("system") : QStringLiteral("session"),
-                                        QStringLiteral("--state"), statePath(), QStringLiteral("--snapshot"),
-                                        m_snapshotPath}
-                            + options);
+    m_process->setArguments(
+        QStringList { QStringLiteral("--bus"),
+            bus == Bus::System ? QStringLiteral("system") : QStringLiteral("session"),
+            QStringLiteral("--state"), statePath(), QStringLiteral("--snapshot"), m_snapshotPath }
+        + options);
     // A file, not a pipe: a pipe nobody drains while the test sits in a
     // blocking call would stall the stand-in once it filled up.
     QFile::remove(outputPath());
@@ -177,8 +177,9 @@ bool DaemonSimFixture::start(const QStringList &options, Bus bus)
         return false;
     }
     if (!waitForOwner(true, START_TIMEOUT_MS)) {
-        m_error = QStringLiteral("the stand-in daemon did not take its name (its errors are above). Output: %1")
-                      .arg(output());
+        m_error
+            = QStringLiteral("the stand-in daemon did not take its name (its errors are above). Output: %1")
+                  .arg(output());
         endProcess(true);
         return false;
     }
@@ -218,7 +219,8 @@ bool DaemonSimFixture::endProcess(bool force)
 
 bool DaemonSimFixture::waitForOwner(bool owned, int timeoutMs)
 {
-    QDBusConnection connection = m_bus == Bus::System ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
+    QDBusConnection connection
+        = m_bus == Bus::System ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
     QDBusConnectionInterface *bus = connection.interface();
     if (!bus) {
         return false;

@@ -50,7 +50,8 @@ bool PrivateBus::start(const QString &configFile, QString *error)
     const QByteArray configArg = "--config-file=" + QFile::encodeName(configFile);
     const QByteArray addressArg = "--address=unix:dir=" + directory;
     const QByteArray printArg = "--print-address=3";
-    const QByteArray program = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")));
+    const QByteArray program
+        = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")));
     if (program.isEmpty()) {
         *error = QStringLiteral("dbus-daemon is not installed");
         ::close(pipeFds[0]);
@@ -78,14 +79,14 @@ bool PrivateBus::start(const QString &configFile, QString *error)
             ::dup2(log, STDERR_FILENO);
         }
         ::execl(program.constData(), "dbus-daemon", configArg.constData(), addressArg.constData(),
-                 printArg.constData(), "--nofork", "--nopidfile", static_cast<char *>(nullptr));
+            printArg.constData(), "--nofork", "--nopidfile", static_cast<char *>(nullptr));
         ::_exit(127);
     }
     ::close(pipeFds[1]);
     m_pid = pid;
 
     QByteArray line;
-    pollfd readable = {pipeFds[0], POLLIN, 0};
+    pollfd readable = { pipeFds[0], POLLIN, 0 };
     while (!line.contains('\n')) {
         const int ready = ::poll(&readable, 1, START_TIMEOUT_MS);
         if (ready < 0 && errno == EINTR) {
@@ -109,8 +110,10 @@ bool PrivateBus::start(const QString &configFile, QString *error)
     m_address = QString::fromLocal8Bit(line.left(line.indexOf('\n')).trimmed());
     if (m_address.isEmpty()) {
         QFile log(QString::fromLocal8Bit(logPath));
-        const QString output = log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
-        *error = QStringLiteral("dbus-daemon with %1 printed no address. %2").arg(configFile, output.trimmed());
+        const QString output
+            = log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+        *error
+            = QStringLiteral("dbus-daemon with %1 printed no address. %2").arg(configFile, output.trimmed());
         stop();
         return false;
     }
@@ -133,8 +136,7 @@ void PrivateBus::stop()
         if (!reaped) {
             ::kill(m_pid, SIGKILL);
             int status = 0;
-            while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-            }
+            while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) { }
         }
         m_pid = -1;
     }

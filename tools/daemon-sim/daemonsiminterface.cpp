@@ -40,28 +40,26 @@ QString SimMember::outSignature() const
 const QVector<SimMember> &simMethods()
 {
     static const QVector<SimMember> methods = {
-        {QStringLiteral("generateLogFile"), {}, {{"result", "i"}}},
-        {QStringLiteral("getAiConfig"), {{"key", "s"}}, {{"result", "i"}, {"value", "s"}}},
-        {QStringLiteral("getEventTotalCount"), {}, {{"result", "i"}, {"count", "s"}}},
-        {QStringLiteral("getInterventionConfig"),
-         {{"actionName", "s"}, {"fieldName", "s"}},
-         {{"result", "i"}, {"fieldValue", "s"}}},
-        {QStringLiteral("getNotifyConfig"),
-         {},
-         {{"result", "i"}, {"notifyDisabled", "s"}, {"notifyTimeout", "s"}, {"notifyFold", "s"}}},
-        {QStringLiteral("getServiceStatus"), {{"serviceName", "s"}, {"type", "i"}}, {{"result", "i"}}},
-        {QStringLiteral("installPackages"), {{"packagePaths", "as"}}, {{"result", "i"}}},
-        {QStringLiteral("restartService"), {{"serviceName", "s"}}, {{"result", "i"}}},
-        {QStringLiteral("setAiConfig"), {{"key", "s"}, {"value", "s"}}, {{"result", "i"}}},
-        {QStringLiteral("setInterventionConfig"),
-         {{"actionName", "s"}, {"fieldName", "s"}, {"fieldValue", "s"}},
-         {{"result", "i"}}},
-        {QStringLiteral("setNotifyConfig"),
-         {{"notifyDisabled", "s"}, {"notifyTimeout", "s"}, {"notifyFold", "s"}},
-         {{"result", "i"}}},
-        {QStringLiteral("setServiceStatus"),
-         {{"serviceName", "s"}, {"status", "i"}, {"type", "i"}},
-         {{"result", "i"}}},
+        { QStringLiteral("generateLogFile"), {}, { { "result", "i" } } },
+        { QStringLiteral("getAiConfig"), { { "key", "s" } }, { { "result", "i" }, { "value", "s" } } },
+        { QStringLiteral("getEventTotalCount"), {}, { { "result", "i" }, { "count", "s" } } },
+        { QStringLiteral("getInterventionConfig"), { { "actionName", "s" }, { "fieldName", "s" } },
+            { { "result", "i" }, { "fieldValue", "s" } } },
+        { QStringLiteral("getNotifyConfig"), {},
+            { { "result", "i" }, { "notifyDisabled", "s" }, { "notifyTimeout", "s" },
+                { "notifyFold", "s" } } },
+        { QStringLiteral("getServiceStatus"), { { "serviceName", "s" }, { "type", "i" } },
+            { { "result", "i" } } },
+        { QStringLiteral("installPackages"), { { "packagePaths", "as" } }, { { "result", "i" } } },
+        { QStringLiteral("restartService"), { { "serviceName", "s" } }, { { "result", "i" } } },
+        { QStringLiteral("setAiConfig"), { { "key", "s" }, { "value", "s" } }, { { "result", "i" } } },
+        { QStringLiteral("setInterventionConfig"),
+            { { "actionName", "s" }, { "fieldName", "s" }, { "fieldValue", "s" } }, { { "result", "i" } } },
+        { QStringLiteral("setNotifyConfig"),
+            { { "notifyDisabled", "s" }, { "notifyTimeout", "s" }, { "notifyFold", "s" } },
+            { { "result", "i" } } },
+        { QStringLiteral("setServiceStatus"), { { "serviceName", "s" }, { "status", "i" }, { "type", "i" } },
+            { { "result", "i" } } },
     };
     return methods;
 }
@@ -69,10 +67,10 @@ const QVector<SimMember> &simMethods()
 const QVector<SimMember> &simSignals()
 {
     static const QVector<SimMember> signalList = {
-        {QStringLiteral("installProgress"), {{"percent", "i"}, {"status", "s"}, {"details", "s"}}, {}},
-        {QStringLiteral("installFinished"),
-         {{"success", "i"}, {"packages", "as"}, {"errorCode", "s"}, {"errorMsg", "s"}},
-         {}},
+        { QStringLiteral("installProgress"), { { "percent", "i" }, { "status", "s" }, { "details", "s" } },
+            {} },
+        { QStringLiteral("installFinished"),
+            { { "success", "i" }, { "packages", "as" }, { "errorCode", "s" }, { "errorMsg", "s" } }, {} },
     };
     return signalList;
 }

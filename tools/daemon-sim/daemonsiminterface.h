@@ -23,7 +23,7 @@ struct SimArgument
 struct SimMember
 {
     QString name;
-    QVector<SimArgument> in;  // for signals: the arguments
+    QVector<SimArgument> in; // for signals: the arguments
     QVector<SimArgument> out; // empty for signals
 
     QString inSignature() const;

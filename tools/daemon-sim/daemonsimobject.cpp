@@ -62,7 +62,7 @@ bool isKnownService(const QString &name)
 } // namespace
 
 DaemonSimObject::DaemonSimObject(const DaemonSimOptions &options, const DaemonSimState &state,
-                                 const QDBusConnection &connection, QObject *parent)
+    const QDBusConnection &connection, QObject *parent)
     : QDBusVirtualObject(parent)
     , m_options(options)
     , m_state(state)
@@ -96,21 +96,21 @@ bool DaemonSimObject::handleMessage(const QDBusMessage &message, const QDBusConn
     if (!interface.isEmpty() && interface != QLatin1String(SIM_INTERFACE_NAME)) {
         log(QStringLiteral("refused %1.%2: unknown interface").arg(interface, message.member()));
         sendError(message, QStringLiteral("org.freedesktop.DBus.Error.UnknownInterface"),
-                  QStringLiteral("No interface \"%1\" at %2").arg(interface, message.path()));
+            QStringLiteral("No interface \"%1\" at %2").arg(interface, message.path()));
         return true;
     }
     const SimMember *method = findSimMethod(message.member());
     if (!method) {
         log(QStringLiteral("refused %1: unknown method").arg(message.member()));
         sendError(message, QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod"),
-                  QStringLiteral("No method \"%1\"").arg(message.member()));
+            QStringLiteral("No method \"%1\"").arg(message.member()));
         return true;
     }
     if (message.signature() != method->inSignature()) {
         log(QStringLiteral("refused %1: signature \"%2\"").arg(method->name, message.signature()));
         sendError(message, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"),
-                  QStringLiteral("%1 takes \"%2\", not \"%3\"")
-                      .arg(method->name, method->inSignature(), message.signature()));
+            QStringLiteral("%1 takes \"%2\", not \"%3\"")
+                .arg(method->name, method->inSignature(), message.signature()));
         return true;
     }
 
@@ -135,13 +135,13 @@ void DaemonSimObject::answer(const QDBusMessage &call)
     if (m_options.errorMethods.contains(method)) {
         log(QStringLiteral("reply %1 -> error (injected)").arg(method));
         sendError(call, QStringLiteral("com.zorva.tarvix.desktop.Error.Failed"),
-                  QStringLiteral("%1 failed (injected by the stand-in daemon)").arg(method));
+            QStringLiteral("%1 failed (injected by the stand-in daemon)").arg(method));
         return;
     }
     if (m_options.noReplyMethods.contains(method)) {
         log(QStringLiteral("reply %1 -> no reply (injected)").arg(method));
         sendError(call, QStringLiteral("org.freedesktop.DBus.Error.NoReply"),
-                  QStringLiteral("Did not receive a reply (injected by the stand-in daemon)"));
+            QStringLiteral("Did not receive a reply (injected by the stand-in daemon)"));
         return;
     }
 
@@ -167,46 +167,46 @@ QList<QVariant> DaemonSimObject::run(const QString &method, const QList<QVariant
     const auto number = [&args](int i) { return args.at(i).toInt(); };
 
     if (method == QLatin1String("generateLogFile")) {
-        return {generateLogFile()};
+        return { generateLogFile() };
     }
     if (method == QLatin1String("getAiConfig")) {
         QString value;
         const int result = getAiConfig(text(0), value);
-        return {result, value};
+        return { result, value };
     }
     if (method == QLatin1String("getEventTotalCount")) {
-        return {0, m_state.eventTotalCount};
+        return { 0, m_state.eventTotalCount };
     }
     if (method == QLatin1String("getInterventionConfig")) {
         QString value;
         const int result = getInterventionConfig(text(0), text(1), value);
-        return {result, value};
+        return { result, value };
     }
     if (method == QLatin1String("getNotifyConfig")) {
-        return {0, m_state.notifyDisabled, m_state.notifyTimeout, m_state.notifyFold};
+        return { 0, m_state.notifyDisabled, m_state.notifyTimeout, m_state.notifyFold };
     }
     if (method == QLatin1String("getServiceStatus")) {
-        return {getServiceStatus(text(0), number(1))};
+        return { getServiceStatus(text(0), number(1)) };
     }
     if (method == QLatin1String("installPackages")) {
-        return {installPackages(args.at(0).toStringList())};
+        return { installPackages(args.at(0).toStringList()) };
     }
     if (method == QLatin1String("restartService")) {
-        return {restartService(text(0))};
+        return { restartService(text(0)) };
     }
     if (method == QLatin1String("setAiConfig")) {
-        return {setAiConfig(text(0), text(1))};
+        return { setAiConfig(text(0), text(1)) };
     }
     if (method == QLatin1String("setInterventionConfig")) {
-        return {setInterventionConfig(text(0), text(1), text(2))};
+        return { setInterventionConfig(text(0), text(1), text(2)) };
     }
     if (method == QLatin1String("setNotifyConfig")) {
-        return {setNotifyConfig(text(0), text(1), text(2))};
+        return { setNotifyConfig(text(0), text(1), text(2)) };
     }
     if (method == QLatin1String("setServiceStatus")) {
-        return {setServiceStatus(text(0), number(1), number(2))};
+        return { setServiceStatus(text(0), number(1), number(2)) };
     }
-    return {int(InternalError)}; // the method table and this dispatch disagree
+    return { int(InternalError) }; // the method table and this dispatch disagree
 }
 
 int DaemonSimObject::commit(const DaemonSimState &next)
@@ -226,7 +226,8 @@ int DaemonSimObject::generateLogFile()
     // snapshot or the new one, never half of one.
     QSaveFile snapshot(m_options.snapshotPath);
     if (!snapshot.open(QIODevice::WriteOnly)) {
-        log(QStringLiteral("cannot write the snapshot %1: %2").arg(m_options.snapshotPath, snapshot.errorString()));
+        log(QStringLiteral("cannot write the snapshot %1: %2")
+                .arg(m_options.snapshotPath, snapshot.errorString()));
         return InternalError;
     }
     snapshot.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -235,7 +236,8 @@ int DaemonSimObject::generateLogFile()
     if (!m_options.alertsPath.isEmpty() && QFile::exists(m_options.alertsPath)) {
         QFile alerts(m_options.alertsPath);
         if (!alerts.open(QIODevice::ReadOnly)) {
-            log(QStringLiteral("cannot read the alerts log %1: %2").arg(m_options.alertsPath, alerts.errorString()));
+            log(QStringLiteral("cannot read the alerts log %1: %2")
+                    .arg(m_options.alertsPath, alerts.errorString()));
             snapshot.cancelWriting();
             return InternalError;
         }
@@ -250,7 +252,8 @@ int DaemonSimObject::generateLogFile()
         }
     }
     if (!snapshot.commit()) {
-        log(QStringLiteral("cannot write the snapshot %1: %2").arg(m_options.snapshotPath, snapshot.errorString()));
+        log(QStringLiteral("cannot write the snapshot %1: %2")
+                .arg(m_options.snapshotPath, snapshot.errorString()));
         return InternalError;
     }
     log(QStringLiteral("snapshot %1 written, %2 bytes").arg(m_options.snapshotPath).arg(copied));
@@ -317,7 +320,7 @@ int DaemonSimObject::restartService(const QString &name)
 
 int DaemonSimObject::setNotifyConfig(const QString &disabled, const QString &timeout, const QString &fold)
 {
-    const QStringList yesNo = {QStringLiteral("yes"), QStringLiteral("no")};
+    const QStringList yesNo = { QStringLiteral("yes"), QStringLiteral("no") };
     bool isNumber = false;
     const int seconds = timeout.toInt(&isNumber);
     if (!yesNo.contains(disabled) || !yesNo.contains(fold) || !isNumber
@@ -408,13 +411,14 @@ int DaemonSimObject::installPackages(const QStringList &packages)
     }
     const QString name = packages.join(QStringLiteral(", "));
     m_installSteps = {
-        {0, QStringLiteral("downloading"), QStringLiteral("Downloading %1").arg(name)},
-        {35, QStringLiteral("downloading"), QStringLiteral("Downloaded %1").arg(name)},
-        {60, QStringLiteral("installing"), QStringLiteral("Unpacking %1").arg(name)},
+        { 0, QStringLiteral("downloading"), QStringLiteral("Downloading %1").arg(name) },
+        { 35, QStringLiteral("downloading"), QStringLiteral("Downloaded %1").arg(name) },
+        { 60, QStringLiteral("installing"), QStringLiteral("Unpacking %1").arg(name) },
     };
     if (m_options.installOutcome == DaemonSimOptions::InstallOutcome::Success) {
-        m_installSteps.append({85, QStringLiteral("configuring"), QStringLiteral("Setting up %1").arg(name)});
-        m_installSteps.append({100, QStringLiteral("finished"), QStringLiteral("%1 installed").arg(name)});
+        m_installSteps.append(
+            { 85, QStringLiteral("configuring"), QStringLiteral("Setting up %1").arg(name) });
+        m_installSteps.append({ 100, QStringLiteral("finished"), QStringLiteral("%1 installed").arg(name) });
     }
     m_installPackages = packages;
     m_installing = true; // the timer starts once the answer has gone out
@@ -425,7 +429,7 @@ void DaemonSimObject::playInstallStep()
 {
     if (!m_installSteps.isEmpty()) {
         const InstallStep step = m_installSteps.takeFirst();
-        emitSignal(QStringLiteral("installProgress"), {step.percent, step.status, step.details});
+        emitSignal(QStringLiteral("installProgress"), { step.percent, step.status, step.details });
         return;
     }
     m_installTimer.stop();
@@ -447,7 +451,7 @@ void DaemonSimObject::playInstallStep()
             errorMsg = QStringLiteral("The installation could not be recorded");
         }
     }
-    emitSignal(QStringLiteral("installFinished"), {success, m_installPackages, errorCode, errorMsg});
+    emitSignal(QStringLiteral("installFinished"), { success, m_installPackages, errorCode, errorMsg });
 }
 
 void DaemonSimObject::emitSignal(const QString &name, const QList<QVariant> &args)
@@ -459,8 +463,8 @@ void DaemonSimObject::emitSignal(const QString &name, const QList<QVariant> &arg
                 decoy[i] = QStringLiteral("decoy");
             }
         }
-        QDBusMessage message
-            = QDBusMessage::createSignal(QLatin1String(SIM_OBJECT_PATH), QLatin1String(SIM_DECOY_INTERFACE_NAME), name);
+        QDBusMessage message = QDBusMessage::createSignal(
+            QLatin1String(SIM_OBJECT_PATH), QLatin1String(SIM_DECOY_INTERFACE_NAME), name);
         message.setArguments(decoy);
         m_connection.send(message);
         log(QStringLiteral("decoy signal %1%2").arg(name, describe(decoy)));

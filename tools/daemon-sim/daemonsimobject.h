@@ -20,7 +20,7 @@ class DaemonSimObject : public QDBusVirtualObject
 
 public:
     DaemonSimObject(const DaemonSimOptions &options, const DaemonSimState &state,
-                    const QDBusConnection &connection, QObject *parent = nullptr);
+        const QDBusConnection &connection, QObject *parent = nullptr);
 
     QString introspect(const QString &path) const override;
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override;

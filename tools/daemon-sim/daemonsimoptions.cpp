@@ -11,8 +11,8 @@ namespace {
 
 const int MAX_DELAY_MS = 10 * 60 * 1000;
 
-bool readMethodList(const QCommandLineParser &parser, const QString &option, QSet<QString> &into,
-                    QString &error)
+bool readMethodList(
+    const QCommandLineParser &parser, const QString &option, QSet<QString> &into, QString &error)
 {
     for (const QString &name : parser.values(option)) {
         if (!findSimMethod(name)) {
@@ -47,64 +47,51 @@ DaemonSimOptions::ParseResult DaemonSimOptions::parse(const QStringList &argumen
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
 
-    const QCommandLineOption busOption(
-        QStringLiteral("bus"),
+    const QCommandLineOption busOption(QStringLiteral("bus"),
         QStringLiteral("Bus to serve on: system (default) or session. DBUS_SYSTEM_BUS_ADDRESS and "
                        "DBUS_SESSION_BUS_ADDRESS say where they are."),
         QStringLiteral("system|session"), QStringLiteral("system"));
-    const QCommandLineOption stateOption(
-        QStringLiteral("state"),
+    const QCommandLineOption stateOption(QStringLiteral("state"),
         QStringLiteral("JSON state file (default %1). Created with defaults when missing; rewritten "
                        "atomically after every change.")
             .arg(defaultStatePath()),
         QStringLiteral("file"));
-    const QCommandLineOption alertsOption(
-        QStringLiteral("alerts"),
+    const QCommandLineOption alertsOption(QStringLiteral("alerts"),
         QStringLiteral("Alerts log that generateLogFile copies into the snapshot. Without it, or while "
                        "the file does not exist, the snapshot is empty."),
         QStringLiteral("file"));
-    const QCommandLineOption snapshotOption(
-        QStringLiteral("snapshot"),
+    const QCommandLineOption snapshotOption(QStringLiteral("snapshot"),
         QStringLiteral("Where generateLogFile writes the snapshot (default /tmp/tarvix_alerts.log). It "
                        "is written to a temporary file and renamed."),
         QStringLiteral("path"), QStringLiteral("/tmp/tarvix_alerts.log"));
-    const QCommandLineOption outcomeOption(
-        QStringLiteral("install-outcome"),
+    const QCommandLineOption outcomeOption(QStringLiteral("install-outcome"),
         QStringLiteral("How installPackages goes: success (answer 0, progress signals, installFinished "
                        "with 0 and the package marked installed), fail (answer 0, installFinished with "
                        "an error) or busy (answer 1, no signals). Default success."),
         QStringLiteral("success|fail|busy"), QStringLiteral("success"));
-    const QCommandLineOption stepOption(
-        QStringLiteral("install-step-ms"),
+    const QCommandLineOption stepOption(QStringLiteral("install-step-ms"),
         QStringLiteral("Milliseconds between two installation signals (default 200)."), QStringLiteral("ms"),
         QStringLiteral("200"));
-    const QCommandLineOption decoyOption(
-        QStringLiteral("decoy-signals"),
+    const QCommandLineOption decoyOption(QStringLiteral("decoy-signals"),
         QStringLiteral("Also send every installation signal under the interface name "
                        "com.zorva.tarvix.desktop, with \"decoy\" texts; clients must not receive them."));
     const QCommandLineOption errorOption(QStringLiteral("error"),
-                                         QStringLiteral("Answer method with an error reply."),
-                                         QStringLiteral("method"));
-    const QCommandLineOption noReplyOption(
-        QStringLiteral("no-reply"),
+        QStringLiteral("Answer method with an error reply."), QStringLiteral("method"));
+    const QCommandLineOption noReplyOption(QStringLiteral("no-reply"),
         QStringLiteral("Answer method with an org.freedesktop.DBus.Error.NoReply error at once, as if "
                        "the call had timed out."),
         QStringLiteral("method"));
-    const QCommandLineOption shortReplyOption(
-        QStringLiteral("short-reply"),
+    const QCommandLineOption shortReplyOption(QStringLiteral("short-reply"),
         QStringLiteral("Do the work of method but leave the last value out of its reply."),
         QStringLiteral("method"));
-    const QCommandLineOption wrongTypeOption(
-        QStringLiteral("wrong-type"),
+    const QCommandLineOption wrongTypeOption(QStringLiteral("wrong-type"),
         QStringLiteral("Do the work of method but send its result code as a string."),
         QStringLiteral("method"));
-    const QCommandLineOption delayOption(
-        QStringLiteral("delay"),
+    const QCommandLineOption delayOption(QStringLiteral("delay"),
         QStringLiteral("Answer method after ms milliseconds (other calls are served meanwhile)."),
         QStringLiteral("method=ms"));
-    parser.addOptions({busOption, stateOption, alertsOption, snapshotOption, outcomeOption, stepOption,
-                       decoyOption, errorOption, noReplyOption, shortReplyOption, wrongTypeOption,
-                       delayOption});
+    parser.addOptions({ busOption, stateOption, alertsOption, snapshotOption, outcomeOption, stepOption,
+        decoyOption, errorOption, noReplyOption, shortReplyOption, wrongTypeOption, delayOption });
 
     if (!parser.parse(arguments)) {
         m_text = parser.errorText();

@@ -46,8 +46,12 @@ bool readInt(const QJsonObject &object, const QString &key, int &into, QString *
 const QStringList &DaemonSimState::serviceNames()
 {
     static const QStringList names = {
-        QStringLiteral("tarvix-ebpf"),     QStringLiteral("tarvix-logscan"),      QStringLiteral("tarvix-rootcheck"),
-        QStringLiteral("tarvix-research"), QStringLiteral("tarvix-intervention"), QString::fromLatin1(AI_SERVICE),
+        QStringLiteral("tarvix-ebpf"),
+        QStringLiteral("tarvix-logscan"),
+        QStringLiteral("tarvix-rootcheck"),
+        QStringLiteral("tarvix-research"),
+        QStringLiteral("tarvix-intervention"),
+        QString::fromLatin1(AI_SERVICE),
     };
     return names;
 }
@@ -55,9 +59,12 @@ const QStringList &DaemonSimState::serviceNames()
 const QStringList &DaemonSimState::aiKeys()
 {
     static const QStringList keys = {
-        QStringLiteral("time_window"),         QStringLiteral("dns_flood_threshold"),
-        QStringLiteral("syn_flood_threshold"), QStringLiteral("ack_flood_threshold"),
-        QStringLiteral("udp_flood_threshold"), QStringLiteral("icmp_flood_threshold"),
+        QStringLiteral("time_window"),
+        QStringLiteral("dns_flood_threshold"),
+        QStringLiteral("syn_flood_threshold"),
+        QStringLiteral("ack_flood_threshold"),
+        QStringLiteral("udp_flood_threshold"),
+        QStringLiteral("icmp_flood_threshold"),
     };
     return keys;
 }
@@ -72,10 +79,11 @@ DaemonSimState::DaemonSimState()
 {
     // The detection and defence services run; the AI service is not installed.
     for (const QString &name : serviceNames()) {
-        services.insert(name, name == QLatin1String(AI_SERVICE) ? ServiceStatus{0, 0} : ServiceStatus{1, 1});
+        services.insert(
+            name, name == QLatin1String(AI_SERVICE) ? ServiceStatus { 0, 0 } : ServiceStatus { 1, 1 });
     }
-    const QStringList defaults = {QStringLiteral("100"), QStringLiteral("80"),  QStringLiteral("500"),
-                                  QStringLiteral("500"), QStringLiteral("500"), QStringLiteral("500")};
+    const QStringList defaults = { QStringLiteral("100"), QStringLiteral("80"), QStringLiteral("500"),
+        QStringLiteral("500"), QStringLiteral("500"), QStringLiteral("500") };
     for (int i = 0; i < aiKeys().size(); ++i) {
         aiConfig.insert(aiKeys().at(i), defaults.at(i));
     }
@@ -101,8 +109,9 @@ bool DaemonSimState::load(const QString &statePath, QString *error)
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         *error = QStringLiteral("%1 is not a JSON object (%2); fix or remove it")
-                     .arg(path, parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                              : QStringLiteral("not an object"));
+                     .arg(path,
+                         parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                      : QStringLiteral("not an object"));
         return false;
     }
     if (!fromJson(document.object(), error)) {
@@ -132,23 +141,24 @@ QJsonObject DaemonSimState::toJson() const
 {
     QJsonObject serviceObject;
     for (auto it = services.cbegin(); it != services.cend(); ++it) {
-        serviceObject.insert(it.key(), QJsonObject{{"type0", it->type0}, {"type1", it->type1}});
+        serviceObject.insert(it.key(), QJsonObject { { "type0", it->type0 }, { "type1", it->type1 } });
     }
     QJsonObject ai;
     for (auto it = aiConfig.cbegin(); it != aiConfig.cend(); ++it) {
         ai.insert(it.key(), it.value());
     }
-    return QJsonObject{
-        {"version", STATE_VERSION},
-        {"services", serviceObject},
-        {"aiPackageInstalled", aiPackageInstalled},
-        {"notify", QJsonObject{{"notifyDisabled", notifyDisabled},
-                               {"notifyTimeout", notifyTimeout},
-                               {"notifyFold", notifyFold}}},
-        {"intervention",
-         QJsonObject{{"block_ip", QJsonObject{{"whitelist", whitelist}, {"blockip_timeout", blockIpTimeout}}}}},
-        {"ai", ai},
-        {"eventTotalCount", eventTotalCount},
+    return QJsonObject {
+        { "version", STATE_VERSION },
+        { "services", serviceObject },
+        { "aiPackageInstalled", aiPackageInstalled },
+        { "notify",
+            QJsonObject { { "notifyDisabled", notifyDisabled }, { "notifyTimeout", notifyTimeout },
+                { "notifyFold", notifyFold } } },
+        { "intervention",
+            QJsonObject { { "block_ip",
+                QJsonObject { { "whitelist", whitelist }, { "blockip_timeout", blockIpTimeout } } } } },
+        { "ai", ai },
+        { "eventTotalCount", eventTotalCount },
     };
 }
 

@@ -19,7 +19,7 @@
 
 namespace {
 
-int g_signalPipe[2] = {-1, -1};
+int g_signalPipe[2] = { -1, -1 };
 
 void onTerminate(int)
 {
@@ -91,8 +91,9 @@ int main(int argc, char *argv[])
     QDBusConnection bus = system ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
     const QString busName = system ? QStringLiteral("system") : QStringLiteral("session");
     if (!bus.isConnected()) {
-        printLine(stderr, QStringLiteral("tarvix-daemon-sim: cannot connect to the %1 bus: %2")
-                              .arg(busName, bus.lastError().message()));
+        printLine(stderr,
+            QStringLiteral("tarvix-daemon-sim: cannot connect to the %1 bus: %2")
+                .arg(busName, bus.lastError().message()));
         return 1;
     }
 
@@ -100,8 +101,9 @@ int main(int argc, char *argv[])
     // The object is in place before the name is taken: whoever sees the name
     // owned can call at once.
     if (!bus.registerVirtualObject(QLatin1String(SIM_OBJECT_PATH), &object, QDBusConnection::SingleNode)) {
-        printLine(stderr, QStringLiteral("tarvix-daemon-sim: cannot export %1: %2")
-                              .arg(QLatin1String(SIM_OBJECT_PATH), bus.lastError().message()));
+        printLine(stderr,
+            QStringLiteral("tarvix-daemon-sim: cannot export %1: %2")
+                .arg(QLatin1String(SIM_OBJECT_PATH), bus.lastError().message()));
         return 1;
     }
     if (!quitOnTerminate(app)) {
@@ -111,10 +113,11 @@ int main(int argc, char *argv[])
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> owned
         = bus.interface()->registerService(QLatin1String(SIM_SERVICE_NAME));
     if (!owned.isValid() || owned.value() != QDBusConnectionInterface::ServiceRegistered) {
-        printLine(stderr, QStringLiteral("tarvix-daemon-sim: cannot own %1 on the %2 bus%3")
-                              .arg(QLatin1String(SIM_SERVICE_NAME), busName,
-                                   owned.isValid() ? QStringLiteral(" (another process owns it)")
-                                                   : QStringLiteral(": ") + owned.error().message()));
+        printLine(stderr,
+            QStringLiteral("tarvix-daemon-sim: cannot own %1 on the %2 bus%3")
+                .arg(QLatin1String(SIM_SERVICE_NAME), busName,
+                    owned.isValid() ? QStringLiteral(" (another process owns it)")
+                                    : QStringLiteral(": ") + owned.error().message()));
         return 1;
     }
     DaemonSimObject::log(QStringLiteral("ready: %1 on the %2 bus, state %3")
