@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Extracts the user texts of the program into the four Linguist catalogues in
+# src/Resource/translations, keeping what is already translated and dropping
+# texts that no longer exist. Translate the .ts files with Linguist afterwards;
+# the build turns them into .qm files.
+#
+#   scripts/update-translations.sh
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+lupdate="$(command -v lupdate || true)"
+[[ -n "$lupdate" ]] || lupdate=/usr/lib/qt5/bin/lupdate
+[[ -x "$lupdate" ]] || {
+    echo "lupdate not found (apt-get install qttools5-dev-tools)" >&2
+    exit 1
+}
+
+# The folders whose classes show texts; those not written yet are skipped.
+sources=()
+for dir in src/app src/logpage src/widgets src/report src/settings; do
+    [[ -d "$dir" ]] && sources+=("$dir")
+done
+if ((${#sources[@]} == 0)); then
+    echo "no source folders to scan" >&2
+    exit 1
+fi
+
+ts_dir=src/Resource/translations
+catalogues=(
+    "$ts_dir/tarvix_desktop_zh_CN.ts"
+    "$ts_dir/tarvix_desktop_bo_CN.ts"
+    "$ts_dir/tarvix_desktop_mn.ts"
+    "$ts_dir/tarvix_desktop_zh_HK.ts"
+)
+
+# Relative locations keep the catalogues free of this checkout's path.
+"$lupdate" -recursive -no-obsolete -locations relative \
+    -extensions cpp,h "${sources[@]}" -ts "${catalogues[@]}"
