@@ -10,7 +10,7 @@ namespace lumo {
 
 namespace {
 const int kRadius = 6;
-const int kTextIndent = 16;
+const int kTextIndent = 12;
 const int kIconSize = 16;
 } // namespace
 

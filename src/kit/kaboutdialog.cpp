@@ -112,7 +112,7 @@ KAboutDialogPrivate::KAboutDialogPrivate(KAboutDialog *parent) : QObject(parent)
     supportRow->addStretch();
 
     auto *layout = new QVBoxLayout(main);
-    layout->setContentsMargins(32, 8, 32, 28);
+    layout->setContentsMargins(24, 8, 24, 28);
     layout->setSpacing(0);
     layout->addWidget(m_iconLabel, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
@@ -186,7 +186,7 @@ KAboutDialog::KAboutDialog(QWidget *parent, const QIcon &appIcon, const QString 
 {
     setObjectName("KAboutDialog");
     setProperty("isAboutDialog", true);
-    setFixedWidth(kDialogWidth);
+    setMinimumWidth(kDialogWidth);
     d->m_privacyText = defaultPrivacyStatement();
     d->m_packageName = QCoreApplication::applicationName();
     d->m_icon = appIcon;

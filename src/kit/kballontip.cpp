@@ -10,7 +10,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QTextDocument>
 #include <QTimer>
+#include <QtMath>
 
 namespace lumo {
 
@@ -29,7 +31,6 @@ KBallonTipPrivate::KBallonTipPrivate(KBallonTip *parent) : QObject(parent), q(pa
     m_contentLabel = new QLabel(q);
     m_contentLabel->setObjectName("m_pContentLabel");
     m_contentLabel->setWordWrap(true);
-    m_contentLabel->setMaximumWidth(kMaxTextWidth);
     m_contentLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_layout = new QHBoxLayout(q);
@@ -89,6 +90,24 @@ void KBallonTipPrivate::updateIcon()
     q->adjustSize();
 }
 
+void KBallonTipPrivate::updateSize()
+{
+    // A word-wrapped label does not know its own width; give it the width of
+    // its text on one line, up to the limit, and let the height follow.
+    QTextDocument doc;
+    doc.setDocumentMargin(0);
+    doc.setDefaultFont(m_contentLabel->font());
+    const QString text = m_contentLabel->text();
+    if (Qt::mightBeRichText(text))
+        doc.setHtml(text);
+    else
+        doc.setPlainText(text);
+    const int width = qMin(kMaxTextWidth, qCeil(doc.idealWidth()) + 2);
+    m_contentLabel->setFixedWidth(qMax(1, width));
+    m_contentLabel->setMinimumHeight(m_contentLabel->heightForWidth(width));
+    q->adjustSize();
+}
+
 void KBallonTipPrivate::onTimeout()
 {
     q->close();
@@ -106,6 +125,7 @@ KBallonTip::KBallonTip(const QString &text, TipType type, QWidget *parent)
     setPalette(ThemeController::themePalette());
     d->m_contentLabel->setText(text);
     setTipType(type);
+    d->updateSize();
 }
 
 KBallonTip::~KBallonTip() = default;
@@ -133,7 +153,7 @@ TipType KBallonTip::tipType() const
 void KBallonTip::setText(const QString &text)
 {
     d->m_contentLabel->setText(text);
-    adjustSize();
+    d->updateSize();
 }
 
 QString KBallonTip::text() const

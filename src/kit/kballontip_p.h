@@ -19,6 +19,7 @@ public:
     explicit KBallonTipPrivate(KBallonTip *parent);
 
     void updateIcon();
+    void updateSize();
     void onTimeout();
 
     KBallonTip *const q;

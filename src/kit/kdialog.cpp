@@ -87,14 +87,19 @@ void KDialog::changeTheme()
     update();
 }
 
+bool KDialog::event(QEvent *event)
+{
+    // The icon change reaches event() only, not changeEvent().
+    if (event->type() == QEvent::WindowIconChange)
+        d->m_iconBar->setIcon(windowIcon());
+    return QDialog::event(event);
+}
+
 void KDialog::changeEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowTitleChange:
         d->m_iconBar->setWidgetName(windowTitle());
-        break;
-    case QEvent::WindowIconChange:
-        d->m_iconBar->setIcon(windowIcon());
         break;
     default:
         break;

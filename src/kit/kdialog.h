@@ -28,6 +28,7 @@ public:
 
 protected:
     void changeTheme() override;
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -64,6 +64,9 @@ void KNavigationBar::addItem(QStandardItem *item)
     if (!item)
         return;
     item->setEditable(false);
+    // Long names are elided in the narrow side widget; the tooltip has them whole.
+    if (!item->data(Qt::ToolTipRole).isValid())
+        item->setToolTip(item->text());
     d->m_model->appendRow(item);
 }
 

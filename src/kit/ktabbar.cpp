@@ -18,6 +18,7 @@ namespace {
 const int kAnimationMs = 300;
 const int kInset = 2;
 const int kTextPadding = 16;
+const int kMinPadding = 6;
 } // namespace
 
 KTabBarPrivate::KTabBarPrivate(KTabBar *parent) : QObject(parent), q(parent)
@@ -76,6 +77,8 @@ KTabBar::KTabBar(KTabBarStyle barStyle, QWidget *parent) : QTabBar(parent), d(ne
     setDrawBase(false);
     setExpanding(true);
     setElideMode(Qt::ElideRight);
+    // A fixed-width bar elides its labels instead of scrolling them.
+    setUsesScrollButtons(false);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
 }
@@ -123,9 +126,18 @@ QSize KTabBar::tabSizeHint(int index) const
 
 QSize KTabBar::minimumTabSizeHint(int index) const
 {
-    const QSize hint = tabSizeHint(index);
-    return QSize(qMin(hint.width(), 2 * kTextPadding + fontMetrics().horizontalAdvance(QStringLiteral("..."))),
-                 hint.height());
+    // A squeezed bar first gives up padding and elides only when the labels
+    // themselves no longer fit side by side.
+    auto tight = [this](int i) { return tabSizeHint(i).width() - 2 * kTextPadding + 2 * kMinPadding; };
+    int total = 0;
+    for (int i = 0; i < count(); ++i)
+        total += tight(i);
+    QSize hint = tabSizeHint(index);
+    if (total <= width())
+        hint.setWidth(tight(index));
+    else
+        hint.setWidth(2 * kMinPadding + fontMetrics().horizontalAdvance(QStringLiteral("...")));
+    return hint;
 }
 
 void KTabBar::paintEvent(QPaintEvent *)
@@ -181,7 +193,7 @@ void KTabBar::paintEvent(QPaintEvent *)
         else if (!hovered)
             textColour = dark ? QColor("#C8C9CC") : QColor("#595959");
 
-        QRect content = r.adjusted(kTextPadding / 2, 0, -kTextPadding / 2, 0);
+        QRect content = r.adjusted(kMinPadding, 0, -kMinPadding, 0);
         const QIcon icon = tabIcon(i);
         const QString label = fontMetrics().elidedText(tabText(i), elideMode(), content.width());
         int textWidth = fontMetrics().horizontalAdvance(label);

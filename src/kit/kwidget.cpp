@@ -243,6 +243,14 @@ void KWidget::changeTheme()
     d->applyLayoutType();
 }
 
+bool KWidget::event(QEvent *event)
+{
+    // The icon change reaches event() only, not changeEvent().
+    if (event->type() == QEvent::WindowIconChange)
+        d->m_iconBar->setIcon(windowIcon());
+    return QWidget::event(event);
+}
+
 void KWidget::changeEvent(QEvent *event)
 {
     switch (event->type()) {
@@ -254,9 +262,6 @@ void KWidget::changeEvent(QEvent *event)
         break;
     case QEvent::WindowTitleChange:
         d->m_iconBar->setWidgetName(windowTitle());
-        break;
-    case QEvent::WindowIconChange:
-        d->m_iconBar->setIcon(windowIcon());
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #include "kit/linklabel.h"
 #include "kit/linklabel_p.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +41,26 @@ void LinkLabel::setTextColor(const QColor &colour)
 QColor LinkLabel::textColor() const
 {
     return d->m_colour.isValid() ? d->m_colour : palette().color(QPalette::Link);
+}
+
+QSize LinkLabel::minimumSizeHint() const
+{
+    // A link is read whole; an address cut short is no use.
+    return sizeHint();
+}
+
+void LinkLabel::focusInEvent(QFocusEvent *event)
+{
+    d->m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent *event)
+{
+    d->m_keyboardFocus = false;
+    update();
+    QLabel::focusOutEvent(event);
 }
 
 void LinkLabel::enterEvent(QEvent *event)
@@ -89,7 +110,7 @@ void LinkLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     QFont f = font();
-    f.setUnderline(d->m_hovered || hasFocus());
+    f.setUnderline(d->m_hovered || (d->m_keyboardFocus && hasFocus()));
     p.setFont(f);
     p.setPen(d->currentColour());
     const QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());

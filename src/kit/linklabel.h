@@ -20,6 +20,8 @@ public:
     void setTextColor(const QColor &colour);
     QColor textColor() const;
 
+    QSize minimumSizeHint() const override;
+
 signals:
     void clicked();
 
@@ -29,6 +31,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -19,6 +19,7 @@ public:
     QColor m_colour;
     bool m_hovered = false;
     bool m_pressed = false;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace lumo

@@ -232,6 +232,10 @@ private slots:
         QVERIFY(bar->maximumButton()->isHidden());
         QVERIFY(!bar->closeButton()->isHidden());
         QCOMPARE(dialog.iconBar()->widgetName(), QString("About"));
+        QPixmap pm(16, 16);
+        pm.fill(Qt::red);
+        dialog.setWindowIcon(QIcon(pm));
+        QVERIFY(!dialog.iconBar()->icon().isNull());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::mouseClick(bar->closeButton(), Qt::LeftButton);
