@@ -14,7 +14,10 @@ const int kTextIndent = 12;
 const int kIconSize = 16;
 } // namespace
 
-Delegate::Delegate(QObject *parent) : QStyledItemDelegate(parent) {}
+Delegate::Delegate(QObject *parent)
+    : QStyledItemDelegate(parent)
+{
+}
 
 void Delegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
@@ -53,11 +56,12 @@ void Delegate::paint(QPainter *painter, const QStyleOptionViewItem &option, cons
     painter->setFont(font);
     painter->setPen(textColour);
     const QVariant alignData = index.data(Qt::TextAlignmentRole);
-    Qt::Alignment align = alignData.isValid() ? Qt::Alignment(alignData.toInt()) : Qt::Alignment(Qt::AlignLeft);
+    Qt::Alignment align
+        = alignData.isValid() ? Qt::Alignment(alignData.toInt()) : Qt::Alignment(Qt::AlignLeft);
     if (!(align & Qt::AlignVertical_Mask))
         align |= Qt::AlignVCenter;
-    const QString text = QFontMetrics(font).elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
-                                                      content.width());
+    const QString text = QFontMetrics(font).elidedText(
+        index.data(Qt::DisplayRole).toString(), Qt::ElideRight, content.width());
     painter->drawText(content, int(align) | Qt::TextSingleLine, text);
     painter->restore();
 }

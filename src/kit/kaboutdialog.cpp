@@ -65,7 +65,9 @@ QStringList defaultApplications(const QString &listPath, const QString &mimeType
 
 } // namespace
 
-KAboutDialogPrivate::KAboutDialogPrivate(KAboutDialog *parent) : QObject(parent), q(parent)
+KAboutDialogPrivate::KAboutDialogPrivate(KAboutDialog *parent)
+    : QObject(parent)
+    , q(parent)
 {
     QWidget *main = q->mainWidget();
     m_iconLabel = new QLabel(main);
@@ -152,8 +154,9 @@ void KAboutDialogPrivate::updateVersion()
     }
     if (!m_versionLookedUp)
         return;
-    m_versionLabel->setText(m_lookedUpVersion.isEmpty() ? KAboutDialog::tr("Version number not found")
-                                                        : KAboutDialog::tr("Version: %1").arg(m_lookedUpVersion));
+    m_versionLabel->setText(m_lookedUpVersion.isEmpty()
+            ? KAboutDialog::tr("Version number not found")
+            : KAboutDialog::tr("Version: %1").arg(m_lookedUpVersion));
 }
 
 void KAboutDialogPrivate::applyColours()
@@ -174,15 +177,17 @@ void KAboutDialogPrivate::applyColours()
 
 void KAboutDialogPrivate::showPrivacyStatement()
 {
-    auto *box = new QMessageBox(QMessageBox::NoIcon, KAboutDialog::tr("Privacy statement"), m_privacyText,
-                                QMessageBox::Ok, q);
+    auto *box = new QMessageBox(
+        QMessageBox::NoIcon, KAboutDialog::tr("Privacy statement"), m_privacyText, QMessageBox::Ok, q);
     box->setObjectName("PrivacyStatementBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 
-KAboutDialog::KAboutDialog(QWidget *parent, const QIcon &appIcon, const QString &appName, const QString &appVersion)
-    : KDialog(parent), d(new KAboutDialogPrivate(this))
+KAboutDialog::KAboutDialog(
+    QWidget *parent, const QIcon &appIcon, const QString &appName, const QString &appVersion)
+    : KDialog(parent)
+    , d(new KAboutDialogPrivate(this))
 {
     setObjectName("KAboutDialog");
     setProperty("isAboutDialog", true);
@@ -294,8 +299,8 @@ QString KAboutDialog::packageVersion(const QString &packageName)
     }
     QProcess process;
     process.start(QStringLiteral("/bin/bash"),
-                  {QStringLiteral("-c"),
-                   QStringLiteral("dpkg -l | grep ") + packageName + QStringLiteral(" | awk '{print $3}'")});
+        { QStringLiteral("-c"),
+            QStringLiteral("dpkg -l | grep ") + packageName + QStringLiteral(" | awk '{print $3}'") });
     if (!process.waitForStarted(kVersionTimeoutMs)) {
         qDebug() << "cannot ask the package list for" << packageName;
         return QString();
@@ -325,9 +330,10 @@ QString KAboutDialog::versionFromOutput(const QString &output)
 QString KAboutDialog::mailHandlerDesktopFile(const QString &homePath, const QString &applicationsDir)
 {
     const QString configDir = homePath + QStringLiteral("/.config/");
-    for (const QString &listName : {QStringLiteral("mimeapps.list"), QStringLiteral("vemo-mimeapps.list")}) {
-        const QStringList handlers =
-            defaultApplications(configDir + listName, QStringLiteral("x-scheme-handler/mailto"));
+    for (const QString &listName :
+        { QStringLiteral("mimeapps.list"), QStringLiteral("vemo-mimeapps.list") }) {
+        const QStringList handlers
+            = defaultApplications(configDir + listName, QStringLiteral("x-scheme-handler/mailto"));
         for (const QString &name : handlers) {
             if (name.contains('/'))
                 continue;
@@ -346,9 +352,9 @@ bool KAboutDialog::openSupportMail()
         return true;
 
     auto *box = new QMessageBox(QMessageBox::NoIcon, tr("Unable to open mail application"),
-                                tr("Your system does not have any email application installed or the default "
-                                   "mail application is not set up."),
-                                QMessageBox::Ok, this);
+        tr("Your system does not have any email application installed or the default "
+           "mail application is not set up."),
+        QMessageBox::Ok, this);
     box->setObjectName("MailErrorBox");
     box->setIconPixmap(style::themeIcon("dialog-info", "dialog-info").pixmap(QSize(48, 48)));
     box->setAttribute(Qt::WA_DeleteOnClose);

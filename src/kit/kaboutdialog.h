@@ -15,7 +15,7 @@ class KAboutDialog : public KDialog
     Q_OBJECT
 public:
     explicit KAboutDialog(QWidget *parent = nullptr, const QIcon &appIcon = QIcon(),
-                          const QString &appName = QString(), const QString &appVersion = QString());
+        const QString &appName = QString(), const QString &appVersion = QString());
     ~KAboutDialog() override;
 
     void setAppIcon(const QIcon &icon);
@@ -42,8 +42,8 @@ public:
     static QString packageVersion(const QString &packageName);
     static QString versionFromOutput(const QString &output);
     // Desktop file of the default mail application, or empty.
-    static QString mailHandlerDesktopFile(const QString &homePath,
-                                          const QString &applicationsDir = QStringLiteral("/usr/share/applications/"));
+    static QString mailHandlerDesktopFile(
+        const QString &homePath, const QString &applicationsDir = QStringLiteral("/usr/share/applications/"));
 
     // What clicking the support link does: open the mail application, or say
     // that there is none. False when there is none.

@@ -23,7 +23,9 @@ const int kIconSize = 24;
 const int kMaxTextWidth = 360;
 } // namespace
 
-KBallonTipPrivate::KBallonTipPrivate(KBallonTip *parent) : QObject(parent), q(parent)
+KBallonTipPrivate::KBallonTipPrivate(KBallonTip *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_iconLabel = new QLabel(q);
     m_iconLabel->setObjectName("m_pIconLabel");
@@ -62,7 +64,8 @@ void KBallonTipPrivate::updateIcon()
     case TipNone:
         break;
     case TipSuccess:
-        icon = QIcon::fromTheme("emblem-default", QIcon::fromTheme("vemo-dialog-success", style::kitIcon("dialog-success")));
+        icon = QIcon::fromTheme(
+            "emblem-default", QIcon::fromTheme("vemo-dialog-success", style::kitIcon("dialog-success")));
         break;
     case TipInfo:
         icon = style::themeIcon("dialog-info", "dialog-info");
@@ -74,8 +77,8 @@ void KBallonTipPrivate::updateIcon()
         icon = style::themeIcon("dialog-error", "dialog-error");
         break;
     case TipCustom:
-        m_iconLabel->setPixmap(m_customPixmap.scaled(kIconSize * q->devicePixelRatioF(), kIconSize * q->devicePixelRatioF(),
-                                                     Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_iconLabel->setPixmap(m_customPixmap.scaled(kIconSize * q->devicePixelRatioF(),
+            kIconSize * q->devicePixelRatioF(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         m_iconLabel->setVisible(!m_customPixmap.isNull());
         q->adjustSize();
         return;
@@ -114,10 +117,14 @@ void KBallonTipPrivate::onTimeout()
     q->deleteLater();
 }
 
-KBallonTip::KBallonTip(QWidget *parent) : KBallonTip(QString(), TipNone, parent) {}
+KBallonTip::KBallonTip(QWidget *parent)
+    : KBallonTip(QString(), TipNone, parent)
+{
+}
 
 KBallonTip::KBallonTip(const QString &text, TipType type, QWidget *parent)
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint), d(new KBallonTipPrivate(this))
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint)
+    , d(new KBallonTipPrivate(this))
 {
     setObjectName("KBallonTip");
     setAttribute(Qt::WA_TranslucentBackground);
@@ -187,7 +194,8 @@ void KBallonTip::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF bubble = QRectF(rect()).adjusted(kShadowMargin, kShadowMargin, -kShadowMargin, -kShadowMargin);
+    const QRectF bubble
+        = QRectF(rect()).adjusted(kShadowMargin, kShadowMargin, -kShadowMargin, -kShadowMargin);
     const bool dark = ThemeController::isDarkTheme();
     const QColor fill = dark ? QColor("#2C2D30") : QColor("#FFFFFF");
     p.setPen(QPen(dark ? QColor(255, 255, 255, 30) : QColor(0, 0, 0, 24), 1));

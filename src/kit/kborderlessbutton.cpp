@@ -15,7 +15,9 @@ const int kIconTextGap = 6;
 const int kHorizontalPadding = 4;
 } // namespace
 
-KBorderlessButtonPrivate::KBorderlessButtonPrivate(KBorderlessButton *parent) : QObject(parent), q(parent)
+KBorderlessButtonPrivate::KBorderlessButtonPrivate(KBorderlessButton *parent)
+    : QObject(parent)
+    , q(parent)
 {
     connect(KitTheme::instance(), &KitTheme::themeChanged, q, QOverload<>::of(&QWidget::update));
 }
@@ -31,7 +33,10 @@ QColor KBorderlessButtonPrivate::textColour() const
     return style::accent();
 }
 
-KBorderlessButton::KBorderlessButton(QWidget *parent) : KBorderlessButton(QIcon(), QString(), parent) {}
+KBorderlessButton::KBorderlessButton(QWidget *parent)
+    : KBorderlessButton(QIcon(), QString(), parent)
+{
+}
 
 KBorderlessButton::KBorderlessButton(const QString &text, QWidget *parent)
     : KBorderlessButton(QIcon(), text, parent)
@@ -39,7 +44,8 @@ KBorderlessButton::KBorderlessButton(const QString &text, QWidget *parent)
 }
 
 KBorderlessButton::KBorderlessButton(const QIcon &icon, const QString &text, QWidget *parent)
-    : QPushButton(icon, text, parent), d(new KBorderlessButtonPrivate(this))
+    : QPushButton(icon, text, parent)
+    , d(new KBorderlessButtonPrivate(this))
 {
     setObjectName("KBorderlessButton");
     setFlat(true);
@@ -88,7 +94,7 @@ void KBorderlessButton::paintEvent(QPaintEvent *)
     p.setPen(colour);
     const QRect textRect(x, 0, width() - x - kHorizontalPadding / 2, height());
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               fm.elidedText(text(), Qt::ElideRight, textRect.width()));
+        fm.elidedText(text(), Qt::ElideRight, textRect.width()));
 
     if (hasFocus()) {
         QStyleOptionFocusRect option;

@@ -16,7 +16,9 @@
 
 namespace lumo {
 
-KDialogPrivate::KDialogPrivate(KDialog *parent) : QObject(parent), q(parent)
+KDialogPrivate::KDialogPrivate(KDialog *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_iconBar = new KIconBar(q);
     m_buttonBar = new KWindowButtonBar(q);
@@ -51,7 +53,9 @@ void KDialogPrivate::applySizes()
     m_buttonBar->setFixedHeight(height);
 }
 
-KDialog::KDialog(QWidget *parent) : QDialog(parent), d(new KDialogPrivate(this))
+KDialog::KDialog(QWidget *parent)
+    : QDialog(parent)
+    , d(new KDialogPrivate(this))
 {
     QDialog::setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);

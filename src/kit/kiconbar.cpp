@@ -4,14 +4,16 @@
 #include "kit/parmscontroller.h"
 #include "kit/windowdrag_p.h"
 
-#include <QHBoxLayout>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace lumo {
 
-KIconBarPrivate::KIconBarPrivate(KIconBar *parent) : QObject(parent), q(parent)
+KIconBarPrivate::KIconBarPrivate(KIconBar *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_iconLabel = new QLabel(q);
     m_iconLabel->setObjectName("IconLabel");
@@ -57,7 +59,9 @@ bool KIconBarPrivate::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-KIconBar::KIconBar(QWidget *parent) : QFrame(parent), d(new KIconBarPrivate(this))
+KIconBar::KIconBar(QWidget *parent)
+    : QFrame(parent)
+    , d(new KIconBarPrivate(this))
 {
     setObjectName("IconBar");
 }

@@ -16,7 +16,9 @@
 
 namespace lumo {
 
-KMenuButtonPrivate::KMenuButtonPrivate(KMenuButton *parent) : QObject(parent), q(parent)
+KMenuButtonPrivate::KMenuButtonPrivate(KMenuButton *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_menu = new QMenu(q);
     m_menu->setObjectName("KMenuButtonMenu");
@@ -33,7 +35,7 @@ KMenuButtonPrivate::KMenuButtonPrivate(KMenuButton *parent) : QObject(parent), q
     m_auto = new QAction(m_themeGroup);
     m_light = new QAction(m_themeGroup);
     m_dark = new QAction(m_themeGroup);
-    for (QAction *action : {m_auto, m_light, m_dark}) {
+    for (QAction *action : { m_auto, m_light, m_dark }) {
         action->setCheckable(true);
         m_themeMenu->addAction(action);
     }
@@ -46,9 +48,12 @@ KMenuButtonPrivate::KMenuButtonPrivate(KMenuButton *parent) : QObject(parent), q
     m_menu->addAction(m_feedback);
     m_menu->addAction(m_quit);
 
-    connect(m_auto, &QAction::triggered, this, [] { ThemeController::setThemeChoice(ThemeController::FollowDesktop); });
-    connect(m_light, &QAction::triggered, this, [] { ThemeController::setThemeChoice(ThemeController::ForceLight); });
-    connect(m_dark, &QAction::triggered, this, [] { ThemeController::setThemeChoice(ThemeController::ForceDark); });
+    connect(m_auto, &QAction::triggered, this,
+        [] { ThemeController::setThemeChoice(ThemeController::FollowDesktop); });
+    connect(m_light, &QAction::triggered, this,
+        [] { ThemeController::setThemeChoice(ThemeController::ForceLight); });
+    connect(m_dark, &QAction::triggered, this,
+        [] { ThemeController::setThemeChoice(ThemeController::ForceDark); });
     connect(m_feedback, &QAction::triggered, this, [] {
         KMenuButton::startFeedback(KMenuButton::defaultFeedbackTool(), QCoreApplication::applicationPid());
     });
@@ -95,7 +100,9 @@ void KMenuButtonPrivate::applySize()
     q->setFixedSize(size, size);
 }
 
-KMenuButton::KMenuButton(QWidget *parent) : QToolButton(parent), d(new KMenuButtonPrivate(this))
+KMenuButton::KMenuButton(QWidget *parent)
+    : QToolButton(parent)
+    , d(new KMenuButtonPrivate(this))
 {
     setObjectName("KMenuButton");
     setIcon(style::themeIcon("open-menu-symbolic", "open-menu-symbolic"));
@@ -191,7 +198,7 @@ bool KMenuButton::startFeedback(const QString &toolPath, qint64 pid)
     if (!QFile::exists(toolPath))
         return false;
     const QString exe = executableFromCmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-    const QStringList arguments = {QStringLiteral("-mode=1"), QStringLiteral("-exe=") + exe};
+    const QStringList arguments = { QStringLiteral("-mode=1"), QStringLiteral("-exe=") + exe };
     if (!QProcess::startDetached(toolPath, arguments)) {
         qWarning() << "cannot start feedback tool" << toolPath;
         return false;
@@ -224,8 +231,8 @@ void KMenuButton::paintEvent(QPaintEvent *)
         style::fillRoundedRect(p, r, 6, style::pressOverlay());
     else if (underMouse())
         style::fillRoundedRect(p, r, 6, style::hoverOverlay());
-    const QPixmap pm = style::tintedPixmap(icon(), iconSize(), palette().color(QPalette::WindowText),
-                                           devicePixelRatioF());
+    const QPixmap pm
+        = style::tintedPixmap(icon(), iconSize(), palette().color(QPalette::WindowText), devicePixelRatioF());
     if (!pm.isNull()) {
         const QSizeF logical = QSizeF(pm.size()) / pm.devicePixelRatio();
         p.drawPixmap(QPointF((width() - logical.width()) / 2.0, (height() - logical.height()) / 2.0), pm);

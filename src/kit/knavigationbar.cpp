@@ -15,7 +15,9 @@ namespace {
 const int kSideMargin = 8;
 } // namespace
 
-KNavigationBarPrivate::KNavigationBarPrivate(KNavigationBar *parent) : QObject(parent), q(parent)
+KNavigationBarPrivate::KNavigationBarPrivate(KNavigationBar *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_model = new QStandardItemModel(q);
     m_listView = new ListView(q);
@@ -47,7 +49,9 @@ void KNavigationBarPrivate::applySizes()
     q->updateGeometry();
 }
 
-KNavigationBar::KNavigationBar(QWidget *parent) : QScrollArea(parent), d(new KNavigationBarPrivate(this))
+KNavigationBar::KNavigationBar(QWidget *parent)
+    : QScrollArea(parent)
+    , d(new KNavigationBarPrivate(this))
 {
     setObjectName("KNavigationBar");
     setFrameShape(QFrame::NoFrame);

@@ -21,7 +21,9 @@ const int kTextPadding = 16;
 const int kMinPadding = 6;
 } // namespace
 
-KTabBarPrivate::KTabBarPrivate(KTabBar *parent) : QObject(parent), q(parent)
+KTabBarPrivate::KTabBarPrivate(KTabBar *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_animation = new QVariantAnimation(this);
     m_animation->setDuration(kAnimationMs);
@@ -70,7 +72,9 @@ void KTabBarPrivate::syncIndicator()
     q->update();
 }
 
-KTabBar::KTabBar(KTabBarStyle barStyle, QWidget *parent) : QTabBar(parent), d(new KTabBarPrivate(this))
+KTabBar::KTabBar(KTabBarStyle barStyle, QWidget *parent)
+    : QTabBar(parent)
+    , d(new KTabBarPrivate(this))
 {
     setObjectName("KTabBar");
     d->m_style = barStyle;
@@ -84,8 +88,9 @@ KTabBar::KTabBar(KTabBarStyle barStyle, QWidget *parent) : QTabBar(parent), d(ne
 }
 
 KTabBar::KTabBar(int barStyle, QWidget *parent)
-    : KTabBar(barStyle >= SegmentDark && barStyle <= Sliding ? static_cast<KTabBarStyle>(barStyle) : SegmentLight,
-              parent)
+    : KTabBar(
+        barStyle >= SegmentDark && barStyle <= Sliding ? static_cast<KTabBarStyle>(barStyle) : SegmentLight,
+        parent)
 {
     if (barStyle < SegmentDark || barStyle > Sliding)
         qWarning() << "unknown tab bar style" << barStyle << "- using the light segments";
@@ -167,7 +172,8 @@ void KTabBar::paintEvent(QPaintEvent *)
             break;
         case Sliding: {
             const qreal barWidth = qMax<qreal>(16, d->m_indicator.width() - 2 * kTextPadding);
-            const QRectF bar(d->m_indicator.center().x() - barWidth / 2, d->m_indicator.bottom() - 3, barWidth, 3);
+            const QRectF bar(
+                d->m_indicator.center().x() - barWidth / 2, d->m_indicator.bottom() - 3, barWidth, 3);
             style::fillRoundedRect(p, bar, 1.5, style::accent());
             break;
         }
@@ -180,8 +186,8 @@ void KTabBar::paintEvent(QPaintEvent *)
         const bool hovered = i == d->m_hovered && !current && isTabEnabled(i);
 
         if (hovered && d->m_style != Sliding)
-            style::fillRoundedRect(p, QRectF(r).adjusted(kInset, kInset, -kInset, -kInset), radius,
-                                   style::hoverOverlay());
+            style::fillRoundedRect(
+                p, QRectF(r).adjusted(kInset, kInset, -kInset, -kInset), radius, style::hoverOverlay());
 
         QColor textColour = palette().color(QPalette::WindowText);
         if (!isEnabled() || !isTabEnabled(i))
@@ -206,8 +212,8 @@ void KTabBar::paintEvent(QPaintEvent *)
             x += iconSize().width() + 6;
         }
         p.setPen(textColour);
-        p.drawText(QRect(x, r.y(), textWidth + 1, r.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   label);
+        p.drawText(QRect(x, r.y(), textWidth + 1, r.height()),
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, label);
     }
 }
 

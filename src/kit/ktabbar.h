@@ -7,9 +7,9 @@ namespace lumo {
 class KTabBarPrivate;
 
 enum KTabBarStyle {
-    SegmentDark = 0,  // segments on a grey track, the current one filled with the accent
+    SegmentDark = 0, // segments on a grey track, the current one filled with the accent
     SegmentLight = 1, // segments on a grey track, the current one raised in the base colour
-    Sliding = 2       // plain labels with an accent bar under the current one
+    Sliding = 2 // plain labels with an accent bar under the current one
 };
 
 // A tab bar that paints its own tabs; the mark of the current tab slides to

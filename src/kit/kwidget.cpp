@@ -18,7 +18,9 @@
 
 namespace lumo {
 
-KWidgetPrivate::KWidgetPrivate(KWidget *parent) : QObject(parent), q(parent)
+KWidgetPrivate::KWidgetPrivate(KWidget *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_iconBar = new KIconBar(q);
     m_titleBar = new KWindowButtonBar(q);
@@ -121,7 +123,8 @@ void KWidgetPrivate::updateMaximumButton()
 }
 
 KWidget::KWidget(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), d(new KWidgetPrivate(this))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , d(new KWidgetPrivate(this))
 {
     setObjectName("Kwidget");
     setAttribute(Qt::WA_TranslucentBackground);
@@ -274,8 +277,8 @@ void KWidget::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipPath(windowframe::outline(this));
-    for (QWidget *area : {static_cast<QWidget *>(d->m_iconBar), static_cast<QWidget *>(d->m_titleBar),
-                          d->m_sideBar, d->m_baseBar}) {
+    for (QWidget *area : { static_cast<QWidget *>(d->m_iconBar), static_cast<QWidget *>(d->m_titleBar),
+             d->m_sideBar, d->m_baseBar }) {
         if (area->isVisibleTo(this))
             p.fillRect(area->geometry(), area->palette().color(QPalette::Window));
     }

@@ -11,9 +11,9 @@ class KWidgetPrivate;
 class KWindowButtonBar;
 
 enum LayoutType {
-    VerticalType = 0,   // no side widget; icon bar on the base colour
+    VerticalType = 0, // no side widget; icon bar on the base colour
     HorizontalType = 1, // side widget and icon bar as one translucent column
-    MixedType = 2       // translucent side widget under an icon bar on the base colour
+    MixedType = 2 // translucent side widget under an icon bar on the base colour
 };
 
 // A frameless top-level window: icon bar and title bar on top, a side widget

@@ -14,7 +14,9 @@
 
 namespace lumo {
 
-KWindowButtonBarPrivate::KWindowButtonBarPrivate(KWindowButtonBar *parent) : QObject(parent), q(parent)
+KWindowButtonBarPrivate::KWindowButtonBarPrivate(KWindowButtonBar *parent)
+    : QObject(parent)
+    , q(parent)
 {
     m_menuButton = new KMenuButton(q);
     m_minimumButton = new WindowButton(false, q);
@@ -28,7 +30,7 @@ KWindowButtonBarPrivate::KWindowButtonBarPrivate(KWindowButtonBar *parent) : QOb
     m_minimumButton->setIcon(style::themeIcon("window-minimize-symbolic", "window-minimize-symbolic"));
     m_closeButton->setIcon(style::themeIcon("window-close-symbolic", "window-close-symbolic"));
 
-    for (WindowButton *button : {m_minimumButton, m_maximumButton}) {
+    for (WindowButton *button : { m_minimumButton, m_maximumButton }) {
         button->setProperty("isWindowButton", 1);
         button->setProperty("useIconHighlightEffect", 2);
     }
@@ -54,8 +56,8 @@ KWindowButtonBarPrivate::KWindowButtonBarPrivate(KWindowButtonBar *parent) : QOb
 void KWindowButtonBarPrivate::applySize()
 {
     const int size = Parmscontroller::parm(Parmscontroller::PM_WindowButtonSize);
-    for (QWidget *button : {static_cast<QWidget *>(m_menuButton), static_cast<QWidget *>(m_minimumButton),
-                            static_cast<QWidget *>(m_maximumButton), static_cast<QWidget *>(m_closeButton)})
+    for (QWidget *button : { static_cast<QWidget *>(m_menuButton), static_cast<QWidget *>(m_minimumButton),
+             static_cast<QWidget *>(m_maximumButton), static_cast<QWidget *>(m_closeButton) })
         button->setFixedSize(size, size);
 }
 
@@ -77,7 +79,9 @@ void KWindowButtonBarPrivate::retranslate()
     updateMaximumButton();
 }
 
-KWindowButtonBar::KWindowButtonBar(QWidget *parent) : QFrame(parent), d(new KWindowButtonBarPrivate(this))
+KWindowButtonBar::KWindowButtonBar(QWidget *parent)
+    : QFrame(parent)
+    , d(new KWindowButtonBarPrivate(this))
 {
     d->retranslate();
 }

@@ -8,7 +8,11 @@
 
 namespace lumo {
 
-LinkLabelPrivate::LinkLabelPrivate(LinkLabel *parent) : QObject(parent), q(parent) {}
+LinkLabelPrivate::LinkLabelPrivate(LinkLabel *parent)
+    : QObject(parent)
+    , q(parent)
+{
+}
 
 QColor LinkLabelPrivate::currentColour() const
 {
@@ -20,9 +24,14 @@ QColor LinkLabelPrivate::currentColour() const
     return colour;
 }
 
-LinkLabel::LinkLabel(QWidget *parent) : LinkLabel(QString(), parent) {}
+LinkLabel::LinkLabel(QWidget *parent)
+    : LinkLabel(QString(), parent)
+{
+}
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(parent), d(new LinkLabelPrivate(this))
+LinkLabel::LinkLabel(const QString &text, QWidget *parent)
+    : QLabel(parent)
+    , d(new LinkLabelPrivate(this))
 {
     setTextFormat(Qt::PlainText);
     setText(text);

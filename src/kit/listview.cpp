@@ -2,7 +2,8 @@
 
 namespace lumo {
 
-ListView::ListView(QWidget *parent) : QListView(parent)
+ListView::ListView(QWidget *parent)
+    : QListView(parent)
 {
     setObjectName("NavigationListView");
     setFrameShape(QFrame::NoFrame);

@@ -24,16 +24,38 @@ struct SizePair
 };
 
 const SizePair kSizes[lumo::Parmscontroller::PM_Count] = {
-    {36, 48}, {36, 48}, {36, 48}, {36, 48},   {36, 48},   {36, 48}, {36, 48}, {36, 48},
-    {20, 40}, {10, 16}, {30, 20}, {40, 64},   {24, 32},   {30, 48}, {4, 4},   {200, 254},
-    {198, 222}, {336, 352}, {8, 16}, {32, 24}, {10, 16}, {24, 16}, {24, 32},
+    { 36, 48 },
+    { 36, 48 },
+    { 36, 48 },
+    { 36, 48 },
+    { 36, 48 },
+    { 36, 48 },
+    { 36, 48 },
+    { 36, 48 },
+    { 20, 40 },
+    { 10, 16 },
+    { 30, 20 },
+    { 40, 64 },
+    { 24, 32 },
+    { 30, 48 },
+    { 4, 4 },
+    { 200, 254 },
+    { 198, 222 },
+    { 336, 352 },
+    { 8, 16 },
+    { 32, 24 },
+    { 10, 16 },
+    { 24, 16 },
+    { 24, 32 },
 };
 
 } // namespace
 
 namespace lumo {
 
-ParmscontrollerPrivate::ParmscontrollerPrivate(Parmscontroller *parent) : QObject(parent), q(parent)
+ParmscontrollerPrivate::ParmscontrollerPrivate(Parmscontroller *parent)
+    : QObject(parent)
+    , q(parent)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -42,9 +64,7 @@ ParmscontrollerPrivate::ParmscontrollerPrivate(Parmscontroller *parent) : QObjec
     // The service may come and go with the session; follow it instead of
     // deciding once at start.
     m_watcher = new QDBusServiceWatcher(kService, bus,
-                                        QDBusServiceWatcher::WatchForRegistration
-                                            | QDBusServiceWatcher::WatchForUnregistration,
-                                        this);
+        QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
     connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
         attach();
         setMode(queryMode());
@@ -80,8 +100,8 @@ void ParmscontrollerPrivate::detach()
 {
     if (!m_interface)
         return;
-    QDBusConnection::sessionBus().disconnect(kService, kPath, kInterface, "mode_change_signal", this,
-                                             SLOT(onModeSignal(bool)));
+    QDBusConnection::sessionBus().disconnect(
+        kService, kPath, kInterface, "mode_change_signal", this, SLOT(onModeSignal(bool)));
     delete m_interface;
     m_interface = nullptr;
 }
@@ -111,7 +131,11 @@ void ParmscontrollerPrivate::onModeSignal(bool tablet)
     setMode(tablet);
 }
 
-Parmscontroller::Parmscontroller(QObject *parent) : QObject(parent), d(new ParmscontrollerPrivate(this)) {}
+Parmscontroller::Parmscontroller(QObject *parent)
+    : QObject(parent)
+    , d(new ParmscontrollerPrivate(this))
+{
+}
 
 Parmscontroller::~Parmscontroller() = default;
 

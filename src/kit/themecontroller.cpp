@@ -45,9 +45,18 @@ const QStringList &KitTheme::darkDefaultApplications()
     // These desktop parts sit on the panel and the wallpaper, where the
     // default style is drawn dark.
     static const QStringList names = {
-        "vemo-menu",         "vemo-panel",        "vemo-sidebar",        "vemo-search",
-        "vemo-notification", "vemo-screensaver",  "vemo-volume-control", "vemo-power-manager",
-        "vemo-network-applet", "vemo-bluetooth",  "vemo-flash-disk",     "vemo-clock",
+        "vemo-menu",
+        "vemo-panel",
+        "vemo-sidebar",
+        "vemo-search",
+        "vemo-notification",
+        "vemo-screensaver",
+        "vemo-volume-control",
+        "vemo-power-manager",
+        "vemo-network-applet",
+        "vemo-bluetooth",
+        "vemo-flash-disk",
+        "vemo-clock",
     };
     return names;
 }
@@ -89,7 +98,7 @@ void KitTheme::readStyle()
     if (keys.contains("iconThemeName")) {
         const QString name = m_style->get("iconThemeName").toString();
         m_iconFlag = name != "vemo-icon-theme-default" ? ThemeController::ClassicIconTheme
-                                                         : ThemeController::DefaultIconTheme;
+                                                       : ThemeController::DefaultIconTheme;
     }
     if (keys.contains("widgetThemeName")) {
         const QString name = m_style->get("widgetThemeName").toString();
@@ -151,12 +160,16 @@ void KitTheme::onPersonaliseChanged(const QString &key)
 
 } // namespace lumo
 
-ThemeControllerPrivate::ThemeControllerPrivate(ThemeController *controller) : q(controller)
+ThemeControllerPrivate::ThemeControllerPrivate(ThemeController *controller)
+    : q(controller)
 {
     connect(lumo::KitTheme::instance(), &lumo::KitTheme::themeChanged, this, [this] { q->changeTheme(); });
 }
 
-ThemeController::ThemeController() : m_themePrivate(new ThemeControllerPrivate(this)) {}
+ThemeController::ThemeController()
+    : m_themePrivate(new ThemeControllerPrivate(this))
+{
+}
 
 ThemeController::~ThemeController()
 {
@@ -227,9 +240,9 @@ QPalette ThemeController::themePalette()
     p.setColor(QPalette::ToolTipBase, window);
     p.setColor(QPalette::ToolTipText, text);
     p.setColor(QPalette::PlaceholderText, QColor("#8C8D91"));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
         p.setColor(QPalette::Disabled, role, disabledText);
     return p;
 }
 
-void ThemeController::changeTheme() {}
+void ThemeController::changeTheme() { }

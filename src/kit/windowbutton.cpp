@@ -7,7 +7,9 @@
 
 namespace lumo {
 
-WindowButton::WindowButton(bool isClose, QWidget *parent) : QPushButton(parent), m_isClose(isClose)
+WindowButton::WindowButton(bool isClose, QWidget *parent)
+    : QPushButton(parent)
+    , m_isClose(isClose)
 {
     setFlat(true);
     setFocusPolicy(Qt::NoFocus);
@@ -23,7 +25,8 @@ void WindowButton::paintEvent(QPaintEvent *)
     const bool hovered = underMouse() && isEnabled();
     const bool pressed = isDown();
 
-    QColor iconColour = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    QColor iconColour
+        = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
     if (m_isClose && (hovered || pressed)) {
         style::fillRoundedRect(p, r, 6, pressed ? style::closePressed() : style::closeHover());
         iconColour = Qt::white;

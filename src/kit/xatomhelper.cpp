@@ -9,7 +9,8 @@
 
 namespace lumo {
 
-XAtomHelperPrivate::XAtomHelperPrivate(QObject *parent) : QObject(parent)
+XAtomHelperPrivate::XAtomHelperPrivate(QObject *parent)
+    : QObject(parent)
 {
     if (!QX11Info::isPlatformX11())
         return;
@@ -22,7 +23,11 @@ XAtomHelperPrivate::XAtomHelperPrivate(QObject *parent) : QObject(parent)
     m_decorationAtom = XInternAtom(m_display, "_KWIN_VEMO_DECORAION", False);
 }
 
-XAtomHelper::XAtomHelper(QObject *parent) : QObject(parent), d(new XAtomHelperPrivate(this)) {}
+XAtomHelper::XAtomHelper(QObject *parent)
+    : QObject(parent)
+    , d(new XAtomHelperPrivate(this))
+{
+}
 
 XAtomHelper::~XAtomHelper() = default;
 
@@ -74,10 +79,10 @@ void XAtomHelper::setWindowMotifHint(WId winId, const MotifWmHints &hints)
     if (!d->m_display || !d->m_motifAtom || !winId)
         return;
     // Format 32 properties are passed as longs, whatever their width.
-    long data[5] = {long(hints.flags), long(hints.functions), long(hints.decorations), hints.inputMode,
-                    long(hints.status)};
+    long data[5] = { long(hints.flags), long(hints.functions), long(hints.decorations), hints.inputMode,
+        long(hints.status) };
     XChangeProperty(d->m_display, winId, d->m_motifAtom, d->m_motifAtom, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char *>(data), 5);
+        reinterpret_cast<unsigned char *>(data), 5);
     XFlush(d->m_display);
 }
 
@@ -92,7 +97,7 @@ MotifWmHints XAtomHelper::getWindowMotifHint(WId winId) const
     unsigned long after = 0;
     unsigned char *data = nullptr;
     const int status = XGetWindowProperty(d->m_display, winId, d->m_motifAtom, 0, 5, False, AnyPropertyType,
-                                          &type, &format, &count, &after, &data);
+        &type, &format, &count, &after, &data);
     if (status == Success && data && format == 32 && count >= 5) {
         const long *values = reinterpret_cast<const long *>(data);
         hints.flags = static_cast<unsigned long>(values[0]);
@@ -110,9 +115,10 @@ void XAtomHelper::setWindowBorderRadius(WId winId, const CornerRadius &radius)
 {
     if (!d->m_display || !d->m_radiusAtom || !winId)
         return;
-    long data[4] = {long(radius.topLeft), long(radius.topRight), long(radius.bottomLeft), long(radius.bottomRight)};
+    long data[4]
+        = { long(radius.topLeft), long(radius.topRight), long(radius.bottomLeft), long(radius.bottomRight) };
     XChangeProperty(d->m_display, winId, d->m_radiusAtom, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char *>(data), 4);
+        reinterpret_cast<unsigned char *>(data), 4);
     XFlush(d->m_display);
 }
 
@@ -132,7 +138,7 @@ void XAtomHelper::setVemoDecorationHint(WId winId, bool set)
         return;
     long value = set ? 1 : 0;
     XChangeProperty(d->m_display, winId, d->m_decorationAtom, d->m_decorationAtom, 32, PropModeReplace,
-                    reinterpret_cast<unsigned char *>(&value), 1);
+        reinterpret_cast<unsigned char *>(&value), 1);
     XFlush(d->m_display);
 }
 

@@ -74,7 +74,7 @@ void window(int type, const QString &suffix)
     w.setFixedSize(910, 520);
     if (type != 0) {
         auto *nav = new lumo::KNavigationBar(w.sideBar());
-        for (const char *name : {"Basic Setting", "Defense Setting", "AI Network Threat Detect"}) {
+        for (const char *name : { "Basic Setting", "Defense Setting", "AI Network Threat Detect" }) {
             auto *item = new QStandardItem(name);
             item->setData(Qt::AlignLeft, Qt::TextAlignmentRole);
             nav->addItem(item);
@@ -91,7 +91,8 @@ void window(int type, const QString &suffix)
     f.setBold(true);
     title->setFont(f);
     content->addWidget(title);
-    content->addWidget(new QLabel("Show a notification when the detection services raise an alert.", w.baseBar()));
+    content->addWidget(
+        new QLabel("Show a notification when the detection services raise an alert.", w.baseBar()));
     content->addWidget(new lumo::KBorderlessButton("See all", w.baseBar()), 0, Qt::AlignLeft);
     content->addStretch();
     auto *buttons = new QHBoxLayout;
@@ -134,7 +135,7 @@ void bars(const QString &suffix)
     auto *nav = new lumo::KNavigationBar(&panel);
     nav->addItem(new QStandardItem("Basic Setting"));
     nav->addItem(new QStandardItem("Defense Setting"));
-    nav->addGroupItems({new QStandardItem("AI Network Threat Detect")}, "Advanced");
+    nav->addGroupItems({ new QStandardItem("AI Network Threat Detect") }, "Advanced");
     nav->listview()->setCurrentIndex(nav->model()->index(1, 0));
     nav->setFixedSize(nav->sizeHint());
     layout->addWidget(nav);
@@ -157,10 +158,11 @@ void bars(const QString &suffix)
 void tips(const QString &suffix)
 {
     int i = 0;
-    for (lumo::TipType type : {lumo::TipNone, lumo::TipSuccess, lumo::TipInfo, lumo::TipWarning, lumo::TipError}) {
-        auto *tip = new lumo::KBallonTip(
-            type == lumo::TipNone ? "The AI network detection service is not installed, AI inference is unavailable."
-                                  : "Settings saved",
+    for (lumo::TipType type :
+        { lumo::TipNone, lumo::TipSuccess, lumo::TipInfo, lumo::TipWarning, lumo::TipError }) {
+        auto *tip = new lumo::KBallonTip(type == lumo::TipNone
+                ? "The AI network detection service is not installed, AI inference is unavailable."
+                : "Settings saved",
             type);
         tip->setContentsMargins(8, 6, 8, 6);
         tip->setTipTime(60000);
@@ -182,7 +184,7 @@ int main(int argc, char **argv)
     }
     g_outDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_outDir);
-    for (bool dark : {false, true}) {
+    for (bool dark : { false, true }) {
         ThemeController::setThemeChoice(dark ? ThemeController::ForceDark : ThemeController::ForceLight);
         const QString suffix = dark ? "dark" : "light";
         for (int type = 0; type < 3; ++type)

@@ -25,7 +25,7 @@ inline bool installSchemas(const QString &dir, const QStringList &schemaFiles)
             return false;
     }
     QProcess compiler;
-    compiler.start(QStringLiteral("glib-compile-schemas"), {QStringLiteral("--strict"), dir});
+    compiler.start(QStringLiteral("glib-compile-schemas"), { QStringLiteral("--strict"), dir });
     if (!compiler.waitForFinished(30000) || compiler.exitStatus() != QProcess::NormalExit
         || compiler.exitCode() != 0) {
         qWarning("glib-compile-schemas failed: %s", compiler.readAllStandardError().constData());
@@ -38,8 +38,8 @@ inline bool installSchemas(const QString &dir, const QStringList &schemaFiles)
 
 inline QStringList kitSchemas()
 {
-    return {schemaSourceDir() + QStringLiteral("/org.vemo.style.gschema.xml"),
-            schemaSourceDir() + QStringLiteral("/org.vemo.control-center.personalise.gschema.xml")};
+    return { schemaSourceDir() + QStringLiteral("/org.vemo.style.gschema.xml"),
+        schemaSourceDir() + QStringLiteral("/org.vemo.control-center.personalise.gschema.xml") };
 }
 
 } // namespace kittest

@@ -11,7 +11,10 @@ class StatusManager : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.zorva.statusmanager.interface")
 public:
-    explicit StatusManager(bool tablet) : m_tablet(tablet) {}
+    explicit StatusManager(bool tablet)
+        : m_tablet(tablet)
+    {
+    }
 
 public slots:
     bool get_current_tabletmode() { return m_tablet; }
@@ -39,7 +42,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no session bus\n");
         return 1;
     }
-    if (!bus.registerObject("/", &manager, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)
+    if (!bus.registerObject(
+            "/", &manager, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)
         || !bus.registerService("com.zorva.statusmanager.interface")) {
         std::fprintf(stderr, "cannot register the status manager\n");
         return 1;

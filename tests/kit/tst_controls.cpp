@@ -53,12 +53,12 @@ private slots:
     void navigationBar()
     {
         lumo::KNavigationBar bar;
-        for (const char *name : {"Basic Setting", "Defense Setting", "AI Network Threat Detect"}) {
+        for (const char *name : { "Basic Setting", "Defense Setting", "AI Network Threat Detect" }) {
             auto *item = new QStandardItem(name);
             item->setData(Qt::AlignLeft, Qt::TextAlignmentRole);
             bar.addItem(item);
         }
-        bar.addGroupItems({new QStandardItem("Report")}, "More");
+        bar.addGroupItems({ new QStandardItem("Report") }, "More");
         QCOMPARE(bar.model()->rowCount(), 5);
         QCOMPARE(bar.model()->item(3)->flags(), Qt::NoItemFlags);
         QVERIFY(!(bar.model()->item(4)->flags() & Qt::ItemIsEditable));
@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(list->currentIndex().row(), 1);
         // A group title cannot be chosen.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualRect(bar.model()->index(3, 0)).center());
+            list->visualRect(bar.model()->index(3, 0)).center());
         QCOMPARE(list->currentIndex().row(), 1);
     }
 

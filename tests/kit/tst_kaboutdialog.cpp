@@ -76,20 +76,22 @@ private slots:
         QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), QString());
 
         writeFile(home.filePath(".config/mimeapps.list"),
-                  "[Default Applications]\nx-scheme-handler/mailto=gone.desktop;mailer.desktop;\n");
+            "[Default Applications]\nx-scheme-handler/mailto=gone.desktop;mailer.desktop;\n");
         QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), QString());
         writeFile(apps.filePath("mailer.desktop"), "[Desktop Entry]\nName=Mailer\n");
-        QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), apps.filePath("mailer.desktop"));
+        QCOMPARE(
+            KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), apps.filePath("mailer.desktop"));
 
         // The desktop's own list is the second place to look.
         QFile::remove(home.filePath(".config/mimeapps.list"));
         writeFile(home.filePath(".config/vemo-mimeapps.list"),
-                  "[Default Applications]\nx-scheme-handler/mailto=mailer.desktop\n");
-        QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), apps.filePath("mailer.desktop"));
+            "[Default Applications]\nx-scheme-handler/mailto=mailer.desktop\n");
+        QCOMPARE(
+            KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()), apps.filePath("mailer.desktop"));
 
         // A handler name must not lead out of the applications directory.
         writeFile(home.filePath(".config/vemo-mimeapps.list"),
-                  "[Default Applications]\nx-scheme-handler/mailto=../mailer.desktop\n");
+            "[Default Applications]\nx-scheme-handler/mailto=../mailer.desktop\n");
         QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.filePath("sub")), QString());
     }
 
@@ -109,8 +111,9 @@ private slots:
         QVERIFY(box);
         QTRY_VERIFY(box->isVisible());
         QCOMPARE(box->windowTitle(), QString("Unable to open mail application"));
-        QCOMPARE(box->text(), QString("Your system does not have any email application installed or the default "
-                                      "mail application is not set up."));
+        QCOMPARE(box->text(),
+            QString("Your system does not have any email application installed or the default "
+                    "mail application is not set up."));
         QVERIFY(!box->iconPixmap().isNull());
         box->close();
     }

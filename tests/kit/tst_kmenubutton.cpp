@@ -27,7 +27,7 @@ private slots:
         QStringList texts;
         for (QAction *action : button.menu()->actions())
             texts << action->text();
-        QCOMPARE(texts, QStringList({"Setting", "Theme", "Help", "About", "Feedback", "Quit"}));
+        QCOMPARE(texts, QStringList({ "Setting", "Theme", "Help", "About", "Feedback", "Quit" }));
         QCOMPARE(button.menu()->actions().at(0), button.settingAction());
         QCOMPARE(button.menu()->actions().at(2), button.assistAction());
         QCOMPARE(button.menu()->actions().at(3), button.aboutAction());
@@ -45,7 +45,7 @@ private slots:
             texts << action->text();
             QVERIFY(action->isCheckable());
         }
-        QCOMPARE(texts, QStringList({"Auto", "Light", "Dark"}));
+        QCOMPARE(texts, QStringList({ "Auto", "Light", "Dark" }));
         QVERIFY(button.autoAction()->isChecked());
 
         button.darkAction()->trigger();
@@ -73,12 +73,15 @@ private slots:
         QTemporaryDir dir;
         QFile file(dir.filePath("cmdline"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("/usr/bin/tarvix-desktop\0-s\0" "42\0", 28));
+        file.write(QByteArray("/usr/bin/tarvix-desktop\0-s\0"
+                              "42\0",
+            28));
         file.close();
         QCOMPARE(KMenuButton::executableFromCmdline(file.fileName()), QString("/usr/bin/tarvix-desktop"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read"));
         QCOMPARE(KMenuButton::executableFromCmdline(dir.filePath("missing")), QString());
-        QCOMPARE(KMenuButton::defaultFeedbackTool(), QString("/opt/zorva-os-manager/tools/service-support-mini"));
+        QCOMPARE(
+            KMenuButton::defaultFeedbackTool(), QString("/opt/zorva-os-manager/tools/service-support-mini"));
     }
 
     void feedbackStartsTheTool()
@@ -88,9 +91,10 @@ private slots:
         const QString tool = dir.filePath("service-support-mini");
         QFile script(tool);
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.tmp'\nmv '%1.tmp' '%1'\n")
-                         .arg(out)
-                         .toUtf8());
+        script.write(
+            QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.tmp'\nmv '%1.tmp' '%1'\n")
+                .arg(out)
+                .toUtf8());
         script.close();
         QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
 
@@ -102,7 +106,7 @@ private slots:
         const QString self = KMenuButton::executableFromCmdline(
             QString("/proc/%1/cmdline").arg(QCoreApplication::applicationPid()));
         QVERIFY(!self.isEmpty());
-        QCOMPARE(args, QStringList({"-mode=1", "-exe=" + self}));
+        QCOMPARE(args, QStringList({ "-mode=1", "-exe=" + self }));
 
         // Without the tool nothing is started.
         QVERIFY(!KMenuButton::startFeedback(dir.filePath("absent"), QCoreApplication::applicationPid()));

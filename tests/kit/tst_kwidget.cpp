@@ -138,8 +138,8 @@ private slots:
     {
         KWidget w;
         lumo::KWindowButtonBar *bar = w.windowButtonBar();
-        QPushButton *buttons[] = {bar->minimumButton(), bar->maximumButton(), bar->closeButton()};
-        const char *tips[] = {"Minimize", "Maximize", "Close"};
+        QPushButton *buttons[] = { bar->minimumButton(), bar->maximumButton(), bar->closeButton() };
+        const char *tips[] = { "Minimize", "Maximize", "Close" };
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(buttons[i]->toolTip(), QString(tips[i]));
             QCOMPARE(buttons[i]->size(), QSize(30, 30));

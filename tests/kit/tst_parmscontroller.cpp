@@ -28,7 +28,7 @@ class ParmscontrollerTest : public QObject
     bool startService(bool tablet)
     {
         m_service.setProgram(QStringLiteral(TABLET_SERVICE_PATH));
-        m_service.setArguments(tablet ? QStringList{"--tablet"} : QStringList{});
+        m_service.setArguments(tablet ? QStringList { "--tablet" } : QStringList {});
         m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_service.start();
         if (!m_service.waitForStarted(5000))
@@ -66,13 +66,15 @@ private slots:
     void tableInBothModes()
     {
         // PC / tablet column by entry, as the windows are drawn from them.
-        const int pc[] = {36, 36, 36, 36, 36, 36, 36, 36, 20, 10, 30, 40, 24, 30, 4, 200, 198, 336, 8, 32, 10, 24, 24};
-        const int tablet[] = {48, 48, 48, 48, 48, 48, 48, 48, 40, 16, 20, 64, 32, 48, 4, 254, 222, 352, 16, 24, 16, 16, 32};
+        const int pc[]
+            = { 36, 36, 36, 36, 36, 36, 36, 36, 20, 10, 30, 40, 24, 30, 4, 200, 198, 336, 8, 32, 10, 24, 24 };
+        const int tablet[] = { 48, 48, 48, 48, 48, 48, 48, 48, 40, 16, 20, 64, 32, 48, 4, 254, 222, 352, 16,
+            24, 16, 16, 32 };
         for (int entry = 0; entry < 23; ++entry) {
             QCOMPARE(Parmscontroller::tableValue(entry, false), pc[entry]);
             QCOMPARE(Parmscontroller::tableValue(entry, true), tablet[entry]);
         }
-        for (bool mode : {false, true}) {
+        for (bool mode : { false, true }) {
             QCOMPARE(Parmscontroller::tableValue(23, mode), 0);
             QCOMPARE(Parmscontroller::tableValue(-1, mode), 0);
             QCOMPARE(Parmscontroller::tableValue(1000, mode), 0);

@@ -143,7 +143,9 @@ private slots:
         QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         CountingWidget widget;
         lumo::KMenuButton button;
-        { CountingWidget gone; } // a widget that no longer exists must not be called
+        {
+            CountingWidget gone;
+        } // a widget that no longer exists must not be called
         const QColor lightBase = widget.baseBar()->palette().color(QPalette::Window);
 
         QVERIFY(setStyle(*m_style, "styleName", "vemo-dark"));
@@ -209,7 +211,7 @@ private slots:
                    "</schema></schemalist>");
         file.close();
         QVERIFY(QDir().mkpath(m_dir.filePath("compiled")));
-        QVERIFY(kittest::installSchemas(m_dir.filePath("compiled"), {schema}));
+        QVERIFY(kittest::installSchemas(m_dir.filePath("compiled"), { schema }));
     }
 
     void missingKeysKeepTheirValues()

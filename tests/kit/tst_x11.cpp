@@ -26,8 +26,8 @@ QVector<long> readProperty(WId window, const char *name)
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char *data = nullptr;
-    if (XGetWindowProperty(display, window, atom, 0, 64, False, AnyPropertyType, &type, &format, &count, &after,
-                           &data)
+    if (XGetWindowProperty(
+            display, window, atom, 0, 64, False, AnyPropertyType, &type, &format, &count, &after, &data)
             == 0
         && data && format == 32) {
         const long *longs = reinterpret_cast<const long *>(data);
@@ -69,12 +69,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         const WId id = widget.winId();
 
-        QCOMPARE(readProperty(id, "_MOTIF_WM_HINTS"), QVector<long>({3, 1, 2, 0, 0}));
+        QCOMPARE(readProperty(id, "_MOTIF_WM_HINTS"), QVector<long>({ 3, 1, 2, 0, 0 }));
         const lumo::MotifWmHints hints = XAtomHelper::getInstance()->getWindowMotifHint(id);
         QCOMPARE(hints.flags, 3ul);
         QCOMPARE(hints.decorations, 2ul);
         QVERIFY(XAtomHelper::isFrameLessWindow(id));
-        QCOMPARE(readProperty(id, "_KWIN_VEMO_DECORAION"), QVector<long>({1}));
+        QCOMPARE(readProperty(id, "_KWIN_VEMO_DECORAION"), QVector<long>({ 1 }));
         QCOMPARE(readProperty(id, "_UNITY_GTK_BORDER_RADIUS").size(), 4);
         // Blur behind the translucent window is asked for.
         QVERIFY(!readProperty(id, "_KDE_NET_WM_BLUR_BEHIND_REGION").isEmpty());
@@ -83,7 +83,7 @@ private slots:
         widget.setWindowFlags(Qt::Window);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        QCOMPARE(readProperty(widget.winId(), "_MOTIF_WM_HINTS"), QVector<long>({3, 1, 2, 0, 0}));
+        QCOMPARE(readProperty(widget.winId(), "_MOTIF_WM_HINTS"), QVector<long>({ 3, 1, 2, 0, 0 }));
     }
 
     void dialogHintsAndRadius()
@@ -91,12 +91,12 @@ private slots:
         lumo::KAboutDialog dialog(nullptr, QIcon(), "Zorva Intrusion Detector", "1.0");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(readProperty(dialog.winId(), "_MOTIF_WM_HINTS"), QVector<long>({3, 1, 2, 0, 0}));
+        QCOMPARE(readProperty(dialog.winId(), "_MOTIF_WM_HINTS"), QVector<long>({ 3, 1, 2, 0, 0 }));
 
         XAtomHelper::getInstance()->setWindowBorderRadius(dialog.winId(), 12, 10, 8, -3);
-        QCOMPARE(readProperty(dialog.winId(), "_UNITY_GTK_BORDER_RADIUS"), QVector<long>({12, 10, 8, 0}));
+        QCOMPARE(readProperty(dialog.winId(), "_UNITY_GTK_BORDER_RADIUS"), QVector<long>({ 12, 10, 8, 0 }));
         XAtomHelper::getInstance()->setVemoDecorationHint(dialog.winId(), false);
-        QCOMPARE(readProperty(dialog.winId(), "_KWIN_VEMO_DECORAION"), QVector<long>({0}));
+        QCOMPARE(readProperty(dialog.winId(), "_KWIN_VEMO_DECORAION"), QVector<long>({ 0 }));
     }
 };
 

@@ -5,93 +5,93 @@
     <name>lumo::KAboutDialog</name>
     <message>
         <source>This application uses the information it shows only on this computer. It does not send your personal data to anyone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Энэ програм харуулж буй мэдээллээ зөвхөн энэ компьютер дээр ашигладаг. Таны хувийн мэдээллийг хэнд ч илгээдэггүй.</translation>
     </message>
     <message>
         <source>Service &amp; Support: </source>
-        <translation type="unfinished"></translation>
+        <translation>Үйлчилгээ ба дэмжлэг: </translation>
     </message>
     <message>
         <source>Privacy statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Нууцлалын мэдэгдэл</translation>
     </message>
     <message>
         <source>Version number not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Хувилбарын дугаар олдсонгүй</translation>
     </message>
     <message>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Хувилбар: %1</translation>
     </message>
     <message>
         <source>Unable to open mail application</source>
-        <translation type="unfinished"></translation>
+        <translation>Шуудангийн програмыг нээж чадсангүй</translation>
     </message>
     <message>
         <source>Your system does not have any email application installed or the default mail application is not set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Таны системд цахим шуудангийн програм суулгаагүй эсвэл үндсэн шуудангийн програмыг тохируулаагүй байна.</translation>
     </message>
 </context>
 <context>
     <name>lumo::KMenuButton</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Сонголтууд</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Тохиргоо</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Загвар</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Тусламж</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Тухай</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Санал хүсэлт</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Гарах</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Автомат</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Цайвар</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Бараан</translation>
     </message>
 </context>
 <context>
     <name>lumo::KWindowButtonBar</name>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Томруулах</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Сэргээх</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Багасгах</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Хаах</translation>
     </message>
 </context>
 </TS>
