@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -102,6 +103,19 @@ void window(int type, const QString &suffix)
     w.setLayoutType(type);
     w.show();
     save(&w, QString("kwidget_type%1_%2").arg(type).arg(suffix));
+    if (type == 0) {
+        // The pointer over the close button, as a user would see it.
+        QWidget *close = w.windowButtonBar()->closeButton();
+        close->setAttribute(Qt::WA_UnderMouse, true);
+        close->update();
+        QWidget *maximum = w.windowButtonBar()->maximumButton();
+        settle();
+        save(w.titleBar(), "titlebar_close_hover_" + suffix);
+        close->setAttribute(Qt::WA_UnderMouse, false);
+        maximum->setAttribute(Qt::WA_UnderMouse, true);
+        maximum->update();
+        save(w.titleBar(), "titlebar_max_hover_" + suffix);
+    }
 }
 
 void aboutDialog(const QString &suffix)
@@ -131,6 +145,13 @@ void bars(const QString &suffix)
         tabs->setFont(font);
         tabs->setCurrentIndex(style == 1 ? 0 : 1);
         layout->addWidget(tabs);
+    }
+    {
+        // Pointer over the unselected tab of the last bar.
+        auto *tabs = panel.findChildren<lumo::KTabBar *>().at(1);
+        QMouseEvent move(
+            QEvent::MouseMove, tabs->tabRect(1).center(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(tabs, &move);
     }
     auto *nav = new lumo::KNavigationBar(&panel);
     nav->addItem(new QStandardItem("Basic Setting"));

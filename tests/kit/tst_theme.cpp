@@ -191,8 +191,8 @@ private slots:
 };
 
 // A style schema with only the style name: the missing keys are never read
-// (a GLib critical would abort the test, see G_DEBUG in CMake) and keep their
-// values.
+// (GLib aborts the process on a read of a key the schema lacks) and keep
+// their values.
 class ThemePartialTest : public QObject
 {
     Q_OBJECT
