@@ -31,7 +31,6 @@ public:
     int frameIndex() const { return m_frameIndex; }
     const QList<QPixmap> &frames() const { return m_frames; }
     QPixmap currentFrame() const { return m_currentFrame; }
-    static QString loadingText();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -48,6 +47,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static QString loadingText();
     void loadFrames();
     static QPixmap drawnFrame(int index, qreal devicePixelRatio);
 

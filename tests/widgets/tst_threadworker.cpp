@@ -7,28 +7,40 @@
 #include <atomic>
 #include <memory>
 
-namespace {
-
-// A settings page as far as the task protocol is concerned.
+// A settings page as far as the task protocol goes.
 class Page : public QWidget
 {
     Q_OBJECT
 public:
     using QWidget::QWidget;
-    static inline int reports = 0;
-    int elapsed = -1;
-    QThread *reportThread = nullptr;
-
+    static inline int reports = 0, elapsed = -1;
+    static inline QThread *reportThread = nullptr;
 public slots:
-    void onTaskFinished(int mseconds)
-    {
-        ++reports;
-        elapsed = mseconds;
-        reportThread = QThread::currentThread();
-    }
+    void onTaskFinished(int ms) { ++reports, elapsed = ms, reportThread = QThread::currentThread(); }
 };
 
-} // namespace
+// A task that waits for the test's go; `freed` tells when the task and its worker are gone.
+struct Task
+{
+    QSemaphore started, go;
+    std::atomic<QThread *> thread { nullptr };
+    std::atomic<bool> done { false };
+    std::shared_ptr<int> token = std::make_shared<int>();
+    std::weak_ptr<int> freed = token;
+
+    QPointer<QThread> start(Page *page)
+    {
+        auto body = [this, t = std::move(token)]() {
+            thread = QThread::currentThread();
+            started.release();
+            go.acquire();
+            QThread::msleep(120);
+            done = true;
+        };
+        QPointer<QThread> worker = ThreadWorker::start(page, body, &Page::onTaskFinished);
+        return started.tryAcquire(1, 5000) ? worker : nullptr;
+    }
+};
 
 class TestThreadWorker : public QObject
 {
@@ -37,95 +49,46 @@ class TestThreadWorker : public QObject
 private slots:
     void init() { Page::reports = 0; }
 
-    void reportsElapsedTimeOnTheOwnersThread()
+    void reportsOnTheOwnersThread()
     {
         Page page;
-        QSemaphore gate;
-        QThread *taskThread = nullptr;
-        auto token = std::make_shared<int>(0);
-        std::weak_ptr<int> watch = token;
-
-        QPointer<QThread> thread = ThreadWorker::start(
-            &page,
-            [&gate, &taskThread, token]() {
-                taskThread = QThread::currentThread();
-                gate.acquire();
-                QThread::msleep(120);
-            },
-            &Page::onTaskFinished);
-        token.reset();
-        QVERIFY(thread);
-        QTest::qWait(50);
-        QVERIFY2(thread, "the pointer marks a running task");
-        QCOMPARE(Page::reports, 0);
-        gate.release();
-
+        Task task;
+        QPointer<QThread> thread = task.start(&page);
+        QTest::qWait(30);
+        QVERIFY2(thread && Page::reports == 0, "the pointer marks a running task");
+        task.go.release();
         QTRY_VERIFY(thread.isNull());
         QCOMPARE(Page::reports, 1);
-        QVERIFY(taskThread && taskThread != QThread::currentThread());
-        QCOMPARE(page.reportThread, QThread::currentThread());
-        QVERIFY2(page.elapsed >= 110 && page.elapsed < 5000, qPrintable(QString::number(page.elapsed)));
-        QVERIFY2(watch.expired(), "the worker and its task are freed");
+        QVERIFY(task.thread != QThread::currentThread());
+        QCOMPARE(Page::reportThread, QThread::currentThread());
+        QVERIFY2(Page::elapsed >= 110 && Page::elapsed < 5000, qPrintable(QString::number(Page::elapsed)));
+        QVERIFY(task.freed.expired());
     }
 
     void ownerDestroyedWhileTaskRuns()
     {
         auto *window = new QWidget;
-        auto *page = new Page(window);
-        QSemaphore started, gate;
-        std::atomic<bool> completed { false };
-        bool lambdaReport = false;
-        auto token = std::make_shared<int>(0);
-        std::weak_ptr<int> watch = token;
-
-        QPointer<QThread> thread = ThreadWorker::start(
-            page,
-            [&, token]() {
-                started.release();
-                gate.acquire();
-                QThread::msleep(30);
-                completed = true;
-            },
-            &Page::onTaskFinished);
-        QObject otherPage;
-        QPointer<QThread> second = ThreadWorker::start(&otherPage, {}, [&](int) { lambdaReport = true; });
-        token.reset();
-        QVERIFY(started.tryAcquire(1, 5000));
-        QTRY_VERIFY(second.isNull());
-        QVERIFY(lambdaReport);
-
-        delete window; // the settings window closes mid-task
+        Task task;
+        QPointer<QThread> thread = task.start(new Page(window));
         QVERIFY(thread);
-        gate.release();
+        delete window; // the settings window closes mid-task
+        task.go.release();
         QTRY_VERIFY(thread.isNull());
-        QVERIFY(completed);
+        QVERIFY(task.done && task.freed.expired());
         QCOMPARE(Page::reports, 0);
-        QVERIFY(watch.expired());
     }
 
-    void executeTaskDirectly()
+    void emptyTaskAndAFunctorReport()
     {
-        ThreadWorker empty({});
-        QSignalSpy emptySpy(&empty, &ThreadWorker::taskFinished);
-        empty.executeTask();
-        QCOMPARE(emptySpy.count(), 1);
-        QVERIFY(emptySpy.at(0).at(0).toInt() >= 0 && emptySpy.at(0).at(0).toInt() < 50);
+        ThreadWorker worker({});
+        QSignalSpy spy(&worker, &ThreadWorker::taskFinished);
+        worker.executeTask();
+        QVERIFY(spy.count() == 1 && spy.at(0).at(0).toInt() >= 0 && spy.at(0).at(0).toInt() < 50);
 
-        ThreadWorker slow([]() { QThread::msleep(60); });
-        QSignalSpy slowSpy(&slow, &ThreadWorker::taskFinished);
-        slow.executeTask();
-        QVERIFY(slowSpy.at(0).at(0).toInt() >= 55);
-    }
-
-    void startWithoutOwner()
-    {
-        bool ran = false;
-        QTest::ignoreMessage(QtWarningMsg, "ThreadWorker: a task needs an owner to report to");
-        QVERIFY(ThreadWorker::start(
-            static_cast<Page *>(nullptr), [&]() { ran = true; }, &Page::onTaskFinished)
-                    .isNull());
-        QTest::qWait(20);
-        QVERIFY(!ran);
+        bool reported = false;
+        QObject other;
+        QPointer<QThread> thread = ThreadWorker::start(&other, {}, [&](int) { reported = true; });
+        QTRY_VERIFY(reported && thread.isNull());
     }
 };
 
