@@ -1,0 +1,285 @@
+#include "logpage/notify_log_frame.h"
+
+#include "alertengine/alertloader.h"
+#include "logpage/framelinewidget.h"
+#include "logpage/notifylogmainpage.h"
+#include "translation/translation.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+
+namespace {
+
+const Qt::TextInteractionFlags SELECTABLE = Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse;
+const int MIN_CAPTION_WIDTH = 60;
+
+QLabel *plainLabel(const QString &text, QWidget *parent)
+{
+    QLabel *label = new QLabel(parent);
+    // Alert texts come from the monitored host: never let them render as rich text.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setTextInteractionFlags(SELECTABLE);
+    return label;
+}
+
+QPalette redText(const QPalette &base)
+{
+    QPalette palette(base);
+    palette.setColor(QPalette::WindowText, Qt::red);
+    return palette;
+}
+
+} // namespace
+
+notify_log_frame::notify_log_frame(const notifyLogData &data, QWidget *parent)
+    : QFrame(parent)
+    , m_data(data)
+{
+    buildForm();
+    fillView();
+}
+
+notify_log_frame::~notify_log_frame() = default;
+
+void notify_log_frame::buildForm()
+{
+    setObjectName("notify_log_frame");
+    resize(858, 164);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setWindowTitle("Frame");
+
+    auto *horizontalLayout_5 = new QHBoxLayout(this);
+    horizontalLayout_5->setObjectName("horizontalLayout_5");
+    horizontalLayout_5->setSpacing(0);
+    horizontalLayout_5->setContentsMargins(0, 0, 0, 0);
+    auto *verticalLayout_2 = new QVBoxLayout();
+    verticalLayout_2->setObjectName("verticalLayout_2");
+    verticalLayout_2->setSpacing(0);
+    verticalLayout_2->setContentsMargins(0, -1, -1, -1);
+    horizontalLayout_5->addLayout(verticalLayout_2);
+
+    m_frame = new QFrame(this);
+    m_frame->setObjectName("frame");
+    m_frame->setMinimumSize(856, 108);
+    m_frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    auto *verticalLayout_4 = new QVBoxLayout(m_frame);
+    verticalLayout_4->setObjectName("verticalLayout_4");
+    verticalLayout_4->setSpacing(0);
+    verticalLayout_4->setContentsMargins(0, 0, 0, 0);
+
+    auto *horizontalLayout_2 = new QHBoxLayout();
+    horizontalLayout_2->setObjectName("horizontalLayout_2");
+    horizontalLayout_2->setSpacing(0);
+    horizontalLayout_2->setContentsMargins(-1, 10, 30, 0);
+    auto placeholder = [this](const char *name) {
+        QLabel *label = new QLabel("TextLabel", m_frame);
+        label->setObjectName(name);
+        return label;
+    };
+    m_iconLabel = placeholder("loginfoIconLabel");
+    m_iconLabel->setMinimumSize(24, 24);
+    m_titleLabel = placeholder("loginfoTitleLabel");
+    m_titleLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_titleLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_levelLabel = placeholder("loglevelLabel");
+    m_typeLabel = placeholder("logtypeLabel");
+    m_upDownIconLabel = placeholder("upDownIconLabel");
+    m_upDownIconLabel->setMinimumSize(24, 24);
+    m_upDownIconLabel->setMaximumWidth(24);
+    m_upDownIconLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_upDownIconLabel->setCursor(Qt::PointingHandCursor);
+
+    horizontalLayout_2->addItem(new QSpacerItem(11, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    horizontalLayout_2->addWidget(m_iconLabel);
+    horizontalLayout_2->addItem(new QSpacerItem(8, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    horizontalLayout_2->addWidget(m_titleLabel);
+    horizontalLayout_2->addItem(new QSpacerItem(8, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    horizontalLayout_2->addWidget(m_levelLabel);
+    horizontalLayout_2->addItem(new QSpacerItem(16, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    horizontalLayout_2->addWidget(m_typeLabel);
+    horizontalLayout_2->addItem(new QSpacerItem(16, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    horizontalLayout_2->addWidget(m_upDownIconLabel);
+    verticalLayout_4->addLayout(horizontalLayout_2);
+
+    m_loginfoVerticalLayout = new QVBoxLayout();
+    m_loginfoVerticalLayout->setObjectName("loginfoVerticalLayout");
+    m_loginfoVerticalLayout->setSpacing(0);
+    m_loginfoVerticalLayout->setContentsMargins(35, -1, 30, -1);
+    verticalLayout_4->addLayout(m_loginfoVerticalLayout);
+    verticalLayout_2->addWidget(m_frame);
+
+    m_detailFrame = new QFrame(this);
+    m_detailFrame->setObjectName("notify_log_detail_frame");
+    m_detailFrame->setMinimumWidth(856);
+    m_detailFrame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    auto *verticalLayout_3 = new QVBoxLayout(m_detailFrame);
+    verticalLayout_3->setObjectName("verticalLayout_3");
+    verticalLayout_3->setSpacing(0);
+    verticalLayout_3->setContentsMargins(35, 14, 0, 14);
+    m_detailVerticalLayout = new QVBoxLayout();
+    m_detailVerticalLayout->setObjectName("detailVerticalLayout");
+    m_detailVerticalLayout->setSpacing(0);
+    verticalLayout_3->addLayout(m_detailVerticalLayout);
+    verticalLayout_2->addWidget(m_detailFrame);
+}
+
+void notify_log_frame::setArrow(bool up)
+{
+    const char *name = up ? "vemo-up-symbolic" : "vemo-down-symbolic";
+    const QString fallback = up ? ":/Resource/Icon/base/vemo-up-symbolic.png" : ":/Resource/Icon/base/vemo-down-symbolic.png";
+    m_upDownIconLabel->setPixmap(QIcon::fromTheme(name, QIcon(fallback)).pixmap(m_upDownIconLabel->minimumSize()));
+}
+
+QLabel *notify_log_frame::addRow(QVBoxLayout *into, const QString &caption, const QString &value, QLabel **valueLabel)
+{
+    QLabel *captionLabel = plainLabel(caption, m_frame);
+    QLabel *valueText = plainLabel(value, m_frame);
+    valueText->setFixedHeight(24);
+    auto *row = new QHBoxLayout();
+    row->addWidget(captionLabel, 0, Qt::AlignLeft);
+    row->addSpacing(24);
+    row->addWidget(valueText);
+    row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    into->addLayout(row);
+    *valueLabel = valueText;
+    return captionLabel;
+}
+
+void notify_log_frame::addDetailLine(const QString &caption, const QString &value)
+{
+    QLabel *captionLabel = plainLabel(caption, m_detailFrame);
+    captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *valueLabel = plainLabel(value, m_detailFrame);
+    valueLabel->setWordWrap(true);
+    auto *line = new QHBoxLayout();
+    line->addWidget(captionLabel);
+    line->addSpacing(24);
+    line->addWidget(valueLabel, 1);
+    m_detailVerticalLayout->addLayout(line);
+}
+
+void notify_log_frame::fillView()
+{
+    m_upDownIconLabel->installEventFilter(this);
+    setArrow(false);
+    m_upDownIconLabel->setProperty("useIconHighlightEffect", 2);
+
+    m_detailFrame->hide();
+    m_detailFrame->setFrameShape(QFrame::NoFrame);
+    m_frame->setFrameShape(QFrame::NoFrame);
+
+    const bool severe = m_data.level > 14;
+    m_iconLabel->setPixmap(
+        QPixmap(severe ? ":/Resource/Icon/setting/selected_red.png" : ":/Resource/Icon/setting/selected.png"));
+
+    QString title = m_data.comment;
+    if (const Translation *catalogue = notifyLogMainPage::sharedTranslation()) {
+        const std::string translated = catalogue->translate(m_data.comment.toUtf8().constData());
+        if (!translated.empty())
+            title = QString::fromStdString(translated);
+    }
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_titleLabel->setText(title);
+    m_titleLabel->setMinimumWidth(600);
+    m_titleLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_titleLabel->setWordWrap(true);
+    m_titleLabel->setTextInteractionFlags(SELECTABLE);
+
+    m_levelLabel->setText(QString("%1%2").arg(tr("Level: ")).arg(m_data.level));
+    m_typeLabel->setText(severe ? tr("severe") : m_data.level >= 12 ? tr("normal") : tr("other"));
+    if (severe) {
+        m_levelLabel->setPalette(redText(m_levelLabel->palette()));
+        m_typeLabel->setPalette(redText(m_typeLabel->palette()));
+    }
+    m_levelLabel->setTextInteractionFlags(SELECTABLE);
+    m_typeLabel->setTextInteractionFlags(SELECTABLE);
+
+    m_loginfoVerticalLayout->addSpacing(6);
+    const std::string display = alertDateToDisplay(m_data.date.toStdString());
+    const QString when = display.empty() ? m_data.date : QString::fromStdString(display);
+    m_timeCaption = addRow(m_loginfoVerticalLayout, tr("Time of occurrence: "), when, &m_timeValue);
+    m_sourceCaption = addRow(m_loginfoVerticalLayout, tr("Log Source: "), m_data.location, &m_sourceValue);
+
+    addDetailLine(tr("Rule No.: "), QString::number(m_data.rule));
+    if (!m_data.group.isEmpty())
+        addDetailLine(tr("Group Category: "), m_data.group);
+    if (!m_data.user.isEmpty())
+        addDetailLine(tr("User: "), m_data.user);
+    if (!m_data.srcIp.isEmpty())
+        addDetailLine(tr("Source IP: "), m_data.srcIp);
+    if (!m_data.dstIp.isEmpty())
+        addDetailLine(tr("Target IP: "), m_data.dstIp);
+    if (!m_data.firstLog.isEmpty())
+        addDetailLine(tr("Raw logs: "), m_data.firstLog);
+    // A lone line feed is the empty separator line, not information.
+    if (m_data.otherLogs.size() >= 2)
+        addDetailLine(tr("Associated Informations: "), m_data.otherLogs);
+
+    // Captions share one column, as wide as the longest caption of this
+    // language, so values line up within and across entries.
+    const QStringList allCaptions = { tr("Time of occurrence: "), tr("Log Source: "), tr("Rule No.: "),
+                                      tr("Group Category: "), tr("User: "), tr("Source IP: "),
+                                      tr("Target IP: "), tr("Raw logs: "), tr("Associated Informations: ") };
+    const QFontMetrics metrics(m_timeCaption->font());
+    int captionWidth = MIN_CAPTION_WIDTH;
+    for (const QString &caption : allCaptions)
+        captionWidth = qMax(captionWidth, metrics.horizontalAdvance(caption) + 4);
+    QList<QLabel *> captions = { m_timeCaption, m_sourceCaption };
+    for (int i = 0; i < m_detailVerticalLayout->count(); ++i) {
+        auto *line = static_cast<QHBoxLayout *>(m_detailVerticalLayout->itemAt(i)->layout());
+        captions << static_cast<QLabel *>(line->itemAt(0)->widget());
+    }
+    for (QLabel *caption : captions)
+        caption->setFixedWidth(captionWidth);
+
+    m_line = new FrameLineWidget(m_frame);
+    m_line->setFixedHeight(1);
+    m_loginfoVerticalLayout->addWidget(m_line);
+    m_loginfoVerticalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    m_line->hide();
+}
+
+void notify_log_frame::setExpanded(bool expanded)
+{
+    m_detailFrame->setVisible(expanded);
+    m_line->setVisible(expanded);
+    setArrow(expanded);
+}
+
+bool notify_log_frame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_upDownIconLabel && event->type() == QEvent::MouseButtonPress) {
+        setExpanded(m_detailFrame->isHidden());
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void notify_log_frame::setHighLight()
+{
+    qDebug() << "get signal";
+    for (QWidget *widget : { static_cast<QWidget *>(m_titleLabel), static_cast<QWidget *>(m_timeCaption),
+                             static_cast<QWidget *>(m_timeValue), static_cast<QWidget *>(m_sourceCaption),
+                             static_cast<QWidget *>(m_sourceValue), static_cast<QWidget *>(m_detailFrame) })
+        widget->setPalette(redText(widget->palette()));
+    setExpanded(true);
+}
+
+void notify_log_frame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(contentsRect().adjusted(1, 1, -1, -1), 10, 10);
+    painter.setPen(QColor("#F5F5F5"));
+    painter.fillPath(path, QColor("#F5F5F5"));
+    painter.drawPath(path);
+}

@@ -1,0 +1,58 @@
+#ifndef LOGPAGE_NOTIFY_LOG_FRAME_H
+#define LOGPAGE_NOTIFY_LOG_FRAME_H
+
+#include "alertengine/notifylogdata.h"
+
+#include <QFrame>
+
+class QHBoxLayout;
+class QLabel;
+class QVBoxLayout;
+class FrameLineWidget;
+
+// One alert in the alarm log list: a collapsed line with title, level and
+// severity, the time and source rows, and details that open with the arrow.
+// Every text that comes from the alert is shown as plain text.
+class notify_log_frame : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit notify_log_frame(const notifyLogData &data, QWidget *parent = nullptr);
+    ~notify_log_frame() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public slots:
+    void setHighLight();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildForm();
+    void fillView();
+    void setArrow(bool up);
+    void setExpanded(bool expanded);
+    QLabel *addRow(QVBoxLayout *into, const QString &caption, const QString &value, QLabel **valueLabel);
+    void addDetailLine(const QString &caption, const QString &value);
+
+    notifyLogData m_data;
+
+    QFrame *m_frame = nullptr;
+    QFrame *m_detailFrame = nullptr;
+    QVBoxLayout *m_loginfoVerticalLayout = nullptr;
+    QVBoxLayout *m_detailVerticalLayout = nullptr;
+    QLabel *m_iconLabel = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_levelLabel = nullptr;
+    QLabel *m_typeLabel = nullptr;
+    QLabel *m_upDownIconLabel = nullptr;
+
+    QLabel *m_timeCaption = nullptr;
+    QLabel *m_timeValue = nullptr;
+    QLabel *m_sourceCaption = nullptr;
+    QLabel *m_sourceValue = nullptr;
+    FrameLineWidget *m_line = nullptr;
+};
+
+#endif

@@ -1,0 +1,46 @@
+#ifndef LOGPAGE_WORKERTHREAD_H
+#define LOGPAGE_WORKERTHREAD_H
+
+#include "alertengine/alertloader.h"
+#include "alertengine/notifylogdata.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+#include <vector>
+
+// Feeds one load's alerts to the log page: the first entries at once, then
+// one more for every request, from a thread of its own.
+class WorkerThread : public QObject
+{
+    Q_OBJECT
+public:
+    // Entries created while the alerts are handed over.
+    static const int FIRST_ENTRIES = 20;
+
+    explicit WorkerThread(QObject *parent = nullptr);
+    ~WorkerThread() override;
+
+    // Called on the GUI thread: queues the alerts (their ids go to ids, in
+    // list order) and emits the first entries directly.
+    void setAlerts(const std::vector<loginfo> &alerts, std::vector<QString> *ids);
+
+signals:
+    void signal_new_frame(notifyLogData data);
+
+public slots:
+    // One more entry while fewer than count have been handed out.
+    void slot_load_more_widget(int count);
+
+private:
+    QThread m_thread;
+    QList<notifyLogData> m_pending;
+    QMutex m_mutex;
+    bool m_busy = false;
+    int m_emitted = 0;
+};
+
+#endif
