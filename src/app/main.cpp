@@ -1,0 +1,106 @@
+#ifdef TARVIX_SYSTEM_QTSINGLEAPPLICATION
+#include <QtSingleApplication>
+#else
+#include "app/qtsingleapplication.h"
+#endif
+#include "app/tarvixmainpage.h"
+#include "daemon/globaldata.h"
+#include "system/systemprobes.h"
+
+#include <QDebug>
+#include <QIcon>
+#include <QLocale>
+#include <QTranslator>
+
+#include <chrono>
+#include <getopt.h>
+#include <iostream>
+
+namespace {
+
+const char *const APPLICATION_ID = "Zorva Intrusion Detector";
+
+// The last -s / --send-notify-detail argument; anything else is ignored.
+QByteArray notificationArgument(int argc, char **argv)
+{
+    static const struct option longOptions[] = {
+        { "send-notify-detail", required_argument, nullptr, 's' },
+        { nullptr, 0, nullptr, 0 },
+    };
+    QByteArray text;
+    optind = 1;
+    int option;
+    while ((option = getopt_long(argc, argv, "s:", longOptions, nullptr)) != -1) {
+        if (option == 's')
+            text = optarg;
+    }
+    return text;
+}
+
+void installApplicationTranslation(QApplication &app)
+{
+    static const struct {
+        const char *locale;
+        const char *file;
+    } catalogues[] = {
+        { "zh_CN", ":/Resource/translations/tarvix_desktop_zh_CN.qm" },
+        { "bo_CN", ":/Resource/translations/tarvix_desktop_bo_CN.qm" },
+        { "mn_MN", ":/Resource/translations/tarvix_desktop_mn.qm" },
+        { "zh_HK", ":/Resource/translations/tarvix_desktop_zh_HK.qm" },
+    };
+    const QString locale = QLocale::system().name();
+    auto *translator = new QTranslator(&app);
+    for (const auto &catalogue : catalogues) {
+        if (locale == catalogue.locale && translator->load(catalogue.file))
+            app.installTranslator(translator);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+
+    QtSingleApplication app(APPLICATION_ID, argc, argv);
+    const QString name = QString("%1").arg(QApplication::translate("QApplication", "Zorva Intrusion Detector"));
+    QApplication::setOrganizationName("ZorvaSoft");
+    QApplication::setOrganizationDomain("zorvasoft.example");
+    QApplication::setApplicationName(name);
+    QApplication::setWindowIcon(QIcon(":/Resource/Icon/base/zorva-tarvix.svg"));
+
+    QTranslator kitTranslator;
+    if (kitTranslator.load(":/translations/gui_" + QLocale::system().name() + ".qm"))
+        app.installTranslator(&kitTranslator);
+
+    const QByteArray option = notificationArgument(argc, argv);
+    qDebug() << "sdk 加载翻译 ";
+    installApplicationTranslation(app);
+    probeBuildVersion();
+
+    const QString text = QString::fromLatin1(option);
+    if (app.isRunning()) {
+        if (!text.isEmpty()) {
+            app.sendMessage(text, 5000);
+            GlobalData::instance()->recordStartByNotify();
+        }
+        return 0;
+    }
+
+    const auto start = std::chrono::system_clock::now();
+    static tarvixMainPage *mainWindow = new tarvixMainPage();
+    app.setActivationWindow(mainWindow, true);
+    QObject::connect(&app, &QtSingleApplication::messageReceived, mainWindow,
+                     &tarvixMainPage::slot_recv_update_message);
+    mainWindow->show();
+    if (argc < 2) {
+        GlobalData::instance()->recordStartByDesktop();
+    } else if (!text.isEmpty()) {
+        mainWindow->slot_recv_update_message(text);
+        GlobalData::instance()->recordStartByNotify();
+    }
+    const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now() - start);
+    std::cout << "main execute time: " << double(elapsed.count()) / 1e9 << " seconds" << std::endl;
+    return app.exec();
+}

@@ -1,0 +1,449 @@
+#include "app/tarvixmainpage.h"
+
+#include "app/tarvix_title_bar_btn.h"
+#include "daemon/globaldata.h"
+#include "kit/kaboutdialog.h"
+#include "kit/kmenubutton.h"
+#include "kit/ktabbar.h"
+#include "logpage/notifylogmainpage.h"
+#include "system/systemprobes.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <dlfcn.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const KIT_LIBRARY = "liblumosdk-qtwidgets.so.1";
+// lumo::KMenuButton::feedbackAction()
+const char *const FEEDBACK_SYMBOL = "_ZN4lumo11KMenuButton14feedbackActionEv";
+const char *const VERSION_COMMAND =
+    "export PATH='/usr/sbin:/usr/bin:/sbin:/bin' && dpkg -l  tarvix-desktop | grep tarvix-desktop";
+const char *const MAX_IMAGE = ":/Resource/Icon/titlebar/max.png";
+const char *const REVERT_IMAGE = ":/Resource/Icon/titlebar/revert.png";
+const int TITLE_STRIP_HEIGHT = 35;
+
+QIcon applicationIcon()
+{
+    if (sysVersionLevel > 4)
+        return QIcon::fromTheme("zorva-tarvix");
+    return QIcon(":/Resource/Icon/base/zorva-tarvix.svg");
+}
+
+void centreOnCursorScreen(QWidget *window)
+{
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    window->move(area.x() + area.width() / 2 - window->width() / 2,
+                 area.y() + area.height() / 2 - window->height() / 2);
+}
+
+} // namespace
+
+tarvixMainPage::tarvixMainPage(QWidget *parent)
+    : QMainWindow(parent)
+{
+    buildForm();
+
+    m_appIcon = applicationIcon();
+    if (sysVersionLevel < 5)
+        qDebug() << "current sys version less 2503";
+    setWindowTitle(tr("Zorva Intrusion Detector"));
+    setWindowIcon(m_appIcon);
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    buildTitleBar();
+    buildMenu();
+    buildTabRow();
+    showLogPage();
+    centreOnCursorScreen(this);
+}
+
+tarvixMainPage::~tarvixMainPage() = default;
+
+void tarvixMainPage::buildForm()
+{
+    setObjectName("tarvixMainPage");
+    resize(904, 568);
+    setMinimumSize(904, 568);
+
+    QWidget *central = new QWidget(this);
+    central->setObjectName("centralwidget");
+    auto *verticalLayout_2 = new QVBoxLayout(central);
+    verticalLayout_2->setObjectName("verticalLayout_2");
+    verticalLayout_2->setSpacing(0);
+    verticalLayout_2->setContentsMargins(0, 0, 0, 0);
+
+    auto *horizontalLayout = new QHBoxLayout();
+    horizontalLayout->setObjectName("horizontalLayout");
+    horizontalLayout->setSpacing(0);
+    horizontalLayout->setContentsMargins(-1, 0, -1, 0);
+
+    QWidget *left = new QWidget(central);
+    left->setObjectName("widget");
+    left->setFixedHeight(40);
+    auto *horizontalLayout_7 = new QHBoxLayout(left);
+    horizontalLayout_7->setObjectName("horizontalLayout_7");
+    horizontalLayout_7->setSpacing(0);
+    horizontalLayout_7->setContentsMargins(16, 0, 0, 0);
+    QPushButton *iconButton = new QPushButton(left);
+    iconButton->setObjectName("title_icon_btn");
+    iconButton->setMinimumSize(16, 16);
+    QLabel *title = new QLabel(left);
+    title->setObjectName("title_label");
+    title->setMaximumSize(480, 17);
+    horizontalLayout_7->addWidget(iconButton);
+    horizontalLayout_7->addSpacing(6);
+    horizontalLayout_7->addWidget(title);
+    horizontalLayout_7->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+
+    QWidget *right = new QWidget(central);
+    right->setObjectName("widget_2");
+    right->setFixedHeight(40);
+    auto *horizontalLayout_10 = new QHBoxLayout(right);
+    horizontalLayout_10->setObjectName("horizontalLayout_10");
+    horizontalLayout_10->setSpacing(4);
+    horizontalLayout_10->setContentsMargins(0, 0, 4, 0);
+    horizontalLayout_10->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    QToolButton *toolButton = new QToolButton(right);
+    toolButton->setObjectName("tool_button");
+    toolButton->setFixedSize(30, 30);
+    toolButton->setStyleSheet("background-color: white;");
+    horizontalLayout_10->addWidget(toolButton);
+    m_minimumButton = new tarvix_title_bar_btn(right);
+    m_minimumButton->setObjectName("minimum_btn");
+    m_maximumButton = new tarvix_title_bar_btn(right);
+    m_maximumButton->setObjectName("maximum_btn");
+    m_closeButton = new tarvix_title_bar_btn(right);
+    m_closeButton->setObjectName("close_btn");
+    for (tarvix_title_bar_btn *button : { m_minimumButton, m_maximumButton, m_closeButton }) {
+        button->setFixedSize(30, 30);
+        horizontalLayout_10->addWidget(button);
+    }
+    horizontalLayout->addWidget(left);
+    horizontalLayout->addWidget(right);
+
+    m_tabLayout = new QVBoxLayout();
+    m_tabLayout->setObjectName("tab_verticalLayout");
+    m_tabLayout->setSpacing(0);
+    m_contentLayout = new QVBoxLayout();
+    m_contentLayout->setObjectName("contentVerticalLayout");
+    m_contentLayout->setSpacing(0);
+    m_contentLayout->setContentsMargins(24, -1, 6, -1);
+    auto *bottomLayout = new QHBoxLayout();
+    bottomLayout->setObjectName("bottomHorizontalLayout");
+    bottomLayout->setContentsMargins(30, -1, 24, 24);
+
+    verticalLayout_2->addLayout(horizontalLayout);
+    verticalLayout_2->addLayout(m_tabLayout);
+    verticalLayout_2->addLayout(m_contentLayout, 1);
+    // Holds the rows in place while the content area is empty; a page in the
+    // content area takes the height instead.
+    verticalLayout_2->addItem(new QSpacerItem(20, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    verticalLayout_2->addLayout(bottomLayout);
+    setCentralWidget(central);
+
+    QMetaObject::connectSlotsByName(this);
+}
+
+void tarvixMainPage::buildTitleBar()
+{
+    QLabel *title = findChild<QLabel *>("title_label");
+    title->setText(tr("Zorva Intrusion Detector"));
+    QPushButton *iconButton = findChild<QPushButton *>("title_icon_btn");
+    iconButton->setIcon(m_appIcon);
+    iconButton->setIconSize(QSize(24, 24));
+    iconButton->setStyleSheet("border:none;background:transparent;");
+
+    for (tarvix_title_bar_btn *button : { m_maximumButton, m_minimumButton }) {
+        button->setProperty("useIconHighlightEffect", 2);
+        button->setProperty("isWindowButton", 1);
+    }
+    m_closeButton->setProperty("isWindowButton", 2);
+    m_closeButton->setProperty("useIconHighlightEffect", 8);
+    for (tarvix_title_bar_btn *button : { m_minimumButton, m_maximumButton, m_closeButton })
+        button->setFlat(true);
+    m_maximumButton->setToolTip(tr("Maximize"));
+    m_minimumButton->setToolTip(tr("Minimize"));
+    m_closeButton->setToolTip(tr("Close"));
+
+    QToolButton *toolButton = findChild<QToolButton *>("tool_button");
+    toolButton->setToolTip(tr("Option"));
+    toolButton->setPopupMode(QToolButton::InstantPopup);
+    toolButton->setProperty("useIconHighlightEffect", 2);
+    toolButton->setProperty("isWindowButton", 1);
+
+    m_maximumButton->setImages(MAX_IMAGE, MAX_IMAGE, MAX_IMAGE);
+    const char *minimum = ":/Resource/Icon/titlebar/min.png";
+    m_minimumButton->setImages(minimum, minimum, minimum);
+    m_closeButton->setImages(":/Resource/Icon/titlebar/close.png", ":/Resource/Icon/titlebar/closeWhite.png",
+                             ":/Resource/Icon/titlebar/closeWhite.png");
+}
+
+void tarvixMainPage::buildMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName("mainMenu");
+    m_kitMenuButton = new lumo::KMenuButton(this);
+    m_kitMenuButton->hide();
+    // The kit knows where the menu icon comes from when the theme lacks it.
+    findChild<QToolButton *>("tool_button")->setIcon(QIcon::fromTheme("open-menu-symbolic", m_kitMenuButton->icon()));
+
+    // The kit's Feedback entry is offered only where the desktop's own kit
+    // library provides it.
+    if (void *library = dlopen(KIT_LIBRARY, RTLD_LAZY)) {
+        dlerror();
+        dlsym(library, FEEDBACK_SYMBOL);
+        if (dlerror())
+            qDebug() << "未找到匹配的目标函数符号，跳过调用。";
+        else
+            m_menu->addAction(m_kitMenuButton->feedbackAction());
+        dlclose(library);
+    } else {
+        qDebug() << "The specified liblumosdk-qtwidgets dynamic library was not found.";
+    }
+
+    m_aboutAction = m_menu->addAction(tr("About"));
+    m_helpAction = m_menu->addAction(tr("Help"));
+    m_quitAction = m_menu->addAction(tr("Quit"));
+    m_menu->setMinimumWidth(160);
+    findChild<QToolButton *>("tool_button")->setMenu(m_menu);
+    connect(m_menu, &QMenu::triggered, this, &tarvixMainPage::triggerMenu);
+}
+
+void tarvixMainPage::buildTabRow()
+{
+    m_currentTab = 1;
+    auto *row = new QHBoxLayout();
+    m_tabBar = new lumo::KTabBar(1, this);
+    m_tabBar->setObjectName("tabBar");
+    m_tabBar->setFixedSize(200, 36);
+    m_tabBar->addTab(tr("Alarm Logs"));
+    m_tabBar->addTab(tr("Alarm Statistics"));
+    connect(m_tabBar, &QTabBar::currentChanged, this, &tarvixMainPage::slot_current_tab_changed);
+
+    m_settingButton = new QPushButton(this);
+    m_settingButton->setObjectName("settingButton");
+    m_settingButton->setIcon(QIcon(":Resource/Icon/setting/setting.png"));
+    m_settingButton->setFixedSize(96, 36);
+    m_settingButton->setText(tr("Setting"));
+    connect(m_settingButton, &QPushButton::clicked, this, &tarvixMainPage::slot_do_config);
+
+    QFont font("Noto Sans CJK SC", 14, QFont::Normal);
+    font.setPixelSize(14);
+    m_tabBar->setFont(font);
+    m_settingButton->setFont(font);
+
+    row->addSpacing(24);
+    row->addWidget(m_tabBar, 0, Qt::AlignLeft);
+    row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    row->addWidget(m_settingButton, 0, Qt::AlignRight);
+    row->addSpacing(24);
+    m_tabLayout->addLayout(row);
+}
+
+void tarvixMainPage::showLogPage()
+{
+    const bool created = !m_logPage;
+    if (created)
+        m_logPage = new notifyLogMainPage();
+    GlobalData::instance()->recordLogTab();
+    m_contentLayout->addWidget(m_logPage);
+    m_logPage->show();
+    if (created) {
+        m_tabLayout->addItem(new QSpacerItem(20, 8, QSizePolicy::Minimum, QSizePolicy::Fixed));
+        connect(this, &tarvixMainPage::signal_update_notify_log_widget, m_logPage,
+                &notifyLogMainPage::slot_highlight_loginfo);
+    }
+}
+
+void tarvixMainPage::showStatisticsPage()
+{
+    // The report page arrives with the statistics work; until then the tab
+    // has an empty content area.
+    GlobalData::instance()->recordReportTab();
+}
+
+void tarvixMainPage::clearContent()
+{
+    while (QLayoutItem *item = m_contentLayout->takeAt(0)) {
+        if (QWidget *widget = item->widget())
+            widget->hide();
+        delete item;
+    }
+}
+
+void tarvixMainPage::slot_current_tab_changed(int itab)
+{
+    m_currentTab = itab;
+    if (itab == 0) {
+        qDebug() << "tab 1 is selected!";
+        clearContent();
+        showLogPage();
+    } else if (itab == 1) {
+        qDebug() << "tab 2 is selected!";
+        clearContent();
+        showStatisticsPage();
+    }
+}
+
+void tarvixMainPage::on_close_btn_clicked()
+{
+    close();
+}
+
+void tarvixMainPage::on_minimum_btn_clicked()
+{
+    showMinimized();
+}
+
+void tarvixMainPage::on_maximum_btn_clicked()
+{
+    toggleMaximized();
+}
+
+void tarvixMainPage::toggleMaximized()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+    refreshMaximizeButton();
+}
+
+void tarvixMainPage::refreshMaximizeButton()
+{
+    const char *image = windowState() == Qt::WindowMaximized ? REVERT_IMAGE : MAX_IMAGE;
+    if (m_maximumButton)
+        m_maximumButton->setImages(image, image, image);
+}
+
+void tarvixMainPage::slot_recv_update_message(QString msg)
+{
+    qDebug() << "send msg to notify log";
+    // The alert a notification names is on the log tab: show it.
+    m_tabBar->setCurrentIndex(0);
+    emit signal_update_notify_log_widget(msg);
+}
+
+void tarvixMainPage::slot_do_config()
+{
+    qDebug() << "begin to config!";
+    GlobalData::instance()->recordConfigOpen();
+}
+
+void tarvixMainPage::triggerMenu(QAction *act)
+{
+    const QString text = act->text();
+    if (text == tr("Quit"))
+        close();
+    else if (text == tr("About"))
+        showAbout();
+    else if (text == tr("Help"))
+        showGuide("zorva-tarvix");
+}
+
+QString tarvixMainPage::versionFromPackageList(const QString &output)
+{
+    QString version = "none";
+    for (QString line : output.split('\n')) {
+        if (line.endsWith('\n'))
+            line.chop(1);
+        const QStringList parts = line.split(' ', Qt::SkipEmptyParts);
+        if (parts.size() > 2)
+            version = parts.at(2);
+    }
+    return version;
+}
+
+QString tarvixMainPage::packageVersion() const
+{
+    FILE *pipe = popen(VERSION_COMMAND, "r");
+    if (!pipe)
+        return "none";
+    QByteArray output;
+    char buffer[512];
+    while (fgets(buffer, sizeof(buffer), pipe))
+        output += buffer;
+    pclose(pipe);
+    return versionFromPackageList(QString::fromLocal8Bit(output));
+}
+
+void tarvixMainPage::showAbout()
+{
+    lumo::KAboutDialog about(this, applicationIcon(), tr("Zorva Intrusion Detector"),
+                             QString("%1 %2").arg(tr("Version Number: "), packageVersion()));
+    about.exec();
+}
+
+bool tarvixMainPage::showGuide(const QString &appName)
+{
+    qDebug() << "void tarvixMainPage::showGuide(QString)" << appName;
+    char service[1024];
+    snprintf(service, sizeof(service), "%s_%d", "com.zorvaUserGuide.hotel", int(getuid()));
+    QDBusMessage call = QDBusMessage::createMethodCall(service, "/", "com.guide.hotel", "showGuide");
+    call << appName;
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
+    const bool success = reply.type() == QDBusMessage::ReplyMessage;
+    qDebug() << (success ? "showGuide success" : "showGuide fail");
+    return success;
+}
+
+void tarvixMainPage::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (qRound(event->localPos().y()) > TITLE_STRIP_HEIGHT)
+        refreshMaximizeButton();
+    else
+        toggleMaximized();
+}
+
+void tarvixMainPage::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F11)
+        toggleMaximized();
+    QMainWindow::keyPressEvent(event);
+}
+
+void tarvixMainPage::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    const QRect area = contentsRect();
+    path.addRoundedRect(QRectF(area.left() + 1, area.top() + 1, area.width() - 2, area.height() - 2), 10, 10);
+    painter.setPen(QPen(QColor("#F5F5F5"), 1));
+    painter.fillPath(path, Qt::white);
+    painter.drawPath(path);
+}
+
+void tarvixMainPage::resizeEvent(QResizeEvent *event)
+{
+    refreshMaximizeButton();
+    QMainWindow::resizeEvent(event);
+}

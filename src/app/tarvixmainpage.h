@@ -1,0 +1,85 @@
+#ifndef APP_TARVIXMAINPAGE_H
+#define APP_TARVIXMAINPAGE_H
+
+#include <QIcon>
+#include <QMainWindow>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QVBoxLayout;
+class notifyLogMainPage;
+class tarvix_title_bar_btn;
+namespace lumo {
+class KTabBar;
+class KMenuButton;
+}
+
+// The application's main window: title bar, the two tabs with the Setting
+// button, and the page of the current tab.
+class tarvixMainPage : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit tarvixMainPage(QWidget *parent = nullptr);
+    ~tarvixMainPage() override;
+
+    // The third column of the last package-list line that has one; "none" when none has.
+    static QString versionFromPackageList(const QString &output);
+    // Asks the desktop's user guide to show the guide of appName.
+    static bool showGuide(const QString &appName);
+
+    notifyLogMainPage *logPage() const { return m_logPage; }
+    lumo::KTabBar *tabBar() const { return m_tabBar; }
+    QMenu *mainMenu() const { return m_menu; }
+    QPushButton *settingButton() const { return m_settingButton; }
+
+signals:
+    void signal_update_notify_log_widget(QString msg);
+
+public slots:
+    void slot_current_tab_changed(int itab);
+    void on_close_btn_clicked();
+    void on_minimum_btn_clicked();
+    void on_maximum_btn_clicked();
+    void slot_recv_update_message(QString msg);
+    void slot_do_config();
+    void triggerMenu(QAction *act);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildForm();
+    void buildTitleBar();
+    void buildMenu();
+    void buildTabRow();
+    void showLogPage();
+    void showStatisticsPage();
+    void clearContent();
+    void toggleMaximized();
+    void refreshMaximizeButton();
+    void showAbout();
+    QString packageVersion() const;
+
+    QIcon m_appIcon;
+    QVBoxLayout *m_tabLayout = nullptr;
+    QVBoxLayout *m_contentLayout = nullptr;
+    tarvix_title_bar_btn *m_minimumButton = nullptr;
+    tarvix_title_bar_btn *m_maximumButton = nullptr;
+    tarvix_title_bar_btn *m_closeButton = nullptr;
+    lumo::KTabBar *m_tabBar = nullptr;
+    QPushButton *m_settingButton = nullptr;
+    int m_currentTab = 0;
+    notifyLogMainPage *m_logPage = nullptr;
+    QMenu *m_menu = nullptr;
+    lumo::KMenuButton *m_kitMenuButton = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_helpAction = nullptr;
+    QAction *m_quitAction = nullptr;
+};
+
+#endif
