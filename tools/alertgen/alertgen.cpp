@@ -102,8 +102,8 @@ void usage(FILE *to)
             "Usage: alertgen [options]\n"
             "Writes a deterministic alerts log in the detection services' block format.\n\n"
             "  --count N         number of alerts (default 1000)\n"
-            "  --days D          spread over the D days ending on the end day (default 30)\n"
-            "  --end YYYY-MM-DD  last day (default today)\n"
+            "  --days D          spread over the D days before the end (default 30)\n"
+            "  --end YYYY-MM-DD  end with this day (default: end now)\n"
             "  --seed S          random seed (default 1)\n"
             "  --min-level L     only rules of level L and above (default all)\n"
             "  --out FILE        output file (default standard output)\n"
@@ -154,16 +154,17 @@ bool parseOptions(int argc, char **argv, Options &options)
     return true;
 }
 
-// Local midnight after the end day: alerts fall in [that - days, that).
+// The end of the range: now, or the midnight after the given day. Alerts fall
+// in [end - days, end).
 bool endOfRange(const std::string &end, time_t &out)
 {
+    if (end.empty()) {
+        out = time(nullptr);
+        return true;
+    }
     struct tm day;
     memset(&day, 0, sizeof(day));
-    if (end.empty()) {
-        time_t now = time(nullptr);
-        localtime_r(&now, &day);
-        day.tm_hour = day.tm_min = day.tm_sec = 0;
-    } else if (!strptime(end.c_str(), "%Y-%m-%d", &day)) {
+    if (!strptime(end.c_str(), "%Y-%m-%d", &day)) {
         fprintf(stderr, "alertgen: --end wants YYYY-MM-DD, not %s\n", end.c_str());
         return false;
     }

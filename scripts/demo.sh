@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Runs the front-end against the stand-in daemon with sample alerts, on
+# private buses, so nothing touches the machine's real daemon or buses.
+#
+#   scripts/demo.sh                    open the window (under Xvfb when there is no display)
+#   scripts/demo.sh --screenshots DIR  walk through the tabs under Xvfb, write PNGs to DIR, exit
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+shots=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --screenshots) shots=$(realpath -m "${2:?--screenshots needs a directory}"); shift 2 ;;
+    -h | --help) sed -n '2,7p' "$0"; exit 0 ;;
+    *) echo "demo.sh: unknown option $1" >&2; exit 2 ;;
+    esac
+done
+
+bash scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target tarvix-desktop tarvix-daemon-sim alertgen
+
+bin=$root/build/release
+work=$(mktemp -d /tmp/tarvix-demo.XXXXXX)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_bus() { # name variable: starts a private bus and exports its address
+    dbus-daemon --config-file="$root/tools/dbus/private-bus.conf" --fork \
+        --print-address=3 --print-pid=4 3>"$work/$1.addr" 4>"$work/$1.pid" 2>>"$work/dbus.log"
+    pids+=("$(head -n1 "$work/$1.pid")")
+    export "$2=$(head -n1 "$work/$1.addr")"
+}
+start_bus system DBUS_SYSTEM_BUS_ADDRESS
+start_bus session DBUS_SESSION_BUS_ADDRESS
+
+# Desktop style settings from the stand-in schemas, kept in memory.
+mkdir -p "$work/schemas"
+cp tools/schemas/*.gschema.xml "$work/schemas/"
+glib-compile-schemas "$work/schemas"
+export GSETTINGS_SCHEMA_DIR=$work/schemas GSETTINGS_BACKEND=memory
+
+"$bin/tools/alertgen/alertgen" --count 4000 --days 60 --seed 7 --out "$work/alerts.log"
+"$bin/tools/daemon-sim/tarvix-daemon-sim" --state "$work/state.json" --alerts "$work/alerts.log" \
+    >"$work/daemon.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do grep -q . "$work/daemon.log" 2>/dev/null && break; sleep 0.1; done
+
+if [ -z "$shots" ] && [ -n "${DISPLAY:-}" ]; then
+    "$bin/src/app/tarvix-desktop"
+    exit $?
+fi
+
+# No display, or screenshots wanted: a virtual screen of our own.
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$bin/src/app/tarvix-desktop" >"$work/app.log" 2>&1 &
+app=$!
+pids+=($app)
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name "^Zorva Intrusion Detector$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "demo.sh: the window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
+
+if [ -z "$shots" ]; then
+    echo "Running on the virtual display $display (no screen here); Ctrl-C ends the demo."
+    wait "$app"
+    exit $?
+fi
+
+mkdir -p "$shots"
+snap() { sleep 1; import -window root "$shots/$1.png"; echo "wrote $shots/$1.png"; }
+click() { # x y relative to the window
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+}
+
+snap 01-alarm-logs
+click 175 58 # second tab
+snap 02-alarm-statistics
+click 75 58 # first tab
+sleep 0.5
+# Open the newest alert's details.
+click 836 104
+snap 03-alert-details
+
+# A notification for an alert further down hands its id to the running instance.
+id=$(awk '/^\*\* Alert / { id = substr($3, 1, length($3) - 1) }
+          /^Rule: / { if ($4 + 0 >= 12) ids[++n] = id }
+          END { print ids[n - 3] }' FS='[ )]+' "$work/alerts.log")
+"$bin/src/app/tarvix-desktop" --send-notify-detail "$id" >"$work/second.log" 2>&1
+snap 04-notification-highlight
+grep -q "The string is at index: " "$work/app.log" || {
+    echo "demo.sh: the hand-over did not arrive" >&2
+    cat "$work/app.log" "$work/second.log" >&2
+    exit 1
+}
+
+xdotool windowclose "$window" 2>/dev/null || kill "$app"
+wait "$app" 2>/dev/null || true
+grep "main execute time" "$work/app.log" || true
