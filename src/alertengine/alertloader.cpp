@@ -34,6 +34,10 @@ std::string joinOtherLogs(char **log)
     std::string joined;
     if (!log || !log[0] || !log[1])
         return joined;
+    size_t length = 0;
+    for (char **line = log + 1; *line; ++line)
+        length += strlen(*line) + 1;
+    joined.reserve(length);
     for (char **line = log + 1; *line; ++line) {
         joined += *line;
         joined += '\n';
@@ -158,10 +162,14 @@ std::string alertDateToDay(const std::string &date)
     if (date.empty())
         return std::string();
     struct tm fields;
-    if (!AlertClock::parseAlertDate(date, fields)) {
-        memset(&fields, 0, sizeof(fields));
-        strptime(date.c_str(), "%Y %b %d %H:%M:%S", &fields);
+    if (AlertClock::parseAlertDate(date, fields) && date[0] != '0') {
+        // Four-digit year, month and day as they stand: what strftime writes.
+        char day[11] = { date[0], date[1], date[2], date[3], '-', char('0' + (fields.tm_mon + 1) / 10),
+                         char('0' + (fields.tm_mon + 1) % 10), '-', date[9], date[10], '\0' };
+        return std::string(day, 10);
     }
+    memset(&fields, 0, sizeof(fields));
+    strptime(date.c_str(), "%Y %b %d %H:%M:%S", &fields);
     char day[64];
     size_t length = strftime(day, sizeof(day), "%Y-%m-%d", &fields);
     return std::string(day, length);

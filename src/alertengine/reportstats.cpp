@@ -20,11 +20,12 @@ bool inLevelClass(int level, unsigned levelClass)
 
 // Count per key, keeping the date of the newest alert; with equal times the
 // later one in the list wins. An alert without a date keeps the time of the
-// one before it.
+// one before it. The time of each entry's date is worked out once per call.
 void countHits(const std::vector<loginfo> &alerts, std::map<std::string, HitStat> &stats,
                std::string loginfo::*key)
 {
     AlertClock clock;
+    std::unordered_map<const HitStat *, int64_t> latestTimes;
     int64_t time = 0;
     for (const loginfo &alert : alerts) {
         if (!alert.date.empty())
@@ -33,9 +34,14 @@ void countHits(const std::vector<loginfo> &alerts, std::map<std::string, HitStat
         if (name.empty())
             continue;
         HitStat &stat = stats.try_emplace(name).first->second;
+        auto latest = latestTimes.find(&stat);
+        if (latest == latestTimes.end())
+            latest = latestTimes.emplace(&stat, clock.toNs(stat.latestDate, 0)).first;
         ++stat.count;
-        if (clock.toNs(stat.latestDate, 0) <= time)
+        if (latest->second <= time) {
             stat.latestDate = alert.date;
+            latest->second = time;
+        }
     }
 }
 
