@@ -40,7 +40,7 @@ void countHits(const std::vector<loginfo> &alerts, std::map<std::string, HitStat
         ++stat.count;
         if (latest->second <= time) {
             stat.latestDate = alert.date;
-            latest->second = time;
+            latest->second = alert.date.empty() ? 0 : time; // the time of the text now kept
         }
     }
 }
