@@ -7,22 +7,19 @@
 #include "kit/ktabbar.h"
 #include "logpage/notifylogmainpage.h"
 #include "system/systemprobes.h"
+#include "widgets/roundedpanel.h"
+#include "widgets/screenplacement.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDebug>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpacerItem>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,18 +44,6 @@ QIcon applicationIcon()
     if (sysVersionLevel > 4)
         return QIcon::fromTheme("zorva-tarvix");
     return QIcon(":/Resource/Icon/base/zorva-tarvix.svg");
-}
-
-void centreOnCursorScreen(QWidget *window)
-{
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    window->move(area.x() + area.width() / 2 - window->width() / 2,
-                 area.y() + area.height() / 2 - window->height() / 2);
 }
 
 } // namespace
@@ -432,14 +417,7 @@ void tarvixMainPage::keyPressEvent(QKeyEvent *event)
 
 void tarvixMainPage::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    const QRect area = contentsRect();
-    path.addRoundedRect(QRectF(area.left() + 1, area.top() + 1, area.width() - 2, area.height() - 2), 10, 10);
-    painter.setPen(QPen(QColor("#F5F5F5"), 1));
-    painter.fillPath(path, Qt::white);
-    painter.drawPath(path);
+    paintRoundedPanel(this, Qt::white, QColor("#F5F5F5"));
 }
 
 void tarvixMainPage::resizeEvent(QResizeEvent *event)

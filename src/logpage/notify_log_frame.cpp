@@ -4,14 +4,13 @@
 #include "logpage/framelinewidget.h"
 #include "logpage/notifylogmainpage.h"
 #include "translation/translation.h"
+#include "widgets/roundedpanel.h"
 
 #include <QDebug>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -275,11 +274,5 @@ void notify_log_frame::setHighLight()
 
 void notify_log_frame::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.addRoundedRect(contentsRect().adjusted(1, 1, -1, -1), 10, 10);
-    painter.setPen(QColor("#F5F5F5"));
-    painter.fillPath(path, QColor("#F5F5F5"));
-    painter.drawPath(path);
+    paintRoundedPanel(this, QColor("#F5F5F5"), QColor("#F5F5F5"));
 }

@@ -4,6 +4,7 @@
 #include "logpage/notify_log_frame.h"
 #include "logpage/workerthread.h"
 #include "translation/translation.h"
+#include "widgets/roundedpanel.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
 
@@ -12,8 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -277,11 +276,5 @@ void notifyLogMainPage::slot_highlight_loginfo(QString text)
 
 void notifyLogMainPage::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.addRoundedRect(contentsRect().adjusted(1, 1, -1, -1), 10, 10);
-    painter.setPen(Qt::white);
-    painter.fillPath(path, Qt::white);
-    painter.drawPath(path);
+    paintRoundedPanel(this, Qt::white, Qt::white);
 }

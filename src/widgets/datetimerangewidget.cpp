@@ -1,8 +1,9 @@
 #include "widgets/datetimerangewidget.h"
 
+#include "widgets/screenplacement.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QCursor>
 #include <QDateEdit>
 #include <QDebug>
 #include <QHBoxLayout>
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -112,7 +112,7 @@ DateTimeRangeWidget::DateTimeRangeWidget(QDate start, QDate end, QWidget *parent
     connect(m_confirmButton, &QPushButton::clicked, this, &DateTimeRangeWidget::slot_click_ok);
 
     showStoredRange();
-    moveToCursorScreen();
+    centreOnCursorScreen(this);
 }
 
 bool DateTimeRangeWidget::rangeIsValid() const
@@ -129,17 +129,6 @@ void DateTimeRangeWidget::showStoredRange()
     m_rightCalendar->setSelectedDate(end);
     m_leftDateEdit->setDate(start);
     m_rightDateEdit->setDate(end);
-}
-
-void DateTimeRangeWidget::moveToCursorScreen()
-{
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
 }
 
 void DateTimeRangeWidget::slot_left_date_edit_changed(QDate date)

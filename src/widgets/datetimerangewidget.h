@@ -49,7 +49,6 @@ private:
 
     bool rangeIsValid() const;
     void showStoredRange();
-    void moveToCursorScreen();
 
     QDate m_startDate;
     QDate m_endDate;
