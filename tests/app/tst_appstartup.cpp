@@ -27,9 +27,11 @@ QByteArray alertsLog()
     QByteArray log;
     const QDateTime newest = QDateTime::currentDateTime().addSecs(-3600);
     for (int i = 0; i < 5; ++i) {
-        const QByteArray date = QLocale::c().toString(newest.addSecs(60 * (i - 4)), "yyyy MMM dd HH:mm:ss").toLatin1();
+        const QByteArray date
+            = QLocale::c().toString(newest.addSecs(60 * (i - 4)), "yyyy MMM dd HH:mm:ss").toLatin1();
         log += "** Alert a" + QByteArray::number(i) + ": - syslog,\n" + date + " host->/var/log/auth.log\n"
-            + "Rule: 5712 (level 12) -> 'alert " + QByteArray::number(i) + "'\nSrc IP: 10.0.0.1\nraw line\n\n";
+            + "Rule: 5712 (level 12) -> 'alert " + QByteArray::number(i)
+            + "'\nSrc IP: 10.0.0.1\nraw line\n\n";
     }
     return log;
 }
@@ -74,8 +76,8 @@ private slots:
 private:
     // A run of the installed copy, which loads the stand-in data-collection
     // library; it records into record when that is given.
-    std::unique_ptr<AppRun> startApp(const QStringList &arguments, const QString &record = QString(),
-                                     const QString &program = QString());
+    std::unique_ptr<AppRun> startApp(
+        const QStringList &arguments, const QString &record = QString(), const QString &program = QString());
     QString recordPath(const QString &name) const { return m_runtime->filePath(name + ".usage"); }
     QString instanceFile(const QString &suffix) const;
 
@@ -117,8 +119,8 @@ void TestAppStartup::cleanup()
     m_runtime.reset();
 }
 
-std::unique_ptr<AppRun> TestAppStartup::startApp(const QStringList &arguments, const QString &record,
-                                                 const QString &program)
+std::unique_ptr<AppRun> TestAppStartup::startApp(
+    const QStringList &arguments, const QString &record, const QString &program)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_RUNTIME_DIR", m_runtime->path());
@@ -132,8 +134,8 @@ std::unique_ptr<AppRun> TestAppStartup::startApp(const QStringList &arguments, c
         environment.remove("TARVIX_USAGE_RECORD");
     else
         environment.insert("TARVIX_USAGE_RECORD", record);
-    auto run = std::make_unique<AppRun>(program.isEmpty() ? m_install.filePath("tarvix-desktop") : program,
-                                        environment);
+    auto run = std::make_unique<AppRun>(
+        program.isEmpty() ? m_install.filePath("tarvix-desktop") : program, environment);
     if (!run->start(arguments))
         qWarning("cannot start the application");
     return run;
@@ -148,13 +150,14 @@ QString TestAppStartup::instanceFile(const QString &suffix) const
 void TestAppStartup::firstStart_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("text");        // handed to the log page; empty: nothing
-    QTest::addColumn<int>("index");           // where the log page finds it; 0: not found
+    QTest::addColumn<QString>("text"); // handed to the log page; empty: nothing
+    QTest::addColumn<int>("index"); // where the log page finds it; 0: not found
     QTest::addColumn<QStringList>("events");
 
     const QString log = "tabName=notifyLog";
     QTest::newRow("plain") << QStringList() << "" << 0 << QStringList { log, "startType=desktop" };
-    QTest::newRow("short") << QStringList { "-s", "a3" } << "a3" << 2 << QStringList { log, "startType=notify" };
+    QTest::newRow("short") << QStringList { "-s", "a3" } << "a3" << 2
+                           << QStringList { log, "startType=notify" };
     QTest::newRow("long") << QStringList { "--send-notify-detail", "a3" } << "a3" << 2
                           << QStringList { log, "startType=notify" };
     QTest::newRow("long joined") << QStringList { "--send-notify-detail=a0" } << "a0" << 5
@@ -165,7 +168,8 @@ void TestAppStartup::firstStart_data()
                                 << QStringList { log, "startType=notify" };
     // Each byte of the option is one character.
     QTest::newRow("latin-1") << QStringList { "-s", QString::fromUtf8("\xc3\xa9t\xc3\xa9") }
-                             << QString::fromUtf8("\xc3\xa9t\xc3\xa9") << 0 << QStringList { log, "startType=notify" };
+                             << QString::fromUtf8("\xc3\xa9t\xc3\xa9") << 0
+                             << QStringList { log, "startType=notify" };
     // Argument count 2 and no text: a window and no start event.
     QTest::newRow("unknown option") << QStringList { "-x" } << "" << 0 << QStringList { log };
     QTest::newRow("empty text") << QStringList { "-s", "" } << "" << 0 << QStringList { log };
@@ -189,8 +193,8 @@ void TestAppStartup::firstStart()
     QVERIFY2(app->waitForOutput(" seconds\n"), qPrintable(app->log()));
     app->stop();
 
-    const QRegularExpression timing("^main execute time: (\\d+(\\.\\d+)?(e-\\d+)?) seconds$",
-                                    QRegularExpression::MultilineOption);
+    const QRegularExpression timing(
+        "^main execute time: (\\d+(\\.\\d+)?(e-\\d+)?) seconds$", QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = timing.match(app->output());
     QVERIFY2(match.hasMatch(), qPrintable(app->output()));
     QVERIFY(match.captured(1).toDouble() < 30);
@@ -221,8 +225,8 @@ void TestAppStartup::secondStartHandsTextOver()
     const QString socket = instanceFile(".socket");
     QVERIFY2(!socket.isEmpty(), qPrintable(QDir(m_runtime->path()).entryList().join(' ')));
     QVERIFY(!instanceFile(".lock").isEmpty());
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-        | QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+        | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     QCOMPARE(QFileInfo(socket).permissions() & others, QFile::Permissions());
 
     auto second = startApp({ "-s", "a3" }, recordPath("second"));
@@ -238,7 +242,8 @@ void TestAppStartup::secondStartHandsTextOver()
     QVERIFY(first->waitForLog(RAISED));
     QVERIFY(first->isRunning());
     first->stop();
-    QCOMPARE(recordedProperties(recordPath("first")), (QStringList { "tabName=notifyLog", "startType=desktop" }));
+    QCOMPARE(
+        recordedProperties(recordPath("first")), (QStringList { "tabName=notifyLog", "startType=desktop" }));
 }
 
 void TestAppStartup::secondStartWithoutTextSendsNothing()

@@ -1,0 +1,19 @@
+// Prints the entries of the main window's options menu, one a line, so that
+// a test can run it with a kit library of its choice on the loader's path.
+
+#include "app/tarvixmainpage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+#include <iostream>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    tarvixMainPage window;
+    for (QAction *action : window.mainMenu()->actions())
+        std::cout << action->text().toStdString() << '\n';
+    return 0;
+}
