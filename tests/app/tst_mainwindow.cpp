@@ -278,6 +278,7 @@ void TestMainWindow::formTree()
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(window.settingButton()->text(), QString("Setting"));
     QCOMPARE(window.settingButton()->size(), QSize(96, 36));
+    QVERIFY(!window.settingButton()->icon().pixmap(16).isNull());
 }
 
 void TestMainWindow::menuWithoutKitLibrary()
