@@ -152,6 +152,15 @@ void filterAlertsByRange(const std::vector<loginfo> &all, std::vector<loginfo> &
     }
 }
 
+void filterAlertsByRange(std::vector<loginfo> &&all, std::vector<loginfo> &out, const std::string &start,
+                         const std::string &end)
+{
+    if (!all.empty() && start == "init" && end == "init")
+        out = std::move(all);
+    else
+        filterAlertsByRange(static_cast<const std::vector<loginfo> &>(all), out, start, end);
+}
+
 int64_t alertTimeToNs(const std::string &text, int mode)
 {
     return AlertClock::toNsOnce(text, mode);

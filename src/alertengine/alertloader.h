@@ -48,6 +48,9 @@ void sortAlertsNewestFirst(std::vector<loginfo> &list);
 // alerts with start <= time <= end ("%Y-%m-%d %H:%M:%S") are appended to out.
 void filterAlertsByRange(const std::vector<loginfo> &all, std::vector<loginfo> &out,
                          const std::string &start, const std::string &end);
+// The same for a list the caller no longer needs: "init" to "init" moves it.
+void filterAlertsByRange(std::vector<loginfo> &&all, std::vector<loginfo> &out, const std::string &start,
+                         const std::string &end);
 
 // mode 0 reads "%Y %b %d %H:%M:%S", mode 1 "%Y-%m-%d %H:%M:%S"; local time in
 // nanoseconds, 0 for an empty or unreadable text or another mode.

@@ -160,7 +160,7 @@ void notifyLogMainPage::loadEntries(const QString &start, const QString &end)
     if (loadAllAlerts(all) != 0)
         qDebug() << "get alert total error!";
     std::vector<loginfo> range;
-    filterAlertsByRange(all, range, start.toStdString(), end.toStdString());
+    filterAlertsByRange(std::move(all), range, start.toStdString(), end.toStdString());
     m_alertCount = int(range.size());
 
     if (start == "init") {
@@ -175,7 +175,7 @@ void notifyLogMainPage::loadEntries(const QString &start, const QString &end)
     connect(m_worker, &WorkerThread::signal_new_frame, m_content,
             [this](notifyLogData data) { slot_add_new_frame(data); });
     connect(this, &notifyLogMainPage::signal_load_more_widget, m_worker, &WorkerThread::slot_load_more_widget);
-    m_worker->setAlerts(range, &m_alertIds);
+    m_worker->setAlerts(std::move(range), &m_alertIds);
 
     if (m_alertCount == 0) {
         m_contentLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -186,6 +186,8 @@ void notifyLogMainPage::loadEntries(const QString &start, const QString &end)
 
 void notifyLogMainPage::reloadRange(const QString &start, const QString &end)
 {
+    // The new worker lists the ids of its own load.
+    m_alertIds.clear();
     delete m_worker;
     m_worker = nullptr;
     delete m_content;
@@ -242,7 +244,6 @@ void notifyLogMainPage::slot_scroll_trigger(int)
 void notifyLogMainPage::slot_highlight_loginfo(QString text)
 {
     qDebug() << "get mainpage msg is: " << text;
-    m_alertIds.clear();
     reloadRange("init", "init");
 
     auto found = std::find(m_alertIds.begin(), m_alertIds.end(), text);

@@ -18,33 +18,35 @@ WorkerThread::~WorkerThread()
     m_thread.wait();
 }
 
-void WorkerThread::setAlerts(const std::vector<loginfo> &alerts, std::vector<QString> *ids)
+void WorkerThread::setAlerts(std::vector<loginfo> alerts, std::vector<QString> *ids)
 {
     QMutexLocker locker(&m_mutex);
     m_pending.clear();
+    m_next = 0;
     if (m_busy)
         return;
     m_busy = true;
-    m_pending.reserve(int(alerts.size()));
-    ids->reserve(ids->size() + alerts.size());
-    for (const loginfo &alert : alerts) {
-        notifyLogData data = notifyLogData::fromLoginfo(alert);
-        ids->push_back(data.alertId);
-        m_pending.append(std::move(data));
-    }
-    for (int i = 0; i < FIRST_ENTRIES && !m_pending.isEmpty(); ++i) {
-        emit signal_new_frame(m_pending.takeFirst());
-        ++m_emitted;
-    }
+    m_pending = std::move(alerts);
+    ids->reserve(ids->size() + m_pending.size());
+    for (const loginfo &alert : m_pending)
+        ids->push_back(QString::fromStdString(alert.alertId));
+    for (int i = 0; i < FIRST_ENTRIES && hasPending(); ++i)
+        emitNext();
 }
 
 void WorkerThread::slot_load_more_widget(int count)
 {
     QMutexLocker locker(&m_mutex);
-    if (!m_pending.isEmpty() && m_emitted < count) {
-        emit signal_new_frame(m_pending.takeFirst());
-        ++m_emitted;
-    }
+    if (hasPending() && m_emitted < count)
+        emitNext();
     if (m_emitted == count)
         m_busy = false;
+}
+
+void WorkerThread::emitNext()
+{
+    loginfo &alert = m_pending[m_next++];
+    emit signal_new_frame(notifyLogData::fromLoginfo(alert));
+    alert = loginfo(); // shown: its texts now live in the entry
+    ++m_emitted;
 }

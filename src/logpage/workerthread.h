@@ -4,7 +4,6 @@
 #include "alertengine/alertloader.h"
 #include "alertengine/notifylogdata.h"
 
-#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -25,8 +24,10 @@ public:
     ~WorkerThread() override;
 
     // Called on the GUI thread: queues the alerts (their ids go to ids, in
-    // list order) and emits the first entries directly.
-    void setAlerts(const std::vector<loginfo> &alerts, std::vector<QString> *ids);
+    // list order) and emits the first entries directly. An alert becomes
+    // notifyLogData only when its entry is handed out: most of a large list
+    // is never shown.
+    void setAlerts(std::vector<loginfo> alerts, std::vector<QString> *ids);
 
 signals:
     void signal_new_frame(notifyLogData data);
@@ -36,8 +37,12 @@ public slots:
     void slot_load_more_widget(int count);
 
 private:
+    bool hasPending() const { return m_next < m_pending.size(); }
+    void emitNext();
+
     QThread m_thread;
-    QList<notifyLogData> m_pending;
+    std::vector<loginfo> m_pending; // entries from m_next on are still to hand out
+    size_t m_next = 0;
     QMutex m_mutex;
     bool m_busy = false;
     int m_emitted = 0;

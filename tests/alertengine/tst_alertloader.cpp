@@ -236,6 +236,16 @@ void TestAlertLoader::filtersByRange()
     out.clear();
     filterAlertsByRange({}, out, "init", "init");
     QVERIFY(out.empty());
+
+    // A list handed over whole is moved, and filtered like any other.
+    std::vector<loginfo> spare = all;
+    filterAlertsByRange(std::move(spare), out, "init", "init");
+    QCOMPARE(out.size(), size_t(3));
+    QCOMPARE(out[2].alertId, std::string("c"));
+    out.clear();
+    spare = all;
+    filterAlertsByRange(std::move(spare), out, "2024-03-05 00:00:00", "2024-03-05 23:59:59");
+    QCOMPARE(out.size(), size_t(2));
 }
 
 void TestAlertLoader::fastTimesMatchTheStreamReader()
