@@ -45,7 +45,7 @@ const Rule RULES[] = {
     { 40101, 9, "检测到系统用户被修改", "account,", "usermod" },
     { 40102, 10, "检测到新的监听端口", "network,", "netstat" },
     { 40103, 8, "可疑的计划任务被添加", "cron,", "crontab" },
-    { 533, 7, "Listened ports status (netstat) changed (new port opened or closed).", "ossec,", "netstat" },
+    { 533, 7, "Listened ports status (netstat) changed (new port opened or closed).", "system,", "netstat" },
     { 100201, 10, "Process 'nc' started with a listening socket.", "process,", "ebpf" },
     { 5712, 12, "sshd: brute force trying to get access to the system.", "syslog,sshd,authentication_failures,", "sshd" },
     { 5720, 12, "sshd: Multiple authentication failures.", "syslog,sshd,authentication_failures,", "sshd" },
