@@ -36,5 +36,9 @@ catalogues=(
 )
 
 # Relative locations keep the catalogues free of this checkout's path.
-"$lupdate" -recursive -no-obsolete -locations relative \
+# Includes are rooted at src/ ("app/tarvixmainpage.h"); without -I src lupdate
+# cannot open the headers, does not see the class declarations and warns
+# "Qualifying with unknown namespace/class" for every Class::method that calls
+# tr(), guessing the context from the qualifier alone.
+"$lupdate" -recursive -no-obsolete -locations relative -I src \
     -extensions cpp,h "${sources[@]}" -ts "${catalogues[@]}"
