@@ -57,25 +57,26 @@ if [ -z "$shots" ] && [ -n "${DISPLAY:-}" ]; then
     exit $?
 fi
 
-# No display, or screenshots wanted: a virtual screen of our own.
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# No display, or screenshots wanted: a virtual screen of our own, on a
+# display number Xvfb picks itself.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb
 
 "$bin/src/app/tarvix-desktop" >"$work/app.log" 2>&1 &
 app=$!
 pids+=($app)
 window=""
 for _ in $(seq 100); do
-    window=$(xdotool search --name "^Zorva Intrusion Detector$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    # By process: the title is translated in other languages.
+    window=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n1) && [ -n "$window" ] && break
     sleep 0.1
 done
 [ -n "$window" ] || { echo "demo.sh: the window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
 
 if [ -z "$shots" ]; then
-    echo "Running on the virtual display $display (no screen here); Ctrl-C ends the demo."
+    echo "Running on the virtual display $DISPLAY (no screen here); Ctrl-C ends the demo."
     wait "$app"
     exit $?
 fi
@@ -108,6 +109,6 @@ grep -q "The string is at index: " "$work/app.log" || {
     exit 1
 }
 
-xdotool windowclose "$window" 2>/dev/null || kill "$app"
+kill "$app"
 wait "$app" 2>/dev/null || true
 grep "main execute time" "$work/app.log" || true

@@ -9,7 +9,7 @@ packages=(
     qttools5-dev qttools5-dev-tools libkf5windowsystem-dev libgsettings-qt-dev libglib2.0-bin
     libglib2.0-dev libpugixml-dev libx11-dev libbenchmark-dev
     dbus dbus-x11 xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
-    fonts-noto-cjk librsvg2-bin tzdata xdotool desktop-file-utils
+    fonts-noto-cjk fonts-tibetan-machine librsvg2-bin tzdata xdotool desktop-file-utils
 )
 
 missing=()
