@@ -4,6 +4,11 @@
 # One executable per test file, registered with CTest and labelled with its
 # folder. QT tests link Qt Test
 # and run on the offscreen platform so that no display is needed.
+# For widget tests in sanitizer builds: Qt's offscreen plugin leaks its screen
+# (tests/lsan.supp), and only full stacks show the plugin's frame. Full stacks
+# make every allocation slow, so only widget tests ask for them.
+set(TARVIX_WIDGET_LSAN LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:fast_unwind_on_malloc=0)
+
 function(tarvix_add_test name)
     cmake_parse_arguments(T "QT" "RESOURCE_LOCK;TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${T_SOURCES})

@@ -64,6 +64,8 @@ notifyLogMainPage::notifyLogMainPage(QWidget *parent)
 notifyLogMainPage::~notifyLogMainPage()
 {
     delete m_worker;
+    // A top-level window of its own, so no parent takes it along.
+    delete m_picker;
 }
 
 void notifyLogMainPage::buildForm()
