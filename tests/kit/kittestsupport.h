@@ -9,19 +9,12 @@
 // Helpers shared by the kit's tests.
 namespace kittest {
 
-inline QString schemaSourceDir()
-{
-    return QStringLiteral(KIT_SCHEMA_SOURCE_DIR);
-}
-
 // Compiles schema XML files into dir and points GSettings at it with the
 // memory backend. Must run before anything in the process touches GSettings.
 inline bool installSchemas(const QString &dir, const QStringList &schemaFiles)
 {
     for (const QString &file : schemaFiles) {
-        const QString target = QDir(dir).filePath(QFileInfo(file).fileName());
-        QFile::remove(target);
-        if (!QFile::copy(file, target))
+        if (!QFile::copy(file, QDir(dir).filePath(QFileInfo(file).fileName())))
             return false;
     }
     QProcess compiler;
@@ -38,8 +31,8 @@ inline bool installSchemas(const QString &dir, const QStringList &schemaFiles)
 
 inline QStringList kitSchemas()
 {
-    return { schemaSourceDir() + QStringLiteral("/org.vemo.style.gschema.xml"),
-        schemaSourceDir() + QStringLiteral("/org.vemo.control-center.personalise.gschema.xml") };
+    return { KIT_SCHEMA_SOURCE_DIR "/org.vemo.style.gschema.xml",
+        KIT_SCHEMA_SOURCE_DIR "/org.vemo.control-center.personalise.gschema.xml" };
 }
 
 } // namespace kittest

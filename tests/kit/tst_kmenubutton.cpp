@@ -10,6 +10,25 @@
 
 using lumo::KMenuButton;
 
+namespace {
+QStringList texts(QMenu *menu)
+{
+    QStringList result;
+    for (QAction *action : menu->actions())
+        result << action->text();
+    return result;
+}
+
+// Which of Auto, Light and Dark are checked, as "010".
+QString checked(KMenuButton &b)
+{
+    QString result;
+    for (QAction *action : { b.autoAction(), b.lightAction(), b.darkAction() })
+        result += action->isChecked() ? '1' : '0';
+    return result;
+}
+} // namespace
+
 class KMenuButtonTest : public QObject
 {
     Q_OBJECT
@@ -23,16 +42,11 @@ private slots:
         QCOMPARE(button.property("useIconHighlightEffect").toInt(), 2);
         QVERIFY(!button.icon().isNull());
         QCOMPARE(button.popupMode(), QToolButton::InstantPopup);
-
-        QStringList texts;
-        for (QAction *action : button.menu()->actions())
-            texts << action->text();
-        QCOMPARE(texts, QStringList({ "Setting", "Theme", "Help", "About", "Feedback", "Quit" }));
-        QCOMPARE(button.menu()->actions().at(0), button.settingAction());
-        QCOMPARE(button.menu()->actions().at(2), button.assistAction());
-        QCOMPARE(button.menu()->actions().at(3), button.aboutAction());
-        QCOMPARE(button.menu()->actions().at(4), button.feedbackAction());
-        QCOMPARE(button.menu()->actions().at(5), button.quitAction());
+        QCOMPARE(
+            texts(button.menu()), QStringList({ "Setting", "Theme", "Help", "About", "Feedback", "Quit" }));
+        QCOMPARE(button.menu()->actions(),
+            QList<QAction *>({ button.settingAction(), button.themeAction(), button.assistAction(),
+                button.aboutAction(), button.feedbackAction(), button.quitAction() }));
         QCOMPARE(button.themeAction()->menu(), button.themeMenu());
     }
 
@@ -40,32 +54,26 @@ private slots:
     {
         KMenuButton button;
         KMenuButton other;
-        QStringList texts;
-        for (QAction *action : button.themeMenu()->actions()) {
-            texts << action->text();
+        QCOMPARE(texts(button.themeMenu()), QStringList({ "Auto", "Light", "Dark" }));
+        for (QAction *action : button.themeMenu()->actions())
             QVERIFY(action->isCheckable());
-        }
-        QCOMPARE(texts, QStringList({ "Auto", "Light", "Dark" }));
-        QVERIFY(button.autoAction()->isChecked());
+        QCOMPARE(checked(button), QString("100"));
 
         button.darkAction()->trigger();
-        QVERIFY(button.darkAction()->isChecked());
-        QVERIFY(!button.autoAction()->isChecked());
-        QVERIFY(!button.lightAction()->isChecked());
+        QCOMPARE(checked(button), QString("001"));
         QVERIFY(ThemeController::isDarkTheme());
         // Another menu of the same process shows the same choice.
-        QVERIFY(other.darkAction()->isChecked());
+        QCOMPARE(checked(other), QString("001"));
 
         button.lightAction()->trigger();
-        QVERIFY(button.lightAction()->isChecked());
-        QVERIFY(!button.darkAction()->isChecked());
+        QCOMPARE(checked(button), QString("010"));
         QCOMPARE(ThemeController::themeChoice(), ThemeController::ForceLight);
         QVERIFY(!ThemeController::isDarkTheme());
-        QVERIFY(other.lightAction()->isChecked());
+        QCOMPARE(checked(other), QString("010"));
 
         button.autoAction()->trigger();
         QCOMPARE(ThemeController::themeChoice(), ThemeController::FollowDesktop);
-        QVERIFY(!button.lightAction()->isChecked());
+        QCOMPARE(checked(button), QString("100"));
     }
 
     void executableFromCmdline()
@@ -88,8 +96,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString out = dir.filePath("args");
-        const QString tool = dir.filePath("service-support-mini");
-        QFile script(tool);
+        QFile script(dir.filePath("service-support-mini"));
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write(
             QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.tmp'\nmv '%1.tmp' '%1'\n")
@@ -98,18 +105,17 @@ private slots:
         script.close();
         QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
 
-        QVERIFY(KMenuButton::startFeedback(tool, QCoreApplication::applicationPid()));
+        const qint64 pid = QCoreApplication::applicationPid();
+        QVERIFY(KMenuButton::startFeedback(script.fileName(), pid));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
         QFile result(out);
         QVERIFY(result.open(QIODevice::ReadOnly));
-        const QStringList args = QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
-        const QString self = KMenuButton::executableFromCmdline(
-            QString("/proc/%1/cmdline").arg(QCoreApplication::applicationPid()));
+        const QString self = KMenuButton::executableFromCmdline(QString("/proc/%1/cmdline").arg(pid));
         QVERIFY(!self.isEmpty());
-        QCOMPARE(args, QStringList({ "-mode=1", "-exe=" + self }));
-
+        QCOMPARE(QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts),
+            QStringList({ "-mode=1", "-exe=" + self }));
         // Without the tool nothing is started.
-        QVERIFY(!KMenuButton::startFeedback(dir.filePath("absent"), QCoreApplication::applicationPid()));
+        QVERIFY(!KMenuButton::startFeedback(dir.filePath("absent"), pid));
     }
 };
 

@@ -18,7 +18,22 @@ using lumo::Parmscontroller;
 
 namespace {
 const char kService[] = "com.zorva.statusmanager.interface";
+
+// Waits for the mode announcement unless it came already; true if it says tablet.
+bool announcedTablet(QSignalSpy &spy)
+{
+    if (spy.isEmpty() && !spy.wait(5000))
+        return false;
+    return spy.last().at(0).toBool();
 }
+
+// Title bar height and window button size of a window in PC or tablet mode.
+void checkWindow(lumo::KWidget &widget, bool tablet)
+{
+    QCOMPARE(widget.titleBar()->height(), tablet ? 64 : 40);
+    QCOMPARE(widget.titleBar()->closeButton()->size(), tablet ? QSize(48, 48) : QSize(30, 30));
+}
+} // namespace
 
 class ParmscontrollerTest : public QObject
 {
@@ -27,21 +42,13 @@ class ParmscontrollerTest : public QObject
 
     bool startService(bool tablet)
     {
-        m_service.setProgram(QStringLiteral(TABLET_SERVICE_PATH));
-        m_service.setArguments(tablet ? QStringList { "--tablet" } : QStringList {});
         m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_service.start();
+        m_service.start(
+            QStringLiteral(TABLET_SERVICE_PATH), tablet ? QStringList { "--tablet" } : QStringList {});
         if (!m_service.waitForStarted(5000))
             return false;
         QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
-        QElapsedTimer timer;
-        timer.start();
-        while (!bus->isServiceRegistered(kService)) {
-            if (timer.elapsed() > 5000)
-                return false;
-            QTest::qWait(20);
-        }
-        return true;
+        return QTest::qWaitFor([bus] { return bus->isServiceRegistered(kService).value(); }, 5000);
     }
 
     void stopService()
@@ -87,8 +94,7 @@ private slots:
         QCOMPARE(Parmscontroller::parm(Parmscontroller::PM_IconBarHeight), 40);
         QCOMPARE(Parmscontroller::parm(23), 0);
         lumo::KWidget widget;
-        QCOMPARE(widget.titleBar()->height(), 40);
-        QCOMPARE(widget.titleBar()->closeButton()->size(), QSize(30, 30));
+        checkWindow(widget, false);
     }
 
     void followsServiceAndItsSignal()
@@ -100,18 +106,16 @@ private slots:
 
         // The service may start after the application.
         QVERIFY(startService(true));
-        QVERIFY(spy.count() > 0 || spy.wait(5000));
-        QCOMPARE(spy.last().at(0).toBool(), true);
+        QVERIFY(announcedTablet(spy));
         QVERIFY(Parmscontroller::isTabletMode());
         QCOMPARE(Parmscontroller::parm(Parmscontroller::PM_IconBarHeight), 64);
         QCOMPARE(Parmscontroller::parm(Parmscontroller::PM_WindowButtonSize), 48);
         QCOMPARE(Parmscontroller::parm(23), 0);
-        QCOMPARE(widget.titleBar()->height(), 64);
+        checkWindow(widget, true);
         QCOMPARE(widget.iconBar()->height(), 64);
         QCOMPARE(widget.iconBar()->width(), 254);
         QCOMPARE(widget.sideBar()->width(), 254);
         QCOMPARE(widget.titleBar()->minimumButton()->size(), QSize(48, 48));
-        QCOMPARE(widget.titleBar()->closeButton()->size(), QSize(48, 48));
         QCOMPARE(tabs.sizeHint().height(), 48);
 
         // An instance made while the service runs starts in its mode.
@@ -124,21 +128,19 @@ private slots:
         QVERIFY(service.isValid());
         service.call("set_tabletmode", false);
         QVERIFY(spy.wait(5000));
-        QCOMPARE(spy.last().at(0).toBool(), false);
-        QCOMPARE(widget.titleBar()->height(), 40);
-        QCOMPARE(widget.titleBar()->closeButton()->size(), QSize(30, 30));
-
+        QVERIFY(!announcedTablet(spy));
+        checkWindow(widget, false);
         service.call("set_tabletmode", true);
         QVERIFY(spy.wait(5000));
-        QCOMPARE(widget.titleBar()->height(), 64);
+        checkWindow(widget, true);
 
         // The service going away leaves PC mode.
         spy.clear();
         stopService();
-        QVERIFY(spy.count() > 0 || spy.wait(5000));
-        QCOMPARE(spy.last().at(0).toBool(), false);
+        QVERIFY(!spy.isEmpty() || spy.wait(5000));
+        QVERIFY(!announcedTablet(spy));
         QVERIFY(!Parmscontroller::isTabletMode());
-        QCOMPARE(widget.titleBar()->height(), 40);
+        checkWindow(widget, false);
     }
 };
 

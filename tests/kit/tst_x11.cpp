@@ -19,26 +19,25 @@ QVector<long> readProperty(WId window, const char *name)
     Display *display = QX11Info::display();
     const Atom atom = XInternAtom(display, name, True);
     QVector<long> values;
-    if (atom == 0)
-        return values;
     Atom type = 0;
     int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
+    unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
-    if (XGetWindowProperty(
-            display, window, atom, 0, 64, False, AnyPropertyType, &type, &format, &count, &after, &data)
+    if (atom != 0
+        && XGetWindowProperty(
+               display, window, atom, 0, 64, False, AnyPropertyType, &type, &format, &count, &after, &data)
             == 0
         && data && format == 32) {
         const long *longs = reinterpret_cast<const long *>(data);
-        for (unsigned long i = 0; i < count; ++i)
-            values << longs[i];
+        values = QVector<long>(longs, longs + count);
     }
     if (data)
         XFree(data);
     return values;
 }
 
+// A frameless window without system decorations: flags, functions, decorations.
+const QVector<long> kFramelessHints { 3, 1, 2, 0, 0 };
 } // namespace
 
 class X11Test : public QObject
@@ -52,12 +51,13 @@ private slots:
     {
         XAtomHelper *helper = XAtomHelper::getInstance();
         QVERIFY(helper->isAvailable());
-        Display *display = QX11Info::display();
-        QCOMPARE(helper->motifWmHintsAtom(), XInternAtom(display, "_MOTIF_WM_HINTS", True));
-        QVERIFY(helper->motifWmHintsAtom() != 0);
-        QCOMPARE(helper->borderRadiusAtom(), XInternAtom(display, "_UNITY_GTK_BORDER_RADIUS", True));
-        QCOMPARE(helper->decorationAtom(), XInternAtom(display, "_KWIN_VEMO_DECORAION", True));
-        QVERIFY(helper->borderRadiusAtom() != 0 && helper->decorationAtom() != 0);
+        const std::pair<Atom, const char *> atoms[] = { { helper->motifWmHintsAtom(), "_MOTIF_WM_HINTS" },
+            { helper->borderRadiusAtom(), "_UNITY_GTK_BORDER_RADIUS" },
+            { helper->decorationAtom(), "_KWIN_VEMO_DECORAION" } };
+        for (const auto &[atom, name] : atoms) {
+            QVERIFY2(atom != 0, name);
+            QCOMPARE(atom, XInternAtom(QX11Info::display(), name, True));
+        }
     }
 
     void kitWindowHints()
@@ -69,7 +69,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         const WId id = widget.winId();
 
-        QCOMPARE(readProperty(id, "_MOTIF_WM_HINTS"), QVector<long>({ 3, 1, 2, 0, 0 }));
+        QCOMPARE(readProperty(id, "_MOTIF_WM_HINTS"), kFramelessHints);
         const lumo::MotifWmHints hints = XAtomHelper::getInstance()->getWindowMotifHint(id);
         QCOMPARE(hints.flags, 3ul);
         QCOMPARE(hints.decorations, 2ul);
@@ -83,7 +83,7 @@ private slots:
         widget.setWindowFlags(Qt::Window);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        QCOMPARE(readProperty(widget.winId(), "_MOTIF_WM_HINTS"), QVector<long>({ 3, 1, 2, 0, 0 }));
+        QCOMPARE(readProperty(widget.winId(), "_MOTIF_WM_HINTS"), kFramelessHints);
     }
 
     void dialogHintsAndRadius()
@@ -91,7 +91,7 @@ private slots:
         lumo::KAboutDialog dialog(nullptr, QIcon(), "Zorva Intrusion Detector", "1.0");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(readProperty(dialog.winId(), "_MOTIF_WM_HINTS"), QVector<long>({ 3, 1, 2, 0, 0 }));
+        QCOMPARE(readProperty(dialog.winId(), "_MOTIF_WM_HINTS"), kFramelessHints);
 
         XAtomHelper::getInstance()->setWindowBorderRadius(dialog.winId(), 12, 10, 8, -3);
         QCOMPARE(readProperty(dialog.winId(), "_UNITY_GTK_BORDER_RADIUS"), QVector<long>({ 12, 10, 8, 0 }));
