@@ -15,8 +15,12 @@ class ControlsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void tabBarAnimation()
+    void tabBarStylesAndAnimation()
     {
+        QCOMPARE(lumo::KTabBar(0, nullptr).barStyle(), lumo::SegmentDark);
+        QCOMPARE(lumo::KTabBar(lumo::Sliding).barStyle(), lumo::Sliding);
+        QTest::ignoreMessage(QtWarningMsg, "unknown tab bar style 9 - using the light segments");
+        QCOMPARE(lumo::KTabBar(9, nullptr).barStyle(), lumo::SegmentLight);
         lumo::KTabBar tabs(1, nullptr);
         QCOMPARE(tabs.barStyle(), lumo::SegmentLight);
         tabs.setFixedSize(200, 36);
@@ -40,14 +44,6 @@ private slots:
         QCOMPARE(animation->endValue().toRectF(), QRectF(tabs.tabRect(1)));
         QTRY_COMPARE_WITH_TIMEOUT(animation->state(), QAbstractAnimation::Stopped, 2000);
         QCOMPARE(animation->currentValue().toRectF(), QRectF(tabs.tabRect(1)));
-    }
-
-    void tabBarStyleValues()
-    {
-        QCOMPARE(lumo::KTabBar(0, nullptr).barStyle(), lumo::SegmentDark);
-        QCOMPARE(lumo::KTabBar(lumo::Sliding).barStyle(), lumo::Sliding);
-        QTest::ignoreMessage(QtWarningMsg, "unknown tab bar style 9 - using the light segments");
-        QCOMPARE(lumo::KTabBar(9, nullptr).barStyle(), lumo::SegmentLight);
     }
 
     void navigationBar()

@@ -75,12 +75,9 @@ private slots:
         tip->showInfo();
         QVERIFY(tip->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(tip.isNull(), 2000);
-    }
 
-    void closedTipWaitsToBeShownAgain()
-    {
-        // An owner that keeps the tip and hides it on leave must find it again.
-        QPointer<KBallonTip> tip = new KBallonTip("Hint", lumo::TipNone);
+        // A closed tip waits: an owner that keeps it and hides it on leave must find it again.
+        tip = new KBallonTip("Hint", lumo::TipNone);
         tip->setTipTime(60);
         tip->show();
         tip->close();

@@ -11,6 +11,12 @@
 using lumo::KMenuButton;
 
 namespace {
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 QStringList texts(QMenu *menu)
 {
     QStringList result;
@@ -76,37 +82,29 @@ private slots:
         QCOMPARE(checked(button), QString("100"));
     }
 
-    void executableFromCmdline()
+    void feedbackStartsTheToolWithThisExecutable()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath("cmdline"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("/usr/bin/tarvix-desktop\0-s\0"
-                              "42\0",
-            28));
-        file.close();
-        QCOMPARE(KMenuButton::executableFromCmdline(file.fileName()), QString("/usr/bin/tarvix-desktop"));
+        QVERIFY(writeFile(dir.filePath("cmdline"),
+            QByteArray("/usr/bin/tarvix-desktop\0-s\0"
+                       "42\0",
+                28)));
+        QCOMPARE(
+            KMenuButton::executableFromCmdline(dir.filePath("cmdline")), QString("/usr/bin/tarvix-desktop"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read"));
         QCOMPARE(KMenuButton::executableFromCmdline(dir.filePath("missing")), QString());
         QCOMPARE(
             KMenuButton::defaultFeedbackTool(), QString("/opt/zorva-os-manager/tools/service-support-mini"));
-    }
 
-    void feedbackStartsTheTool()
-    {
-        QTemporaryDir dir;
         const QString out = dir.filePath("args");
-        QFile script(dir.filePath("service-support-mini"));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(
+        const QString tool = dir.filePath("service-support-mini");
+        QVERIFY(writeFile(tool,
             QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.tmp'\nmv '%1.tmp' '%1'\n")
                 .arg(out)
-                .toUtf8());
-        script.close();
-        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
-
+                .toUtf8()));
+        QVERIFY(QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner));
         const qint64 pid = QCoreApplication::applicationPid();
-        QVERIFY(KMenuButton::startFeedback(script.fileName(), pid));
+        QVERIFY(KMenuButton::startFeedback(tool, pid));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
         QFile result(out);
         QVERIFY(result.open(QIODevice::ReadOnly));

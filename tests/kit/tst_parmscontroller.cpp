@@ -88,18 +88,14 @@ private slots:
         }
     }
 
-    void pcModeWithoutService()
+    void followsServiceAndItsSignal()
     {
+        // PC mode while no service runs.
         QVERIFY(!Parmscontroller::isTabletMode());
         QCOMPARE(Parmscontroller::parm(Parmscontroller::PM_IconBarHeight), 40);
         QCOMPARE(Parmscontroller::parm(23), 0);
         lumo::KWidget widget;
         checkWindow(widget, false);
-    }
-
-    void followsServiceAndItsSignal()
-    {
-        lumo::KWidget widget;
         lumo::KTabBar tabs(1, nullptr);
         tabs.addTab("Alarm Logs");
         QSignalSpy spy(Parmscontroller::self(), &Parmscontroller::modeChanged);

@@ -249,16 +249,13 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("tarvix-kit-test");
     const QByteArray mode = qgetenv("KIT_THEME_MODE");
-    if (mode == "partial") {
-        ThemePartialTest test;
-        return QTest::qExec(&test, argc, argv);
-    }
-    if (mode == "none") {
-        ThemeNoSchemaTest test;
-        return QTest::qExec(&test, argc, argv);
-    }
-    ThemeFullTest test;
-    return QTest::qExec(&test, argc, argv);
+    ThemeFullTest full;
+    ThemePartialTest partial;
+    ThemeNoSchemaTest none;
+    QObject *test = mode == "partial" ? static_cast<QObject *>(&partial)
+        : mode == "none"              ? static_cast<QObject *>(&none)
+                                      : &full;
+    return QTest::qExec(test, argc, argv);
 }
 
 #include "tst_theme.moc"
