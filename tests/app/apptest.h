@@ -1,0 +1,58 @@
+#ifndef TESTS_APP_APPTEST_H
+#define TESTS_APP_APPTEST_H
+
+#include "support/daemonsimfixture.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+// Writes alerts a0 (oldest) to a<count-1>, a minute apart and an hour old,
+// into dir and starts the stand-in daemon on them with the real snapshot
+// path. Returns why not, or nothing.
+inline QString startSimWithAlerts(DaemonSimFixture &sim, const QTemporaryDir &dir, int count)
+{
+    QFile log(dir.filePath("alerts.log"));
+    if (!log.open(QIODevice::WriteOnly))
+        return "cannot write " + log.fileName();
+    const QDateTime newest = QDateTime::currentDateTime().addSecs(-3600);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        log.write("** Alert a" + n + ": - syslog,\n"
+            + QLocale::c().toString(newest.addSecs(60 * (i + 1 - count)), "yyyy MMM dd HH:mm:ss").toLatin1()
+            + " host->/var/log/auth.log\nRule: 5712 (level 12) -> 'alert " + n
+            + "'\nSrc IP: 10.0.0.1\nraw line\n\n");
+    }
+    log.close();
+    sim.setSnapshotPath("/tmp/tarvix_alerts.log");
+    return sim.start({ "--alerts", log.fileName() }) ? QString() : sim.errorString();
+}
+
+// The environment for a program under test: plain log lines on standard
+// error in a UTF-8 locale, no usage record, the system's library path.
+inline QProcessEnvironment programEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    environment.insert("QT_FORCE_STDERR_LOGGING", "1");
+    for (const char *name :
+        { "QT_MESSAGE_PATTERN", "QT_LOGGING_RULES", "LD_LIBRARY_PATH", "TARVIX_USAGE_RECORD" })
+        environment.remove(name);
+    return environment;
+}
+
+// The properties the stand-in data-collection library recorded, in order.
+inline QStringList recordedProperties(const QString &path)
+{
+    QFile file(path);
+    QStringList properties;
+    for (const QByteArray &line :
+        file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList())
+        if (line.startsWith("  "))
+            properties << QString::fromUtf8(line.trimmed());
+    return properties;
+}
+
+#endif
