@@ -3,63 +3,50 @@
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "support/bustestmain.h"
-#include "support/daemonsimfixture.h"
 #include "support/logcapture.h"
 
 #include <QSignalSpy>
 #include <QThread>
 
+using LogCounts = QMap<QString, int>;
+Q_DECLARE_METATYPE(LogCounts)
+
 namespace {
 
 const QStringList GETTER_LABELS = { " Method getNotifyConfig", " Method getEventTotalCount",
     " Method generateLogFile", " Method getInterventionConfig", " Method getAiConfig", " Method getStatus" };
-const QStringList SETTER_METHODS = { "setNotifyConfig", "installPackages", "restartService", "setAiConfig",
-    "setServiceStatus", "setInterventionConfig" };
 const QStringList ALL_METHODS = { "generateLogFile", "getAiConfig", "getEventTotalCount",
     "getInterventionConfig", "getNotifyConfig", "getServiceStatus", "installPackages", "restartService",
     "setAiConfig", "setInterventionConfig", "setNotifyConfig", "setServiceStatus" };
 
-template<typename T> QList<T> times(int n, const T &value)
-{
-    QList<T> list;
-    for (int i = 0; i < n; ++i) {
-        list << value;
-    }
-    return list;
-}
+QList<int> times(int n, int value) { return QVector<int>(n, value).toList(); }
 
 QString returnedLine(const QString &label, int result)
 {
     return QStringLiteral("%1 call returned:  %2").arg(label).arg(result);
 }
 
-// Every fault option for every method, e.g. --error generateLogFile --error getAiConfig ...
-QStringList forAllMethods(const QString &option)
+// The getters' "call returned" line, once each, with result.
+LogCounts gettersReturned(int result)
 {
-    QStringList options;
-    for (const QString &method : ALL_METHODS) {
-        options << option << method;
+    LogCounts lines;
+    for (const QString &label : GETTER_LABELS) {
+        lines[returnedLine(label, result)] = 1;
     }
-    return options;
+    return lines;
 }
 
-struct GetterResults
-{
-    QList<int> results; // in the order of GETTER_LABELS
-    QStringList outs; // every out string, "keep" where untouched
-};
-
-GetterResults callGetters()
+// Calls every getter (results in the order of GETTER_LABELS) and returns
+// their out strings in *outs, "keep" where untouched.
+QList<int> callGetters(QStringList *outs)
 {
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-    QString disabled = "keep", timeout = "keep", fold = "keep", count = "keep", field = "keep",
-            value = "keep";
-    GetterResults r;
-    r.results << client->getNotifyConfig(disabled, timeout, fold) << client->getEventTotalCount(count)
-              << client->generateLogFile() << client->getInterventionConfig("block_ip", "whitelist", field)
-              << client->getAiConfig("time_window", value) << client->getServiceStatus("tarvix-ebpf", 0);
-    r.outs << disabled << timeout << fold << count << field << value;
-    return r;
+    QString s[6] = { "keep", "keep", "keep", "keep", "keep", "keep" };
+    const QList<int> results = { client->getNotifyConfig(s[0], s[1], s[2]), client->getEventTotalCount(s[3]),
+        client->generateLogFile(), client->getInterventionConfig("block_ip", "whitelist", s[4]),
+        client->getAiConfig("time_window", s[5]), client->getServiceStatus("tarvix-ebpf", 0) };
+    *outs = QStringList { s[0], s[1], s[2], s[3], s[4], s[5] };
+    return results;
 }
 
 QList<int> callSetters()
@@ -71,8 +58,6 @@ QList<int> callSetters()
         client->setInterventionConfig("block_ip", "blockip_timeout", "60s") };
 }
 
-const QStringList UNTOUCHED = times(6, QString("keep"));
-
 } // namespace
 
 class TestDaemonClient : public QObject
@@ -80,36 +65,86 @@ class TestDaemonClient : public QObject
     Q_OBJECT
 
 private slots:
+    // Runs first, so this is where the process's one client is made, with no daemon.
+    void initTestCase()
+    {
+        LogCapture log;
+        TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+        QCOMPARE(TarvixDesktopDaemonClient::instance(), client);
+        QCOMPARE(log.count("Failed to connect to com.zorva.tarvix.desktop service."), 1);
+    }
+
     void cleanup()
     {
         QVERIFY2(m_daemon.stop(), qPrintable(m_daemon.errorString()));
         m_daemon.removeState();
     }
 
-    // Runs first, so this is where the process's one client is made.
-    void absentDaemon()
+    // A missing daemon or a broken reply: no out string changes, getters
+    // give their failure code, setters -1, and each says why in the log.
+    void failedCalls_data()
     {
-        LogCapture log;
-        TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-        QCOMPARE(TarvixDesktopDaemonClient::instance(), client);
-        QCOMPARE(log.count("Failed to connect to com.zorva.tarvix.desktop service."), 1);
+        QTest::addColumn<QString>("fault"); // stand-in option for every method; empty: no daemon
+        QTest::addColumn<QList<int>>("getterResults");
+        QTest::addColumn<LogCounts>("lines");
+        QTest::addColumn<LogCounts>("linesContaining");
 
-        const GetterResults getters = callGetters();
-        QCOMPARE(getters.results, times(6, -3));
-        QCOMPARE(getters.outs, UNTOUCHED);
-        for (const QString &label : GETTER_LABELS) {
-            QCOMPARE(log.count(returnedLine(label, -3)), 1);
+        LogCounts absent = gettersReturned(-3), error = gettersReturned(-3);
+        absent["DBus interface is invalid."] = 6;
+        for (const char *method : { "setNotifyConfig", "installPackages", "restartService", "setAiConfig",
+                 "setServiceStatus", "setInterventionConfig" }) {
+            error[QStringLiteral("Error calling Method:  \"%1 failed (injected by the stand-in daemon)\"")
+                      .arg(method)]
+                = 1;
         }
+        LogCounts noReply = gettersReturned(-2);
+        noReply["Error calling Method:  \"Did not receive a reply (injected by the stand-in daemon)\""] = 6;
 
+        QTest::newRow("no daemon") << QString() << times(6, -3) << absent
+                                   << LogCounts { { "call returned", 6 } }; // the getters' lines only
+        QTest::newRow("error") << "--error" << times(6, -3) << error << LogCounts();
+        QTest::newRow("no reply") << "--no-reply" << times(6, -2) << noReply << LogCounts();
+        // One value short: getters with strings keep the result code but not
+        // the strings; replies left without any value are failures.
+        QTest::newRow("short reply") << "--short-reply" << QList<int>({ 0, 0, -3, 0, 0, -3 })
+                                     << LogCounts { { "No reply received from method ca1l.", 6 } }
+                                     << LogCounts();
+        // A result code that is no number must not pass for success.
+        QTest::newRow("wrong type") << "--wrong-type" << times(6, -3)
+                                    << LogCounts { { returnedLine(" Method SetStatus", -1), 1 } }
+                                    << LogCounts();
+    }
+
+    void failedCalls()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QList<int>, getterResults);
+        QFETCH(LogCounts, lines);
+        QFETCH(LogCounts, linesContaining);
+        if (!fault.isEmpty()) {
+            QStringList options;
+            for (const QString &method : ALL_METHODS) {
+                options << fault << method;
+            }
+            TARVIX_START_DAEMON(m_daemon, options);
+        }
+        LogCapture log;
+        QStringList outs;
+        QCOMPARE(callGetters(&outs), getterResults);
+        QCOMPARE(outs, QStringList(QVector<QString>(6, "keep").toList()));
         QCOMPARE(callSetters(), times(6, -1));
-        QCOMPARE(log.count("DBus interface is invalid."), 6);
-        QCOMPARE(log.countContaining("call returned"), 6); // the getters' lines only
+        for (auto it = lines.cbegin(); it != lines.cend(); ++it) {
+            QVERIFY2(log.count(it.key()) == it.value(), qPrintable(it.key()));
+        }
+        for (auto it = linesContaining.cbegin(); it != linesContaining.cend(); ++it) {
+            QCOMPARE(log.countContaining(it.key()), it.value());
+        }
     }
 
     // The client made while the daemon was away works once it is there.
     void gettersAndSettersRoundTrip()
     {
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, {});
         TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
         LogCapture log;
 
@@ -127,14 +162,16 @@ private slots:
         QCOMPARE(client->getServiceStatus("tarvix-logscan", 1), 1);
         QCOMPARE(client->getServiceStatus("tarvix_net_ai", 2), 2);
         QCOMPARE(client->generateLogFile(), 0);
-        QVERIFY(QFileInfo(m_daemon.snapshotPath()).exists());
+        QVERIFY(QFileInfo::exists(m_daemon.snapshotPath()));
         QCOMPARE(log.countContaining("call returned"), 0); // successful getters are quiet
 
         QCOMPARE(client->setNotifyConfig("yes", "-1", "yes"), 0);
         QCOMPARE(log.count(returnedLine(" Method SetNotifyConfig", 0)), 1);
-        QCOMPARE(
-            client->setServiceStatus("tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf", 0, 0), 0);
+        const QString allServices = "tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf";
+        QCOMPARE(client->setServiceStatus(allServices, 0, 0), 0);
         QCOMPARE(log.count(returnedLine(" Method SetStatus", 0)), 1);
+        // The values went over the wire with the types the daemon expects.
+        QVERIFY(m_daemon.output().contains(QString("call setServiceStatus(\"%1\", 0, 0)").arg(allServices)));
         QCOMPARE(client->setInterventionConfig("block_ip", "whitelist", "10.0.0.1 10.0.0.2"), 0);
         QCOMPARE(client->setAiConfig("dns_flood_threshold", "90"), 0);
         QCOMPARE(client->restartService("tarvix-research"), 0);
@@ -151,75 +188,11 @@ private slots:
         QCOMPARE(value, QString("10.0.0.1 10.0.0.2"));
         QCOMPARE(client->getAiConfig("dns_flood_threshold", value), 0);
         QCOMPARE(value, QString("90"));
-
-        // The values went over the wire with the types the daemon expects.
-        QVERIFY(m_daemon.output().contains(
-            R"(call setServiceStatus("tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf", 0, 0))"));
-    }
-
-    void errorReplies()
-    {
-        QVERIFY2(m_daemon.start(forAllMethods("--error")), qPrintable(m_daemon.errorString()));
-        LogCapture log;
-        const GetterResults getters = callGetters();
-        QCOMPARE(getters.results, times(6, -3));
-        QCOMPARE(getters.outs, UNTOUCHED);
-        for (const QString &label : GETTER_LABELS) {
-            QCOMPARE(log.count(returnedLine(label, -3)), 1);
-        }
-        QCOMPARE(callSetters(), times(6, -1));
-        for (const QString &method : SETTER_METHODS) {
-            const QString line
-                = QStringLiteral("Error calling Method:  \"%1 failed (injected by the stand-in daemon)\"");
-            QCOMPARE(log.count(line.arg(method)), 1);
-        }
-    }
-
-    void noReplies()
-    {
-        QVERIFY2(m_daemon.start(forAllMethods("--no-reply")), qPrintable(m_daemon.errorString()));
-        LogCapture log;
-        const GetterResults getters = callGetters();
-        QCOMPARE(getters.results, times(6, -2));
-        QCOMPARE(getters.outs, UNTOUCHED);
-        for (const QString &label : GETTER_LABELS) {
-            QCOMPARE(log.count(returnedLine(label, -2)), 1);
-        }
-        QCOMPARE(callSetters(), times(6, -1));
-        QCOMPARE(
-            log.count("Error calling Method:  \"Did not receive a reply (injected by the stand-in daemon)\""),
-            6);
-    }
-
-    // One value short: getters with strings keep the result code but not the
-    // strings; replies left without any value are failures.
-    void shortReplies()
-    {
-        QVERIFY2(m_daemon.start(forAllMethods("--short-reply")), qPrintable(m_daemon.errorString()));
-        LogCapture log;
-        const GetterResults getters = callGetters();
-        QCOMPARE(getters.results, QList<int>({ 0, 0, -3, 0, 0, -3 }));
-        QCOMPARE(getters.outs, UNTOUCHED);
-        QCOMPARE(callSetters(), times(6, -1));
-        QCOMPARE(log.count("No reply received from method ca1l."), 6);
-    }
-
-    // A result code that is no number must not pass for success.
-    void wrongTypeReplies()
-    {
-        QVERIFY2(m_daemon.start(forAllMethods("--wrong-type")), qPrintable(m_daemon.errorString()));
-        LogCapture log;
-        const GetterResults getters = callGetters();
-        QCOMPARE(getters.results, times(6, -3));
-        QCOMPARE(getters.outs, UNTOUCHED);
-        QCOMPARE(callSetters(), times(6, -1));
-        QCOMPARE(log.count(returnedLine(" Method SetStatus", -1)), 1);
     }
 
     void installationSignalsRelayed()
     {
-        QVERIFY2(m_daemon.start({ "--install-step-ms", "10", "--decoy-signals" }),
-            qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, { "--install-step-ms", "10", "--decoy-signals" });
         TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
         QList<int> percents;
         QStringList texts;
@@ -261,8 +234,7 @@ private slots:
                 finished << success << errorCode << errorMsg;
             });
 
-        QVERIFY2(m_daemon.start({ "--install-outcome", "fail", "--install-step-ms", "10" }),
-            qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, { "--install-outcome", "fail", "--install-step-ms", "10" });
         QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 0);
         QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 1); // one installation at a time
         QTRY_VERIFY(!finished.isEmpty());
@@ -271,9 +243,7 @@ private slots:
         QCOMPARE(client->getServiceStatus("tarvix_net_ai", 2), 2);
 
         finished.clear();
-        QVERIFY(m_daemon.stop());
-        QVERIFY2(m_daemon.start({ "--install-outcome", "busy", "--install-step-ms", "10" }),
-            qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, { "--install-outcome", "busy", "--install-step-ms", "10" });
         QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 1);
         QTest::qWait(100);
         QVERIFY(finished.isEmpty());

@@ -3,7 +3,6 @@
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "support/bustestmain.h"
-#include "support/daemonsimfixture.h"
 #include "support/logcapture.h"
 
 #include <QSemaphore>
@@ -30,7 +29,7 @@ class TestDaemonClientThreads : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString())); }
+    void initTestCase() { TARVIX_START_DAEMON(m_daemon, {}); }
 
     // Runs first: the first instance() calls come from two workers at once.
     void firstInstanceFromTwoThreads()
@@ -38,14 +37,8 @@ private slots:
         LogCapture log;
         QSemaphore go;
         TarvixDesktopDaemonClient *seen[2] = { nullptr, nullptr };
-        auto first = startThread([&] {
-            go.acquire();
-            seen[0] = TarvixDesktopDaemonClient::instance();
-        });
-        auto second = startThread([&] {
-            go.acquire();
-            seen[1] = TarvixDesktopDaemonClient::instance();
-        });
+        const auto take = [&](int i) { return [&, i] { go.acquire(); seen[i] = TarvixDesktopDaemonClient::instance(); }; };
+        auto first = startThread(take(0)), second = startThread(take(1));
         go.release(2);
         QVERIFY(first->wait(10000) && second->wait(10000));
         QVERIFY(seen[0]);
@@ -60,7 +53,7 @@ private slots:
     // neither thread ever gets the other's answer.
     void guiAndWorkersCallAtOnce()
     {
-        QVERIFY2(m_daemon.start({ "--delay", "restartService=150" }), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, { "--delay", "restartService=150" });
         TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
 
         std::atomic<bool> slowDone { false };
@@ -83,7 +76,7 @@ private slots:
             }
         });
 
-        int guiCalls = 0, guiFailures = 0;
+        int guiCalls = 0, guiFailures = 0, callsDuringSlowWrites = 0;
         while (!slowDone || guiCalls < 150) {
             QString value;
             const QString expected = QString::number(400 + guiCalls);
@@ -91,9 +84,7 @@ private slots:
             guiFailures
                 += client->getAiConfig("ack_flood_threshold", value) == 0 && value == expected ? 0 : 1;
             guiFailures += client->getServiceStatus("tarvix-rootcheck", 0) == 1 ? 0 : 1;
-            if (!slowDone) {
-                ++m_callsDuringSlowWrites;
-            }
+            callsDuringSlowWrites += slowDone ? 0 : 1;
             ++guiCalls;
         }
         QVERIFY(slow->wait(20000) && busy->wait(20000));
@@ -101,7 +92,7 @@ private slots:
         QCOMPARE(int(busyFailures), 0);
         QCOMPARE(guiFailures, 0);
         // 600 ms of writes on the worker; the GUI thread kept going meanwhile.
-        QVERIFY2(m_callsDuringSlowWrites > 10, qPrintable(QString::number(m_callsDuringSlowWrites)));
+        QVERIFY2(callsDuringSlowWrites > 10, qPrintable(QString::number(callsDuringSlowWrites)));
 
         const QJsonObject ai = m_daemon.readState().value("ai").toObject();
         QCOMPARE(ai.value("syn_flood_threshold").toString(), QString("449"));
@@ -125,7 +116,7 @@ private slots:
         QCOMPARE(getter, -3);
         QCOMPARE(log.count("DBus interface is invalid."), 1);
 
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, {});
         auto present = startThread([&] { setter = client->setServiceStatus("tarvix-ebpf", 1, 0); });
         QVERIFY(present->wait(10000));
         QCOMPARE(setter, 0);
@@ -133,7 +124,6 @@ private slots:
 
 private:
     DaemonSimFixture m_daemon;
-    int m_callsDuringSlowWrites = 0;
 };
 
 TARVIX_BUS_TEST_GUILESS_MAIN(TestDaemonClientThreads)

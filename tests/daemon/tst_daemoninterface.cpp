@@ -4,7 +4,6 @@
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "daemon/tarvixdesktopdaemoninterface.h"
 #include "support/bustestmain.h"
-#include "support/daemonsimfixture.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -108,8 +107,7 @@ private slots:
     void signalsUnderTheSingleNameIgnored()
     {
         DaemonSimFixture daemon;
-        QVERIFY2(
-            daemon.start({ "--decoy-signals", "--install-step-ms", "5" }), qPrintable(daemon.errorString()));
+        TARVIX_START_DAEMON(daemon, { "--decoy-signals", "--install-step-ms", "5" });
         QDBusConnection bus = QDBusConnection::systemBus();
         tarvixDesktopDaemonInterface proxy(
             DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH, bus);
@@ -120,9 +118,8 @@ private slots:
         QVERIFY(bus.connect(DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH,
             "com.zorva.tarvix.desktop", "installProgress", this, SLOT(recordDecoy(QDBusMessage))));
 
-        QDBusReply<int> reply = proxy.installPackages({ "tarvix-net-ai" });
-        QVERIFY(reply.isValid());
-        QCOMPARE(reply.value(), 0);
+        const QDBusReply<int> reply = proxy.installPackages({ "tarvix-net-ai" });
+        QVERIFY(reply.isValid() && reply.value() == 0);
         QTRY_COMPARE(finished.count(), 1);
         QTRY_COMPARE(m_decoys.count(), 5);
         QCOMPARE(progress.count(), 5);

@@ -2,7 +2,6 @@
 // snapshot it writes.
 
 #include "support/bustestmain.h"
-#include "support/daemonsimfixture.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -35,37 +34,54 @@ QString value(const QString &method, const QVariantList &args = {})
     return call(method, args).arguments().value(1).toString();
 }
 
-// "name(direction type name, ...)" for every method and signal of the interface.
-QStringList membersOf(const QString &xml, const QString &interface, QStringList *otherInterfaces)
+// "method name(direction type name, ...)" for every method and signal of the
+// stand-in's interface; *others gets every other interface but D-Bus's own.
+QStringList membersOf(const QString &xml, QStringList *others)
 {
-    QStringList members;
+    QStringList members, arguments;
     QXmlStreamReader reader(xml);
     QString current, member;
-    QStringList arguments;
     while (!reader.atEnd()) {
         reader.readNext();
         const QXmlStreamAttributes attributes = reader.attributes();
-        if (reader.isStartElement() && reader.name() == QLatin1String("interface")) {
-            current = attributes.value("name").toString();
-            if (current != interface && !current.startsWith("org.freedesktop.DBus.")) {
-                *otherInterfaces << current;
+        const QString tag = reader.name().toString(), name = attributes.value("name").toString();
+        const bool isMember = tag == "method" || tag == "signal";
+        if (reader.isStartElement() && tag == "interface") {
+            current = name;
+            if (current != DaemonSimFixture::INTERFACE_NAME && !current.startsWith("org.freedesktop.DBus.")) {
+                *others << current;
             }
-        } else if (current == interface && reader.isStartElement()
-            && (reader.name() == QLatin1String("method") || reader.name() == QLatin1String("signal"))) {
-            member = reader.name().toString() + ' ' + attributes.value("name").toString();
+        } else if (current != DaemonSimFixture::INTERFACE_NAME) {
+            continue;
+        } else if (reader.isStartElement() && isMember) {
+            member = tag + ' ' + name;
             arguments.clear();
-        } else if (current == interface && reader.isStartElement() && reader.name() == QLatin1String("arg")) {
-            const QString direction = attributes.hasAttribute("direction")
-                ? attributes.value("direction").toString()
-                : QString("signal");
-            arguments << direction + ' ' + attributes.value("type").toString() + ' '
-                    + attributes.value("name").toString();
-        } else if (current == interface && reader.isEndElement()
-            && (reader.name() == QLatin1String("method") || reader.name() == QLatin1String("signal"))) {
+        } else if (reader.isStartElement() && tag == "arg") {
+            const QStringRef direction = attributes.value("direction");
+            arguments << (direction.isEmpty() ? "signal" : direction.toString()) + ' '
+                    + attributes.value("type").toString() + ' ' + name;
+        } else if (reader.isEndElement() && isMember) {
             members << member + '(' + arguments.join(", ") + ')';
         }
     }
     return members;
+}
+
+// Exit code of the stand-in run with arguments; its standard output and error.
+int runSim(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr)
+{
+    QProcess process;
+    process.start(DaemonSimFixture::programPath(), arguments);
+    if (!process.waitForFinished()) {
+        return -1;
+    }
+    if (out) {
+        *out = process.readAllStandardOutput();
+    }
+    if (err) {
+        *err = process.readAllStandardError();
+    }
+    return process.exitCode();
 }
 
 QByteArray alertsOf(char fill, int size)
@@ -98,12 +114,11 @@ private slots:
 
     void introspectionMatchesTheInterface()
     {
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, {});
         const QDBusMessage reply = call("Introspect", {}, "org.freedesktop.DBus.Introspectable");
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QStringList others;
-        const QStringList members
-            = membersOf(reply.arguments().at(0).toString(), DaemonSimFixture::INTERFACE_NAME, &others);
+        const QStringList members = membersOf(reply.arguments().at(0).toString(), &others);
         QCOMPARE(others, QStringList());
         QCOMPARE(members,
             QStringList({
@@ -131,7 +146,7 @@ private slots:
 
     void refusesMalformedCalls()
     {
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, {});
         QCOMPARE(call("getServiceStatus", { "tarvix-ebpf", "0" }).errorName(),
             QString("org.freedesktop.DBus.Error.InvalidArgs"));
         QCOMPARE(call("getNotifyConfig", {}, "com.zorva.tarvix.desktop").errorName(),
@@ -141,7 +156,7 @@ private slots:
 
     void defaultsAndServiceRules()
     {
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, {});
         QCOMPARE(QFile(m_daemon.statePath()).permissions() & 0x0077, QFileDevice::Permissions());
         for (const QString name :
             { "tarvix-ebpf", "tarvix-logscan", "tarvix-rootcheck", "tarvix-research" }) {
@@ -173,7 +188,7 @@ private slots:
 
     void stateSurvivesAKill()
     {
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, {});
         QCOMPARE(result("setNotifyConfig", { "yes", "30", "yes" }), 0);
         QCOMPARE(
             result("setInterventionConfig", { "block_ip", "whitelist", "10.1.1.1 10.1.1.2 10.1.1.3" }), 0);
@@ -181,9 +196,8 @@ private slots:
         QCOMPARE(result("setServiceStatus", { "tarvix-intervention", 0, 0 }), 0);
         QVERIFY(m_daemon.kill());
 
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
-        const QDBusMessage notify = call("getNotifyConfig");
-        QCOMPARE(notify.arguments(), QVariantList({ 0, "yes", "30", "yes" }));
+        TARVIX_START_DAEMON(m_daemon, {});
+        QCOMPARE(call("getNotifyConfig").arguments(), QVariantList({ 0, "yes", "30", "yes" }));
         QCOMPARE(value("getInterventionConfig", { "block_ip", "whitelist" }),
             QString("10.1.1.1 10.1.1.2 10.1.1.3"));
         QCOMPARE(value("getAiConfig", { "icmp_flood_threshold" }), QString("700"));
@@ -198,8 +212,7 @@ private slots:
         QVERIFY(writeFile(m_daemon.statePath(), broken));
         QVERIFY(!m_daemon.start());
         QFile file(m_daemon.statePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), broken);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == broken);
     }
 
     // A reader never sees half a snapshot, however the copies interleave.
@@ -208,7 +221,7 @@ private slots:
         const QString alerts = m_daemon.filePath("alerts.log");
         const QByteArray first = alertsOf('a', 3 << 20), second = alertsOf('b', 5 << 20);
         QVERIFY(writeFile(alerts, first));
-        QVERIFY2(m_daemon.start({ "--alerts", alerts }), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, { "--alerts", alerts });
         QCOMPARE(result("generateLogFile"), 0);
 
         std::atomic<bool> done { false };
@@ -240,12 +253,12 @@ private slots:
 
     void delayedAnswerLeavesOthersServed()
     {
-        QVERIFY2(m_daemon.start({ "--delay", "getEventTotalCount=600" }), qPrintable(m_daemon.errorString()));
+        TARVIX_START_DAEMON(m_daemon, { "--delay", "getEventTotalCount=600" });
         QElapsedTimer clock;
         clock.start();
-        QDBusMessage slow = QDBusMessage::createMethodCall(DaemonSimFixture::SERVICE_NAME,
-            DaemonSimFixture::OBJECT_PATH, DaemonSimFixture::INTERFACE_NAME, "getEventTotalCount");
-        QDBusPendingCall pending = QDBusConnection::systemBus().asyncCall(slow);
+        QDBusPendingCall pending = QDBusConnection::systemBus().asyncCall(QDBusMessage::createMethodCall(
+            DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH, DaemonSimFixture::INTERFACE_NAME,
+            "getEventTotalCount"));
         QCOMPARE(result("getServiceStatus", { "tarvix-ebpf", 0 }), 1);
         QVERIFY(clock.elapsed() < 500);
         pending.waitForFinished();
@@ -255,33 +268,22 @@ private slots:
 
     void commandLine()
     {
-        const QString program = DaemonSimFixture::programPath();
-        QProcess help;
-        help.start(program, { "--help" });
-        QVERIFY(help.waitForFinished());
-        QCOMPARE(help.exitCode(), 0);
-        const QString text = help.readAllStandardOutput();
+        QByteArray text;
+        QCOMPARE(runSim({ "--help" }, &text), 0);
         for (const char *option : { "--bus", "--state", "--alerts", "--snapshot", "--install-outcome",
                  "--install-step-ms", "--decoy-signals", "--error", "--no-reply", "--short-reply",
                  "--wrong-type", "--delay", "--help", "--version" }) {
             QVERIFY2(text.contains(option), option);
         }
-        for (const QStringList &wrong :
-            { QStringList { "--bus", "desktop" }, QStringList { "--error", "formatDisk" },
-                QStringList { "--delay", "getAiConfig" }, QStringList { "--install-outcome", "maybe" } }) {
-            QProcess bad;
-            bad.start(program, wrong);
-            QVERIFY(bad.waitForFinished());
-            QCOMPARE(bad.exitCode(), 2);
-        }
+        QCOMPARE(runSim({ "--bus", "desktop" }), 2);
+        QCOMPARE(runSim({ "--error", "formatDisk" }), 2);
+        QCOMPARE(runSim({ "--delay", "getAiConfig" }), 2);
+        QCOMPARE(runSim({ "--install-outcome", "maybe" }), 2);
 
         // A second stand-in cannot take the name from the first.
-        QVERIFY2(m_daemon.start(), qPrintable(m_daemon.errorString()));
-        QProcess second;
-        second.start(program, { "--state", m_daemon.filePath("second.json") });
-        QVERIFY(second.waitForFinished());
-        QCOMPARE(second.exitCode(), 1);
-        QVERIFY(second.readAllStandardError().contains("another process owns it"));
+        TARVIX_START_DAEMON(m_daemon, {});
+        QCOMPARE(runSim({ "--state", m_daemon.filePath("second.json") }, nullptr, &text), 1);
+        QVERIFY(text.contains("another process owns it"));
     }
 
 private:

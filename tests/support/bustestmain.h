@@ -1,15 +1,12 @@
 #ifndef TESTSUPPORT_BUSTESTMAIN_H
 #define TESTSUPPORT_BUSTESTMAIN_H
 
-// main() for Qt tests that talk D-Bus: the private buses are started and the
-// bus addresses exported before the application object exists, because Qt
-// may connect to the session bus while it sets up, and a connection once
-// made is never redirected. If the buses cannot start the test fails rather
-// than reach the machine's real buses.
+// main() for Qt tests that talk D-Bus: the private buses come up before the
+// application object, since Qt may connect to a bus while it sets up and never
+// redirects a connection. Without them the test fails rather than use real buses.
 
 #include "support/daemonsimfixture.h"
 
-#include <QCoreApplication>
 #include <QtTest>
 
 #include <cstdio>

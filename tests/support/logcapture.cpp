@@ -2,6 +2,9 @@
 
 #include <QMutex>
 #include <QMutexLocker>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -9,25 +12,7 @@ QMutex g_mutex;
 QStringList g_messages;
 QtMessageHandler g_previous = nullptr;
 
-} // namespace
-
-LogCapture::LogCapture()
-{
-    QMutexLocker lock(&g_mutex);
-    g_messages.clear();
-    m_previous = qInstallMessageHandler(&LogCapture::record);
-    g_previous = m_previous;
-}
-
-LogCapture::~LogCapture()
-{
-    qInstallMessageHandler(m_previous);
-    QMutexLocker lock(&g_mutex);
-    g_previous = nullptr;
-    g_messages.clear();
-}
-
-void LogCapture::record(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     QtMessageHandler previous;
     {
@@ -40,10 +25,21 @@ void LogCapture::record(QtMsgType type, const QMessageLogContext &context, const
     }
 }
 
-QStringList LogCapture::messages() const
+} // namespace
+
+LogCapture::LogCapture()
 {
     QMutexLocker lock(&g_mutex);
-    return g_messages;
+    g_messages.clear();
+    g_previous = qInstallMessageHandler(&record);
+}
+
+LogCapture::~LogCapture()
+{
+    QMutexLocker lock(&g_mutex);
+    qInstallMessageHandler(g_previous);
+    g_previous = nullptr;
+    g_messages.clear();
 }
 
 int LogCapture::count(const QString &text) const
@@ -55,11 +51,8 @@ int LogCapture::count(const QString &text) const
 int LogCapture::countContaining(const QString &part) const
 {
     QMutexLocker lock(&g_mutex);
-    int found = 0;
-    for (const QString &message : qAsConst(g_messages)) {
-        found += message.contains(part) ? 1 : 0;
-    }
-    return found;
+    return int(std::count_if(
+        g_messages.cbegin(), g_messages.cend(), [&](const QString &m) { return m.contains(part); }));
 }
 
 void LogCapture::clear()

@@ -34,6 +34,12 @@ PrivateBus::~PrivateBus()
 bool PrivateBus::start(const QString &configFile, QString *error)
 {
     stop();
+    const QByteArray program
+        = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")));
+    if (program.isEmpty()) {
+        *error = QStringLiteral("dbus-daemon is not installed");
+        return false;
+    }
     QByteArray directory = QDir::tempPath().toLocal8Bit() + "/tarvix-bus-XXXXXX";
     if (!::mkdtemp(directory.data())) { // mode 0700: only this user reaches the socket
         *error = systemError("mkdtemp");
@@ -49,15 +55,6 @@ bool PrivateBus::start(const QString &configFile, QString *error)
     }
     const QByteArray configArg = "--config-file=" + QFile::encodeName(configFile);
     const QByteArray addressArg = "--address=unix:dir=" + directory;
-    const QByteArray printArg = "--print-address=3";
-    const QByteArray program
-        = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")));
-    if (program.isEmpty()) {
-        *error = QStringLiteral("dbus-daemon is not installed");
-        ::close(pipeFds[0]);
-        ::close(pipeFds[1]);
-        return false;
-    }
     const pid_t parent = ::getpid();
 
     const pid_t pid = ::fork();
@@ -79,7 +76,7 @@ bool PrivateBus::start(const QString &configFile, QString *error)
             ::dup2(log, STDERR_FILENO);
         }
         ::execl(program.constData(), "dbus-daemon", configArg.constData(), addressArg.constData(),
-            printArg.constData(), "--nofork", "--nopidfile", static_cast<char *>(nullptr));
+            "--print-address=3", "--nofork", "--nopidfile", static_cast<char *>(nullptr));
         ::_exit(127);
     }
     ::close(pipeFds[1]);
@@ -124,19 +121,15 @@ void PrivateBus::stop()
 {
     if (m_pid > 0) {
         ::kill(m_pid, SIGTERM);
-        bool reaped = false;
-        for (int i = 0; i < 200 && !reaped; ++i) {
-            int status = 0;
-            const pid_t done = ::waitpid(m_pid, &status, WNOHANG);
-            reaped = done == m_pid || (done < 0 && errno != EINTR);
-            if (!reaped) {
-                ::usleep(10000);
+        int status = 0, tries = 0;
+        pid_t done;
+        while ((done = ::waitpid(m_pid, &status, WNOHANG)) == 0 || (done < 0 && errno == EINTR)) {
+            if (++tries == 200) {
+                ::kill(m_pid, SIGKILL); // the blocking wait below then returns at once
+                while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) { }
+                break;
             }
-        }
-        if (!reaped) {
-            ::kill(m_pid, SIGKILL);
-            int status = 0;
-            while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) { }
+            ::usleep(10000);
         }
         m_pid = -1;
     }
