@@ -85,7 +85,8 @@ private slots:
         QVERIFY(writeMailList(home, "vemo-mimeapps.list", "mailer.desktop"));
         QCOMPARE(lookup(), mailer);
 
-        // A handler name must not lead out of the applications directory.
+        // A handler name must not lead out of the applications directory (sub/../ would find it).
+        QVERIFY(QDir(apps.path()).mkdir("sub"));
         QVERIFY(writeMailList(home, "vemo-mimeapps.list", "../mailer.desktop"));
         QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.filePath("sub")), QString());
     }
