@@ -173,25 +173,20 @@ private slots:
         QCOMPARE(options->popupMode(), QToolButton::InstantPopup);
         QCOMPARE(options->menu(), window.mainMenu());
         QCOMPARE(options->toolTip(), QString("Option"));
-        const struct
-        {
-            const char *name, *toolTip;
-            int windowButton, highlight;
-            const char *image;
-        } buttons[] = {
-            { "minimum_btn", "Minimize", 1, 2, ":/Resource/Icon/titlebar/min.png" },
-            { "maximum_btn", "Maximize", 1, 2, ":/Resource/Icon/titlebar/max.png" },
-            { "close_btn", "Close", 2, 8, ":/Resource/Icon/titlebar/close.png" },
+        // Size, flatness, tool tip, kind, highlight effect and image of each title button.
+        const auto button = [&](const char *name) {
+            auto *b = window.findChild<tarvix_title_bar_btn *>(name);
+            return QString("%1x%2 %3 %4 %5 %6 %7")
+                .arg(b->width())
+                .arg(b->height())
+                .arg(b->isFlat() ? "flat" : "raised", b->toolTip())
+                .arg(b->property("isWindowButton").toInt())
+                .arg(b->property("useIconHighlightEffect").toInt())
+                .arg(b->currentImage());
         };
-        for (const auto &expected : buttons) {
-            auto *button = window.findChild<tarvix_title_bar_btn *>(expected.name);
-            QCOMPARE(button->size(), QSize(30, 30));
-            QVERIFY(button->isFlat());
-            QCOMPARE(button->toolTip(), QString(expected.toolTip));
-            QCOMPARE(button->property("isWindowButton").toInt(), expected.windowButton);
-            QCOMPARE(button->property("useIconHighlightEffect").toInt(), expected.highlight);
-            QCOMPARE(button->currentImage(), QString(expected.image));
-        }
+        QCOMPARE(button("minimum_btn"), QString("30x30 flat Minimize 1 2 :/Resource/Icon/titlebar/min.png"));
+        QCOMPARE(button("maximum_btn"), QString("30x30 flat Maximize 1 2 :/Resource/Icon/titlebar/max.png"));
+        QCOMPARE(button("close_btn"), QString("30x30 flat Close 2 8 :/Resource/Icon/titlebar/close.png"));
 
         lumo::KTabBar *tabs = window.tabBar();
         QCOMPARE(tabs->size(), QSize(200, 36));
