@@ -446,16 +446,7 @@ private slots:
         QDBusConnection::disconnectFromBus("guide");
     }
 
-    void quitClosesWindow()
-    {
-        tarvixMainPage window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        menuAction(window, "Quit")->trigger();
-        QVERIFY(!window.isVisible());
-    }
-
-    void closeButtonImages()
+    void closeButtonAndQuit()
     {
         tarvixMainPage window;
         window.show();
@@ -481,6 +472,12 @@ private slots:
         QCOMPARE(close->currentImage(), white);
         QVERIFY(!window.isVisible()); // the click closed the window
         QCOMPARE(send(QEvent::Leave), normal);
+
+        // Quit in the options menu closes it as well.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        menuAction(window, "Quit")->trigger();
+        QVERIFY(!window.isVisible());
     }
 };
 
