@@ -425,3 +425,11 @@ void tarvixMainPage::resizeEvent(QResizeEvent *event)
     refreshMaximizeButton();
     QMainWindow::resizeEvent(event);
 }
+
+void tarvixMainPage::changeEvent(QEvent *event)
+{
+    // The desktop may restore or maximise the window without resizing it.
+    if (event->type() == QEvent::WindowStateChange)
+        refreshMaximizeButton();
+    QMainWindow::changeEvent(event);
+}

@@ -300,7 +300,11 @@ private slots:
         QCOMPARE(maximizeState(window), MAXIMIZED);
         QTest::mouseClick(maximize, Qt::LeftButton);
         QCOMPARE(maximizeState(window), NORMAL);
-        // A state change from elsewhere (the window manager) shows at the next resize.
+        // A state change from elsewhere (the window manager) shows too, both ways.
+        window.setWindowState(Qt::WindowMaximized);
+        QTRY_COMPARE(maximizeState(window), MAXIMIZED);
+        window.setWindowState(Qt::WindowNoState);
+        QTRY_COMPARE(maximizeState(window), NORMAL);
         window.setWindowState(Qt::WindowMaximized);
         QTRY_COMPARE(maximizeState(window), MAXIMIZED);
         QTest::mouseClick(maximize, Qt::LeftButton);
