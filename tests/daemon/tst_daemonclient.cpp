@@ -19,7 +19,10 @@ const QStringList ALL_METHODS = { "generateLogFile", "getAiConfig", "getEventTot
     "getInterventionConfig", "getNotifyConfig", "getServiceStatus", "installPackages", "restartService",
     "setAiConfig", "setInterventionConfig", "setNotifyConfig", "setServiceStatus" };
 
-QList<int> times(int n, int value) { return QVector<int>(n, value).toList(); }
+QList<int> times(int n, int value)
+{
+    return QVector<int>(n, value).toList();
+}
 
 QString returnedLine(const QString &label, int result)
 {

@@ -37,7 +37,12 @@ private slots:
         LogCapture log;
         QSemaphore go;
         TarvixDesktopDaemonClient *seen[2] = { nullptr, nullptr };
-        const auto take = [&](int i) { return [&, i] { go.acquire(); seen[i] = TarvixDesktopDaemonClient::instance(); }; };
+        const auto take = [&](int i) {
+            return [&, i] {
+                go.acquire();
+                seen[i] = TarvixDesktopDaemonClient::instance();
+            };
+        };
         auto first = startThread(take(0)), second = startThread(take(1));
         go.release(2);
         QVERIFY(first->wait(10000) && second->wait(10000));

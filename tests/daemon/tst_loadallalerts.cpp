@@ -16,7 +16,10 @@ namespace {
 class CerrCapture
 {
 public:
-    CerrCapture() : m_previous(std::cerr.rdbuf(m_text.rdbuf())) { }
+    CerrCapture()
+        : m_previous(std::cerr.rdbuf(m_text.rdbuf()))
+    {
+    }
     ~CerrCapture() { std::cerr.rdbuf(m_previous); }
     std::string text() const { return m_text.str(); }
 

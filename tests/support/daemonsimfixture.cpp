@@ -64,26 +64,44 @@ void DaemonSimFixture::stopPrivateBuses()
     g_systemBus.stop();
 }
 
-QString DaemonSimFixture::sessionBusAddress() { return g_sessionBus.address(); }
-QString DaemonSimFixture::programPath() { return QStringLiteral(TARVIX_DAEMON_SIM_PATH); }
+QString DaemonSimFixture::sessionBusAddress()
+{
+    return g_sessionBus.address();
+}
+QString DaemonSimFixture::programPath()
+{
+    return QStringLiteral(TARVIX_DAEMON_SIM_PATH);
+}
 
 DaemonSimFixture::DaemonSimFixture()
     : m_snapshotPath(m_directory.filePath(QStringLiteral("tarvix_alerts.log")))
 {
 }
 
-DaemonSimFixture::~DaemonSimFixture() { stop(); }
+DaemonSimFixture::~DaemonSimFixture()
+{
+    stop();
+}
 
 QJsonObject DaemonSimFixture::readState() const
 {
     return QJsonDocument::fromJson(readFile(statePath()).toUtf8()).object();
 }
 
-void DaemonSimFixture::removeState() const { QFile::remove(statePath()); }
+void DaemonSimFixture::removeState() const
+{
+    QFile::remove(statePath());
+}
 
-QString DaemonSimFixture::output() const { return readFile(filePath(QStringLiteral("daemon-output.log"))); }
+QString DaemonSimFixture::output() const
+{
+    return readFile(filePath(QStringLiteral("daemon-output.log")));
+}
 
-bool DaemonSimFixture::isRunning() const { return m_process && m_process->state() != QProcess::NotRunning; }
+bool DaemonSimFixture::isRunning() const
+{
+    return m_process && m_process->state() != QProcess::NotRunning;
+}
 
 bool DaemonSimFixture::start(const QStringList &options)
 {
@@ -98,9 +116,9 @@ bool DaemonSimFixture::start(const QStringList &options)
     const QString outputPath = filePath(QStringLiteral("daemon-output.log"));
     m_process.reset(new StandInProcess);
     m_process->setProgram(programPath());
-    m_process->setArguments(QStringList { QStringLiteral("--bus"), QStringLiteral("system"),
-                                QStringLiteral("--state"), statePath(), QStringLiteral("--snapshot"),
-                                m_snapshotPath }
+    m_process->setArguments(
+        QStringList { QStringLiteral("--bus"), QStringLiteral("system"), QStringLiteral("--state"),
+            statePath(), QStringLiteral("--snapshot"), m_snapshotPath }
         + options);
     // A file, not a pipe: a pipe nobody drains while the test sits in a
     // blocking call would stall the stand-in once it filled up.

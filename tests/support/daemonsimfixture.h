@@ -64,7 +64,7 @@ private:
 };
 
 // Starts fixture with options (pass {} for none) or fails the test with its error.
-#define TARVIX_START_DAEMON(fixture, ...) \
+#define TARVIX_START_DAEMON(fixture, ...)                                                                    \
     QVERIFY2((fixture).start(__VA_ARGS__), qPrintable((fixture).errorString()))
 
 #endif
