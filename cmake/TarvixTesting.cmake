@@ -9,6 +9,13 @@
 # make every allocation slow, so only widget tests ask for them.
 set(TARVIX_WIDGET_LSAN LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:fast_unwind_on_malloc=0)
 
+# No test may reach the machine's real buses: every test gets addresses that
+# lead nowhere, and those that need a bus start private ones (tests/support,
+# dbus-run-session), which the programs they start inherit.
+set(TARVIX_NO_REAL_BUS
+    DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/tarvix-tests-use-a-private-bus
+    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tarvix-tests-use-a-private-bus)
+
 function(tarvix_add_test name)
     cmake_parse_arguments(T "QT" "RESOURCE_LOCK;TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -24,7 +31,7 @@ function(tarvix_add_test name)
     # The folder name is the label, so one subsystem's tests run with `ctest -L <folder>`.
     get_filename_component(label ${CMAKE_CURRENT_SOURCE_DIR} NAME)
     set_tests_properties(${name} PROPERTIES LABELS ${label})
-    set(env QT_QPA_PLATFORM=offscreen ${T_ENVIRONMENT})
+    set(env QT_QPA_PLATFORM=offscreen ${TARVIX_NO_REAL_BUS} ${T_ENVIRONMENT})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
     if(T_RESOURCE_LOCK)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${T_RESOURCE_LOCK})
