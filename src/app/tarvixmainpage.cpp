@@ -222,7 +222,6 @@ void tarvixMainPage::buildMenu()
 
 void tarvixMainPage::buildTabRow()
 {
-    m_currentTab = 1;
     auto *row = new QHBoxLayout();
     m_tabBar = new lumo::KTabBar(1, this);
     m_tabBar->setObjectName("tabBar");
@@ -284,7 +283,6 @@ void tarvixMainPage::clearContent()
 
 void tarvixMainPage::slot_current_tab_changed(int itab)
 {
-    m_currentTab = itab;
     if (itab == 0) {
         qDebug() << "tab 1 is selected!";
         clearContent();
@@ -355,9 +353,7 @@ void tarvixMainPage::triggerMenu(QAction *act)
 QString tarvixMainPage::versionFromPackageList(const QString &output)
 {
     QString version = "none";
-    for (QString line : output.split('\n')) {
-        if (line.endsWith('\n'))
-            line.chop(1);
+    for (const QString &line : output.split('\n')) {
         const QStringList parts = line.split(' ', Qt::SkipEmptyParts);
         if (parts.size() > 2)
             version = parts.at(2);

@@ -74,7 +74,6 @@ private:
     tarvix_title_bar_btn *m_closeButton = nullptr;
     lumo::KTabBar *m_tabBar = nullptr;
     QPushButton *m_settingButton = nullptr;
-    int m_currentTab = 0;
     notifyLogMainPage *m_logPage = nullptr;
     QMenu *m_menu = nullptr;
     lumo::KMenuButton *m_kitMenuButton = nullptr;
