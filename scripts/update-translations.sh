@@ -35,10 +35,11 @@ catalogues=(
     "$ts_dir/tarvix_desktop_zh_HK.ts"
 )
 
-# Relative locations keep the catalogues free of this checkout's path.
+# No locations: line numbers would change with every edit and make every
+# catalogue a merge conflict.
 # Includes are rooted at src/ ("app/tarvixmainpage.h"); without -I src lupdate
 # cannot open the headers, does not see the class declarations and warns
 # "Qualifying with unknown namespace/class" for every Class::method that calls
 # tr(), guessing the context from the qualifier alone.
-"$lupdate" -recursive -no-obsolete -locations relative -I src \
+"$lupdate" -recursive -no-obsolete -locations none -I src \
     -extensions cpp,h "${sources[@]}" -ts "${catalogues[@]}"
