@@ -1,4 +1,5 @@
 #include "alertengine/alertloader.h"
+#include "alertengine/alertspan.h"
 #include "alertengine/notifylogdata.h"
 
 #include "alerttestutil.h"
@@ -95,6 +96,7 @@ private slots:
     void appendsToTheList();
     void sortsAnyOrder();
     void filtersByRange();
+    void rangeSpanMatchesTheFilter();
     void fastTimesMatchTheStreamReader();
     void fastTimesMatchAcrossClockChanges();
     void generatedLogMatchesReference();
@@ -246,6 +248,36 @@ void TestAlertLoader::filtersByRange()
     spare = all;
     filterAlertsByRange(std::move(spare), out, "2024-03-05 00:00:00", "2024-03-05 23:59:59");
     QCOMPARE(out.size(), size_t(2));
+}
+
+void TestAlertLoader::rangeSpanMatchesTheFilter()
+{
+    // Newest first with runs of equal times and dateless alerts (time 0) at the end.
+    std::mt19937 random(7);
+    std::vector<loginfo> all(400);
+    const int64_t day = int64_t(86400) * 1000000000;
+    const int64_t base = referenceTimeNs("2024-03-01 00:00:00", 1);
+    for (loginfo &alert : all)
+        alert.timeNs = random() % 8 == 0 ? 0 : base + int64_t(random() % 40) * day / 4;
+    sortAlertsNewestFirst(all);
+
+    const std::vector<std::pair<std::string, std::string>> ranges = {
+        { "init", "init" }, { "init", "2024-03-05 12:00:00" }, { "2024-03-05 00:00:00", "init" },
+        { "2024-03-03 00:00:00", "2024-03-05 23:59:59" }, { "2024-03-03 00:00:00", "2024-03-05 23:59:60" },
+        { "2024-03-06 06:00:00", "2024-03-06 06:00:00" }, { "2024-03-09 00:00:00", "2024-03-01 00:00:00" },
+        { "2023-01-01 00:00:00", "2023-12-31 23:59:59" }, { "garbage", "2030-01-01 00:00:00" },
+    };
+    for (const auto &range : ranges) {
+        std::vector<loginfo> copied;
+        filterAlertsByRange(all, copied, range.first, range.second);
+        const AlertSpan span = alertsInRange(all, range.first, range.second);
+        QCOMPARE(span.size(), copied.size());
+        for (size_t i = 0; i < span.size(); ++i)
+            QCOMPARE(span[i].timeNs, copied[i].timeNs);
+        if (!span.empty())
+            QVERIFY(span.begin() >= all.data() && span.end() <= all.data() + all.size()); // a view, not a copy
+    }
+    QVERIFY(alertsInRange({}, "init", "init").empty());
 }
 
 void TestAlertLoader::fastTimesMatchTheStreamReader()
