@@ -96,7 +96,7 @@ int loadAlertLog(const std::string &path, std::vector<loginfo> &list)
     }
     if (!stream) {
         std::cout << "Unable to open alerts file to generate report." << std::flush;
-        return 0;
+        return ALERT_SNAPSHOT_UNREADABLE;
     }
     // The snapshot is read in one go; a larger buffer saves most read calls.
     setvbuf(stream, nullptr, _IOFBF, 1 << 16);

@@ -30,14 +30,19 @@ struct loginfo
 extern const char *const ALERT_SNAPSHOT_PATH;
 extern const char *const INSTALL_TIME_PATH;
 
+// The snapshot could not be read: a result of its own, since an empty list
+// would read as "no alerts" to the user.
+const int ALERT_SNAPSHOT_UNREADABLE = -4;
+
 // Asks the daemon for a fresh snapshot, appends its alerts of level 12 and
-// above to the list and sorts the whole list newest first. 0, or the daemon's
-// non-zero result (the list is then unchanged).
+// above to the list and sorts the whole list newest first. 0, the daemon's
+// non-zero result or ALERT_SNAPSHOT_UNREADABLE (the list is then unchanged).
 int loadAllAlerts(std::vector<loginfo> &list);
 
 // Appends the alerts of level 12 and above of the snapshot file, in file
 // order. A malformed block is skipped; a block still being written at the end
-// of the file is not delivered. Always 0.
+// of the file is not delivered. 0, or ALERT_SNAPSHOT_UNREADABLE when the file
+// cannot be opened.
 int loadAlertLog(std::vector<loginfo> &list);
 int loadAlertLog(const std::string &path, std::vector<loginfo> &list);
 

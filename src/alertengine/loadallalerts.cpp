@@ -12,7 +12,8 @@ int loadAllAlerts(std::vector<loginfo> &list)
         std::cerr << "generate log file error" << std::endl;
         return result;
     }
-    loadAlertLog(list);
-    sortAlertsNewestFirst(list);
-    return 0;
+    const int read = loadAlertLog(list);
+    if (read == 0)
+        sortAlertsNewestFirst(list);
+    return read;
 }

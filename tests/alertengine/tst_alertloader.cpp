@@ -174,7 +174,8 @@ void TestAlertLoader::missingOrUnreadableSnapshot()
     QTemporaryDir dir;
     std::vector<loginfo> list(1);
     for (const QString &path : { dir.filePath("missing"), dir.path() }) {
-        const QByteArray written = captureStream(1, [&] { QCOMPARE(loadAlertLog(path.toStdString(), list), 0); });
+        const QByteArray written = captureStream(
+            1, [&] { QCOMPARE(loadAlertLog(path.toStdString(), list), ALERT_SNAPSHOT_UNREADABLE); });
         QCOMPARE(written, QByteArray("Unable to open alerts file to generate report."));
         QCOMPARE(list.size(), size_t(1));
     }
