@@ -5,6 +5,7 @@
 #endif
 #include "app/tarvixmainpage.h"
 #include "daemon/globaldata.h"
+#include "daemon/tarvixdesktopdaemonclient.h"
 #include "system/systemprobes.h"
 
 #include <QDebug>
@@ -102,5 +103,5 @@ int main(int argc, char *argv[])
     }
     const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now() - start);
     std::cout << "main execute time: " << double(elapsed.count()) / 1e9 << " seconds" << std::endl;
-    return app.exec();
+    return TarvixDesktopDaemonClient::endProcess(app.exec());
 }

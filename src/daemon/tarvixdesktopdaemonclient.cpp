@@ -11,10 +11,48 @@
 #include <QDebug>
 #include <QThread>
 
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
 namespace {
 
 const char *const DAEMON_SERVICE = "com.zorva.tarvix.desktop";
 const char *const DAEMON_PATH = "/com/zorva/tarvix/desktop";
+
+// Calls waiting for the daemon now, on any thread; none start once closed.
+struct CallGate
+{
+    std::mutex mutex;
+    int inFlight = 0;
+    bool closed = false;
+};
+
+CallGate &callGate()
+{
+    static CallGate *const gate = new CallGate; // outlives every thread's last call
+    return *gate;
+}
+
+class CallScope
+{
+public:
+    CallScope()
+    {
+        std::lock_guard<std::mutex> lock(callGate().mutex);
+        m_entered = !callGate().closed;
+        callGate().inFlight += m_entered ? 1 : 0;
+    }
+    ~CallScope()
+    {
+        std::lock_guard<std::mutex> lock(callGate().mutex);
+        callGate().inFlight -= m_entered ? 1 : 0;
+    }
+    explicit operator bool() const { return m_entered; }
+
+private:
+    bool m_entered = false;
+};
 
 int getterResult(const QDBusReply<int> &reply, const char *label)
 {
@@ -24,6 +62,17 @@ int getterResult(const QDBusReply<int> &reply, const char *label)
     const int result = reply.error().type() == QDBusError::NoReply ? -2 : -3;
     qDebug() << label << "call returned: " << result;
     return result;
+}
+
+// call sends the request and gives the reply; waiting for it counts as in flight.
+template<typename Call> int getter(Call call, const char *label)
+{
+    const CallScope scope;
+    if (!scope) {
+        qDebug() << label << "call returned: " << -3;
+        return -3;
+    }
+    return getterResult(call(), label);
 }
 
 } // namespace
@@ -73,6 +122,17 @@ TarvixDesktopDaemonClient::~TarvixDesktopDaemonClient()
     delete m_interface;
 }
 
+int TarvixDesktopDaemonClient::endProcess(int status)
+{
+    std::unique_lock<std::mutex> lock(callGate().mutex);
+    callGate().closed = true;
+    if (callGate().inFlight > 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
 bool TarvixDesktopDaemonClient::proxyValid() const
 {
     if (QThread::currentThread() == m_interface->thread()) {
@@ -84,35 +144,36 @@ bool TarvixDesktopDaemonClient::proxyValid() const
 int TarvixDesktopDaemonClient::getNotifyConfig(
     QString &notifyDisabled, QString &notifyTimeout, QString &notifyFold)
 {
-    return getterResult(
-        m_interface->getNotifyConfig(notifyDisabled, notifyTimeout, notifyFold), " Method getNotifyConfig");
+    return getter([&] { return m_interface->getNotifyConfig(notifyDisabled, notifyTimeout, notifyFold); },
+        " Method getNotifyConfig");
 }
 
 int TarvixDesktopDaemonClient::getEventTotalCount(QString &count)
 {
-    return getterResult(m_interface->getEventTotalCount(count), " Method getEventTotalCount");
+    return getter([&] { return m_interface->getEventTotalCount(count); }, " Method getEventTotalCount");
 }
 
 int TarvixDesktopDaemonClient::generateLogFile()
 {
-    return getterResult(m_interface->generateLogFile(), " Method generateLogFile");
+    return getter([&] { return QDBusReply<int>(m_interface->generateLogFile()); }, " Method generateLogFile");
 }
 
 int TarvixDesktopDaemonClient::getInterventionConfig(
     const QString &actionName, const QString &fieldName, QString &fieldValue)
 {
-    return getterResult(m_interface->getInterventionConfig(actionName, fieldName, fieldValue),
+    return getter([&] { return m_interface->getInterventionConfig(actionName, fieldName, fieldValue); },
         " Method getInterventionConfig");
 }
 
 int TarvixDesktopDaemonClient::getAiConfig(const QString &key, QString &value)
 {
-    return getterResult(m_interface->getAiConfig(key, value), " Method getAiConfig");
+    return getter([&] { return m_interface->getAiConfig(key, value); }, " Method getAiConfig");
 }
 
 int TarvixDesktopDaemonClient::getServiceStatus(const QString &serviceName, int type)
 {
-    return getterResult(m_interface->getServiceStatus(serviceName, type), " Method getStatus");
+    return getter([&] { return QDBusReply<int>(m_interface->getServiceStatus(serviceName, type)); },
+        " Method getStatus");
 }
 
 int TarvixDesktopDaemonClient::setNotifyConfig(
@@ -170,6 +231,10 @@ int TarvixDesktopDaemonClient::callSetter(const DaemonCall &call, const char *la
 
 QVariant TarvixDesktopDaemonClient::callDaemonMethod(const DaemonCall &call)
 {
+    const CallScope scope;
+    if (!scope) {
+        return QVariant();
+    }
     if (!proxyValid()) {
         qDebug() << "DBus interface is invalid.";
         return QVariant();

@@ -32,6 +32,12 @@ public:
     static TarvixDesktopDaemonClient *instance();
     ~TarvixDesktopDaemonClient() override;
 
+    // What main() returns. A thread waiting for the daemon cannot be woken,
+    // and Qt D-Bus takes its connection down under it while the statics are
+    // destroyed (a hang or a crash); so from here on calls fail at once, and
+    // while one still waits the process ends right here with status.
+    static int endProcess(int status);
+
     int getNotifyConfig(QString &notifyDisabled, QString &notifyTimeout, QString &notifyFold);
     int getEventTotalCount(QString &count);
     int generateLogFile();

@@ -2,6 +2,7 @@
 // a test can run it with a kit library of its choice on the loader's path.
 
 #include "app/tarvixmainpage.h"
+#include "daemon/tarvixdesktopdaemonclient.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,5 +16,5 @@ int main(int argc, char *argv[])
     tarvixMainPage window;
     for (QAction *action : window.mainMenu()->actions())
         std::cout << action->text().toStdString() << '\n';
-    return 0;
+    return TarvixDesktopDaemonClient::endProcess(0); // its log page may still be loading
 }
