@@ -1,0 +1,92 @@
+#include "alertstore/alertstore.h"
+
+#include "daemon/tarvixdesktopdaemonclient.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+AlertStore *storeInstance = nullptr;
+
+} // namespace
+
+AlertStore *AlertStore::instance()
+{
+    // Like the daemon client it loads through: created on first use, never
+    // destroyed, so a load still waiting on the daemon at exit has a thread
+    // and a store to come back to.
+    if (!storeInstance) {
+        storeInstance = new AlertStore();
+        qAddPostRoutine([] { storeInstance->stopIdleThread(); });
+    }
+    return storeInstance;
+}
+
+AlertStore::AlertStore()
+    : m_current(std::make_shared<const std::vector<loginfo>>())
+{
+    // The client asks the bus who owns the daemon's name when it is made:
+    // here, not on the load thread while the process may be ending.
+    TarvixDesktopDaemonClient::instance();
+    m_thread.setObjectName("AlertStore");
+    m_loader = new QObject();
+    m_loader->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_loader, &QObject::deleteLater);
+    m_thread.start();
+}
+
+void AlertStore::requestFresh(QObject *requester, Delivery done)
+{
+    auto same = std::find_if(m_requests.begin(), m_requests.end(),
+        [requester](const Request &request) { return request.requester == requester; });
+    if (same != m_requests.end())
+        same->done = std::move(done);
+    else
+        m_requests.push_back(Request { requester, std::move(done) });
+    if (m_loading)
+        m_superseded = true; // its result is older than this request
+    else
+        startLoad();
+}
+
+void AlertStore::startLoad()
+{
+    m_loading = true;
+    m_superseded = false;
+    QMetaObject::invokeMethod(m_loader, [this] {
+        auto alerts = std::make_shared<std::vector<loginfo>>();
+        const int result = loadAllAlerts(*alerts); // leaves the list empty when it fails
+        QMetaObject::invokeMethod(
+            this, [this, alerts, result] { finishLoad(alerts, result); }, Qt::QueuedConnection);
+    });
+}
+
+void AlertStore::finishLoad(const AlertList &alerts, int result)
+{
+    if (m_superseded) {
+        startLoad();
+        return;
+    }
+    m_loading = false;
+    if (result == 0)
+        m_current = alerts;
+    // Taken out first: a requester may ask again from within its delivery.
+    const std::vector<Request> requests = std::exchange(m_requests, {});
+    for (const Request &request : requests) {
+        if (request.requester)
+            request.done(alerts, result);
+    }
+}
+
+void AlertStore::stopIdleThread()
+{
+    // A load that still waits on the daemon cannot be interrupted; it ends
+    // with the process, and what it would deliver is never looked at.
+    if (m_loading)
+        return;
+    m_thread.quit();
+    m_thread.wait();
+}
