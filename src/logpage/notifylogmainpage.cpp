@@ -1,12 +1,12 @@
 #include "logpage/notifylogmainpage.h"
 
-#include "alertengine/alertloader.h"
 #include "logpage/notify_log_frame.h"
 #include "logpage/workerthread.h"
 #include "translation/translation.h"
-#include "widgets/roundedpanel.h"
+#include "widgets/busyindicator.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
+#include "widgets/roundedpanel.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -29,9 +30,10 @@ std::unique_ptr<Translation> &translationInstance()
     return instance;
 }
 
-const char *const RELOAD_STYLE = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
-                                 "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
-                                 "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
+const char *const RELOAD_STYLE
+    = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
+      "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
+      "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
 
 } // namespace
 
@@ -45,20 +47,28 @@ notifyLogMainPage::notifyLogMainPage(QWidget *parent)
 {
     buildForm();
     if (!translationInstance())
-        translationInstance() = std::make_unique<Translation>(QLocale::system().name().toUtf8().toStdString());
+        translationInstance()
+            = std::make_unique<Translation>(QLocale::system().name().toUtf8().toStdString());
     notifyLogData::registerMetaType();
 
-    loadEntries("init", "init");
+    // The window is up before the daemon has answered: the list area turns
+    // until the first load arrives.
+    m_content = newContent();
+    m_contentLayout->addStretch();
+    m_contentLayout->addWidget(new BusyIndicator(32, m_content), 0, Qt::AlignHCenter);
+    m_contentLayout->addStretch();
 
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setWidget(m_content);
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &notifyLogMainPage::slot_scroll_trigger);
+        &notifyLogMainPage::slot_scroll_trigger);
     m_verticalLayout->addWidget(m_scrollArea);
 
     buildBottomBar();
+    m_rangeLabelsFromLoad = true;
+    reloadRange("init", "init");
 }
 
 notifyLogMainPage::~notifyLogMainPage()
@@ -85,6 +95,8 @@ void notifyLogMainPage::buildForm()
 
 QString notifyLogMainPage::countText() const
 {
+    if (m_loading)
+        return tr("Loading alarm logs...");
     return QString("%1 %2 %3").arg(tr("A total of")).arg(m_alertCount).arg(tr("alarm logs"));
 }
 
@@ -124,14 +136,21 @@ void notifyLogMainPage::buildBottomBar()
 
     m_picker = new DateTimeRangeWidget(m_startDate, QDate::currentDate(), nullptr);
     m_picker->setWindowModality(Qt::ApplicationModal);
-    connect(m_picker, &DateTimeRangeWidget::signal_update_dateTime, this, &notifyLogMainPage::slot_update_dateTime);
+    connect(m_picker, &DateTimeRangeWidget::signal_update_dateTime, this,
+        &notifyLogMainPage::slot_update_dateTime);
 
     QPushButton *reloadButton = new QPushButton(tr("Reload"), this);
     reloadButton->setObjectName("reloadButton");
     reloadButton->setFixedSize(96, 36);
     reloadButton->setStyleSheet(RELOAD_STYLE);
 
+    m_busy = new BusyIndicator(16, this);
+    m_busy->setObjectName("busyIndicator");
+    m_busy->hide();
+
     auto *row = new QHBoxLayout();
+    row->addSpacing(6);
+    row->addWidget(m_busy);
     row->addSpacing(6);
     row->addWidget(m_countLabel);
     row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
@@ -147,37 +166,42 @@ void notifyLogMainPage::buildBottomBar()
     m_verticalLayout->addLayout(row);
 }
 
+QWidget *notifyLogMainPage::newContent()
+{
+    auto *content = new QWidget();
+    content->setObjectName("notifyLogContent");
+    QPalette palette = content->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    content->setPalette(palette);
+    content->setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    m_contentLayout = new QVBoxLayout(content);
+    m_contentLayout->setContentsMargins(0, 0, 0, 0);
+    return content;
+}
+
+// Builds the list of the loaded snapshot's alerts from start to end.
 void notifyLogMainPage::loadEntries(const QString &start, const QString &end)
 {
-    m_content = new QWidget();
-    m_content->setObjectName("notifyLogContent");
-    QPalette palette = m_content->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    m_content->setPalette(palette);
-    m_content->setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    m_contentLayout = new QVBoxLayout(m_content);
-    m_contentLayout->setContentsMargins(0, 0, 0, 0);
-
-    std::vector<loginfo> all;
-    if (loadAllAlerts(all) != 0)
-        qDebug() << "get alert total error!";
-    std::vector<loginfo> range;
-    filterAlertsByRange(std::move(all), range, start.toStdString(), end.toStdString());
-    m_alertCount = int(range.size());
+    m_content = newContent();
+    m_range = alertsInRange(*m_alerts, start.toStdString(), end.toStdString());
+    m_alertCount = int(m_range.size());
 
     if (start == "init") {
-        m_startDate = range.empty()
+        m_startDate = m_range.empty()
             ? QDate::currentDate()
-            : QLocale("en_US").toDateTime(QString::fromStdString(range.back().date), "yyyy MMM d H:mm:ss").date();
+            : QLocale("en_US")
+                  .toDateTime(QString::fromStdString(m_range.back().date), "yyyy MMM d H:mm:ss")
+                  .date();
     }
 
     m_worker = new WorkerThread(this);
     // Entries are delivered to the content widget of this load: whatever an
     // earlier worker still had queued dies with the content it was meant for.
     connect(m_worker, &WorkerThread::signal_new_frame, m_content,
-            [this](notifyLogData data) { slot_add_new_frame(data); });
-    connect(this, &notifyLogMainPage::signal_load_more_widget, m_worker, &WorkerThread::slot_load_more_widget);
-    m_worker->setAlerts(std::move(range), &m_alertIds);
+        [this](notifyLogData data) { slot_add_new_frame(data); });
+    connect(
+        this, &notifyLogMainPage::signal_load_more_widget, m_worker, &WorkerThread::slot_load_more_widget);
+    m_worker->setAlerts(m_alerts, m_range);
 
     if (m_alertCount == 0) {
         m_contentLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -186,24 +210,48 @@ void notifyLogMainPage::loadEntries(const QString &start, const QString &end)
     m_contentLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
 }
 
+// Asks the store for a fresh snapshot to show from start to end; the list on
+// screen stays until it arrives.
 void notifyLogMainPage::reloadRange(const QString &start, const QString &end)
 {
-    // The new worker lists the ids of its own load.
-    m_alertIds.clear();
+    m_loadStart = start;
+    m_loadEnd = end;
+    setLoading(true);
+    AlertStore::instance()->requestFresh(
+        this, [this](const AlertList &alerts, int result) { applyLoad(alerts, result); });
+}
+
+void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
+{
+    if (result != 0)
+        qDebug() << "get alert total error!";
+    m_alerts = alerts;
     delete m_worker;
     m_worker = nullptr;
     delete m_content;
     m_content = nullptr;
-    loadEntries(start, end);
+    loadEntries(m_loadStart, m_loadEnd);
     m_scrollArea->setWidget(m_content);
+    setLoading(false);
+    if (std::exchange(m_rangeLabelsFromLoad, false)) {
+        m_startLabel->setText(dayText(m_startDate));
+        m_endLabel->setText(tr("So far"));
+    }
+    if (m_highlightText)
+        highlightPending();
+}
+
+void notifyLogMainPage::setLoading(bool loading)
+{
+    m_loading = loading;
+    m_busy->setVisible(loading);
     updateCountLabel();
 }
 
 void notifyLogMainPage::slot_do_reload()
 {
+    m_rangeLabelsFromLoad = true;
     reloadRange("init", "init");
-    m_startLabel->setText(dayText(m_startDate));
-    m_endLabel->setText(tr("So far"));
 }
 
 void notifyLogMainPage::updateCountLabel()
@@ -228,8 +276,9 @@ void notifyLogMainPage::slot_update_dateTime(QList<QDate> &days)
     const QDate today = QDate::currentDate();
     m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
     m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
+    m_rangeLabelsFromLoad = false; // the picked range is what the labels show
     reloadRange(QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00"),
-                QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60"));
+        QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60"));
 }
 
 void notifyLogMainPage::slot_add_new_frame(notifyLogData data)
@@ -246,20 +295,29 @@ void notifyLogMainPage::slot_scroll_trigger(int)
 void notifyLogMainPage::slot_highlight_loginfo(QString text)
 {
     qDebug() << "get mainpage msg is: " << text;
+    // The whole list is loaded again; the highlight waits for it. Of two
+    // hand-overs during one load, the later one is highlighted.
+    m_highlightText = text;
     reloadRange("init", "init");
+}
 
-    auto found = std::find(m_alertIds.begin(), m_alertIds.end(), text);
-    if (found == m_alertIds.end()) {
+void notifyLogMainPage::highlightPending()
+{
+    const std::string id = m_highlightText->toStdString();
+    m_highlightText.reset();
+    auto found = std::find_if(
+        m_range.begin(), m_range.end(), [&id](const loginfo &alert) { return alert.alertId == id; });
+    if (found == m_range.end()) {
         qDebug() << "The string was not found in the vector.";
         return;
     }
-    const int index = int(found - m_alertIds.begin()) + 1;
+    const int index = int(found - m_range.begin()) + 1;
     qDebug() << "The string is at index: " << index;
     if (index > WorkerThread::FIRST_ENTRIES)
         return;
 
-    const QList<notify_log_frame *> entries =
-        m_content->findChildren<notify_log_frame *>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<notify_log_frame *> entries
+        = m_content->findChildren<notify_log_frame *>(QString(), Qt::FindDirectChildrenOnly);
     if (index > entries.size())
         return;
     notify_log_frame *entry = entries.at(index - 1);
@@ -271,7 +329,8 @@ void notifyLogMainPage::slot_highlight_loginfo(QString text)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QScrollBar *vertical = m_scrollArea->verticalScrollBar();
     QScrollBar *horizontal = m_scrollArea->horizontalScrollBar();
-    vertical->setValue(qBound(vertical->minimum(), entry->y() - m_scrollArea->height() / 2 + 160, vertical->maximum()));
+    vertical->setValue(
+        qBound(vertical->minimum(), entry->y() - m_scrollArea->height() / 2 + 160, vertical->maximum()));
     horizontal->setValue(
         qBound(horizontal->minimum(), entry->x() - m_scrollArea->width() / 2, horizontal->maximum()));
     emit signal_highlight();

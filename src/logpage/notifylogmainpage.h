@@ -1,7 +1,9 @@
 #ifndef LOGPAGE_NOTIFYLOGMAINPAGE_H
 #define LOGPAGE_NOTIFYLOGMAINPAGE_H
 
+#include "alertengine/alertspan.h"
 #include "alertengine/notifylogdata.h"
+#include "alertstore/alertstore.h"
 
 #include <QDate>
 #include <QList>
@@ -9,8 +11,9 @@
 #include <QWidget>
 
 #include <memory>
-#include <vector>
+#include <optional>
 
+class BusyIndicator;
 class QLabel;
 class QScrollArea;
 class QVBoxLayout;
@@ -19,7 +22,8 @@ class Translation;
 class WorkerThread;
 
 // The "Alarm Logs" tab: the alerts of a date range, newest first, with the
-// count, the range and Reload below the list.
+// count, the range and Reload below the list. Alerts come from the alert
+// store; while a load runs the list on screen stays usable.
 class notifyLogMainPage : public QWidget
 {
     Q_OBJECT
@@ -32,6 +36,7 @@ public:
     static const Translation *sharedTranslation();
 
     int alertCount() const { return m_alertCount; }
+    bool isLoading() const { return m_loading; }
 
 signals:
     void signal_highlight();
@@ -51,8 +56,12 @@ protected:
 private:
     void buildForm();
     void buildBottomBar();
+    QWidget *newContent();
     void loadEntries(const QString &start, const QString &end);
     void reloadRange(const QString &start, const QString &end);
+    void applyLoad(const AlertList &alerts, int result);
+    void highlightPending();
+    void setLoading(bool loading);
     void updateCountLabel();
     QString countText() const;
     QString dayText(const QDate &day) const;
@@ -67,9 +76,19 @@ private:
     QLabel *m_startLabel = nullptr;
     QLabel *m_endLabel = nullptr;
     int m_alertCount = 0;
-    std::vector<QString> m_alertIds;
     QVBoxLayout *m_contentLayout = nullptr;
     WorkerThread *m_worker = nullptr;
+    BusyIndicator *m_busy = nullptr;
+    bool m_loading = false;
+
+    AlertList m_alerts; // the snapshot shown
+    AlertSpan m_range; // its alerts in the chosen range
+
+    // What the load under way is for: the last action wins.
+    QString m_loadStart;
+    QString m_loadEnd;
+    bool m_rangeLabelsFromLoad = false; // Reload and the first load show the oldest day
+    std::optional<QString> m_highlightText; // a notified alert still to highlight
 };
 
 #endif

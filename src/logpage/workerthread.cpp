@@ -18,18 +18,17 @@ WorkerThread::~WorkerThread()
     m_thread.wait();
 }
 
-void WorkerThread::setAlerts(std::vector<loginfo> alerts, std::vector<QString> *ids)
+void WorkerThread::setAlerts(const AlertList &list, AlertSpan range)
 {
     QMutexLocker locker(&m_mutex);
-    m_pending.clear();
+    m_list.reset();
+    m_pending = AlertSpan();
     m_next = 0;
     if (m_busy)
         return;
     m_busy = true;
-    m_pending = std::move(alerts);
-    ids->reserve(ids->size() + m_pending.size());
-    for (const loginfo &alert : m_pending)
-        ids->push_back(QString::fromStdString(alert.alertId));
+    m_list = list;
+    m_pending = range;
     for (int i = 0; i < FIRST_ENTRIES && hasPending(); ++i)
         emitNext();
 }
@@ -45,8 +44,6 @@ void WorkerThread::slot_load_more_widget(int count)
 
 void WorkerThread::emitNext()
 {
-    loginfo &alert = m_pending[m_next++];
-    emit signal_new_frame(notifyLogData::fromLoginfo(alert));
-    alert = loginfo(); // shown: its texts now live in the entry
+    emit signal_new_frame(notifyLogData::fromLoginfo(m_pending[m_next++]));
     ++m_emitted;
 }

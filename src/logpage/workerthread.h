@@ -1,15 +1,14 @@
 #ifndef LOGPAGE_WORKERTHREAD_H
 #define LOGPAGE_WORKERTHREAD_H
 
-#include "alertengine/alertloader.h"
+#include "alertengine/alertspan.h"
 #include "alertengine/notifylogdata.h"
+#include "alertstore/alertstore.h"
 
 #include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QThread>
-
-#include <vector>
 
 // Feeds one load's alerts to the log page: the first entries at once, then
 // one more for every request, from a thread of its own.
@@ -23,11 +22,10 @@ public:
     explicit WorkerThread(QObject *parent = nullptr);
     ~WorkerThread() override;
 
-    // Called on the GUI thread: queues the alerts (their ids go to ids, in
-    // list order) and emits the first entries directly. An alert becomes
-    // notifyLogData only when its entry is handed out: most of a large list
-    // is never shown.
-    void setAlerts(std::vector<loginfo> alerts, std::vector<QString> *ids);
+    // Called on the GUI thread: queues the alerts of range, a run of list,
+    // and emits the first entries directly. An alert becomes notifyLogData
+    // only when its entry is handed out: most of a large list is never shown.
+    void setAlerts(const AlertList &list, AlertSpan range);
 
 signals:
     void signal_new_frame(notifyLogData data);
@@ -41,7 +39,8 @@ private:
     void emitNext();
 
     QThread m_thread;
-    std::vector<loginfo> m_pending; // entries from m_next on are still to hand out
+    AlertList m_list; // keeps m_pending's alerts alive
+    AlertSpan m_pending; // entries from m_next on are still to hand out
     size_t m_next = 0;
     QMutex m_mutex;
     bool m_busy = false;

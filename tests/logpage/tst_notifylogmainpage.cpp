@@ -1,11 +1,12 @@
 // The log page against the stand-in daemon, which writes the real snapshot
-// path from the alerts logs these tests write.
+// path from the alerts logs these tests write. Loads arrive asynchronously.
 
 #include "logpage/notify_log_frame.h"
 #include "logpage/notifylogmainpage.h"
 #include "support/bustestmain.h"
 #include "support/daemonsimfixture.h"
 #include "support/logcapture.h"
+#include "widgets/busyindicator.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
 
@@ -54,7 +55,15 @@ QString labelText(notifyLogMainPage &page, const char *name)
     return page.findChild<QLabel *>(name)->text();
 }
 
+bool isHighlighted(notify_log_frame *entry)
+{
+    return entry->findChild<QWidget *>("notify_log_detail_frame")->isVisible()
+        && entry->findChild<QLabel *>("loginfoTitleLabel")->palette().color(QPalette::WindowText) == QColor(Qt::red);
+}
+
 } // namespace
+
+#define WAIT_LOADED(page) QTRY_VERIFY_WITH_TIMEOUT(!(page).isLoading(), 10000)
 
 class TestNotifyLogMainPage : public QObject
 {
@@ -68,9 +77,11 @@ private slots:
     void rangesAndReload();
     void emptyState();
     void replacedWorkerDeliversNothing();
+    void listStaysWhileLoading();
+    void highlightWaitsForItsLoad();
 
 private:
-    bool serve(const QByteArray &log);
+    bool serve(const QByteArray &log, const QStringList &options = {});
 
     std::unique_ptr<DaemonSimFixture> m_sim;
 };
@@ -86,14 +97,14 @@ void TestNotifyLogMainPage::cleanup()
     m_sim.reset();
 }
 
-bool TestNotifyLogMainPage::serve(const QByteArray &log)
+bool TestNotifyLogMainPage::serve(const QByteArray &log, const QStringList &options)
 {
     const QString path = m_sim->filePath("alerts.log");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
         return false;
     file.close();
-    return m_sim->start({ "--alerts", path });
+    return m_sim->start(QStringList { "--alerts", path } + options);
 }
 
 void TestNotifyLogMainPage::feedsTwentyThenOnePerScroll()
@@ -101,6 +112,7 @@ void TestNotifyLogMainPage::feedsTwentyThenOnePerScroll()
     QVERIFY(serve(alertsLog(recentTimes(25))));
     notifyLogMainPage page;
     page.show();
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 25);
     QCOMPARE(entries(page).size(), 20);
     QCOMPARE(titleOf(entries(page).first()), QString("alert 24")); // newest first
@@ -122,11 +134,13 @@ void TestNotifyLogMainPage::highlightsOnlyAmongTheFirstTwenty()
     notifyLogMainPage page;
     page.resize(856, 400);
     page.show();
+    WAIT_LOADED(page);
     QSignalSpy highlighted(&page, &notifyLogMainPage::signal_highlight);
     LogCapture log;
 
     // The 20th newest is a5 (ids count up with time).
     page.slot_highlight_loginfo("a5");
+    WAIT_LOADED(page);
     QCOMPARE(highlighted.count(), 1);
     QCOMPARE(log.count("The string is at index:  20"), 1);
     notify_log_frame *twentieth = entries(page).at(19);
@@ -138,12 +152,14 @@ void TestNotifyLogMainPage::highlightsOnlyAmongTheFirstTwenty()
 
     log.clear();
     page.slot_highlight_loginfo("a4"); // the 21st newest
+    WAIT_LOADED(page);
     QCOMPARE(highlighted.count(), 1);
     QCOMPARE(log.count("The string is at index:  21"), 1);
     for (notify_log_frame *entry : entries(page))
         QVERIFY(!entry->findChild<QWidget *>("notify_log_detail_frame")->isVisible());
 
     page.slot_highlight_loginfo("missing");
+    WAIT_LOADED(page);
     QCOMPARE(log.count("The string was not found in the vector."), 1);
 }
 
@@ -156,6 +172,7 @@ void TestNotifyLogMainPage::rangesAndReload()
                               yesterdayNoon, QDateTime(today, QTime(0, 0)) })));
     notifyLogMainPage page;
     page.show();
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 4);
     QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
     QCOMPARE(labelText(page, "endLabel"), QString("So far"));
@@ -163,6 +180,7 @@ void TestNotifyLogMainPage::rangesAndReload()
     // Yesterday only: the alert at today's midnight belongs to it (end 23:59:60).
     QList<QDate> days = { today.addDays(-1), today.addDays(-1) };
     page.slot_update_dateTime(days);
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 2);
     QCOMPARE(labelText(page, "countLabel"), QString("A total of 2 alarm logs"));
     QCOMPARE(labelText(page, "startLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
@@ -170,15 +188,18 @@ void TestNotifyLogMainPage::rangesAndReload()
 
     days = { today, today };
     page.slot_update_dateTime(days);
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 1);
     QCOMPARE(labelText(page, "startLabel"), QString("So far"));
     QCOMPARE(labelText(page, "endLabel"), QString("So far"));
 
     QList<QDate> invalid = { QDate(), QDate() };
     page.slot_update_dateTime(invalid); // keeps the range
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 1);
 
     page.slot_do_reload();
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 4);
     QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
     QCOMPARE(labelText(page, "endLabel"), QString("So far"));
@@ -188,6 +209,7 @@ void TestNotifyLogMainPage::emptyState()
 {
     QVERIFY(serve(alertsLog(recentTimes(3), 5))); // nothing of level 12 or more
     notifyLogMainPage page;
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 0);
     QVERIFY(entries(page).isEmpty());
     QScrollArea *area = page.findChild<QScrollArea *>();
@@ -206,6 +228,7 @@ void TestNotifyLogMainPage::replacedWorkerDeliversNothing()
     QVERIFY(serve(alertsLog(times)));
     notifyLogMainPage page;
     page.show();
+    WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 62);
 
     // Ask for many more entries and let the worker queue them, but do not
@@ -215,12 +238,65 @@ void TestNotifyLogMainPage::replacedWorkerDeliversNothing()
     QThread::msleep(200);
     QList<QDate> days = { today.addDays(-1), today.addDays(-1) };
     page.slot_update_dateTime(days);
+    WAIT_LOADED(page);
     QTest::qWait(200);
 
     const QList<notify_log_frame *> shown = entries(page);
     QCOMPARE(shown.size(), 2);
     QCOMPARE(titleOf(shown[0]), QString("alert 61"));
     QCOMPARE(titleOf(shown[1]), QString("alert 60"));
+}
+
+void TestNotifyLogMainPage::listStaysWhileLoading()
+{
+    QVERIFY(serve(alertsLog(recentTimes(25)), { "--delay", "generateLogFile=500" }));
+    notifyLogMainPage page;
+    page.show();
+    // Up before the daemon answered, and saying so; never "no alarm logs".
+    QVERIFY(page.isLoading());
+    BusyIndicator *busy = page.findChild<BusyIndicator *>("busyIndicator");
+    QVERIFY(busy->isVisible());
+    QCOMPARE(labelText(page, "countLabel"), QString("Loading alarm logs..."));
+    QVERIFY(!page.findChild<EmptyWidget *>());
+    WAIT_LOADED(page);
+    QVERIFY(!busy->isVisible());
+    QCOMPARE(entries(page).size(), 20);
+
+    // A reload leaves the list on screen until the new one is there.
+    notify_log_frame *shown = entries(page).first();
+    page.slot_do_reload();
+    QTest::qWait(200);
+    QVERIFY(page.isLoading());
+    QVERIFY(busy->isVisible());
+    QCOMPARE(entries(page).first(), shown);
+    QVERIFY(shown->isVisible());
+    WAIT_LOADED(page);
+    QCOMPARE(entries(page).size(), 20);
+    QVERIFY(entries(page).first() != shown);
+    QCOMPARE(labelText(page, "countLabel"), QString("A total of 25 alarm logs"));
+}
+
+void TestNotifyLogMainPage::highlightWaitsForItsLoad()
+{
+    QVERIFY(serve(alertsLog(recentTimes(25)), { "--delay", "generateLogFile=400" }));
+    LogCapture log;
+    // A hand-over during the first load, then two in a row: the last one counts.
+    notifyLogMainPage page;
+    page.resize(856, 400);
+    page.show();
+    page.slot_highlight_loginfo("a20");
+    WAIT_LOADED(page);
+    QVERIFY(isHighlighted(entries(page).at(4)));
+
+    log.clear();
+    page.slot_highlight_loginfo("a10");
+    QTest::qWait(100);
+    page.slot_highlight_loginfo("a7");
+    WAIT_LOADED(page);
+    QCOMPARE(log.countContaining("The string is at index: "), 1);
+    const QList<notify_log_frame *> shown = entries(page);
+    for (int i = 0; i < shown.size(); ++i)
+        QCOMPARE(isHighlighted(shown[i]), i == 17); // a7 is the 18th newest
 }
 
 TARVIX_BUS_TEST_MAIN(TestNotifyLogMainPage)

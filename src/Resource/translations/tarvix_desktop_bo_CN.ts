@@ -60,6 +60,10 @@
         <source>There are no alarm logs</source>
         <translation>ཉེན་བརྡའི་ཉིན་ཐོ་མེད།</translation>
     </message>
+    <message>
+        <source>Loading alarm logs...</source>
+        <translation>ཉེན་བརྡའི་ཉིན་ཐོ་འཇུག་བཞིན་པ...</translation>
+    </message>
 </context>
 <context>
     <name>notify_log_frame</name>

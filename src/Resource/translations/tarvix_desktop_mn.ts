@@ -60,6 +60,10 @@
         <source>There are no alarm logs</source>
         <translation>Сэрэмжлүүлгийн бүртгэл алга</translation>
     </message>
+    <message>
+        <source>Loading alarm logs...</source>
+        <translation>Сэрэмжлүүлгийн бүртгэл ачаалж байна...</translation>
+    </message>
 </context>
 <context>
     <name>notify_log_frame</name>

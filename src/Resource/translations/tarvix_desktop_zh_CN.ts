@@ -60,6 +60,10 @@
         <source>There are no alarm logs</source>
         <translation>暂无告警日志</translation>
     </message>
+    <message>
+        <source>Loading alarm logs...</source>
+        <translation>正在加载告警日志...</translation>
+    </message>
 </context>
 <context>
     <name>notify_log_frame</name>

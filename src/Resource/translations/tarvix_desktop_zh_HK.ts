@@ -60,6 +60,10 @@
         <source>There are no alarm logs</source>
         <translation>沒有警報日誌</translation>
     </message>
+    <message>
+        <source>Loading alarm logs...</source>
+        <translation>正在載入告警日誌...</translation>
+    </message>
 </context>
 <context>
     <name>notify_log_frame</name>
