@@ -52,10 +52,15 @@ glib-compile-schemas "$work/schemas"
 export GSETTINGS_SCHEMA_DIR=$work/schemas GSETTINGS_BACKEND=memory
 
 "$bin/tools/alertgen/alertgen" --count 4000 --days 60 --seed 7 --out "$work/alerts.log"
-"$bin/tools/daemon-sim/tarvix-daemon-sim" --state "$work/state.json" --alerts "$work/alerts.log" \
-    >"$work/daemon.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do grep -q . "$work/daemon.log" 2>/dev/null && break; sleep 0.1; done
+start_daemon() { # extra options for the stand-in
+    "$bin/tools/daemon-sim/tarvix-daemon-sim" --state "$work/state.json" --alerts "$work/alerts.log" "$@" \
+        >>"$work/daemon.log" 2>&1 &
+    daemon=$!
+    pids+=($daemon)
+    for _ in $(seq 50); do grep -q "ready:" "$work/daemon.log" 2>/dev/null && break; sleep 0.1; done
+}
+# The walk-through first shows the window while the daemon keeps it waiting.
+if [ -n "$shots" ]; then start_daemon --delay generateLogFile=5000; else start_daemon; fi
 
 if [ -z "$shots" ]; then
     "$bin/src/app/tarvix-desktop"
@@ -88,6 +93,14 @@ click() { # x y relative to the window
     xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
 
+snap 00-loading
+# Once the slow load has arrived, the rest of the walk runs without the delay.
+for _ in $(seq 100); do grep -q "reply generateLogFile" "$work/daemon.log" && break; sleep 0.1; done
+sleep 0.5
+kill "$daemon"
+wait "$daemon" 2>/dev/null || true
+: >"$work/daemon.log"
+start_daemon
 snap 01-alarm-logs
 click 175 58 # second tab
 snap 02-alarm-statistics

@@ -194,6 +194,10 @@ private slots:
         auto app = startApp(arguments, recordPath("first"));
         QTextCodec::setCodecForLocale(nullptr);
         QVERIFY2(app->waitForOutput(" seconds\n"), qPrintable(app->log()));
+        const QString found = index ? QString("The string is at index:  %1\n").arg(index)
+                                    : QString("The string was not found in the vector.");
+        if (!text.isEmpty()) // the highlight follows the load, which runs on its own
+            QVERIFY2(app->waitForLog(found), qPrintable(app->log()));
         app->stop();
 
         const QRegularExpressionMatch timing = QRegularExpression(
@@ -205,12 +209,8 @@ private slots:
         QVERIFY(!log.contains(STARTED)); // on standard output only
         QCOMPARE(log.count(HANDED_OVER), text.isEmpty() ? 0 : 1);
         QCOMPARE(log.count("get mainpage msg is: "), text.isEmpty() ? 0 : 1);
-        if (!text.isEmpty()) {
+        if (!text.isEmpty())
             QVERIFY2(log.contains(highlightLine(text)), qPrintable(log));
-            QVERIFY2(log.contains(index ? QString("The string is at index:  %1\n").arg(index)
-                                        : QString("The string was not found in the vector.")),
-                qPrintable(log));
-        }
         QStringList events { "tabName=notifyLog" };
         if (!startType.isEmpty())
             events << "startType=" + startType;
@@ -304,6 +304,25 @@ private slots:
         QCOMPARE(stalled.state(), QLocalSocket::ConnectedState);
         QTRY_COMPARE_WITH_TIMEOUT(stalled.state(), QLocalSocket::UnconnectedState, 8000);
         QCOMPARE(first->log().count(HANDED_OVER), 1);
+    }
+
+    // The daemon hangs; the window is closed meanwhile: the process ends at
+    // once and cleanly, though a load thread still waits.
+    void closingDuringALoadEndsTheProcess()
+    {
+        TARVIX_START_DAEMON(m_sim, { "--alerts", m_install.filePath("alerts.log"), "--delay", "generateLogFile=10000" });
+        auto run = startApp({}, QString(), CLOSE_DURING_LOAD_PATH);
+        QVERIFY2(run->waitForOutput("closing\n"), qPrintable(run->output() + run->log()));
+        QElapsedTimer closing;
+        closing.start();
+        QVERIFY(run->waitForFinished(5000));
+        QVERIFY2(closing.elapsed() < 1000, qPrintable(QString::number(closing.elapsed())));
+        QCOMPARE(run->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run->exitCode(), 0);
+        QVERIFY2(!run->log().contains("QThread"), qPrintable(run->log()));
+
+        const QString error = startSimWithAlerts(m_sim, m_install, 5);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 };
 
