@@ -38,6 +38,13 @@ AlertStore::AlertStore()
     m_thread.start();
 }
 
+QString AlertStore::failureText(int result)
+{
+    if (result == ALERT_SNAPSHOT_UNREADABLE)
+        return tr("The alarm logs could not be read");
+    return tr("The detection service could not be reached");
+}
+
 void AlertStore::requestFresh(QObject *requester, Delivery done)
 {
     auto same = std::find_if(m_requests.begin(), m_requests.end(),

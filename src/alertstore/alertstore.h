@@ -34,6 +34,10 @@ public:
     // that has been destroyed.
     void requestFresh(QObject *requester, Delivery done);
 
+    // What a page says in place of its list when a load failed with result:
+    // never its empty state, which would read as "no alerts".
+    static QString failureText(int result);
+
     // The list of the last load that succeeded (empty before one has).
     AlertList current() const { return m_current; }
     bool isLoading() const { return m_loading; }

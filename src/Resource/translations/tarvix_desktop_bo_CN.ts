@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bo_CN">
 <context>
+    <name>AlertStore</name>
+    <message>
+        <source>The alarm logs could not be read</source>
+        <translation>ཉེན་བརྡའི་ཉིན་ཐོ་ཀློག་མ་ཐུབ།</translation>
+    </message>
+    <message>
+        <source>The detection service could not be reached</source>
+        <translation>ཞུགས་འཛུལ་ཞིབ་དཔྱད་ཞབས་ཞུ་དང་འབྲེལ་མཐུད་བྱེད་མ་ཐུབ།</translation>
+    </message>
+</context>
+<context>
     <name>CustomButton</name>
     <message>
         <source>Confirm</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="mn_MN">
 <context>
+    <name>AlertStore</name>
+    <message>
+        <source>The alarm logs could not be read</source>
+        <translation>Сэрэмжлүүлгийн бүртгэлийг уншиж чадсангүй</translation>
+    </message>
+    <message>
+        <source>The detection service could not be reached</source>
+        <translation>Илрүүлэх үйлчилгээтэй холбогдож чадсангүй</translation>
+    </message>
+</context>
+<context>
     <name>CustomButton</name>
     <message>
         <source>Confirm</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AlertStore</name>
+    <message>
+        <source>The alarm logs could not be read</source>
+        <translation>无法读取告警日志</translation>
+    </message>
+    <message>
+        <source>The detection service could not be reached</source>
+        <translation>无法连接入侵检测服务</translation>
+    </message>
+</context>
+<context>
     <name>CustomButton</name>
     <message>
         <source>Confirm</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK">
 <context>
+    <name>AlertStore</name>
+    <message>
+        <source>The alarm logs could not be read</source>
+        <translation>無法讀取告警日誌</translation>
+    </message>
+    <message>
+        <source>The detection service could not be reached</source>
+        <translation>無法連接入侵偵測服務</translation>
+    </message>
+</context>
+<context>
     <name>CustomButton</name>
     <message>
         <source>Confirm</source>
