@@ -266,6 +266,20 @@ private slots:
         QCOMPARE(first->log().count(HANDED_OVER), 1);
     }
 
+    void failedHandOverIsReported()
+    {
+        auto first = startWindow();
+        QVERIFY(first);
+        ::kill(pid_t(first->processId()), SIGSTOP); // it cannot answer
+        auto second = startApp({ "-s", "a3" });
+        QVERIFY(second->waitForExit());
+        ::kill(pid_t(first->processId()), SIGCONT);
+        QCOMPARE(second->exitCode(), 1);
+        QVERIFY2(second->log().contains("Could not hand the alert over to the running instance.\n"),
+            qPrintable(second->log()));
+        QVERIFY(!second->output().contains(STARTED));
+    }
+
     // Without a private runtime directory each start is an instance of its
     // own, and a notification still shows its alert.
     void withoutRuntimeDirectoryAStartShowsItsWindow()
