@@ -45,6 +45,11 @@ start_bus() { # name variable: starts a private bus and exports its address
 start_bus system DBUS_SYSTEM_BUS_ADDRESS
 start_bus session DBUS_SESSION_BUS_ADDRESS
 
+# A runtime directory of the demo's own: the single-instance hand-over needs
+# a private one, and the demo never hands over to an instance the user runs.
+mkdir -m 0700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+
 # Desktop style settings from the stand-in schemas, kept in memory.
 mkdir -p "$work/schemas"
 cp tools/schemas/*.gschema.xml "$work/schemas/"

@@ -83,8 +83,13 @@ int main(int argc, char *argv[])
     const QString text = QString::fromLatin1(option);
     if (app.isRunning()) {
         if (!text.isEmpty()) {
-            app.sendMessage(text, 5000);
+            const bool handedOver = app.sendMessage(text, 5000);
             GlobalData::instance()->recordStartByNotify();
+            // Otherwise the notification's alert is lost: the caller must know.
+            if (!handedOver) {
+                std::cerr << "Could not hand the alert over to the running instance." << std::endl;
+                return 1;
+            }
         }
         return 0;
     }

@@ -1,121 +1,318 @@
 #include "app/qtsingleapplication.h"
 
 #include <QCryptographicHash>
-#include <QDataStream>
-#include <QTimer>
-#include <QtEndian>
-#include <QDir>
-#include <QLocalServer>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
+#include <QtEndian>
 
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
-
-#include <memory>
 
 namespace {
 
 const char ACK = '\1';
-const quint32 MAX_MESSAGE_BYTES = 1 << 20;
+// A message is an alert id; nothing longer is one.
+const int MAX_MESSAGE_BYTES = 4096;
 const int CLIENT_TIMEOUT_MS = 5000;
+// Connections served at once. Later ones wait in the listen queue, so a
+// process that holds connections open cannot use up our descriptors.
+const int MAX_CLIENTS = 8;
+const int LISTEN_BACKLOG = 32;
+const int ACCEPT_RETRY_MS = 200;
 
-// One name per id and user, in the user's runtime directory when there is one.
-QString instanceBaseName(const QString &id)
+QString errnoText()
 {
-    const QByteArray key = id.toUtf8() + '-' + QByteArray::number(uint(getuid()));
-    const QString hash = QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + "/qtsingleapp-" + hash;
+    return QString::fromLocal8Bit(strerror(errno));
+}
+
+// Why path may not hold the lock and the socket, or nothing: it must be a
+// directory of this user, not a link, closed to everyone else.
+QString unsafeDirectoryReason(const QByteArray &path)
+{
+    const QString name = QFile::decodeName(path);
+    struct stat status;
+    if (lstat(path.constData(), &status) != 0)
+        return QString("cannot examine %1: %2").arg(name, errnoText());
+    if (S_ISLNK(status.st_mode))
+        return name + " is a symbolic link";
+    if (!S_ISDIR(status.st_mode))
+        return name + " is not a directory";
+    if (status.st_uid != geteuid())
+        return QString("%1 belongs to uid %2").arg(name).arg(status.st_uid);
+    if (status.st_mode & 077)
+        return QString("%1 is open to other users (mode %2)")
+            .arg(name)
+            .arg(status.st_mode & 0777, 4, 8, QChar('0'));
+    return QString();
+}
+
+// The directory of id's lock and socket in the user's runtime directory,
+// created 0700 when missing; empty, with the reason, when none is safe. A
+// shared place such as /tmp never is: another user could create the name first.
+QString privateDirectory(const QString &id, QString *reason)
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.startsWith('/')) {
+        *reason
+            = runtime.isEmpty() ? "XDG_RUNTIME_DIR is not set" : "XDG_RUNTIME_DIR is not an absolute path";
+        return QString();
+    }
+    *reason = unsafeDirectoryReason(runtime);
+    if (!reason->isEmpty())
+        return QString();
+    const QByteArray dir = runtime + "/qtsingleapp-"
+        + QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    if (mkdir(dir.constData(), 0700) != 0 && errno != EEXIST) {
+        *reason = QString("cannot create %1: %2").arg(QFile::decodeName(dir), errnoText());
+        return QString();
+    }
+    *reason = unsafeDirectoryReason(dir);
+    return reason->isEmpty() ? QFile::decodeName(dir) : QString();
+}
+
+// The user id of the process at the other end of a local socket, or -1.
+long peerUid(qintptr fd)
+{
+    struct ucred credentials;
+    socklen_t length = sizeof(credentials);
+    if (getsockopt(int(fd), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0)
+        return -1;
+    return long(credentials.uid);
 }
 
 } // namespace
+
+// The first instance's end of the socket. A message is a 32-bit big-endian
+// length and that many bytes of UTF-8, answered with one acknowledging byte.
+// Only processes of this user are served, a few at a time.
+class HandOverServer : public QObject
+{
+public:
+    explicit HandOverServer(std::function<void(const QString &)> receive)
+        : m_receive(std::move(receive))
+    {
+    }
+    ~HandOverServer() override;
+
+    // Logs why not.
+    bool listen(const QString &path);
+
+private:
+    void acceptConnections();
+    void pauseAccepting();
+    void serve(int fd);
+
+    std::function<void(const QString &)> m_receive;
+    QByteArray m_path;
+    int m_fd = -1;
+    QSocketNotifier *m_notifier = nullptr;
+    int m_clients = 0;
+    bool m_paused = false;
+    bool m_acceptFailing = false;
+};
+
+HandOverServer::~HandOverServer()
+{
+    if (m_fd < 0)
+        return;
+    delete m_notifier;
+    close(m_fd);
+    if (!m_path.isEmpty())
+        unlink(m_path.constData());
+}
+
+bool HandOverServer::listen(const QString &path)
+{
+    const QByteArray file = QFile::encodeName(path);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (size_t(file.size()) >= sizeof(address.sun_path)) {
+        qWarning("QtSingleApplication: socket path too long: %s", file.constData());
+        return false;
+    }
+    memcpy(address.sun_path, file.constData(), size_t(file.size()));
+    m_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_fd < 0) {
+        qWarning("QtSingleApplication: cannot create a socket: %s", strerror(errno));
+        return false;
+    }
+    // The lock is ours, so a socket file left behind belongs to a dead instance.
+    unlink(file.constData());
+    if (bind(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
+        qWarning("QtSingleApplication: cannot listen on %s: %s", file.constData(), strerror(errno));
+        return false;
+    }
+    m_path = file;
+    if (chmod(file.constData(), 0600) != 0 || ::listen(m_fd, LISTEN_BACKLOG) != 0) {
+        qWarning("QtSingleApplication: cannot listen on %s: %s", file.constData(), strerror(errno));
+        return false;
+    }
+    m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &HandOverServer::acceptConnections);
+    return true;
+}
+
+void HandOverServer::acceptConnections()
+{
+    while (m_clients < MAX_CLIENTS && !m_paused) {
+        const int fd = accept4(m_fd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd >= 0) {
+            m_acceptFailing = false;
+            const long uid = peerUid(fd);
+            if (uid == long(geteuid())) {
+                serve(fd);
+            } else {
+                qWarning("QtSingleApplication: refused a connection from uid %ld", uid);
+                close(fd);
+            }
+        } else if (errno != EINTR && errno != ECONNABORTED) {
+            if (errno != EAGAIN && errno != EWOULDBLOCK)
+                pauseAccepting();
+            break;
+        }
+    }
+    // At the cap, waiting connections stay queued until a client leaves.
+    m_notifier->setEnabled(m_clients < MAX_CLIENTS && !m_paused);
+}
+
+// Out of descriptors, say: the listening socket stays, and accepting resumes
+// a little later instead of spinning on the connection still waiting.
+void HandOverServer::pauseAccepting()
+{
+    if (!m_acceptFailing)
+        qWarning("QtSingleApplication: cannot accept a connection: %s; trying again", strerror(errno));
+    m_acceptFailing = true;
+    m_paused = true;
+    QTimer::singleShot(ACCEPT_RETRY_MS, this, [this] {
+        m_paused = false;
+        acceptConnections();
+    });
+}
+
+void HandOverServer::serve(int fd)
+{
+    auto *socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(fd)) {
+        close(fd);
+        delete socket;
+        return;
+    }
+    ++m_clients;
+    connect(socket, &QObject::destroyed, this, [this] {
+        --m_clients;
+        acceptConnections();
+    });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    auto buffer = std::make_shared<QByteArray>();
+    auto readMessage = [this, socket, buffer] {
+        if (socket->state() != QLocalSocket::ConnectedState)
+            return; // answered already
+        // Never more than one message's worth, whatever the peer sends.
+        buffer->append(socket->read(4 + MAX_MESSAGE_BYTES - buffer->size()));
+        if (buffer->size() < 4)
+            return;
+        const quint32 length = qFromBigEndian<quint32>(buffer->constData());
+        if (length > quint32(MAX_MESSAGE_BYTES)) {
+            qWarning(
+                "QtSingleApplication: dropped a message of %u bytes (at most %d)", length, MAX_MESSAGE_BYTES);
+            socket->abort();
+            return;
+        }
+        if (quint32(buffer->size() - 4) < length)
+            return;
+        const QString message = QString::fromUtf8(buffer->constData() + 4, int(length));
+        socket->write(&ACK, 1);
+        socket->disconnectFromServer();
+        m_receive(message);
+    };
+    connect(socket, &QLocalSocket::readyRead, socket, readMessage);
+    // A peer that never finishes its message is dropped.
+    QTimer::singleShot(CLIENT_TIMEOUT_MS, socket, [socket] { socket->abort(); });
+    if (socket->bytesAvailable() > 0)
+        readMessage();
+}
 
 QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **argv)
     : QApplication(argc, argv)
     , m_id(id)
 {
-    const QString base = instanceBaseName(id);
-    m_socketName = base + ".socket";
-    m_lock = std::make_unique<QLockFile>(base + ".lock");
+    QString reason;
+    const QString dir = privateDirectory(id, &reason);
+    if (dir.isEmpty()) {
+        qWarning("QtSingleApplication: %s; running without single-instance hand-over", qPrintable(reason));
+        return;
+    }
+    m_socketName = dir + "/socket";
+    m_lock = std::make_unique<QLockFile>(dir + "/lock");
     // A lock left by a crashed instance is stale once its process is gone.
     m_lock->setStaleLockTime(0);
-    m_running = !m_lock->tryLock(0);
-    if (!m_running)
-        startServer();
+    if (!m_lock->tryLock(0)) {
+        m_running = m_lock->error() == QLockFile::LockFailedError;
+        if (!m_running)
+            qWarning("QtSingleApplication: cannot lock %s; running without single-instance hand-over",
+                qPrintable(dir + "/lock"));
+        return;
+    }
+    m_server = std::make_unique<HandOverServer>([this](const QString &message) { receive(message); });
+    if (!m_server->listen(m_socketName)) {
+        // Others then run on their own too, rather than wait for an instance that cannot hear them.
+        m_server.reset();
+        m_lock->unlock();
+        qWarning("QtSingleApplication: running without single-instance hand-over");
+    }
 }
 
 QtSingleApplication::~QtSingleApplication()
 {
-    if (m_server)
-        m_server->close();
+    // The socket goes before the lock, so no later instance finds ours dead but present.
+    m_server.reset();
 }
 
-void QtSingleApplication::startServer()
+void QtSingleApplication::receive(const QString &message)
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // The lock is ours, so a socket file left behind belongs to a dead instance.
-    QLocalServer::removeServer(m_socketName);
-    if (!m_server->listen(m_socketName)) {
-        qWarning("QtSingleApplication: cannot listen on %s: %s", qPrintable(m_socketName),
-                 qPrintable(m_server->errorString()));
-        return;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, &QtSingleApplication::readConnection);
-}
-
-void QtSingleApplication::readConnection()
-{
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        // A message is a 32-bit big-endian length and that many bytes of UTF-8,
-        // answered with one acknowledging byte.
-        auto buffer = std::make_shared<QByteArray>();
-        auto readMessage = [this, socket, buffer] {
-            buffer->append(socket->readAll());
-            if (buffer->size() < 4)
-                return;
-            const quint32 length = qFromBigEndian<quint32>(buffer->constData());
-            if (length > MAX_MESSAGE_BYTES) {
-                socket->abort();
-                return;
-            }
-            if (quint32(buffer->size() - 4) < length)
-                return;
-            const QString message = QString::fromUtf8(buffer->constData() + 4, int(length));
-            socket->write(&ACK, 1);
-            socket->disconnectFromServer();
-            emit messageReceived(message);
-            if (m_activateOnMessage)
-                activateWindow();
-        };
-        connect(socket, &QLocalSocket::readyRead, socket, readMessage);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // A peer that never finishes its message is dropped.
-        QTimer::singleShot(CLIENT_TIMEOUT_MS, socket, [socket] { socket->abort(); });
-        if (socket->bytesAvailable() > 0)
-            readMessage();
-    }
+    emit messageReceived(message);
+    if (m_activateOnMessage)
+        activateWindow();
 }
 
 bool QtSingleApplication::sendMessage(const QString &message, int timeout)
 {
     if (!m_running)
         return false;
+    const QByteArray bytes = message.toUtf8();
+    if (bytes.size() > MAX_MESSAGE_BYTES) {
+        qWarning("QtSingleApplication: not sending a message of %d bytes (at most %d)", bytes.size(),
+            MAX_MESSAGE_BYTES);
+        return false;
+    }
+    const QDeadlineTimer deadline(timeout);
     QLocalSocket socket;
     socket.connectToServer(m_socketName);
-    if (!socket.waitForConnected(timeout))
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
         return false;
-    const QByteArray bytes = message.toUtf8();
-    QDataStream stream(&socket);
-    stream << quint32(bytes.size());
+    // Only an instance of this user gets the text.
+    const long uid = peerUid(socket.socketDescriptor());
+    if (uid != long(geteuid())) {
+        qWarning("QtSingleApplication: %s is held by uid %ld; not sending", qPrintable(m_socketName), uid);
+        return false;
+    }
+    uchar header[4];
+    qToBigEndian(quint32(bytes.size()), header);
+    socket.write(reinterpret_cast<const char *>(header), 4);
     socket.write(bytes);
-    if (!socket.waitForBytesWritten(timeout))
+    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
         return false;
-    if (!socket.waitForReadyRead(timeout))
+    if (!socket.waitForReadyRead(int(deadline.remainingTime())))
         return false;
     return socket.read(1) == QByteArray(1, ACK);
 }

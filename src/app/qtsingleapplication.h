@@ -3,15 +3,18 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QWidget>
 
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class HandOverServer;
 
 // A QApplication that knows whether another instance with the same id runs
 // for the same user, and passes text messages to it. The first instance holds
-// a lock file and listens on a local socket that only its user may open.
+// a lock file and listens on a local socket, both in a directory of the
+// user's runtime directory that only the user may enter. Where no such
+// directory can be had, every instance runs on its own.
 class QtSingleApplication : public QApplication
 {
     Q_OBJECT
@@ -36,13 +39,12 @@ signals:
     void messageReceived(const QString &message);
 
 private:
-    void startServer();
-    void readConnection();
+    void receive(const QString &message);
 
     QString m_id;
     QString m_socketName;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer *m_server = nullptr;
+    std::unique_ptr<HandOverServer> m_server;
     bool m_running = false;
     QPointer<QWidget> m_activationWindow;
     bool m_activateOnMessage = false;

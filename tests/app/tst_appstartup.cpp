@@ -3,10 +3,10 @@
 // test has its own runtime directory, so the single-instance lock and socket
 // are that test's alone.
 
+#include "apprun.h"
 #include "apptest.h"
 #include "support/bustestmain.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
@@ -17,7 +17,7 @@
 #include <QtEndian>
 
 #include <csignal>
-#include <sys/prctl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -31,55 +31,6 @@ QString highlightLine(const QString &text)
     return QString("get mainpage msg is:  \"%1\"").arg(text);
 }
 
-// One run of the application; its output and its log (standard error) are
-// collected while a test waits for text, so no test sleeps a fixed time.
-// It dies with the test.
-class AppRun : public QProcess
-{
-public:
-    ~AppRun() override { kill(), waitForFinished(5000); }
-    bool waitForOutput(const QString &text) { return waitFor(text, m_output); }
-    bool waitForLog(const QString &text) { return waitFor(text, m_log); }
-    bool waitForExit()
-    {
-        const bool finished = waitForFinished(15000);
-        collect();
-        return finished;
-    }
-    void stop() // SIGTERM, then collect what it wrote
-    {
-        terminate();
-        if (!waitForFinished(5000))
-            kill();
-        waitForExit();
-    }
-    QString output() { return collect(), m_output; }
-    QString log() { return collect(), m_log; }
-
-protected:
-    void setupChildProcess() override { ::prctl(PR_SET_PDEATHSIG, SIGKILL); }
-
-private:
-    void collect()
-    {
-        m_output += QString::fromUtf8(readAllStandardOutput());
-        m_log += QString::fromUtf8(readAllStandardError());
-    }
-    bool waitFor(const QString &text, const QString &collected)
-    {
-        const QDeadlineTimer deadline(15000);
-        for (collect(); !collected.contains(text); collect()) {
-            if (deadline.hasExpired() || state() == NotRunning)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            waitForReadyRead(10);
-        }
-        return true;
-    }
-    QString m_output;
-    QString m_log;
-};
-
 } // namespace
 
 class TestAppStartup : public QObject
@@ -89,6 +40,7 @@ class TestAppStartup : public QObject
     DaemonSimFixture m_sim;
     QTemporaryDir m_install;
     std::unique_ptr<QTemporaryDir> m_runtime; // per test
+    QString m_runtimePath; // XDG_RUNTIME_DIR of the runs: m_runtime's, or null for none
 
     // A run of the installed copy (beside the stand-in data-collection
     // library) or of program; it records usage into record when given.
@@ -96,7 +48,10 @@ class TestAppStartup : public QObject
         const QStringList &arguments, const QString &record = QString(), const QString &program = QString())
     {
         QProcessEnvironment environment = programEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", m_runtime->path());
+        if (m_runtimePath.isNull())
+            environment.remove("XDG_RUNTIME_DIR");
+        else
+            environment.insert("XDG_RUNTIME_DIR", m_runtimePath);
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         if (!record.isEmpty())
             environment.insert("TARVIX_USAGE_RECORD", record);
@@ -128,11 +83,12 @@ class TestAppStartup : public QObject
     }
 
     QString recordPath(const QString &name) const { return m_runtime->filePath(name + ".usage"); }
-    QString instanceFile(const QString &suffix) const
+    // The instance's "lock" or "socket", in its private directory; null if none.
+    QString instanceFile(const QString &name) const
     {
-        const QStringList found
-            = QDir(m_runtime->path()).entryList({ "*" + suffix }, QDir::Files | QDir::System);
-        return found.size() == 1 ? m_runtime->filePath(found.first()) : QString();
+        const QStringList found = QDir(m_runtime->path()).entryList({ "qtsingleapp-*" }, QDir::Dirs);
+        const QString path = found.size() == 1 ? m_runtime->filePath(found.first() + "/" + name) : QString();
+        return QFileInfo::exists(path) ? path : QString();
     }
 
 private slots:
@@ -155,6 +111,7 @@ private slots:
     {
         m_runtime = std::make_unique<QTemporaryDir>();
         QVERIFY(m_runtime->isValid());
+        m_runtimePath = m_runtime->path();
     }
     void cleanup() { m_runtime.reset(); }
 
@@ -223,9 +180,12 @@ private slots:
         QVERIFY(first);
 
         // Only this user may reach the instance.
-        const QString socket = instanceFile(".socket");
+        const QString socket = instanceFile("socket");
         QVERIFY2(!socket.isEmpty(), qPrintable(QDir(m_runtime->path()).entryList().join(' ')));
-        QVERIFY(!instanceFile(".lock").isEmpty());
+        QVERIFY(!instanceFile("lock").isEmpty());
+        struct stat directory;
+        QCOMPARE(lstat(QFile::encodeName(QFileInfo(socket).path()).constData(), &directory), 0);
+        QCOMPARE(directory.st_mode & 0777, mode_t(0700));
         QCOMPARE(QFileInfo(socket).permissions()
                 & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
                     | QFile::WriteOther | QFile::ExeOther),
@@ -267,7 +227,7 @@ private slots:
         crashed->kill();
         QVERIFY(crashed->waitForExit());
         QCOMPARE(crashed->exitStatus(), QProcess::CrashExit);
-        QVERIFY(!instanceFile(".lock").isEmpty()); // left behind
+        QVERIFY(!instanceFile("lock").isEmpty()); // left behind
 
         auto next = startWindow(QString(), TARVIX_APP_PATH);
         QVERIFY(next);
@@ -279,7 +239,7 @@ private slots:
     {
         auto first = startWindow();
         QVERIFY(first);
-        const QString socketPath = instanceFile(".socket");
+        const QString socketPath = instanceFile("socket");
         QVERIFY(!socketPath.isEmpty());
 
         // A peer that announces more than it sends, and one that announces too much.
@@ -310,7 +270,8 @@ private slots:
     // once and cleanly, though a load thread still waits.
     void closingDuringALoadEndsTheProcess()
     {
-        TARVIX_START_DAEMON(m_sim, { "--alerts", m_install.filePath("alerts.log"), "--delay", "generateLogFile=10000" });
+        TARVIX_START_DAEMON(
+            m_sim, { "--alerts", m_install.filePath("alerts.log"), "--delay", "generateLogFile=10000" });
         auto run = startApp({}, QString(), CLOSE_DURING_LOAD_PATH);
         QVERIFY2(run->waitForOutput("closing\n"), qPrintable(run->output() + run->log()));
         QElapsedTimer closing;
@@ -323,6 +284,33 @@ private slots:
 
         const QString error = startSimWithAlerts(m_sim, m_install, 5);
         QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
+    void failedHandOverIsReported()
+    {
+        auto first = startWindow();
+        QVERIFY(first);
+        ::kill(pid_t(first->processId()), SIGSTOP); // it cannot answer
+        auto second = startApp({ "-s", "a3" });
+        QVERIFY(second->waitForExit());
+        ::kill(pid_t(first->processId()), SIGCONT);
+        QCOMPARE(second->exitCode(), 1);
+        QVERIFY2(second->log().contains("Could not hand the alert over to the running instance.\n"),
+            qPrintable(second->log()));
+        QVERIFY(!second->output().contains(STARTED));
+    }
+
+    // Without a private runtime directory each start is an instance of its
+    // own, and a notification still shows its alert.
+    void withoutRuntimeDirectoryAStartShowsItsWindow()
+    {
+        m_runtimePath = QString();
+        auto notified = startApp({ "-s", "a3" });
+        QVERIFY2(notified->waitForLog(highlightLine("a3")), qPrintable(notified->log()));
+        QVERIFY(notified->waitForOutput(STARTED));
+        QCOMPARE(
+            notified->log().count("XDG_RUNTIME_DIR is not set; running without single-instance hand-over"),
+            1);
     }
 };
 
