@@ -3,17 +3,21 @@
 # private buses, so nothing touches the machine's real daemon or buses.
 #
 #   scripts/demo.sh                    open the window on the display
-#   scripts/demo.sh --screenshots DIR  walk through the tabs under Xvfb, write PNGs to DIR, exit
+#   scripts/demo.sh --screenshots DIR  walk through the tabs and the settings under Xvfb,
+#                                      write PNGs to DIR, exit
+#   scripts/demo.sh --dark ...         the same in the desktop's dark style
 # Without a display the walk-through runs with DIR = build/demo-screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
 shots=""
+style=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --screenshots) shots=$(realpath -m "${2:?--screenshots needs a directory}"); shift 2 ;;
-    -h | --help) sed -n '2,7p' "$0"; exit 0 ;;
+    --dark) style=vemo-dark; shift ;;
+    -h | --help) sed -n '2,9p' "$0"; exit 0 ;;
     *) echo "demo.sh: unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -53,6 +57,9 @@ export XDG_RUNTIME_DIR=$work/runtime
 # Desktop style settings from the stand-in schemas, kept in memory.
 mkdir -p "$work/schemas"
 cp tools/schemas/*.gschema.xml "$work/schemas/"
+if [ -n "$style" ]; then
+    printf '[org.vemo.style]\nstyle-name=%s\n' "'$style'" >"$work/schemas/demo.gschema.override"
+fi
 glib-compile-schemas "$work/schemas"
 export GSETTINGS_SCHEMA_DIR=$work/schemas GSETTINGS_BACKEND=memory
 
@@ -93,8 +100,8 @@ done
 
 mkdir -p "$shots"
 snap() { sleep 1; import -window root "$shots/$1.png"; echo "wrote $shots/$1.png"; }
-click() { # x y relative to the window
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+click() { # x y [window]: relative to the main window, or to the one given
+    eval "$(xdotool getwindowgeometry --shell "${3:-$window}")"
     xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
 
@@ -126,6 +133,26 @@ grep -q "The string is at index: " "$work/app.log" || {
     cat "$work/app.log" "$work/second.log" >&2
     exit 1
 }
+
+# The settings window: both pages, and the defense page refusing an
+# unfinished whitelist.
+click 831 57 # Setting
+settings=""
+for _ in $(seq 100); do
+    settings=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | head -n1) \
+        && [ -n "$settings" ] && break
+    sleep 0.1
+done
+[ -n "$settings" ] || { echo "demo.sh: the settings window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
+snap 05-settings-basic
+click 100 106 "$settings" # Defense Setting
+snap 06-settings-defense
+click 700 200 "$settings" # the whitelist, in each language's row heights
+xdotool key End
+xdotool type --delay 50 ",10.0.0."
+snap 07-settings-defense-error
+xdotool key Escape
+sleep 0.5
 
 kill "$app"
 wait "$app" 2>/dev/null || true

@@ -6,6 +6,7 @@
 #include "kit/kmenubutton.h"
 #include "kit/ktabbar.h"
 #include "logpage/notifylogmainpage.h"
+#include "settings/tarvixsettingmainpage.h"
 #include "system/systemprobes.h"
 #include "widgets/roundedpanel.h"
 #include "widgets/screenplacement.h"
@@ -337,6 +338,21 @@ void tarvixMainPage::slot_do_config()
 {
     qDebug() << "begin to config!";
     GlobalData::instance()->recordConfigOpen();
+    if (!m_settingWindow) {
+        m_settingWindow = new tarvixSettingMainpage(this);
+        connect(m_settingWindow, &tarvixSettingMainpage::signal_closeDialog, this,
+            &tarvixMainPage::slot_deleteSettingDialog);
+    }
+    m_settingWindow->show();
+}
+
+void tarvixMainPage::slot_deleteSettingDialog()
+{
+    if (!m_settingWindow)
+        return;
+    // Called from the window's own close handling: delete it once that is over.
+    m_settingWindow->deleteLater();
+    m_settingWindow = nullptr;
 }
 
 void tarvixMainPage::triggerMenu(QAction *act)

@@ -9,6 +9,7 @@ class QMenu;
 class QPushButton;
 class QVBoxLayout;
 class notifyLogMainPage;
+class tarvixSettingMainpage;
 class tarvix_title_bar_btn;
 namespace lumo {
 class KTabBar;
@@ -33,6 +34,8 @@ public:
     lumo::KTabBar *tabBar() const { return m_tabBar; }
     QMenu *mainMenu() const { return m_menu; }
     QPushButton *settingButton() const { return m_settingButton; }
+    // The open settings window; null while none is open.
+    tarvixSettingMainpage *settingWindow() const { return m_settingWindow; }
 
 signals:
     void signal_update_notify_log_widget(QString msg);
@@ -44,6 +47,7 @@ public slots:
     void on_maximum_btn_clicked();
     void slot_recv_update_message(QString msg);
     void slot_do_config();
+    void slot_deleteSettingDialog();
     void triggerMenu(QAction *act);
 
 protected:
@@ -75,6 +79,7 @@ private:
     lumo::KTabBar *m_tabBar = nullptr;
     QPushButton *m_settingButton = nullptr;
     notifyLogMainPage *m_logPage = nullptr;
+    tarvixSettingMainpage *m_settingWindow = nullptr;
     QMenu *m_menu = nullptr;
     lumo::KMenuButton *m_kitMenuButton = nullptr;
     QAction *m_aboutAction = nullptr;

@@ -91,6 +91,16 @@ void CustomButton::stopAfterTask(int taskMsecs)
     stopLater(taskMsecs < 500 ? 500.0 : 50.0);
 }
 
+void CustomButton::resetLoading()
+{
+    m_animationTimer->stop();
+    m_stopTimer->stop();
+    m_loading = false;
+    m_frameIndex = 0;
+    m_currentFrame = m_frames.first();
+    update();
+}
+
 void CustomButton::stopTimer()
 {
     if (!m_animationTimer->isActive())

@@ -25,6 +25,9 @@ public:
     // Keeps the loading picture 500 ms after a task shorter than that, so a
     // quick task does not just flicker, and 50 ms after a longer one.
     void stopAfterTask(int taskMsecs);
+    // Back to the idle face, for an owner whose task failed and who lets the
+    // user press the button again.
+    void resetLoading();
 
     bool isLoading() const { return m_loading; }
     bool isAnimating() const;

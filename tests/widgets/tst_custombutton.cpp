@@ -44,6 +44,13 @@ private slots:
         QVERIFY2(button.grab().toImage().copy(frame) != loading, "the spinner is gone");
         for (int x = 2; x < button.width() - 2; x += 3)
             QCOMPARE(at(x), QColor("#379FFC"));
+
+        // A failed task hands the button back: idle face, and a click loads again.
+        button.resetLoading();
+        QVERIFY(!button.isLoading() && !button.isAnimating());
+        QCOMPARE(at(4), QColor("#3790FA"));
+        button.click();
+        QVERIFY(button.isLoading() && button.isAnimating());
     }
 
     void stopAfterTask_data()

@@ -50,6 +50,144 @@
     </message>
 </context>
 <context>
+    <name>basicSettingWidget</name>
+    <message>
+        <source>Zorva Intrusion Detector Service</source>
+        <translation>Zorva བཙན་འཛུལ་ཞིབ་དཔྱད་ཞབས་ཞུ།</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>འདོར་བ།</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>ད་ལྟའི་སྒྲིག་འགོད་ཀློག་མ་ཐུབ། རྗེས་སུ་ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>ཁ་ཕྱེ།</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ཁ་རྒྱོབ།</translation>
+    </message>
+    <message>
+        <source>Once closed, it will not be possible to detect system security risks in real time</source>
+        <translation>ཁ་རྒྱབ་རྗེས་མ་ལག་གི་བདེ་འཇགས་ཉེན་ཁ་དུས་ཐོག་ཏུ་ཞིབ་དཔྱད་བྱེད་མི་ཐུབ།</translation>
+    </message>
+    <message>
+        <source>Desktop Notification Settings</source>
+        <translation>ཅོག་ངོས་བརྡ་ཐོའི་སྒྲིག་འགོད།</translation>
+    </message>
+    <message>
+        <source>Open desktop notification</source>
+        <translation>ཅོག་ངོས་བརྡ་ཐོ་ཁ་ཕྱེ།</translation>
+    </message>
+    <message>
+        <source>Notification Timeout</source>
+        <translation>བརྡ་ཐོའི་དུས་ཚོད།</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>སྐར་ཆ།</translation>
+    </message>
+    <message>
+        <source>The notification duration is 1~60 (set to &apos;-1&apos; if continuous notification is required)</source>
+        <translation>བརྡ་ཐོའི་དུས་ཚོད་ 1~60 (རྒྱུན་མཐུད་བརྡ་ཐོ་དགོས་ན་ &apos;-1&apos; ལ་སྒྲིག)</translation>
+    </message>
+    <message>
+        <source>Notification Fold</source>
+        <translation>བརྡ་ཐོ་བསྡུ་བ།</translation>
+    </message>
+    <message>
+        <source>The notification duration is unreasonable, and the value range is 1~60</source>
+        <translation>བརྡ་ཐོའི་དུས་ཚོད་འོས་འཚམ་མིན། གྲངས་ཐང་གི་ཁྱབ་ཁོངས་ནི་ 1~60 ཡིན།</translation>
+    </message>
+    <message>
+        <source>Please enter an integer greater than 0</source>
+        <translation>0 ལས་ཆེ་བའི་གྲངས་ཆ་ཚང་ཞིག་འཇུག་རོགས།</translation>
+    </message>
+    <message>
+        <source>The notification settings and the service switch could not be applied, please try again</source>
+        <translation>བརྡ་ཐོའི་སྒྲིག་འགོད་དང་ཞབས་ཞུའི་སྒོ་འབྱེད་ལག་བསྟར་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>The desktop notification settings could not be applied, please try again</source>
+        <translation>ཅོག་ངོས་བརྡ་ཐོའི་སྒྲིག་འགོད་ལག་བསྟར་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>The detection services could not be switched, please try again</source>
+        <translation>ཞིབ་དཔྱད་ཞབས་ཞུ་བརྗེ་སྒྱུར་བྱེད་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+</context>
+<context>
+    <name>guardSettingWidget</name>
+    <message>
+        <source>Defenses Service</source>
+        <translation>སྲུང་སྐྱོབ་ཞབས་ཞུ།</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>འདོར་བ།</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>ཁ་ཕྱེ།</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ཁ་རྒྱོབ།</translation>
+    </message>
+    <message>
+        <source>IP Blocking</source>
+        <translation>IP བཀག་སྡོམ།</translation>
+    </message>
+    <message>
+        <source>IP Blocking Whitelist</source>
+        <translation>IP བཀག་སྡོམ་དཀར་ཐོ།</translation>
+    </message>
+    <message>
+        <source>IP Blocking Time</source>
+        <translation>IP བཀག་སྡོམ་དུས་ཚོད།</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>སྐར་ཆ།</translation>
+    </message>
+    <message>
+        <source>The blocking duration is 1~3600 (when continuous blocking is required, set to &apos;-1&apos;)</source>
+        <translation>བཀག་སྡོམ་དུས་ཚོད་ 1~3600 (རྒྱུན་མཐུད་བཀག་སྡོམ་དགོས་ན་ &apos;-1&apos; ལ་སྒྲིག)</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>ད་ལྟའི་སྒྲིག་འགོད་ཀློག་མ་ཐུབ། རྗེས་སུ་ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>The whitelist must be complete IPv4 addresses separated by commas</source>
+        <translation>དཀར་ཐོ་ནི་ཚེག་རྟགས་ཀྱིས་ཁ་ཕྱེ་བའི་ IPv4 ཁ་བྱང་ཆ་ཚང་ཡིན་དགོས།</translation>
+    </message>
+    <message>
+        <source>The blocking time is unreasonable, and the value range is 1~3600</source>
+        <translation>བཀག་སྡོམ་དུས་ཚོད་འོས་འཚམ་མིན། གྲངས་ཐང་གི་ཁྱབ་ཁོངས་ནི་ 1~3600 ཡིན།</translation>
+    </message>
+    <message>
+        <source>Please enter an integer greater than 0</source>
+        <translation>0 ལས་ཆེ་བའི་གྲངས་ཆ་ཚང་ཞིག་འཇུག་རོགས།</translation>
+    </message>
+    <message>
+        <source>The IP blocking settings and the service switch could not be applied, please try again</source>
+        <translation>IP བཀག་སྡོམ་སྒྲིག་འགོད་དང་ཞབས་ཞུའི་སྒོ་འབྱེད་ལག་བསྟར་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>The IP blocking settings could not be applied, please try again</source>
+        <translation>IP བཀག་སྡོམ་སྒྲིག་འགོད་ལག་བསྟར་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>The defense service could not be switched, please try again</source>
+        <translation>སྲུང་སྐྱོབ་ཞབས་ཞུ་བརྗེ་སྒྱུར་བྱེད་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+</context>
+<context>
     <name>notifyLogMainPage</name>
     <message>
         <source>A total of</source>
@@ -180,6 +318,21 @@
     <message>
         <source>Version Number: </source>
         <translation>པར་གཞིའི་ཨང་གྲངས། </translation>
+    </message>
+</context>
+<context>
+    <name>tarvixSettingMainpage</name>
+    <message>
+        <source>Zorva Intrusion Detector Setting</source>
+        <translation>Zorva བཙན་འཛུལ་ཞིབ་དཔྱད་སྒྲིག་འགོད།</translation>
+    </message>
+    <message>
+        <source>Basic Setting</source>
+        <translation>གཞི་རྩའི་སྒྲིག་འགོད།</translation>
+    </message>
+    <message>
+        <source>Defense Setting</source>
+        <translation>སྲུང་སྐྱོབ་སྒྲིག་འགོད།</translation>
     </message>
 </context>
 </TS>

@@ -50,6 +50,144 @@
     </message>
 </context>
 <context>
+    <name>basicSettingWidget</name>
+    <message>
+        <source>Zorva Intrusion Detector Service</source>
+        <translation>Zorva халдлага илрүүлэгчийн үйлчилгээ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Цуцлах</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>Одоогийн тохиргоог уншиж чадсангүй, дараа дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Нээх</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Хаах</translation>
+    </message>
+    <message>
+        <source>Once closed, it will not be possible to detect system security risks in real time</source>
+        <translation>Хаавал системийн эрсдэлийг бодит хугацаанд илрүүлэхгүй</translation>
+    </message>
+    <message>
+        <source>Desktop Notification Settings</source>
+        <translation>Ширээний мэдэгдлийн тохиргоо</translation>
+    </message>
+    <message>
+        <source>Open desktop notification</source>
+        <translation>Ширээний мэдэгдэл</translation>
+    </message>
+    <message>
+        <source>Notification Timeout</source>
+        <translation>Мэдэгдлийн хугацаа</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>сек</translation>
+    </message>
+    <message>
+        <source>The notification duration is 1~60 (set to &apos;-1&apos; if continuous notification is required)</source>
+        <translation>Мэдэгдлийн хугацаа 1~60 (тасралтгүй мэдэгдэл хэрэгтэй бол &apos;-1&apos; гэж тохируулна)</translation>
+    </message>
+    <message>
+        <source>Notification Fold</source>
+        <translation>Мэдэгдэл эвхэх</translation>
+    </message>
+    <message>
+        <source>The notification duration is unreasonable, and the value range is 1~60</source>
+        <translation>Мэдэгдлийн хугацаа буруу, 1~60 хооронд байна</translation>
+    </message>
+    <message>
+        <source>Please enter an integer greater than 0</source>
+        <translation>0-ээс их бүхэл тоо оруулна уу</translation>
+    </message>
+    <message>
+        <source>The notification settings and the service switch could not be applied, please try again</source>
+        <translation>Мэдэгдлийн тохиргоо болон үйлчилгээний унтраалгыг хэрэгжүүлж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>The desktop notification settings could not be applied, please try again</source>
+        <translation>Ширээний мэдэгдлийн тохиргоог хэрэгжүүлж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>The detection services could not be switched, please try again</source>
+        <translation>Илрүүлэх үйлчилгээг сэлгэж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+</context>
+<context>
+    <name>guardSettingWidget</name>
+    <message>
+        <source>Defenses Service</source>
+        <translation>Хамгаалалтын үйлчилгээ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Цуцлах</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Нээх</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Хаах</translation>
+    </message>
+    <message>
+        <source>IP Blocking</source>
+        <translation>IP хаалт</translation>
+    </message>
+    <message>
+        <source>IP Blocking Whitelist</source>
+        <translation>IP хаалтын цагаан жагсаалт</translation>
+    </message>
+    <message>
+        <source>IP Blocking Time</source>
+        <translation>IP хаалтын хугацаа</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>сек</translation>
+    </message>
+    <message>
+        <source>The blocking duration is 1~3600 (when continuous blocking is required, set to &apos;-1&apos;)</source>
+        <translation>Хаалтын хугацаа 1~3600 (тасралтгүй хаах бол &apos;-1&apos; гэж тохируулна)</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>Одоогийн тохиргоог уншиж чадсангүй, дараа дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>The whitelist must be complete IPv4 addresses separated by commas</source>
+        <translation>Цагаан жагсаалт нь таслалаар тусгаарласан бүтэн IPv4 хаягууд байх ёстой</translation>
+    </message>
+    <message>
+        <source>The blocking time is unreasonable, and the value range is 1~3600</source>
+        <translation>Хаалтын хугацаа буруу, 1~3600 хооронд байна</translation>
+    </message>
+    <message>
+        <source>Please enter an integer greater than 0</source>
+        <translation>0-ээс их бүхэл тоо оруулна уу</translation>
+    </message>
+    <message>
+        <source>The IP blocking settings and the service switch could not be applied, please try again</source>
+        <translation>IP хаалтын тохиргоо болон үйлчилгээний унтраалгыг хэрэгжүүлж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>The IP blocking settings could not be applied, please try again</source>
+        <translation>IP хаалтын тохиргоог хэрэгжүүлж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>The defense service could not be switched, please try again</source>
+        <translation>Хамгаалалтын үйлчилгээг сэлгэж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+</context>
+<context>
     <name>notifyLogMainPage</name>
     <message>
         <source>A total of</source>
@@ -180,6 +318,21 @@
     <message>
         <source>Version Number: </source>
         <translation>Хувилбарын дугаар: </translation>
+    </message>
+</context>
+<context>
+    <name>tarvixSettingMainpage</name>
+    <message>
+        <source>Zorva Intrusion Detector Setting</source>
+        <translation>Zorva халдлага илрүүлэгчийн тохиргоо</translation>
+    </message>
+    <message>
+        <source>Basic Setting</source>
+        <translation>Үндсэн тохиргоо</translation>
+    </message>
+    <message>
+        <source>Defense Setting</source>
+        <translation>Хамгаалалтын тохиргоо</translation>
     </message>
 </context>
 </TS>

@@ -50,6 +50,144 @@
     </message>
 </context>
 <context>
+    <name>basicSettingWidget</name>
+    <message>
+        <source>Zorva Intrusion Detector Service</source>
+        <translation>Zorva 入侵检测服务</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>无法读取当前设置，请稍后重试</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Once closed, it will not be possible to detect system security risks in real time</source>
+        <translation>关闭后将无法实时检测系统安全风险</translation>
+    </message>
+    <message>
+        <source>Desktop Notification Settings</source>
+        <translation>桌面通知设置</translation>
+    </message>
+    <message>
+        <source>Open desktop notification</source>
+        <translation>开启桌面通知</translation>
+    </message>
+    <message>
+        <source>Notification Timeout</source>
+        <translation>通知时长</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>The notification duration is 1~60 (set to &apos;-1&apos; if continuous notification is required)</source>
+        <translation>通知时长为 1~60（需要持续通知时请设为 &apos;-1&apos;）</translation>
+    </message>
+    <message>
+        <source>Notification Fold</source>
+        <translation>通知折叠</translation>
+    </message>
+    <message>
+        <source>The notification duration is unreasonable, and the value range is 1~60</source>
+        <translation>通知时长不合理，取值范围为 1~60</translation>
+    </message>
+    <message>
+        <source>Please enter an integer greater than 0</source>
+        <translation>请输入大于 0 的整数</translation>
+    </message>
+    <message>
+        <source>The notification settings and the service switch could not be applied, please try again</source>
+        <translation>通知设置和服务开关均未能生效，请重试</translation>
+    </message>
+    <message>
+        <source>The desktop notification settings could not be applied, please try again</source>
+        <translation>桌面通知设置未能生效，请重试</translation>
+    </message>
+    <message>
+        <source>The detection services could not be switched, please try again</source>
+        <translation>检测服务未能切换，请重试</translation>
+    </message>
+</context>
+<context>
+    <name>guardSettingWidget</name>
+    <message>
+        <source>Defenses Service</source>
+        <translation>防御服务</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>IP Blocking</source>
+        <translation>IP 封禁</translation>
+    </message>
+    <message>
+        <source>IP Blocking Whitelist</source>
+        <translation>IP 封禁白名单</translation>
+    </message>
+    <message>
+        <source>IP Blocking Time</source>
+        <translation>封禁时长</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>The blocking duration is 1~3600 (when continuous blocking is required, set to &apos;-1&apos;)</source>
+        <translation>封禁时长为 1~3600（需要持续封禁时请设为 &apos;-1&apos;）</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>无法读取当前设置，请稍后重试</translation>
+    </message>
+    <message>
+        <source>The whitelist must be complete IPv4 addresses separated by commas</source>
+        <translation>白名单须为以逗号分隔的完整 IPv4 地址</translation>
+    </message>
+    <message>
+        <source>The blocking time is unreasonable, and the value range is 1~3600</source>
+        <translation>封禁时长不合理，取值范围为 1~3600</translation>
+    </message>
+    <message>
+        <source>Please enter an integer greater than 0</source>
+        <translation>请输入大于 0 的整数</translation>
+    </message>
+    <message>
+        <source>The IP blocking settings and the service switch could not be applied, please try again</source>
+        <translation>IP 封禁设置和服务开关均未能生效，请重试</translation>
+    </message>
+    <message>
+        <source>The IP blocking settings could not be applied, please try again</source>
+        <translation>IP 封禁设置未能生效，请重试</translation>
+    </message>
+    <message>
+        <source>The defense service could not be switched, please try again</source>
+        <translation>防御服务未能切换，请重试</translation>
+    </message>
+</context>
+<context>
     <name>notifyLogMainPage</name>
     <message>
         <source>A total of</source>
@@ -180,6 +318,21 @@
     <message>
         <source>Version Number: </source>
         <translation>版本号：</translation>
+    </message>
+</context>
+<context>
+    <name>tarvixSettingMainpage</name>
+    <message>
+        <source>Zorva Intrusion Detector Setting</source>
+        <translation>Zorva 入侵检测设置</translation>
+    </message>
+    <message>
+        <source>Basic Setting</source>
+        <translation>基础设置</translation>
+    </message>
+    <message>
+        <source>Defense Setting</source>
+        <translation>防御设置</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,168 @@
+#include "settings/settingpage.h"
+
+#include "daemon/tarvixdesktopdaemonclient.h"
+#include "settings/servicenames.h"
+#include "widgets/custombutton.h"
+#include "widgets/threadworker.h"
+
+#include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+const int VIEW_WIDTH = 710;
+const int VIEW_HEIGHT = 448;
+const int TITLE_GAP = 36;
+const int SECTION_INDENT = 12;
+const int BUTTON_WIDTH = 96;
+const int BUTTON_HEIGHT = 36;
+const int EDIT_WIDTH = 543;
+} // namespace
+
+SettingView buildSettingView(QWidget *view, const QString &title)
+{
+    SettingView parts;
+    view->setFixedSize(VIEW_WIDTH, VIEW_HEIGHT);
+    auto *outer = new QVBoxLayout(view);
+    outer->setContentsMargins(0, 0, 24, 0);
+
+    auto *scrollArea = new QScrollArea(view);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setWidgetResizable(true);
+    // The window's own background shows through, in either theme.
+    scrollArea->viewport()->setAutoFillBackground(false);
+    auto *content = new QWidget(scrollArea);
+    parts.contentLayout = new QVBoxLayout(content);
+    parts.contentLayout->setContentsMargins(8, 0, 8, 0);
+    parts.contentLayout->setSpacing(12);
+    parts.contentLayout->addSpacing(TITLE_GAP);
+    scrollArea->setWidget(content);
+    // setWidget() turned the fill on.
+    content->setAutoFillBackground(false);
+    outer->addWidget(scrollArea);
+
+    // Outside the layout: it lies in the gap the layout leaves at the top.
+    parts.titleRow = new QWidget(content);
+    parts.titleRow->setGeometry(0, 0, VIEW_WIDTH, TITLE_GAP);
+    parts.titleRow->setFixedWidth(VIEW_WIDTH);
+    auto *titleLayout = new QHBoxLayout(parts.titleRow);
+    titleLayout->setContentsMargins(0, 0, 0, 0);
+    titleLayout->addSpacing(20);
+    titleLayout->addWidget(createBoldLabel(title, parts.titleRow));
+    titleLayout->addStretch();
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    parts.cancelButton = new QPushButton(view);
+    parts.cancelButton->setMinimumSize(BUTTON_WIDTH, BUTTON_HEIGHT);
+    buttonRow->addWidget(parts.cancelButton);
+    parts.confirmButton = new CustomButton(view);
+    parts.confirmButton->setProperty("isImportant", true);
+    buttonRow->addWidget(parts.confirmButton);
+    outer->addLayout(buttonRow);
+    return parts;
+}
+
+QWidget *addSection(const SettingView &view)
+{
+    auto *section = new QWidget;
+    auto *layout = new QVBoxLayout(section);
+    layout->setContentsMargins(SECTION_INDENT, 0, 0, 0);
+    view.contentLayout->addWidget(section);
+    return section;
+}
+
+QLabel *createBoldLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *createRowLabel(const QString &text, int width, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFixedWidth(width);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit *addEditRow(QVBoxLayout *layout, QLabel *label, const QString &text)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(label);
+    row->addSpacing(ROW_GAP);
+    auto *edit = new QLineEdit(text, label->parentWidget());
+    edit->setFixedWidth(EDIT_WIDTH);
+    row->addWidget(edit);
+    row->addStretch();
+    layout->addLayout(row);
+    return edit;
+}
+
+QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addSpacing(labelWidth + ROW_GAP);
+    auto *label = new QLabel(layout->parentWidget());
+    label->setFont(QFont(QStringLiteral("Arial"), 9));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(palette);
+    label->setWordWrap(true);
+    label->hide();
+    row->addWidget(label, 1);
+    layout->addLayout(row);
+    return label;
+}
+
+DurationInput checkDuration(const QString &text, int max, const char *logLabel)
+{
+    const auto verdict = [logLabel](DurationInput input, auto... details) {
+        if (logLabel)
+            (qDebug() << ... << details);
+        return input;
+    };
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber, 10);
+    if (isNumber) {
+        if (logLabel)
+            qDebug() << logLabel << text;
+        if (text == QLatin1String("-1") || (value >= 1 && value <= max))
+            return verdict(DurationInput::Valid, "Valid input");
+        return verdict(DurationInput::OutOfRange, value, "Number exceeds the limit");
+    }
+    // Digits only, but too many for an int.
+    static const QRegularExpression positive(QStringLiteral("^[1-9]\\d*$"));
+    if (positive.match(text).hasMatch())
+        return verdict(DurationInput::OutOfRange, 0, "Number exceeds the limit");
+    return verdict(DurationInput::NotANumber, "Invalid input");
+}
+
+bool detectionServicesRunning()
+{
+    TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+    const int research = client->getServiceStatus(servicenames::RESEARCH, 0);
+    const int rootcheck = client->getServiceStatus(servicenames::ROOTCHECK, 0);
+    const int logscan = client->getServiceStatus(servicenames::LOGSCAN, 0);
+    qDebug() << "all service status: " << research << rootcheck << logscan;
+    return research == 1 && rootcheck == 1 && logscan == 1;
+}
+
+void stopServiceInBackground(QObject *context, const QString &service)
+{
+    // The facade logs the result; there is nobody to tell beyond that.
+    ThreadWorker::start(
+        context, [service] { TarvixDesktopDaemonClient::instance()->setServiceStatus(service, 0, 0); },
+        [](int) {});
+}

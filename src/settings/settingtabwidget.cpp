@@ -1,0 +1,41 @@
+#include "settings/settingtabwidget.h"
+
+#include "settings/basicsettingwidget.h"
+#include "settings/guardsettingwidget.h"
+
+#include <QDebug>
+
+SettingTabWidget::SettingTabWidget(int type, QWidget *parent)
+    : QTabWidget(parent)
+{
+    switch (type) {
+    case 0:
+        qDebug() << "init basic setting";
+        m_basicSettingWidget = new basicSettingWidget(this);
+        connect(m_basicSettingWidget, &basicSettingWidget::signal_close, this,
+            &SettingTabWidget::close_settingMainWidget);
+        break;
+    case 1:
+        qDebug() << "init guard setting";
+        m_guardSettingWidget = new guardSettingWidget(this);
+        connect(m_guardSettingWidget, &guardSettingWidget::signal_close, this,
+            &SettingTabWidget::close_settingMainWidget);
+        break;
+    default:
+        qDebug() << "unknown type";
+        break;
+    }
+    setContentsMargins(0, 0, 0, 0);
+}
+
+QWidget *SettingTabWidget::page() const
+{
+    if (m_basicSettingWidget)
+        return m_basicSettingWidget;
+    return m_guardSettingWidget;
+}
+
+void SettingTabWidget::close_settingMainWidget()
+{
+    emit signal_settingClose();
+}

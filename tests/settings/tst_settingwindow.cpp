@@ -1,0 +1,141 @@
+// The settings window: navigation, lazily built pages, theme, and its life
+// as the main window opens and deletes it.
+
+#include "app/tarvixmainpage.h"
+#include "kit/knavigationbar.h"
+#include "kit/kwindowbuttonbar.h"
+#include "kit/themecontroller.h"
+#include "settings/basicsettingwidget.h"
+#include "settings/settingtabwidget.h"
+#include "settings/tarvixsettingmainpage.h"
+#include "settingtest.h"
+#include "support/bustestmain.h"
+#include "support/logcapture.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLayout>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QStandardItemModel>
+
+namespace {
+
+const QStringList FOLD_SENT
+    = { "setNotifyConfig(\"no\", \"10\", \"yes\")", "restartService(\"tarvix-research\")" };
+
+void clickEntry(tarvixSettingMainpage &window, int row)
+{
+    QListView *list = window.navigationBar()->listview();
+    const QRect entry = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+}
+
+} // namespace
+
+class TestSettingWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TARVIX_START_DAEMON(m_sim, {});
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void navigationBuildsTheDefensePageOnce()
+    {
+        tarvixSettingMainpage window(nullptr);
+        window.show();
+        QCOMPARE(window.size(), QSize(910, 520));
+        QCOMPARE(window.windowTitle(), QString("Zorva Intrusion Detector Setting"));
+        lumo::KWindowButtonBar *buttons = window.windowButtonBar();
+        QVERIFY(buttons->closeButton()->isVisible() && !buttons->maximumButton()->isVisible()
+            && !buttons->minimumButton()->isVisible());
+        QStandardItemModel *entries = window.navigationBar()->model();
+        QCOMPARE(entries->rowCount(), 2);
+        QCOMPARE(entries->item(1)->text(), QString("Defense Setting"));
+        QCOMPARE(entries->item(0)->data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignLeft);
+        QCOMPARE(window.basicContainer()->size(), QSize(710, 464));
+        QVERIFY(window.basicContainer()->isVisible());
+
+        // The keys move the current entry but do not switch pages.
+        QTest::keyClick(window.navigationBar()->listview(), Qt::Key_Down);
+        QVERIFY(!window.guardContainer());
+
+        LogCapture log;
+        clickEntry(window, 0);
+        QVERIFY(window.guardContainer() && !window.guardContainer()->isVisible());
+        QVERIFY(window.basicContainer()->isVisible());
+        for (int i = 0; i < 2; ++i)
+            clickEntry(window, 1);
+        QCOMPARE(log.count("new m_guardSettingWidget"), 1);
+        QCOMPARE(log.count("init guard setting"), 1);
+        QCOMPARE(window.baseBar()->layout()->count(), 2);
+        QVERIFY(window.guardContainer()->isVisible() && !window.basicContainer()->isVisible());
+    }
+
+    // Under the containers' style sheet the pages would otherwise keep the
+    // application's light palette.
+    void pagesFollowTheTheme()
+    {
+        tarvixSettingMainpage window(nullptr);
+        window.listViewCurrentRowChangedSlot(window.navigationBar()->model()->index(1, 0));
+        const auto textColours = [&window] {
+            QSet<QRgb> colours;
+            for (SettingTabWidget *container : { window.basicContainer(), window.guardContainer() })
+                for (QLabel *label : container->page()->findChildren<QLabel *>())
+                    if (!label->text().isEmpty())
+                        colours << label->palette().color(QPalette::WindowText).rgb();
+            return colours;
+        };
+        for (auto choice : { ThemeController::ForceDark, ThemeController::ForceLight }) {
+            ThemeController::setThemeChoice(choice);
+            QCOMPARE(textColours(), QSet<QRgb> { window.palette().color(QPalette::WindowText).rgb() });
+        }
+        ThemeController::setThemeChoice(ThemeController::FollowDesktop);
+    }
+
+    // One window at a time; Escape closes it and the main window deletes it.
+    void openedOnceAndDeletedWhenClosed()
+    {
+        tarvixMainPage main;
+        main.settingButton()->click();
+        QPointer<tarvixSettingMainpage> first = main.settingWindow();
+        QVERIFY(first && first->isVisible());
+        main.settingButton()->click();
+        QCOMPARE(main.settingWindow(), first.data());
+        QCOMPARE(main.findChildren<tarvixSettingMainpage *>().size(), 1);
+
+        QTest::keyClick(first, Qt::Key_Escape);
+        QVERIFY(!main.settingWindow());
+        QTRY_VERIFY(!first);
+        main.settingButton()->click();
+        QVERIFY(main.settingWindow());
+    }
+
+    // The task keeps running and reports nowhere once the window is gone.
+    void confirmTaskOutlivesTheWindow()
+    {
+        TARVIX_START_DAEMON(m_sim, { "--delay", "setNotifyConfig=800" });
+        tarvixMainPage main;
+        main.settingButton()->click();
+        QPointer<tarvixSettingMainpage> window = main.settingWindow();
+        auto *page = static_cast<basicSettingWidget *>(window->basicContainer()->page());
+        page->foldGroup()->button(0)->click();
+        page->confirmButton()->click();
+        window->close();
+        QTRY_VERIFY(!window);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.output().contains("reply restartService"), 5000);
+        QCOMPARE(writesTo(m_sim), FOLD_SENT);
+        TARVIX_START_DAEMON(m_sim, {});
+    }
+
+private:
+    DaemonSimFixture m_sim;
+};
+
+TARVIX_BUS_TEST_MAIN(TestSettingWindow)
+#include "tst_settingwindow.moc"
