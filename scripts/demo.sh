@@ -65,8 +65,9 @@ export GSETTINGS_SCHEMA_DIR=$work/schemas GSETTINGS_BACKEND=memory
 
 "$bin/tools/alertgen/alertgen" --count 4000 --days 60 --seed 7 --out "$work/alerts.log"
 start_daemon() { # extra options for the stand-in
-    "$bin/tools/daemon-sim/tarvix-daemon-sim" --state "$work/state.json" --alerts "$work/alerts.log" "$@" \
-        >>"$work/daemon.log" 2>&1 &
+    # Install steps slow enough for the progress page to be seen.
+    "$bin/tools/daemon-sim/tarvix-daemon-sim" --state "$work/state.json" --alerts "$work/alerts.log" \
+        --install-step-ms 1500 "$@" >>"$work/daemon.log" 2>&1 &
     daemon=$!
     pids+=($daemon)
     for _ in $(seq 50); do grep -q "ready:" "$work/daemon.log" 2>/dev/null && break; sleep 0.1; done
@@ -104,6 +105,16 @@ click() { # x y [window]: relative to the main window, or to the one given
     eval "$(xdotool getwindowgeometry --shell "${3:-$window}")"
     xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
+wait_settings() { # sets $settings to the settings window once it shows
+    settings=""
+    for _ in $(seq 100); do
+        settings=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | head -n1) \
+            && [ -n "$settings" ] && break
+        sleep 0.1
+    done
+    [ -n "$settings" ] || { echo "demo.sh: the settings window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
+}
+
 
 snap 00-loading
 # Once the slow load has arrived, the rest of the walk runs without the delay.
@@ -137,13 +148,7 @@ grep -q "The string is at index: " "$work/app.log" || {
 # The settings window: both pages, and the defense page refusing an
 # unfinished whitelist.
 click 831 57 # Setting
-settings=""
-for _ in $(seq 100); do
-    settings=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | head -n1) \
-        && [ -n "$settings" ] && break
-    sleep 0.1
-done
-[ -n "$settings" ] || { echo "demo.sh: the settings window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
+wait_settings
 snap 05-settings-basic
 click 100 106 "$settings" # Defense Setting
 snap 06-settings-defense
@@ -151,6 +156,29 @@ click 700 200 "$settings" # the whitelist, in each language's row heights
 xdotool key End
 xdotool type --delay 50 ",10.0.0."
 snap 07-settings-defense-error
+xdotool key Escape
+sleep 0.5
+
+# The AI page: the package is not installed yet, so it offers to install it.
+click 831 57 # Setting
+wait_settings
+click 100 150 "$settings" # AI Network Threat Detect
+snap 08-settings-ai-install
+click 555 330 "$settings" # Download and install
+sleep 3 # the stand-in moves on every 1.5 s
+snap 09-settings-ai-installing
+for _ in $(seq 100); do grep -q "slot_installFinished" "$work/app.log" && break; sleep 0.2; done
+snap 10-settings-ai-installed
+click 555 330 "$settings" # Got it: the window closes
+sleep 1
+
+# Installed now: switching the service on asks first.
+click 831 57 # Setting
+wait_settings
+click 100 150 "$settings"
+sleep 0.5
+click 226 94 "$settings" # Open
+snap 11-settings-ai-confirmation
 xdotool key Escape
 sleep 0.5
 

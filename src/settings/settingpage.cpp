@@ -109,18 +109,24 @@ QLineEdit *addEditRow(QVBoxLayout *layout, QLabel *label, const QString &text)
     return edit;
 }
 
-QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth)
+QLabel *createErrorLabel(QWidget *parent)
 {
-    auto *row = new QHBoxLayout;
-    row->setSpacing(0);
-    row->addSpacing(labelWidth + ROW_GAP);
-    auto *label = new QLabel(layout->parentWidget());
+    auto *label = new QLabel(parent);
     label->setFont(QFont(QStringLiteral("Arial"), 9));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     label->setPalette(palette);
     label->setWordWrap(true);
     label->hide();
+    return label;
+}
+
+QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addSpacing(labelWidth + ROW_GAP);
+    QLabel *label = createErrorLabel(layout->parentWidget());
     row->addWidget(label, 1);
     layout->addLayout(row);
     return label;

@@ -37,10 +37,12 @@ QLabel *createBoldLabel(const QString &text, QWidget *parent);
 QLabel *createRowLabel(const QString &text, int width, QWidget *parent);
 // The gap between a row label and its controls.
 constexpr int ROW_GAP = 12;
+// A red line that says what is wrong; hidden until needed.
+QLabel *createErrorLabel(QWidget *parent);
 // A row of a row label, a gap and an edit of the pages' width.
 QLineEdit *addEditRow(QVBoxLayout *layout, QLabel *label, const QString &text);
-// The red line that says what is wrong with the page, under the edits of
-// rows whose labels are labelWidth wide; hidden until needed.
+// The error line of a page, under the edits of rows whose labels are
+// labelWidth wide.
 QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth);
 
 enum class DurationInput { Valid, OutOfRange, NotANumber };

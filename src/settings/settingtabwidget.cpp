@@ -1,5 +1,6 @@
 #include "settings/settingtabwidget.h"
 
+#include "settings/ainetsettingwidget.h"
 #include "settings/basicsettingwidget.h"
 #include "settings/guardsettingwidget.h"
 
@@ -21,6 +22,12 @@ SettingTabWidget::SettingTabWidget(int type, QWidget *parent)
         connect(m_guardSettingWidget, &guardSettingWidget::signal_close, this,
             &SettingTabWidget::close_settingMainWidget);
         break;
+    case 2:
+        qDebug() << "init ai network threat detect";
+        m_aiNetSettingWidget = new aiNetSettingWidget(this);
+        connect(m_aiNetSettingWidget, &aiNetSettingWidget::signal_close, this,
+            &SettingTabWidget::close_settingMainWidget);
+        break;
     default:
         qDebug() << "unknown type";
         break;
@@ -32,7 +39,9 @@ QWidget *SettingTabWidget::page() const
 {
     if (m_basicSettingWidget)
         return m_basicSettingWidget;
-    return m_guardSettingWidget;
+    if (m_guardSettingWidget)
+        return m_guardSettingWidget;
+    return m_aiNetSettingWidget;
 }
 
 void SettingTabWidget::close_settingMainWidget()

@@ -3,10 +3,11 @@
 
 #include <QTabWidget>
 
+class aiNetSettingWidget;
 class basicSettingWidget;
 class guardSettingWidget;
 
-// Holds one settings page (0 basic, 1 defense) and turns the page's request
+// Holds one settings page (0 basic, 1 defense, 2 AI) and turns the page's request
 // to close into a request to close the settings window. It shows no tabs.
 class SettingTabWidget : public QTabWidget
 {
@@ -27,6 +28,7 @@ public slots:
 private:
     basicSettingWidget *m_basicSettingWidget = nullptr;
     guardSettingWidget *m_guardSettingWidget = nullptr;
+    aiNetSettingWidget *m_aiNetSettingWidget = nullptr;
 };
 
 #endif

@@ -30,6 +30,11 @@ const char *const OTHER_STYLE = "QTabWidget::pane{border:none;}QTabWidget::tab-b
 } // namespace
 
 tarvixSettingMainpage::tarvixSettingMainpage(QWidget *parent)
+    : tarvixSettingMainpage(parent, QString::fromLatin1(OS_RELEASE_PATH))
+{
+}
+
+tarvixSettingMainpage::tarvixSettingMainpage(QWidget *parent, const QString &osReleasePath)
     : lumo::KWidget(parent)
 {
     setWindowFlags(Qt::Dialog);
@@ -49,6 +54,8 @@ tarvixSettingMainpage::tarvixSettingMainpage(QWidget *parent)
 
     m_navigationBar = new lumo::KNavigationBar(this);
     QStringList entries { tr("Basic Setting"), tr("Defense Setting") };
+    if (!isServerEdition(osReleasePath))
+        entries << tr("AI Network Threat Detect");
     for (const QString &entry : entries) {
         auto *item = new QStandardItem(entry);
         item->setData(QVariant::fromValue(Qt::Alignment(Qt::AlignLeft)), Qt::TextAlignmentRole);
@@ -94,7 +101,7 @@ void tarvixSettingMainpage::placeContainer(SettingTabWidget *container, int posi
 void tarvixSettingMainpage::changeTheme()
 {
     lumo::KWidget::changeTheme();
-    for (QWidget *container : { m_basicSettingWidget, m_guardSettingWidget }) {
+    for (QWidget *container : { m_basicSettingWidget, m_guardSettingWidget, m_aiNetworkThreatDetectWidget }) {
         if (container)
             shareThemePalette(container);
     }
@@ -117,7 +124,8 @@ void tarvixSettingMainpage::shareThemePalette(QWidget *container)
     if (isDarkTheme())
         controls.setColor(QPalette::Window, controls.color(QPalette::Light).lighter(150));
     for (QWidget *widget : widgets) {
-        if (widget->isWindow()
+        // Boxes the pages open are windows of their own, with their own colours.
+        if (widget->window() != this
             || (widget->testAttribute(Qt::WA_SetPalette) && !widget->property(SHARED).toBool()))
             continue;
         const bool control = qobject_cast<QLineEdit *>(widget) || qobject_cast<QRadioButton *>(widget);
@@ -146,11 +154,27 @@ void tarvixSettingMainpage::listViewCurrentRowChangedSlot(QModelIndex index)
             m_guardNotPlaced = false;
         }
         m_basicSettingWidget->hide();
+        if (m_aiNetworkThreatDetectWidget)
+            m_aiNetworkThreatDetectWidget->hide();
         m_guardSettingWidget->show();
+        return;
+    }
+    if (index.row() == 2) {
+        if (m_aiNotPlaced) {
+            qDebug() << "new m_aiNetworkThreatDetectWidget";
+            m_aiNetworkThreatDetectWidget = createContainer(2, OTHER_STYLE);
+            placeContainer(m_aiNetworkThreatDetectWidget, 2);
+            m_aiNotPlaced = false;
+        }
+        m_basicSettingWidget->hide();
+        m_guardSettingWidget->hide();
+        m_aiNetworkThreatDetectWidget->show();
         return;
     }
     qDebug() << "m_guardSettingWidget :" << m_guardSettingWidget;
     m_guardSettingWidget->hide();
+    if (m_aiNetworkThreatDetectWidget)
+        m_aiNetworkThreatDetectWidget->hide();
     m_basicSettingWidget->show();
 }
 

@@ -5,12 +5,14 @@
 #include "kit/knavigationbar.h"
 #include "kit/kwindowbuttonbar.h"
 #include "kit/themecontroller.h"
+#include "settings/ainetsettingwidget.h"
 #include "settings/basicsettingwidget.h"
 #include "settings/settingtabwidget.h"
 #include "settings/tarvixsettingmainpage.h"
 #include "settingtest.h"
 #include "support/bustestmain.h"
 #include "support/logcapture.h"
+#include "widgets/tarvixmessagedialog.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -45,7 +48,35 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void navigationBuildsTheDefensePageOnce()
+    void navigationOfAServerEdition_data()
+    {
+        QTest::addColumn<QByteArray>("osRelease");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("desktop") << QByteArray("NAME=\"Zorva Desktop\"\n")
+                                 << QStringList { "Basic Setting", "Defense Setting",
+                                        "AI Network Threat Detect" };
+        QTest::newRow("server") << QByteArray("NAME=\"Zorva Server\"\n")
+                                << QStringList { "Basic Setting", "Defense Setting" };
+    }
+
+    // The server edition has no AI page.
+    void navigationOfAServerEdition()
+    {
+        QFETCH(QByteArray, osRelease);
+        QFETCH(QStringList, entries);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("os-release"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(osRelease) == osRelease.size());
+        file.close();
+        tarvixSettingMainpage window(nullptr, file.fileName());
+        QStandardItemModel *model = window.navigationBar()->model();
+        QStringList shown;
+        for (int row = 0; row < model->rowCount(); ++row)
+            shown << model->item(row)->text();
+        QCOMPARE(shown, entries);
+    }
+
+    void navigationBuildsEachPageOnce()
     {
         tarvixSettingMainpage window(nullptr);
         window.show();
@@ -55,8 +86,6 @@ private slots:
         QVERIFY(buttons->closeButton()->isVisible() && !buttons->maximumButton()->isVisible()
             && !buttons->minimumButton()->isVisible());
         QStandardItemModel *entries = window.navigationBar()->model();
-        QCOMPARE(entries->rowCount(), 2);
-        QCOMPARE(entries->item(1)->text(), QString("Defense Setting"));
         QCOMPARE(entries->item(0)->data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignLeft);
         QCOMPARE(window.basicContainer()->size(), QSize(710, 464));
         QVERIFY(window.basicContainer()->isVisible());
@@ -73,8 +102,16 @@ private slots:
             clickEntry(window, 1);
         QCOMPARE(log.count("new m_guardSettingWidget"), 1);
         QCOMPARE(log.count("init guard setting"), 1);
-        QCOMPARE(window.baseBar()->layout()->count(), 2);
         QVERIFY(window.guardContainer()->isVisible() && !window.basicContainer()->isVisible());
+
+        QVERIFY(!window.aiContainer());
+        for (int i = 0; i < 2; ++i)
+            clickEntry(window, 2);
+        QCOMPARE(log.count("new m_aiNetworkThreatDetectWidget"), 1);
+        QCOMPARE(window.baseBar()->layout()->count(), 3);
+        QVERIFY(window.aiContainer()->isVisible() && !window.guardContainer()->isVisible());
+        clickEntry(window, 0);
+        QVERIFY(window.basicContainer()->isVisible() && !window.aiContainer()->isVisible());
     }
 
     // Under the containers' style sheet the pages would otherwise keep the
@@ -83,17 +120,24 @@ private slots:
     {
         tarvixSettingMainpage window(nullptr);
         window.listViewCurrentRowChangedSlot(window.navigationBar()->model()->index(1, 0));
+        window.listViewCurrentRowChangedSlot(window.navigationBar()->model()->index(2, 0));
         const auto textColours = [&window] {
             QSet<QRgb> colours;
-            for (SettingTabWidget *container : { window.basicContainer(), window.guardContainer() })
+            for (SettingTabWidget *container :
+                { window.basicContainer(), window.guardContainer(), window.aiContainer() })
                 for (QLabel *label : container->page()->findChildren<QLabel *>())
-                    if (!label->text().isEmpty())
+                    if (!label->text().isEmpty() && label->window() == &window)
                         colours << label->palette().color(QPalette::WindowText).rgb();
             return colours;
         };
         for (auto choice : { ThemeController::ForceDark, ThemeController::ForceLight }) {
             ThemeController::setThemeChoice(choice);
             QCOMPARE(textColours(), QSet<QRgb> { window.palette().color(QPalette::WindowText).rgb() });
+            // The confirmation box is white in either theme, so its text stays dark.
+            auto *ai = static_cast<aiNetSettingWidget *>(window.aiContainer()->page());
+            for (QLabel *label : ai->confirmationDialog()->findChildren<QLabel *>())
+                QCOMPARE(label->palette().color(QPalette::WindowText),
+                    QApplication::palette().color(QPalette::WindowText));
         }
         ThemeController::setThemeChoice(ThemeController::FollowDesktop);
     }

@@ -50,6 +50,163 @@
     </message>
 </context>
 <context>
+    <name>TarvixMessageDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>འདོར་བ།</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>གཏན་འཁེལ།</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetAdvancedSettingWidget</name>
+    <message>
+        <source>The number of requests ranges from 60~100</source>
+        <translation>རེ་ཞུའི་གྲངས་ཀྱི་ཁྱབ་ཁོངས་ 60~100</translation>
+    </message>
+    <message>
+        <source>The number of requests ranges from 300~1000</source>
+        <translation>རེ་ཞུའི་གྲངས་ཀྱི་ཁྱབ་ཁོངས་ 300~1000</translation>
+    </message>
+    <message>
+        <source>DNS Request Num</source>
+        <translation>DNS རེ་ཞུའི་གྲངས།</translation>
+    </message>
+    <message>
+        <source>SYN Request Num</source>
+        <translation>SYN རེ་ཞུའི་གྲངས།</translation>
+    </message>
+    <message>
+        <source>ACK Request Num</source>
+        <translation>ACK རེ་ཞུའི་གྲངས།</translation>
+    </message>
+    <message>
+        <source>UDP Request Num</source>
+        <translation>UDP རེ་ཞུའི་གྲངས།</translation>
+    </message>
+    <message>
+        <source>ICMP Request Num</source>
+        <translation>ICMP རེ་ཞུའི་གྲངས།</translation>
+    </message>
+    <message>
+        <source>The input cannot be empty</source>
+        <translation>ནང་འཇུག་སྟོང་པ་ཡིན་མི་ཆོག</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>ཨང་གྲངས་ཤིག་འཇུག་རོགས།</translation>
+    </message>
+    <message>
+        <source>The number of requests is unreasonable, and the value range is</source>
+        <translation>རེ་ཞུའི་གྲངས་འོས་འཚམ་མིན། གྲངས་ཐང་གི་ཁྱབ་ཁོངས་ནི</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetSettingWidget</name>
+    <message>
+        <source>Are you sure you want to open the ai net service?</source>
+        <translation>AI དྲ་རྒྱའི་ཉེན་ཁ་ཞིབ་དཔྱད་ཞབས་ཞུ་ཁ་ཕྱེ་རྒྱུ་གཏན་འཁེལ་ལམ།</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time, but affect system performance</source>
+        <translation>ཁ་ཕྱེ་རྗེས་དྲ་རྒྱའི་ཚད་ཀྱི་བདེ་འཇགས་ཉེན་ཁ་དུས་ཐོག་ཏུ་ཞིབ་དཔྱད་བྱེད་ཀྱང་མ་ལག་གི་ནུས་པར་ཤུགས་རྐྱེན་ཐེབས།</translation>
+    </message>
+    <message>
+        <source>Download and install</source>
+        <translation>ཕབ་ལེན་དང་སྒྲིག་འཇུག</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>ཤེས་སོང་།</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>ཡང་བསྐྱར་ཚོད་ལྟ།</translation>
+    </message>
+    <message>
+        <source>Install the AI Cyber Threat Detection service first</source>
+        <translation>སྔོན་ལ་ AI དྲ་རྒྱའི་ཉེན་ཁ་ཞིབ་དཔྱད་ཞབས་ཞུ་སྒྲིག་འཇུག་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>Downloading and installing, please do not turn off the computer···</source>
+        <translation>ཕབ་ལེན་དང་སྒྲིག་འཇུག་བྱེད་བཞིན་པས། གློག་ཀླད་ཁ་མ་རྒྱག་རོགས།···</translation>
+    </message>
+    <message>
+        <source>The service is successfully installed, please restart the tool</source>
+        <translation>ཞབས་ཞུ་སྒྲིག་འཇུག་ལེགས་གྲུབ་བྱུང་། ཡོ་བྱད་བསྐྱར་འགོ་ཚུགས་རོགས།</translation>
+    </message>
+    <message>
+        <source>The service installation failed, please try again</source>
+        <translation>ཞབས་ཞུ་སྒྲིག་འཇུག་ཕམ་སོང་། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect Service</source>
+        <translation>AI དྲ་རྒྱའི་ཉེན་ཁ་ཞིབ་དཔྱད་ཞབས་ཞུ།</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>འདོར་བ།</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>ཁ་ཕྱེ།</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time</source>
+        <translation>ཁ་ཕྱེ་རྗེས་དྲ་རྒྱའི་ཚད་ཀྱི་བདེ་འཇགས་ཉེན་ཁ་དུས་ཐོག་ཏུ་ཞིབ་དཔྱད་བྱེད།</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ཁ་རྒྱོབ།</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>ད་ལྟའི་སྒྲིག་འགོད་ཀློག་མ་ཐུབ། རྗེས་སུ་ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>Threat Detect Config</source>
+        <translation>ཉེན་ཁ་ཞིབ་དཔྱད་སྒྲིག་འགོད།</translation>
+    </message>
+    <message>
+        <source>Observation Period</source>
+        <translation>ལྟ་ཞིབ་དུས་འཁོར།</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>སྐར་ཆ་སྟོང་ཆ།</translation>
+    </message>
+    <message>
+        <source>The time interval between the number of abnormal packets sent from external IP addresses</source>
+        <translation>ཕྱི་རོལ་ IP ཁ་བྱང་ནས་བཏང་བའི་རྒྱུན་ལྡན་མིན་པའི་གནས་ཚུལ་ཐུམ་སྒྲིལ་གྲངས་བརྩི་བའི་དུས་བར།</translation>
+    </message>
+    <message>
+        <source>The period range is 10~1000</source>
+        <translation>དུས་འཁོར་གྱི་ཁྱབ་ཁོངས་ 10~1000</translation>
+    </message>
+    <message>
+        <source>Advanced Setting</source>
+        <translation>མཐོ་རིམ་སྒྲིག་འགོད།</translation>
+    </message>
+    <message>
+        <source>The larger the request value, the more relaxed the network detection conditions are</source>
+        <translation>རེ་ཞུའི་གྲངས་ཇི་ཆེ་བར་དྲ་རྒྱའི་ཞིབ་དཔྱད་ཆ་རྐྱེན་ཇི་ལྷོད་དུ་འགྲོ།</translation>
+    </message>
+    <message>
+        <source>The AI network threat detection service could not be switched, please try again</source>
+        <translation>AI དྲ་རྒྱའི་ཉེན་ཁ་ཞིབ་དཔྱད་ཞབས་ཞུ་བརྗེ་སྒྱུར་བྱེད་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>ཨང་གྲངས་ཤིག་འཇུག་རོགས།</translation>
+    </message>
+    <message>
+        <source>The observation period is unreasonable, and the value range is 10~1000</source>
+        <translation>ལྟ་ཞིབ་དུས་འཁོར་འོས་འཚམ་མིན། གྲངས་ཐང་གི་ཁྱབ་ཁོངས་ནི་ 10~1000 ཡིན།</translation>
+    </message>
+</context>
+<context>
     <name>basicSettingWidget</name>
     <message>
         <source>Zorva Intrusion Detector Service</source>
@@ -333,6 +490,10 @@
     <message>
         <source>Defense Setting</source>
         <translation>སྲུང་སྐྱོབ་སྒྲིག་འགོད།</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect</source>
+        <translation>AI དྲ་རྒྱའི་ཉེན་ཁ་ཞིབ་དཔྱད།</translation>
     </message>
 </context>
 </TS>

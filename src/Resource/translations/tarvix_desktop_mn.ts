@@ -50,6 +50,163 @@
     </message>
 </context>
 <context>
+    <name>TarvixMessageDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Цуцлах</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Батлах</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetAdvancedSettingWidget</name>
+    <message>
+        <source>The number of requests ranges from 60~100</source>
+        <translation>Хүсэлтийн тоо 60~100 хооронд</translation>
+    </message>
+    <message>
+        <source>The number of requests ranges from 300~1000</source>
+        <translation>Хүсэлтийн тоо 300~1000 хооронд</translation>
+    </message>
+    <message>
+        <source>DNS Request Num</source>
+        <translation>DNS хүсэлтийн тоо</translation>
+    </message>
+    <message>
+        <source>SYN Request Num</source>
+        <translation>SYN хүсэлтийн тоо</translation>
+    </message>
+    <message>
+        <source>ACK Request Num</source>
+        <translation>ACK хүсэлтийн тоо</translation>
+    </message>
+    <message>
+        <source>UDP Request Num</source>
+        <translation>UDP хүсэлтийн тоо</translation>
+    </message>
+    <message>
+        <source>ICMP Request Num</source>
+        <translation>ICMP хүсэлтийн тоо</translation>
+    </message>
+    <message>
+        <source>The input cannot be empty</source>
+        <translation>Хоосон байж болохгүй</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Тоо оруулна уу</translation>
+    </message>
+    <message>
+        <source>The number of requests is unreasonable, and the value range is</source>
+        <translation>Хүсэлтийн тоо буруу, зөвшөөрөгдөх хүрээ</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetSettingWidget</name>
+    <message>
+        <source>Are you sure you want to open the ai net service?</source>
+        <translation>AI сүлжээний аюул илрүүлэх үйлчилгээг нээх үү?</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time, but affect system performance</source>
+        <translation>Нээсний дараа сүлжээний урсгалын эрсдэлийг бодит хугацаанд илрүүлэх боловч системийн гүйцэтгэлд нөлөөлнө</translation>
+    </message>
+    <message>
+        <source>Download and install</source>
+        <translation>Татаж суулгах</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Ойлголоо</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Дахин оролдох</translation>
+    </message>
+    <message>
+        <source>Install the AI Cyber Threat Detection service first</source>
+        <translation>Эхлээд AI сүлжээний аюул илрүүлэх үйлчилгээг суулгана уу</translation>
+    </message>
+    <message>
+        <source>Downloading and installing, please do not turn off the computer···</source>
+        <translation>Татаж суулгаж байна, компьютерээ бүү унтраана уу···</translation>
+    </message>
+    <message>
+        <source>The service is successfully installed, please restart the tool</source>
+        <translation>Үйлчилгээг амжилттай суулгалаа, хэрэгслийг дахин эхлүүлнэ үү</translation>
+    </message>
+    <message>
+        <source>The service installation failed, please try again</source>
+        <translation>Үйлчилгээг суулгаж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect Service</source>
+        <translation>AI сүлжээний аюул илрүүлэх үйлчилгээ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Цуцлах</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Нээх</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time</source>
+        <translation>Нээвэл сүлжээний урсгалын эрсдэлийг бодит хугацаанд илрүүлнэ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Хаах</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>Одоогийн тохиргоог уншиж чадсангүй, дараа дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>Threat Detect Config</source>
+        <translation>Аюул илрүүлэх тохиргоо</translation>
+    </message>
+    <message>
+        <source>Observation Period</source>
+        <translation>Ажиглалтын хугацаа</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>The time interval between the number of abnormal packets sent from external IP addresses</source>
+        <translation>Гадаад IP хаягаас илгээсэн хэвийн бус пакетийг тоолох хугацааны завсар</translation>
+    </message>
+    <message>
+        <source>The period range is 10~1000</source>
+        <translation>Хугацаа 10~1000 хооронд</translation>
+    </message>
+    <message>
+        <source>Advanced Setting</source>
+        <translation>Нарийвчилсан тохиргоо</translation>
+    </message>
+    <message>
+        <source>The larger the request value, the more relaxed the network detection conditions are</source>
+        <translation>Хүсэлтийн тоо их байх тусам сүлжээний илрүүлэлтийн нөхцөл сул болно</translation>
+    </message>
+    <message>
+        <source>The AI network threat detection service could not be switched, please try again</source>
+        <translation>AI сүлжээний аюул илрүүлэх үйлчилгээг сэлгэж чадсангүй, дахин оролдоно уу</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Тоо оруулна уу</translation>
+    </message>
+    <message>
+        <source>The observation period is unreasonable, and the value range is 10~1000</source>
+        <translation>Ажиглалтын хугацаа буруу, 10~1000 хооронд байна</translation>
+    </message>
+</context>
+<context>
     <name>basicSettingWidget</name>
     <message>
         <source>Zorva Intrusion Detector Service</source>
@@ -333,6 +490,10 @@
     <message>
         <source>Defense Setting</source>
         <translation>Хамгаалалтын тохиргоо</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect</source>
+        <translation>AI сүлжээний аюул илрүүлэлт</translation>
     </message>
 </context>
 </TS>

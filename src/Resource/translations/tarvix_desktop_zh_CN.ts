@@ -50,6 +50,163 @@
     </message>
 </context>
 <context>
+    <name>TarvixMessageDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetAdvancedSettingWidget</name>
+    <message>
+        <source>The number of requests ranges from 60~100</source>
+        <translation>请求数范围为 60~100</translation>
+    </message>
+    <message>
+        <source>The number of requests ranges from 300~1000</source>
+        <translation>请求数范围为 300~1000</translation>
+    </message>
+    <message>
+        <source>DNS Request Num</source>
+        <translation>DNS 请求数</translation>
+    </message>
+    <message>
+        <source>SYN Request Num</source>
+        <translation>SYN 请求数</translation>
+    </message>
+    <message>
+        <source>ACK Request Num</source>
+        <translation>ACK 请求数</translation>
+    </message>
+    <message>
+        <source>UDP Request Num</source>
+        <translation>UDP 请求数</translation>
+    </message>
+    <message>
+        <source>ICMP Request Num</source>
+        <translation>ICMP 请求数</translation>
+    </message>
+    <message>
+        <source>The input cannot be empty</source>
+        <translation>输入不能为空</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>请输入数字</translation>
+    </message>
+    <message>
+        <source>The number of requests is unreasonable, and the value range is</source>
+        <translation>请求数不合理，取值范围为</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetSettingWidget</name>
+    <message>
+        <source>Are you sure you want to open the ai net service?</source>
+        <translation>确定要开启 AI 网络威胁检测服务吗？</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time, but affect system performance</source>
+        <translation>开启后将实时检测网络流量安全风险，但会影响系统性能</translation>
+    </message>
+    <message>
+        <source>Download and install</source>
+        <translation>下载并安装</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>知道了</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Install the AI Cyber Threat Detection service first</source>
+        <translation>请先安装 AI 网络威胁检测服务</translation>
+    </message>
+    <message>
+        <source>Downloading and installing, please do not turn off the computer···</source>
+        <translation>正在下载安装，请勿关闭计算机···</translation>
+    </message>
+    <message>
+        <source>The service is successfully installed, please restart the tool</source>
+        <translation>服务安装成功，请重新启动本工具</translation>
+    </message>
+    <message>
+        <source>The service installation failed, please try again</source>
+        <translation>服务安装失败，请重试</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect Service</source>
+        <translation>AI 网络威胁检测服务</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time</source>
+        <translation>开启后将实时检测网络流量安全风险</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>无法读取当前设置，请稍后重试</translation>
+    </message>
+    <message>
+        <source>Threat Detect Config</source>
+        <translation>威胁检测配置</translation>
+    </message>
+    <message>
+        <source>Observation Period</source>
+        <translation>观察周期</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>The time interval between the number of abnormal packets sent from external IP addresses</source>
+        <translation>统计外部 IP 地址发送异常数据包数量的时间间隔</translation>
+    </message>
+    <message>
+        <source>The period range is 10~1000</source>
+        <translation>周期范围为 10~1000</translation>
+    </message>
+    <message>
+        <source>Advanced Setting</source>
+        <translation>高级设置</translation>
+    </message>
+    <message>
+        <source>The larger the request value, the more relaxed the network detection conditions are</source>
+        <translation>请求数越大，网络检测条件越宽松</translation>
+    </message>
+    <message>
+        <source>The AI network threat detection service could not be switched, please try again</source>
+        <translation>AI 网络威胁检测服务未能切换，请重试</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>请输入数字</translation>
+    </message>
+    <message>
+        <source>The observation period is unreasonable, and the value range is 10~1000</source>
+        <translation>观察周期不合理，取值范围为 10~1000</translation>
+    </message>
+</context>
+<context>
     <name>basicSettingWidget</name>
     <message>
         <source>Zorva Intrusion Detector Service</source>
@@ -333,6 +490,10 @@
     <message>
         <source>Defense Setting</source>
         <translation>防御设置</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect</source>
+        <translation>AI 网络威胁检测</translation>
     </message>
 </context>
 </TS>

@@ -50,6 +50,163 @@
     </message>
 </context>
 <context>
+    <name>TarvixMessageDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetAdvancedSettingWidget</name>
+    <message>
+        <source>The number of requests ranges from 60~100</source>
+        <translation>請求數範圍為 60~100</translation>
+    </message>
+    <message>
+        <source>The number of requests ranges from 300~1000</source>
+        <translation>請求數範圍為 300~1000</translation>
+    </message>
+    <message>
+        <source>DNS Request Num</source>
+        <translation>DNS 請求數</translation>
+    </message>
+    <message>
+        <source>SYN Request Num</source>
+        <translation>SYN 請求數</translation>
+    </message>
+    <message>
+        <source>ACK Request Num</source>
+        <translation>ACK 請求數</translation>
+    </message>
+    <message>
+        <source>UDP Request Num</source>
+        <translation>UDP 請求數</translation>
+    </message>
+    <message>
+        <source>ICMP Request Num</source>
+        <translation>ICMP 請求數</translation>
+    </message>
+    <message>
+        <source>The input cannot be empty</source>
+        <translation>輸入不能為空</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>請輸入數字</translation>
+    </message>
+    <message>
+        <source>The number of requests is unreasonable, and the value range is</source>
+        <translation>請求數不合理，取值範圍為</translation>
+    </message>
+</context>
+<context>
+    <name>aiNetSettingWidget</name>
+    <message>
+        <source>Are you sure you want to open the ai net service?</source>
+        <translation>確定要開啟 AI 網絡威脅偵測服務嗎？</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time, but affect system performance</source>
+        <translation>開啟後將即時偵測網絡流量安全風險，但會影響系統效能</translation>
+    </message>
+    <message>
+        <source>Download and install</source>
+        <translation>下載並安裝</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>知道了</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>Install the AI Cyber Threat Detection service first</source>
+        <translation>請先安裝 AI 網絡威脅偵測服務</translation>
+    </message>
+    <message>
+        <source>Downloading and installing, please do not turn off the computer···</source>
+        <translation>正在下載安裝，請勿關閉電腦···</translation>
+    </message>
+    <message>
+        <source>The service is successfully installed, please restart the tool</source>
+        <translation>服務安裝成功，請重新啟動本工具</translation>
+    </message>
+    <message>
+        <source>The service installation failed, please try again</source>
+        <translation>服務安裝失敗，請重試</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect Service</source>
+        <translation>AI 網絡威脅偵測服務</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Once open, it will detect network traffic security risks in real time</source>
+        <translation>開啟後將即時偵測網絡流量安全風險</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>The current settings could not be read, please try again later</source>
+        <translation>無法讀取目前設定，請稍後再試</translation>
+    </message>
+    <message>
+        <source>Threat Detect Config</source>
+        <translation>威脅偵測設定</translation>
+    </message>
+    <message>
+        <source>Observation Period</source>
+        <translation>觀察週期</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>The time interval between the number of abnormal packets sent from external IP addresses</source>
+        <translation>統計外部 IP 位址發送異常數據包數量的時間間隔</translation>
+    </message>
+    <message>
+        <source>The period range is 10~1000</source>
+        <translation>週期範圍為 10~1000</translation>
+    </message>
+    <message>
+        <source>Advanced Setting</source>
+        <translation>進階設定</translation>
+    </message>
+    <message>
+        <source>The larger the request value, the more relaxed the network detection conditions are</source>
+        <translation>請求數越大，網絡偵測條件越寬鬆</translation>
+    </message>
+    <message>
+        <source>The AI network threat detection service could not be switched, please try again</source>
+        <translation>AI 網絡威脅偵測服務未能切換，請重試</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>請輸入數字</translation>
+    </message>
+    <message>
+        <source>The observation period is unreasonable, and the value range is 10~1000</source>
+        <translation>觀察週期不合理，取值範圍為 10~1000</translation>
+    </message>
+</context>
+<context>
     <name>basicSettingWidget</name>
     <message>
         <source>Zorva Intrusion Detector Service</source>
@@ -333,6 +490,10 @@
     <message>
         <source>Defense Setting</source>
         <translation>防禦設定</translation>
+    </message>
+    <message>
+        <source>AI Network Threat Detect</source>
+        <translation>AI 網絡威脅偵測</translation>
     </message>
 </context>
 </TS>
