@@ -5,6 +5,7 @@
 #include "kit/kaboutdialog.h"
 #include "kit/kmenubutton.h"
 #include "kit/ktabbar.h"
+#include "kit/windowgrip.h"
 #include "logpage/notifylogmainpage.h"
 #include "system/systemprobes.h"
 #include "widgets/roundedpanel.h"
@@ -60,6 +61,12 @@ tarvixMainPage::tarvixMainPage(QWidget *parent)
     setWindowIcon(m_appIcon);
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+
+    // The desktop's window manager may not draw or honour a frame for us:
+    // the title row moves the window and its edges resize it.
+    auto *grip = new lumo::WindowGrip(this);
+    grip->addMoveArea(findChild<QWidget *>("widget"));
+    grip->addMoveArea(findChild<QWidget *>("widget_2"));
 
     buildTitleBar();
     buildMenu();

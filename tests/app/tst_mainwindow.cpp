@@ -7,6 +7,7 @@
 #include "daemon/globaldata.h"
 #include "kit/kaboutdialog.h"
 #include "kit/ktabbar.h"
+#include "kit/windowgrip.h"
 #include "logpage/notifylogmainpage.h"
 #include "support/bustestmain.h"
 #include "support/logcapture.h"
@@ -24,8 +25,11 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <unistd.h>
+
+Q_DECLARE_METATYPE(Qt::Edges)
 
 namespace {
 
@@ -487,6 +491,39 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         menuAction(window, "Quit")->trigger();
         QVERIFY(!window.isVisible());
+    }
+
+    // The desktop's window manager may offer no frame for the window: its
+    // title row moves it and its edges resize it, by the window system's requests.
+    void titleMovesAndEdgesResize()
+    {
+        tarvixMainPage window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWindow *native = window.windowHandle();
+        auto *grip = window.findChild<lumo::WindowGrip *>();
+        QVERIFY(grip);
+        QSignalSpy moves(grip, &lumo::WindowGrip::moveRequested);
+        qRegisterMetaType<Qt::Edges>();
+        QSignalSpy resizes(grip, &lumo::WindowGrip::resizeRequested);
+        const auto drag = [&](QPoint from) {
+            QTest::mousePress(native, Qt::LeftButton, Qt::NoModifier, from);
+            QTest::mouseMove(native, from + QPoint(40, 10));
+            QTest::mouseRelease(native, Qt::LeftButton, Qt::NoModifier, from + QPoint(40, 10));
+        };
+        drag(QPoint(300, 20)); // the empty title row
+        drag(window.findChild<QLabel *>("title_label")->mapTo(&window, QPoint(5, 5)));
+        drag(window.findChild<QWidget *>("widget_2")->mapTo(&window, QPoint(10, 20)));
+        QCOMPARE(moves.count(), 3);
+        drag(window.findChild<QWidget *>("minimum_btn")->mapTo(&window, QPoint(15, 15)));
+        drag(QPoint(300, 300)); // the list
+        QCOMPARE(moves.count(), 3);
+
+        QTest::mouseClick(native, Qt::LeftButton, Qt::NoModifier, QPoint(903, 567));
+        QTest::mouseClick(native, Qt::LeftButton, Qt::NoModifier, QPoint(0, 300));
+        QCOMPARE(resizes.count(), 2);
+        QCOMPARE(resizes.at(0).at(0).value<Qt::Edges>(), Qt::BottomEdge | Qt::RightEdge);
+        QCOMPARE(resizes.at(1).at(0).value<Qt::Edges>(), Qt::Edges(Qt::LeftEdge));
     }
 
     // While the daemon does not answer, the window is up, repaints and
