@@ -82,10 +82,10 @@ int main(int argc, char *argv[])
 
     const QString text = QString::fromLatin1(option);
     if (app.isRunning()) {
-        if (!text.isEmpty()) {
-            app.sendMessage(text, 5000);
+        // Without an alert id the message is empty: the running window only comes to the front.
+        app.sendMessage(text, 5000);
+        if (!text.isEmpty())
             GlobalData::instance()->recordStartByNotify();
-        }
         return 0;
     }
 

@@ -11,6 +11,8 @@
 #include "widgets/roundedpanel.h"
 #include "widgets/screenplacement.h"
 
+#include <KWindowSystem>
+#include <KX11Extras>
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -334,10 +336,26 @@ void tarvixMainPage::refreshMaximizeButton()
 
 void tarvixMainPage::slot_recv_update_message(QString msg)
 {
+    bringToFront();
+    // A start from the application menu sends no alert: it only asks for the window.
+    if (msg.isEmpty())
+        return;
     qDebug() << "send msg to notify log";
     // The alert a notification names is on the log tab: show it.
     m_tabBar->setCurrentIndex(0);
     emit signal_update_notify_log_widget(msg);
+}
+
+void tarvixMainPage::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    // The request comes from another process, so a window manager that
+    // prevents focus stealing would only flag the window without this.
+    if (KWindowSystem::isPlatformX11())
+        KX11Extras::forceActiveWindow(winId());
 }
 
 void tarvixMainPage::slot_do_config()

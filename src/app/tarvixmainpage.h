@@ -61,6 +61,7 @@ private:
     void showLogPage();
     void showStatisticsPage();
     void clearContent();
+    void bringToFront();
     void toggleMaximized();
     void refreshMaximizeButton();
     void showAbout();

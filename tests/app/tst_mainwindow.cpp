@@ -526,6 +526,32 @@ private slots:
         QCOMPARE(resizes.at(1).at(0).value<Qt::Edges>(), Qt::Edges(Qt::LeftEdge));
     }
 
+    // A start from the application menu while the program runs sends no alert:
+    // the window only comes up, minimised or not, and nothing is highlighted.
+    void startWithoutAlertOnlyRaises()
+    {
+        tarvixMainPage window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(!window.logPage()->isLoading());
+        const int loads = m_sim.output().count("call generateLogFile");
+        LogCapture log;
+        window.showMinimized();
+        QTRY_VERIFY(window.isMinimized());
+        QSignalSpy handedOver(&window, &tarvixMainPage::signal_update_notify_log_widget);
+        window.slot_recv_update_message(QString());
+        QVERIFY(!window.isMinimized() && window.isVisible());
+        QCOMPARE(handedOver.count(), 0);
+        QCOMPARE(log.count("send msg to notify log"), 0);
+        QVERIFY(!window.logPage()->isLoading());
+        QCOMPARE(m_sim.output().count("call generateLogFile"), loads);
+
+        window.showMinimized();
+        window.slot_recv_update_message("a1");
+        QVERIFY(!window.isMinimized());
+        QCOMPARE(handedOver.count(), 1);
+    }
+
     // While the daemon does not answer, the window is up, repaints and
     // switches tabs: the longest gap between ticks of a 10 ms timer shows how
     // long the GUI thread was ever blocked.
