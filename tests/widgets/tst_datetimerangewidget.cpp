@@ -115,23 +115,73 @@ private slots:
         QVERIFY(p.emitted.isEmpty() && p.widget.isVisible() && p.shows(MAR_9, MAR_5));
     }
 
-    void cancelHandsOnOnlyAValidRange()
+    void cancelAndEscapeDropTheEdits()
     {
-        Picker inverted(MAR_1, MAR_5);
-        inverted.rightEdit->setDate(QDate(2024, 2, 1));
-        QTest::ignoreMessage(QtDebugMsg, "date is wrong.");
-        inverted.cancel->click();
-        QVERIFY(inverted.emitted.isEmpty() && inverted.widget.isHidden());
+        Picker p(MAR_1, MAR_9);
+        emit p.left->clicked(MAR_5);
+        p.cancel->click();
+        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
+        p.widget.show();
+        QVERIFY(p.shows(MAR_1, MAR_9)); // the range in use, not the edit
 
-        Picker changed(MAR_1, MAR_9);
-        emit changed.left->clicked(MAR_5);
-        changed.cancel->click();
-        QCOMPARE(changed.emitted, (Ranges { { MAR_5, MAR_9 } }));
-        QVERIFY(changed.widget.isHidden());
+        p.rightEdit->setDate(MAR_5);
+        QTest::keyClick(&p.widget, Qt::Key_Escape);
+        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
+        p.widget.show();
+        QVERIFY(p.shows(MAR_1, MAR_9));
 
-        Picker escaped(MAR_1, MAR_9);
-        QTest::keyClick(&escaped.widget, Qt::Key_Escape);
-        QCOMPARE(escaped.emitted, (Ranges { { MAR_1, MAR_9 } }));
+        p.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
+        p.cancel->click();
+        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
+
+        // Closed by other means, the edits are dropped as well; Confirm hands out its own.
+        p.widget.show();
+        emit p.left->clicked(MAR_5);
+        p.widget.close();
+        p.widget.show();
+        QVERIFY(p.shows(MAR_1, MAR_9));
+        emit p.right->clicked(MAR_5);
+        p.confirm->click();
+        QCOMPARE(p.emitted, (Ranges { { MAR_1, MAR_5 } }));
+    }
+
+    void quickRanges()
+    {
+        const QDate today = QDate::currentDate();
+        Picker p(MAR_1, MAR_9);
+        QPushButton *all = p.widget.findChild<QPushButton *>("allButton");
+        QVERIFY(all->isHidden()); // nothing to start "All" with yet
+        const struct
+        {
+            const char *button;
+            QString text;
+            QDate start;
+        } quick[]
+            = { { "todayButton", "Today", today }, { "last7DaysButton", "Last 7 days", today.addDays(-6) },
+                  { "last30DaysButton", "Last 30 days", today.addDays(-29) } };
+        for (const auto &range : quick) {
+            p.emitted.clear();
+            p.widget.show();
+            QPushButton *button = p.widget.findChild<QPushButton *>(range.button);
+            QCOMPARE(button->text(), range.text);
+            button->click();
+            QCOMPARE(p.emitted, (Ranges { { range.start, today } }));
+            QVERIFY(p.widget.isHidden());
+            p.widget.show();
+            QVERIFY(p.shows(range.start, today));
+        }
+
+        p.widget.setEarliestDate(MAR_5);
+        QVERIFY(all->isVisible());
+        QCOMPARE(all->text(), QString("All"));
+        all->click();
+        QCOMPARE(p.emitted.last(), (QList<QDate> { MAR_5, today }));
+        // Alerts stamped in the future do not turn the range over.
+        p.widget.setEarliestDate(today.addDays(3));
+        all->click();
+        QCOMPARE(p.emitted.last(), (QList<QDate> { today, today }));
+        p.widget.setEarliestDate(QDate());
+        QVERIFY(all->isHidden());
     }
 
     void rangeSetFromOutside()
