@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -150,7 +151,10 @@ QWidget *notifyLogMainPage::buildSearchBox()
     m_searchEdit->setObjectName("searchEdit");
     m_searchEdit->setPlaceholderText(tr("Search"));
     m_searchEdit->setClearButtonEnabled(true);
-    m_searchEdit->setFixedSize(150, 36);
+    // Gives way first where a language needs the bar's width for its words.
+    m_searchEdit->setFixedHeight(36);
+    m_searchEdit->setMinimumWidth(80);
+    m_searchEdit->setMaximumWidth(150);
     m_searchEdit->setToolTip(tr("Rule description, source IP, user, log source or raw logs"));
 
     m_severityBox = new QComboBox(box);
@@ -161,6 +165,11 @@ QWidget *notifyLogMainPage::buildSearchBox()
 
     layout->addWidget(m_searchEdit);
     layout->addWidget(m_severityBox);
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_searchEdit->setFocus(Qt::ShortcutFocusReason);
+        m_searchEdit->selectAll();
+    });
     // Applied as the user types, to the list already loaded.
     connect(m_searchEdit, &QLineEdit::textChanged, this, &notifyLogMainPage::applySearch);
     connect(m_severityBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -234,13 +243,19 @@ void notifyLogMainPage::buildBottomBar()
     row->addWidget(m_busy);
     row->addSpacing(6);
     row->addWidget(m_countLabel);
-    row->addItem(new QSpacerItem(12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    row->addSpacing(12);
+    row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     row->addWidget(buildSearchBox());
     row->addSpacing(12);
     row->addWidget(dateBox);
     row->addSpacing(24);
     row->addWidget(reloadButton);
     row->addSpacing(16);
+
+    // The keyboard goes through the bar as the eye does.
+    setTabOrder(m_searchEdit, m_severityBox);
+    setTabOrder(m_severityBox, calendarButton);
+    setTabOrder(calendarButton, reloadButton);
 
     connect(reloadButton, &QPushButton::clicked, this, &notifyLogMainPage::slot_do_reload);
     connect(calendarButton, &QPushButton::clicked, this, &notifyLogMainPage::slot_open_calendar);
@@ -322,9 +337,11 @@ void notifyLogMainPage::showFailure(int result)
     m_alertCount = 0;
     m_startDate = QDate::currentDate();
     QWidget *content = startContent();
-    auto *failure = new EmptyWidget(AlertStore::failureText(result), 128, 128, content);
+    const QString text
+        = QString("%1\n%2").arg(AlertStore::failureText(result), tr("Press Reload to try again."));
+    auto *failure = new EmptyWidget(text, 96, 96, content);
     failure->setObjectName("loadFailure");
-    failure->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(256, 256));
+    failure->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(96, 96));
     m_contentLayout->addStretch();
     m_contentLayout->addWidget(failure);
     m_contentLayout->addStretch();
@@ -392,6 +409,9 @@ void notifyLogMainPage::slot_do_reload()
 void notifyLogMainPage::updateCountLabel()
 {
     m_countLabel->setText(countText());
+    // Nothing to search while the list area says why there is no list.
+    m_searchEdit->setEnabled(!showsFailure());
+    m_severityBox->setEnabled(!showsFailure());
     const bool keptAfterFailure = m_failure != 0 && !showsFailure();
     if (keptAfterFailure)
         m_failureLabel->setText(tr("Reload failed: %1").arg(AlertStore::failureText(m_failure)));

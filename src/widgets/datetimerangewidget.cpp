@@ -100,13 +100,16 @@ DateTimeRangeWidget::DateTimeRangeWidget(QDate start, QDate end, QWidget *parent
     auto *buttonRow = new QHBoxLayout();
     buttonRow->addSpacing(10);
     buttonRow->addWidget(m_cancelButton, 0, Qt::AlignLeft);
-    buttonRow->addStretch();
-    buttonRow->addWidget(newQuickRangeButton(QStringLiteral("todayButton"), tr("Today"), 1));
-    buttonRow->addWidget(newQuickRangeButton(QStringLiteral("last7DaysButton"), tr("Last 7 days"), 7));
-    buttonRow->addWidget(newQuickRangeButton(QStringLiteral("last30DaysButton"), tr("Last 30 days"), 30));
+    auto *quickRow = new QHBoxLayout();
+    quickRow->setSpacing(8);
+    quickRow->addWidget(newQuickRangeButton(QStringLiteral("todayButton"), tr("Today"), 1));
+    quickRow->addWidget(newQuickRangeButton(QStringLiteral("last7DaysButton"), tr("Last 7 days"), 7));
+    quickRow->addWidget(newQuickRangeButton(QStringLiteral("last30DaysButton"), tr("Last 30 days"), 30));
     m_allButton = newQuickRangeButton(QStringLiteral("allButton"), tr("All"), 0);
     m_allButton->hide();
-    buttonRow->addWidget(m_allButton);
+    quickRow->addWidget(m_allButton);
+    buttonRow->addStretch();
+    buttonRow->addLayout(quickRow);
     buttonRow->addStretch();
     buttonRow->addWidget(m_confirmButton, 0, Qt::AlignRight);
     buttonRow->addSpacing(10);
@@ -129,7 +132,7 @@ QPushButton *DateTimeRangeWidget::newQuickRangeButton(const QString &name, const
 {
     auto *button = new QPushButton(text, this);
     button->setObjectName(name);
-    button->setMinimumHeight(36);
+    button->setMinimumSize(96, 36);
     connect(button, &QPushButton::clicked, this, [this, days] {
         const QDate today = QDate::currentDate();
         applyRange(days > 0 ? today.addDays(1 - days) : m_earliestDate, today);
