@@ -41,6 +41,7 @@ WindowGrip::WindowGrip(QWidget *window)
     // watched anew each time, since it sees every press before any child.
     m_window->installEventFilter(this);
     watchNativeWindow();
+    qRegisterMetaType<Qt::Edges>(); // for resizeRequested across threads and in signal spies
 }
 
 void WindowGrip::addMoveArea(QWidget *area)

@@ -16,153 +16,103 @@ using lumo::WindowGrip;
 
 namespace {
 
-const Qt::Edges NONE;
-const Qt::Edges TOP_LEFT = Qt::TopEdge | Qt::LeftEdge;
-const Qt::Edges BOTTOM_RIGHT = Qt::BottomEdge | Qt::RightEdge;
-
-bool showExposed(QWidget &window)
+// A press and a drag of distance pixels to the right, at a widget's point.
+void drag(QWidget *widget, QPoint at, int distance = 30)
 {
-    window.show();
-    return QTest::qWaitForWindowExposed(&window);
-}
-
-// A press and a drag of distance pixels to the right, from at (window coordinates).
-void drag(QWindow *window, QPoint at, int distance)
-{
+    QWindow *window = widget->window()->windowHandle();
+    at = widget->mapTo(widget->window(), at);
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseMove(window, at + QPoint(distance, 0));
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at + QPoint(distance, 0));
 }
 
-QPoint inWindow(QWidget *widget, QPoint at)
+int overrideCursor()
 {
-    return widget->mapTo(widget->window(), at);
+    return QGuiApplication::overrideCursor() ? int(QGuiApplication::overrideCursor()->shape()) : -1;
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Qt::Edges)
 
 class WindowGripTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void edgesAlongTheBorder_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<Qt::Edges>("resizable");
-        QTest::addColumn<Qt::Edges>("fixedWidth");
-        // A 400 x 300 window; the band is 6 wide, 16 along the edge near a corner.
-        QTest::newRow("left") << QPoint(0, 150) << Qt::Edges(Qt::LeftEdge) << NONE;
-        QTest::newRow("inside the band") << QPoint(5, 150) << Qt::Edges(Qt::LeftEdge) << NONE;
-        QTest::newRow("past the band") << QPoint(6, 150) << NONE << NONE;
-        QTest::newRow("right") << QPoint(399, 150) << Qt::Edges(Qt::RightEdge) << NONE;
-        QTest::newRow("top") << QPoint(200, 0) << Qt::Edges(Qt::TopEdge) << Qt::Edges(Qt::TopEdge);
-        QTest::newRow("bottom") << QPoint(200, 299) << Qt::Edges(Qt::BottomEdge) << Qt::Edges(Qt::BottomEdge);
-        QTest::newRow("corner") << QPoint(0, 0) << TOP_LEFT << Qt::Edges(Qt::TopEdge);
-        QTest::newRow("left near the corner") << QPoint(2, 15) << TOP_LEFT << NONE;
-        QTest::newRow("bottom near the corner")
-            << QPoint(384, 297) << BOTTOM_RIGHT << Qt::Edges(Qt::BottomEdge);
-        QTest::newRow("bottom off the corner")
-            << QPoint(383, 297) << Qt::Edges(Qt::BottomEdge) << Qt::Edges(Qt::BottomEdge);
-        QTest::newRow("middle") << QPoint(200, 150) << NONE << NONE;
-        QTest::newRow("outside") << QPoint(400, 150) << NONE << NONE;
-    }
-
     void edgesAlongTheBorder()
     {
-        QFETCH(QPoint, at);
-        QFETCH(Qt::Edges, resizable);
-        QFETCH(Qt::Edges, fixedWidth);
+        // A 400 x 300 window; the band is 6 wide, 16 along an edge near a corner.
         QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
         window.resize(400, 300);
         auto *grip = new WindowGrip(&window);
-        QCOMPARE(grip->edgesAt(at), resizable);
+        const Qt::Edges none;
+        const struct
+        {
+            QPoint at;
+            Qt::Edges resizable, fixedWidth;
+        } points[] = {
+            { { 5, 150 }, Qt::LeftEdge, none },
+            { { 6, 150 }, none, none },
+            { { 200, 299 }, Qt::BottomEdge, Qt::BottomEdge },
+            { { 0, 0 }, Qt::TopEdge | Qt::LeftEdge, Qt::TopEdge },
+            { { 2, 15 }, Qt::TopEdge | Qt::LeftEdge, none },
+            { { 384, 297 }, Qt::BottomEdge | Qt::RightEdge, Qt::BottomEdge },
+            { { 383, 297 }, Qt::BottomEdge, Qt::BottomEdge },
+            { { 400, 150 }, none, none },
+        };
+        for (const auto &point : points)
+            QCOMPARE(grip->edgesAt(point.at), point.resizable);
         window.setFixedWidth(400);
-        QCOMPARE(grip->edgesAt(at), fixedWidth);
-        window.setFixedSize(400, 300);
-        QCOMPARE(grip->edgesAt(at), NONE);
+        for (const auto &point : points)
+            QCOMPARE(grip->edgesAt(point.at), point.fixedWidth);
     }
 
-    void pressOnTheEdgeResizes()
+    void movesAndResizes()
     {
         lumo::KWidget window;
         window.resize(600, 400);
-        QVERIFY(showExposed(window));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWindow *native = window.windowHandle();
         auto *grip = window.findChild<WindowGrip *>();
-        QVERIFY(grip);
-        qRegisterMetaType<Qt::Edges>();
+        QSignalSpy moves(grip, &WindowGrip::moveRequested);
         QSignalSpy resizes(grip, &WindowGrip::resizeRequested);
 
-        // The pointer shows what a press would do, and the widgets' own cursors again inside.
-        const auto cursor = [] {
-            return QGuiApplication::overrideCursor() ? int(QGuiApplication::overrideCursor()->shape()) : -1;
-        };
+        // Over the band the pointer shows what a press would do; inside, the widgets' own.
         QTest::mouseMove(native, QPoint(598, 398));
-        QCOMPARE(cursor(), int(Qt::SizeFDiagCursor));
-        QTest::mouseMove(native, QPoint(300, 399));
-        QCOMPARE(cursor(), int(Qt::SizeVerCursor));
+        QCOMPARE(overrideCursor(), int(Qt::SizeFDiagCursor));
         QTest::mouseMove(native, QPoint(300, 200));
-        QCOMPARE(cursor(), -1);
+        QCOMPARE(overrideCursor(), -1);
         QTest::mouseMove(native, QPoint(0, 200));
-        window.hide(); // while the pointer is on the edge
-        QCOMPARE(cursor(), -1);
+        window.hide(); // with the pointer on the edge: no cursor left behind
+        QCOMPARE(overrideCursor(), -1);
         window.show();
-
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::mouseClick(native, Qt::LeftButton, Qt::NoModifier, QPoint(598, 398));
         QTest::mouseClick(native, Qt::RightButton, Qt::NoModifier, QPoint(0, 200));
-        QTest::mouseClick(native, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
         QCOMPARE(resizes.count(), 1);
-        QCOMPARE(resizes.at(0).at(0).value<Qt::Edges>(), BOTTOM_RIGHT);
+        QCOMPARE(resizes.at(0).at(0).value<Qt::Edges>(), Qt::BottomEdge | Qt::RightEdge);
 
-        // A maximised window is placed by the window manager alone.
-        window.showMaximized();
+        drag(window.titleBar(), QPoint(100, 20), 1); // a click that wobbled
+        drag(window.titleBar(), QPoint(100, 20));
+        drag(window.iconBar()->nameLabel(), QPoint(2, 20)); // through the label to its bar
+        drag(window.titleBar()->closeButton(), QPoint(15, 15)); // the button keeps its press
+        drag(window.baseBar(), QPoint(200, 100));
+        QCOMPARE(moves.count(), 2);
+
+        // A double click on the title still maximises; a maximised window stays put.
+        QTest::mouseDClick(native, Qt::LeftButton, Qt::NoModifier, window.titleBar()->geometry().center());
         QTRY_VERIFY(window.isMaximized());
+        drag(window.titleBar(), QPoint(100, 20));
         QTest::mouseClick(native, Qt::LeftButton, Qt::NoModifier, QPoint(0, 200));
+        QCOMPARE(moves.count(), 2);
         QCOMPARE(resizes.count(), 1);
-    }
 
-    void dragOnTheTitleMoves()
-    {
-        lumo::KWidget window;
-        window.resize(600, 400);
-        QVERIFY(showExposed(window));
-        QWindow *native = window.windowHandle();
-        auto *grip = window.findChild<WindowGrip *>();
-        QSignalSpy moves(grip, &WindowGrip::moveRequested);
-        const QPoint title = inWindow(window.titleBar(), QPoint(100, 20));
-        const QPoint name = inWindow(window.iconBar()->nameLabel(), QPoint(2, 5));
-
-        drag(native, title, 1); // a click that wobbled, not a move
-        QCOMPARE(moves.count(), 0);
-        drag(native, title, 30);
-        drag(native, name, 30); // through the label to the icon bar
-        QCOMPARE(moves.count(), 2);
-
-        // The buttons keep their presses, and the content is no title.
-        QPushButton *close = window.titleBar()->closeButton();
-        drag(native, inWindow(close, close->rect().center()), 30);
-        drag(native, inWindow(window.baseBar(), QPoint(200, 100)), 30);
-        QCOMPARE(moves.count(), 2);
-
-        // A double click on the title still maximises.
-        QTest::mouseDClick(native, Qt::LeftButton, Qt::NoModifier, title);
-        QTRY_VERIFY(window.isMaximized());
-        drag(native, title, 30);
-        QCOMPARE(moves.count(), 2);
-    }
-
-    void dialogsMoveToo()
-    {
         lumo::KDialog dialog;
-        dialog.resize(400, 300);
-        QVERIFY(showExposed(dialog));
-        auto *grip = dialog.findChild<WindowGrip *>();
-        QSignalSpy moves(grip, &WindowGrip::moveRequested);
-        drag(dialog.windowHandle(), inWindow(dialog.iconBar(), QPoint(100, 20)), 30);
-        QCOMPARE(moves.count(), 1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy dialogMoves(dialog.findChild<WindowGrip *>(), &WindowGrip::moveRequested);
+        drag(dialog.iconBar(), QPoint(100, 20));
+        QCOMPARE(dialogMoves.count(), 1);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "logpage/notify_log_frame.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -140,35 +141,27 @@ void TestNotifyLogFrame::alertTextsArePlainText()
 
 void TestNotifyLogFrame::bidiControlsAreShownAsMarks()
 {
-    // A right-to-left override would show "exe.gnp" for a file ending in ".png.exe"
-    // and reorder an address; isolates could hide a user among other text.
+    // A right-to-left override makes a program "invoice<RLO>gnp.exe" read
+    // "invoiceexe.png"; isolates and embeddings reorder words. Every label
+    // shows them as marks.
     notifyLogData data = sampleAlert(15);
-    data.comment = QString::fromUtf8("Upload of invoice\u202Egnp.exe");
-    data.location = QString::fromUtf8("host->/tmp/\u202Dx\u202C");
+    data.comment = QString::fromUtf8("invoice\u202Egnp.exe");
     data.user = QString::fromUtf8("\u2066root\u2069");
-    data.srcIp = QString::fromUtf8("10.0.0.\u202B1\u202A");
-    data.firstLog = QString::fromUtf8("sshd: \u2067Accepted\u2068 password");
-    data.otherLogs = QString::fromUtf8("line two \u202E\nline three");
+    data.firstLog = QString::fromUtf8("sshd: \u202BAccepted\u202C password");
     notify_log_frame frame(data);
     frame.setHighLight(); // every label made
     QStringList texts;
-    for (QLabel *l : frame.findChildren<QLabel *>()) {
-        for (QChar c : l->text())
-            QVERIFY2(
-                !((c >= QChar(0x202A) && c <= QChar(0x202E)) || (c >= QChar(0x2066) && c <= QChar(0x2069))),
-                qPrintable(l->objectName() + ": " + l->text()));
+    for (QLabel *l : frame.findChildren<QLabel *>())
         texts << l->text();
-    }
-    QCOMPARE(label(frame, "loginfoTitleLabel")->text(), QString("Upload of invoice<U+202E>gnp.exe"));
-    for (const char *shown :
-        { "host->/tmp/<U+202D>x<U+202C>", "<U+2066>root<U+2069>", "10.0.0.<U+202B>1<U+202A>",
-            "sshd: <U+2067>Accepted<U+2068> password", "line two <U+202E>\nline three" })
-        QVERIFY2(texts.contains(shown), shown);
+    QVERIFY(!texts.join("").contains(QRegularExpression("[\u202A-\u202E\u2066-\u2069]")));
+    QCOMPARE(label(frame, "loginfoTitleLabel")->text(), QString("invoice<U+202E>gnp.exe"));
+    QVERIFY(texts.contains("<U+2066>root<U+2069>"));
+    QVERIFY(texts.contains("sshd: <U+202B>Accepted<U+202C> password"));
 }
 
 void TestNotifyLogFrame::textTurnsSelectableUnderThePointer()
 {
-    // Selectable when the pointer is over it, and it stays so while text is selected.
+    // Selectable where the pointer is, and while text is selected.
     notify_log_frame frame(sampleAlert(12));
     frame.show();
     QLabel *title = label(frame, "loginfoTitleLabel");

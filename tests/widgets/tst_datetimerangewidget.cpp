@@ -120,26 +120,13 @@ private slots:
         Picker p(MAR_1, MAR_9);
         emit p.left->clicked(MAR_5);
         p.cancel->click();
-        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
+        p.rightEdit->setDate(MAR_5); // while hidden: as if left from an earlier showing
         p.widget.show();
-        QVERIFY(p.shows(MAR_1, MAR_9)); // the range in use, not the edit
-
-        p.rightEdit->setDate(MAR_5);
+        QVERIFY(p.shows(MAR_1, MAR_9)); // the range in use, not the edits
+        p.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
         QTest::keyClick(&p.widget, Qt::Key_Escape);
         QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
         p.widget.show();
-        QVERIFY(p.shows(MAR_1, MAR_9));
-
-        p.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
-        p.cancel->click();
-        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
-
-        // Closed by other means, the edits are dropped as well; Confirm hands out its own.
-        p.widget.show();
-        emit p.left->clicked(MAR_5);
-        p.widget.close();
-        p.widget.show();
-        QVERIFY(p.shows(MAR_1, MAR_9));
         emit p.right->clicked(MAR_5);
         p.confirm->click();
         QCOMPARE(p.emitted, (Ranges { { MAR_1, MAR_5 } }));
@@ -151,37 +138,24 @@ private slots:
         Picker p(MAR_1, MAR_9);
         QPushButton *all = p.widget.findChild<QPushButton *>("allButton");
         QVERIFY(all->isHidden()); // nothing to start "All" with yet
-        const struct
-        {
-            const char *button;
-            QString text;
-            QDate start;
-        } quick[]
-            = { { "todayButton", "Today", today }, { "last7DaysButton", "Last 7 days", today.addDays(-6) },
-                  { "last30DaysButton", "Last 30 days", today.addDays(-29) } };
-        for (const auto &range : quick) {
-            p.emitted.clear();
+        const QList<QPair<QString, QDate>> quickRanges = { { "todayButton", today },
+            { "last7DaysButton", today.addDays(-6) }, { "last30DaysButton", today.addDays(-29) } };
+        for (const auto &quick : quickRanges) {
             p.widget.show();
-            QPushButton *button = p.widget.findChild<QPushButton *>(range.button);
-            QCOMPARE(button->text(), range.text);
-            button->click();
-            QCOMPARE(p.emitted, (Ranges { { range.start, today } }));
+            p.widget.findChild<QPushButton *>(quick.first)->click();
+            QCOMPARE(p.emitted.takeLast(), (QList<QDate> { quick.second, today }));
             QVERIFY(p.widget.isHidden());
-            p.widget.show();
-            QVERIFY(p.shows(range.start, today));
         }
+        p.widget.show();
+        QVERIFY(p.shows(today.addDays(-29), today));
 
         p.widget.setEarliestDate(MAR_5);
         QVERIFY(all->isVisible());
-        QCOMPARE(all->text(), QString("All"));
         all->click();
-        QCOMPARE(p.emitted.last(), (QList<QDate> { MAR_5, today }));
-        // Alerts stamped in the future do not turn the range over.
-        p.widget.setEarliestDate(today.addDays(3));
+        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { MAR_5, today }));
+        p.widget.setEarliestDate(today.addDays(3)); // alerts stamped in the future
         all->click();
-        QCOMPARE(p.emitted.last(), (QList<QDate> { today, today }));
-        p.widget.setEarliestDate(QDate());
-        QVERIFY(all->isHidden());
+        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { today, today }));
     }
 
     void rangeSetFromOutside()
