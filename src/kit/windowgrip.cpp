@@ -28,11 +28,6 @@ bool isPlacedByUser(const QWidget *window)
 
 } // namespace
 
-WindowGrip::~WindowGrip()
-{
-    showEdgeCursor({});
-}
-
 WindowGrip::WindowGrip(QWidget *window)
     : QObject(window)
     , m_window(window)
@@ -44,12 +39,14 @@ WindowGrip::WindowGrip(QWidget *window)
     qRegisterMetaType<Qt::Edges>(); // for resizeRequested across threads and in signal spies
 }
 
+WindowGrip::~WindowGrip()
+{
+    showEdgeCursor({});
+}
+
 void WindowGrip::addMoveArea(QWidget *area)
 {
-    if (area == m_window)
-        m_windowMoves = true;
-    else
-        area->installEventFilter(this);
+    area->installEventFilter(this);
 }
 
 Qt::Edges WindowGrip::edgesAt(const QPoint &pos) const
@@ -109,8 +106,7 @@ bool WindowGrip::eventFilter(QObject *watched, QEvent *event)
             watchNativeWindow();
         if (type == QEvent::Hide)
             showEdgeCursor({});
-        if (!m_windowMoves)
-            return false;
+        return false;
     }
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease)
         handleAreaMouse(static_cast<QMouseEvent *>(event));

@@ -28,8 +28,9 @@ public:
     explicit WindowGrip(QWidget *window);
     ~WindowGrip() override;
 
-    // A press that area itself receives, followed by a drag, moves the window.
-    // Presses taken by a child (a button in a title bar) stay with the child.
+    // A press that area (a child of the window) itself receives, followed by
+    // a drag, moves the window. Presses taken by a child of the area (a button
+    // in a title bar) stay with it.
     void addMoveArea(QWidget *area);
 
     // The edges a press at pos (window coordinates) resizes: none inside the
@@ -54,7 +55,6 @@ private:
     QPointer<QWindow> m_native;
     QPoint m_pressGlobalPos;
     bool m_pressed = false;
-    bool m_windowMoves = false;
     Qt::Edges m_cursorEdges;
 };
 
