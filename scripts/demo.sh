@@ -182,6 +182,32 @@ snap 11-settings-ai-confirmation
 xdotool key Escape
 sleep 0.5
 
+# A search in the bar, applied as it is typed, with the severity choice.
+xdotool key ctrl+f # the search field, wherever the language puts it
+xdotool type --delay 120 "brute"
+snap 12-search
+xdotool key ctrl+a BackSpace
+
+# The date range picker with its quick ranges, opened from the keyboard (from
+# the search field past the level choice); Escape leaves the range as it was.
+xdotool key Tab Tab space
+snap 13-date-range
+xdotool key Escape
+
+# The daemon goes away: a reload keeps the list and says that it failed...
+kill "$daemon"
+wait "$daemon" 2>/dev/null || true
+click 833 523 # Reload
+snap 14-reload-failed
+# ...and a start without it shows why there is nothing to show.
+kill "$app"
+wait "$app" 2>/dev/null || true
+"$bin/src/app/tarvix-desktop" >"$work/app2.log" 2>&1 &
+app=$!
+pids+=($app)
+for _ in $(seq 100); do grep -q "get alert total error!" "$work/app2.log" && break; sleep 0.1; done
+snap 15-daemon-unreachable
+
 kill "$app"
 wait "$app" 2>/dev/null || true
 grep "main execute time" "$work/app.log" || true

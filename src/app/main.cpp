@@ -82,8 +82,9 @@ int main(int argc, char *argv[])
 
     const QString text = QString::fromLatin1(option);
     if (app.isRunning()) {
+        // Without an alert id the message is empty: the running window only comes to the front.
+        const bool handedOver = app.sendMessage(text, 5000);
         if (!text.isEmpty()) {
-            const bool handedOver = app.sendMessage(text, 5000);
             GlobalData::instance()->recordStartByNotify();
             // Otherwise the notification's alert is lost: the caller must know.
             if (!handedOver) {

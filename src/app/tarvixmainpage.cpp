@@ -5,12 +5,15 @@
 #include "kit/kaboutdialog.h"
 #include "kit/kmenubutton.h"
 #include "kit/ktabbar.h"
+#include "kit/windowgrip.h"
 #include "logpage/notifylogmainpage.h"
 #include "settings/tarvixsettingmainpage.h"
 #include "system/systemprobes.h"
 #include "widgets/roundedpanel.h"
 #include "widgets/screenplacement.h"
 
+#include <KWindowSystem>
+#include <KX11Extras>
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -61,6 +64,12 @@ tarvixMainPage::tarvixMainPage(QWidget *parent)
     setWindowIcon(m_appIcon);
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+
+    // The desktop's window manager may not draw or honour a frame for us:
+    // the title row moves the window and its edges resize it.
+    auto *grip = new lumo::WindowGrip(this);
+    grip->addMoveArea(findChild<QWidget *>("widget"));
+    grip->addMoveArea(findChild<QWidget *>("widget_2"));
 
     buildTitleBar();
     buildMenu();
@@ -328,10 +337,26 @@ void tarvixMainPage::refreshMaximizeButton()
 
 void tarvixMainPage::slot_recv_update_message(QString msg)
 {
+    bringToFront();
+    // A start from the application menu sends no alert: it only asks for the window.
+    if (msg.isEmpty())
+        return;
     qDebug() << "send msg to notify log";
     // The alert a notification names is on the log tab: show it.
     m_tabBar->setCurrentIndex(0);
     emit signal_update_notify_log_widget(msg);
+}
+
+void tarvixMainPage::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    // The request comes from another process, so a window manager that
+    // prevents focus stealing would only flag the window without this.
+    if (KWindowSystem::isPlatformX11())
+        KX11Extras::forceActiveWindow(winId());
 }
 
 void tarvixMainPage::slot_do_config()

@@ -65,6 +65,7 @@ private:
     void showLogPage();
     void showStatisticsPage();
     void clearContent();
+    void bringToFront();
     void toggleMaximized();
     void refreshMaximizeButton();
     void showAbout();

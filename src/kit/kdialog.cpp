@@ -6,6 +6,7 @@
 #include "kit/kwindowbuttonbar.h"
 #include "kit/parmscontroller.h"
 #include "kit/windowframe_p.h"
+#include "kit/windowgrip.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -42,6 +43,9 @@ KDialogPrivate::KDialogPrivate(KDialog *parent)
     m_mainLayout->addWidget(m_mainWidget, 1);
 
     connect(m_buttonBar->closeButton(), &QPushButton::clicked, q, &QDialog::reject);
+    auto *grip = new WindowGrip(q);
+    grip->addMoveArea(m_iconBar);
+    grip->addMoveArea(m_buttonBar);
     connect(Parmscontroller::self(), &Parmscontroller::modeChanged, this, [this] { applySizes(); });
     applySizes();
 }

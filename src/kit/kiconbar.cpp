@@ -2,7 +2,6 @@
 #include "kit/kiconbar_p.h"
 
 #include "kit/parmscontroller.h"
-#include "kit/windowdrag_p.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -103,28 +102,6 @@ QLabel *KIconBar::iconLabel()
 QLabel *KIconBar::nameLabel()
 {
     return d->m_nameLabel;
-}
-
-void KIconBar::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        d->m_pressed = true;
-        d->m_pressPos = event->pos();
-    }
-    QFrame::mousePressEvent(event);
-}
-
-void KIconBar::mouseMoveEvent(QMouseEvent *event)
-{
-    if (d->m_pressed && startWindowDrag(this, event, d->m_pressPos))
-        d->m_pressed = false;
-    QFrame::mouseMoveEvent(event);
-}
-
-void KIconBar::mouseReleaseEvent(QMouseEvent *event)
-{
-    d->m_pressed = false;
-    QFrame::mouseReleaseEvent(event);
 }
 
 void KIconBar::mouseDoubleClickEvent(QMouseEvent *event)

@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QObject>
-#include <QPoint>
 
 class QHBoxLayout;
 class QLabel;
@@ -27,8 +26,6 @@ public:
     QLabel *m_nameLabel = nullptr;
     QIcon m_icon;
     QString m_name;
-    QPoint m_pressPos;
-    bool m_pressed = false;
 };
 
 } // namespace lumo

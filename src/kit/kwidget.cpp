@@ -7,6 +7,7 @@
 #include "kit/parmscontroller.h"
 #include "kit/themecontroller_p.h"
 #include "kit/windowframe_p.h"
+#include "kit/windowgrip.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -57,6 +58,10 @@ KWidgetPrivate::KWidgetPrivate(KWidget *parent)
     };
     connect(m_titleBar, &KWindowButtonBar::doubleClick, this, onDoubleClick);
     connect(m_iconBar, &KIconBar::doubleClick, this, onDoubleClick);
+
+    auto *grip = new WindowGrip(q);
+    grip->addMoveArea(m_iconBar);
+    grip->addMoveArea(m_titleBar);
 
     connect(Parmscontroller::self(), &Parmscontroller::modeChanged, this, [this] { applySizes(); });
     connect(KitTheme::instance(), &KitTheme::transparencyChanged, this, [this] { applyLayoutType(); });

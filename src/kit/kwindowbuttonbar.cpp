@@ -6,7 +6,6 @@
 #include "kit/parmscontroller.h"
 #include "kit/themecontroller_p.h"
 #include "kit/windowbutton_p.h"
-#include "kit/windowdrag_p.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -119,28 +118,6 @@ void KWindowButtonBar::setMaximumButtonState(MaximumButtonState state)
 MaximumButtonState KWindowButtonBar::maximumButtonState() const
 {
     return d->m_maximumState;
-}
-
-void KWindowButtonBar::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        d->m_pressed = true;
-        d->m_pressPos = event->pos();
-    }
-    QFrame::mousePressEvent(event);
-}
-
-void KWindowButtonBar::mouseMoveEvent(QMouseEvent *event)
-{
-    if (d->m_pressed && startWindowDrag(this, event, d->m_pressPos))
-        d->m_pressed = false;
-    QFrame::mouseMoveEvent(event);
-}
-
-void KWindowButtonBar::mouseReleaseEvent(QMouseEvent *event)
-{
-    d->m_pressed = false;
-    QFrame::mouseReleaseEvent(event);
 }
 
 void KWindowButtonBar::mouseDoubleClickEvent(QMouseEvent *event)

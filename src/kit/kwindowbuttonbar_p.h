@@ -3,7 +3,6 @@
 #include "kit/kwindowbuttonbar.h"
 
 #include <QObject>
-#include <QPoint>
 
 class QHBoxLayout;
 
@@ -28,8 +27,6 @@ public:
     WindowButton *m_maximumButton = nullptr;
     WindowButton *m_closeButton = nullptr;
     MaximumButtonState m_maximumState = Maximum;
-    QPoint m_pressPos;
-    bool m_pressed = false;
 };
 
 } // namespace lumo

@@ -1,9 +1,10 @@
 #include "logpage/notify_log_frame.h"
 
 #include "alertengine/alertloader.h"
+#include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
 #include "logpage/notifylogmainpage.h"
-#include "translation/translation.h"
+#include "widgets/alerttext.h"
 #include "widgets/roundedpanel.h"
 
 #include <QDebug>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -19,14 +21,36 @@ namespace {
 const Qt::TextInteractionFlags SELECTABLE = Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse;
 const int MIN_CAPTION_WIDTH = 60;
 
-QLabel *plainLabel(const QString &text, QWidget *parent)
+// Captions share one column, as wide as the longest caption of this
+// language, so values line up within and across entries.
+int captionWidth(const QFont &font)
 {
-    QLabel *label = new QLabel(parent);
-    // Alert texts come from the monitored host: never let them render as rich text.
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setTextInteractionFlags(SELECTABLE);
-    return label;
+    const QStringList allCaptions = { notify_log_frame::tr("Time of occurrence: "),
+        notify_log_frame::tr("Log Source: "), notify_log_frame::tr("Rule No.: "),
+        notify_log_frame::tr("Group Category: "), notify_log_frame::tr("User: "),
+        notify_log_frame::tr("Source IP: "), notify_log_frame::tr("Target IP: "),
+        notify_log_frame::tr("Raw logs: "), notify_log_frame::tr("Associated Informations: ") };
+    const QFontMetrics metrics(font);
+    int width = MIN_CAPTION_WIDTH;
+    for (const QString &caption : allCaptions)
+        width = qMax(width, metrics.horizontalAdvance(caption) + 4);
+    return width;
+}
+
+QPixmap arrowPixmap(bool up, const QSize &size)
+{
+    // One pixmap for all entries, not one per entry.
+    const QString key
+        = QStringLiteral("notify_log_frame-arrow-%1-%2x%3").arg(up).arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    const char *name = up ? "vemo-up-symbolic" : "vemo-down-symbolic";
+    const QString fallback
+        = up ? ":/Resource/Icon/base/vemo-up-symbolic.png" : ":/Resource/Icon/base/vemo-down-symbolic.png";
+    pixmap = QIcon::fromTheme(name, QIcon(fallback)).pixmap(size);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 QPalette redText(const QPalette &base)
@@ -37,6 +61,24 @@ QPalette redText(const QPalette &base)
 }
 
 } // namespace
+
+QLabel *notify_log_frame::plainLabel(const QString &text, QWidget *parent)
+{
+    QLabel *label = new QLabel(parent);
+    // Alert texts come from the monitored host: never let them render as rich text.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    makeSelectable(label);
+    return label;
+}
+
+void notify_log_frame::makeSelectable(QLabel *label)
+{
+    // A label whose text can be selected carries a whole text document, which
+    // would make a long list of entries many times its size: the text turns
+    // selectable when the pointer comes to it.
+    label->installEventFilter(this);
+}
 
 notify_log_frame::notify_log_frame(const notifyLogData &data, QWidget *parent)
     : QFrame(parent)
@@ -119,28 +161,20 @@ void notify_log_frame::buildForm()
     m_detailFrame->setObjectName("notify_log_detail_frame");
     m_detailFrame->setMinimumWidth(856);
     m_detailFrame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    auto *verticalLayout_3 = new QVBoxLayout(m_detailFrame);
-    verticalLayout_3->setObjectName("verticalLayout_3");
-    verticalLayout_3->setSpacing(0);
-    verticalLayout_3->setContentsMargins(35, 14, 0, 14);
-    m_detailVerticalLayout = new QVBoxLayout();
-    m_detailVerticalLayout->setObjectName("detailVerticalLayout");
-    m_detailVerticalLayout->setSpacing(0);
-    verticalLayout_3->addLayout(m_detailVerticalLayout);
     verticalLayout_2->addWidget(m_detailFrame);
 }
 
 void notify_log_frame::setArrow(bool up)
 {
-    const char *name = up ? "vemo-up-symbolic" : "vemo-down-symbolic";
-    const QString fallback = up ? ":/Resource/Icon/base/vemo-up-symbolic.png" : ":/Resource/Icon/base/vemo-down-symbolic.png";
-    m_upDownIconLabel->setPixmap(QIcon::fromTheme(name, QIcon(fallback)).pixmap(m_upDownIconLabel->minimumSize()));
+    m_upDownIconLabel->setPixmap(arrowPixmap(up, m_upDownIconLabel->minimumSize()));
 }
 
-QLabel *notify_log_frame::addRow(QVBoxLayout *into, const QString &caption, const QString &value, QLabel **valueLabel)
+QLabel *notify_log_frame::addRow(
+    QVBoxLayout *into, const QString &caption, const QString &value, QLabel **valueLabel)
 {
     QLabel *captionLabel = plainLabel(caption, m_frame);
-    QLabel *valueText = plainLabel(value, m_frame);
+    captionLabel->setFixedWidth(m_captionWidth);
+    QLabel *valueText = plainLabel(alertTextForDisplay(value), m_frame);
     valueText->setFixedHeight(24);
     auto *row = new QHBoxLayout();
     row->addWidget(captionLabel, 0, Qt::AlignLeft);
@@ -156,7 +190,8 @@ void notify_log_frame::addDetailLine(const QString &caption, const QString &valu
 {
     QLabel *captionLabel = plainLabel(caption, m_detailFrame);
     captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QLabel *valueLabel = plainLabel(value, m_detailFrame);
+    captionLabel->setFixedWidth(m_captionWidth);
+    QLabel *valueLabel = plainLabel(alertTextForDisplay(value), m_detailFrame);
     valueLabel->setWordWrap(true);
     auto *line = new QHBoxLayout();
     line->addWidget(captionLabel);
@@ -176,21 +211,17 @@ void notify_log_frame::fillView()
     m_frame->setFrameShape(QFrame::NoFrame);
 
     const bool severe = m_data.level > 14;
-    m_iconLabel->setPixmap(
-        QPixmap(severe ? ":/Resource/Icon/setting/selected_red.png" : ":/Resource/Icon/setting/selected.png"));
+    m_iconLabel->setPixmap(QPixmap(
+        severe ? ":/Resource/Icon/setting/selected_red.png" : ":/Resource/Icon/setting/selected.png"));
 
-    QString title = m_data.comment;
-    if (const Translation *catalogue = notifyLogMainPage::sharedTranslation()) {
-        const std::string translated = catalogue->translate(m_data.comment.toUtf8().constData());
-        if (!translated.empty())
-            title = QString::fromStdString(translated);
-    }
+    const std::string title
+        = ruleTitle(notifyLogMainPage::sharedTranslation(), m_data.comment.toUtf8().toStdString());
     m_titleLabel->setTextFormat(Qt::PlainText);
-    m_titleLabel->setText(title);
+    m_titleLabel->setText(alertTextForDisplay(QString::fromStdString(title)));
     m_titleLabel->setMinimumWidth(600);
     m_titleLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_titleLabel->setWordWrap(true);
-    m_titleLabel->setTextInteractionFlags(SELECTABLE);
+    makeSelectable(m_titleLabel);
 
     m_levelLabel->setText(QString("%1%2").arg(tr("Level: ")).arg(m_data.level));
     m_typeLabel->setText(severe ? tr("severe") : m_data.level >= 12 ? tr("normal") : tr("other"));
@@ -198,14 +229,38 @@ void notify_log_frame::fillView()
         m_levelLabel->setPalette(redText(m_levelLabel->palette()));
         m_typeLabel->setPalette(redText(m_typeLabel->palette()));
     }
-    m_levelLabel->setTextInteractionFlags(SELECTABLE);
-    m_typeLabel->setTextInteractionFlags(SELECTABLE);
+    makeSelectable(m_levelLabel);
+    makeSelectable(m_typeLabel);
 
+    m_captionWidth = captionWidth(font());
     m_loginfoVerticalLayout->addSpacing(6);
     const std::string display = alertDateToDisplay(m_data.date.toStdString());
     const QString when = display.empty() ? m_data.date : QString::fromStdString(display);
     m_timeCaption = addRow(m_loginfoVerticalLayout, tr("Time of occurrence: "), when, &m_timeValue);
     m_sourceCaption = addRow(m_loginfoVerticalLayout, tr("Log Source: "), m_data.location, &m_sourceValue);
+
+    m_loginfoVerticalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+}
+
+// Most entries are never opened: their details are made the first time.
+void notify_log_frame::fillDetails()
+{
+    if (m_line)
+        return;
+    m_line = new FrameLineWidget(m_frame);
+    m_line->setFixedHeight(1);
+    m_line->hide();
+    // Under the two rows, above the closing spacer.
+    m_loginfoVerticalLayout->insertWidget(m_loginfoVerticalLayout->count() - 1, m_line);
+
+    auto *verticalLayout_3 = new QVBoxLayout(m_detailFrame);
+    verticalLayout_3->setObjectName("verticalLayout_3");
+    verticalLayout_3->setSpacing(0);
+    verticalLayout_3->setContentsMargins(35, 14, 0, 14);
+    m_detailVerticalLayout = new QVBoxLayout();
+    m_detailVerticalLayout->setObjectName("detailVerticalLayout");
+    m_detailVerticalLayout->setSpacing(0);
+    verticalLayout_3->addLayout(m_detailVerticalLayout);
 
     addDetailLine(tr("Rule No.: "), QString::number(m_data.rule));
     if (!m_data.group.isEmpty())
@@ -221,33 +276,11 @@ void notify_log_frame::fillView()
     // A lone line feed is the empty separator line, not information.
     if (m_data.otherLogs.size() >= 2)
         addDetailLine(tr("Associated Informations: "), m_data.otherLogs);
-
-    // Captions share one column, as wide as the longest caption of this
-    // language, so values line up within and across entries.
-    const QStringList allCaptions = { tr("Time of occurrence: "), tr("Log Source: "), tr("Rule No.: "),
-                                      tr("Group Category: "), tr("User: "), tr("Source IP: "),
-                                      tr("Target IP: "), tr("Raw logs: "), tr("Associated Informations: ") };
-    const QFontMetrics metrics(m_timeCaption->font());
-    int captionWidth = MIN_CAPTION_WIDTH;
-    for (const QString &caption : allCaptions)
-        captionWidth = qMax(captionWidth, metrics.horizontalAdvance(caption) + 4);
-    QList<QLabel *> captions = { m_timeCaption, m_sourceCaption };
-    for (int i = 0; i < m_detailVerticalLayout->count(); ++i) {
-        auto *line = static_cast<QHBoxLayout *>(m_detailVerticalLayout->itemAt(i)->layout());
-        captions << static_cast<QLabel *>(line->itemAt(0)->widget());
-    }
-    for (QLabel *caption : captions)
-        caption->setFixedWidth(captionWidth);
-
-    m_line = new FrameLineWidget(m_frame);
-    m_line->setFixedHeight(1);
-    m_loginfoVerticalLayout->addWidget(m_line);
-    m_loginfoVerticalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    m_line->hide();
 }
 
 void notify_log_frame::setExpanded(bool expanded)
 {
+    fillDetails();
     m_detailFrame->setVisible(expanded);
     m_line->setVisible(expanded);
     setArrow(expanded);
@@ -259,6 +292,14 @@ bool notify_log_frame::eventFilter(QObject *watched, QEvent *event)
         setExpanded(m_detailFrame->isHidden());
         return true;
     }
+    // Every other label this entry watches shows text.
+    if (watched != m_upDownIconLabel) {
+        auto *label = static_cast<QLabel *>(watched);
+        if (event->type() == QEvent::Enter)
+            label->setTextInteractionFlags(SELECTABLE);
+        else if (event->type() == QEvent::Leave && !label->hasSelectedText())
+            label->setTextInteractionFlags(Qt::LinksAccessibleByMouse); // a plain label's own
+    }
     return QFrame::eventFilter(watched, event);
 }
 
@@ -266,8 +307,8 @@ void notify_log_frame::setHighLight()
 {
     qDebug() << "get signal";
     for (QWidget *widget : { static_cast<QWidget *>(m_titleLabel), static_cast<QWidget *>(m_timeCaption),
-                             static_cast<QWidget *>(m_timeValue), static_cast<QWidget *>(m_sourceCaption),
-                             static_cast<QWidget *>(m_sourceValue), static_cast<QWidget *>(m_detailFrame) })
+             static_cast<QWidget *>(m_timeValue), static_cast<QWidget *>(m_sourceCaption),
+             static_cast<QWidget *>(m_sourceValue), static_cast<QWidget *>(m_detailFrame) })
         widget->setPalette(redText(widget->palette()));
     setExpanded(true);
 }

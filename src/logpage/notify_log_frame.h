@@ -12,7 +12,8 @@ class FrameLineWidget;
 
 // One alert in the alarm log list: a collapsed line with title, level and
 // severity, the time and source rows, and details that open with the arrow.
-// Every text that comes from the alert is shown as plain text.
+// Every text that comes from the alert is shown as plain text, with the
+// controls that could disguise it made visible.
 class notify_log_frame : public QFrame
 {
     Q_OBJECT
@@ -31,6 +32,9 @@ protected:
 private:
     void buildForm();
     void fillView();
+    void fillDetails();
+    QLabel *plainLabel(const QString &text, QWidget *parent);
+    void makeSelectable(QLabel *label);
     void setArrow(bool up);
     void setExpanded(bool expanded);
     QLabel *addRow(QVBoxLayout *into, const QString &caption, const QString &value, QLabel **valueLabel);
@@ -52,7 +56,8 @@ private:
     QLabel *m_timeValue = nullptr;
     QLabel *m_sourceCaption = nullptr;
     QLabel *m_sourceValue = nullptr;
-    FrameLineWidget *m_line = nullptr;
+    FrameLineWidget *m_line = nullptr; // made with the details
+    int m_captionWidth = 0;
 };
 
 #endif

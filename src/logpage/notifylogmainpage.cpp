@@ -8,19 +8,26 @@
 #include "widgets/emptywidget.h"
 #include "widgets/roundedpanel.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -34,6 +41,24 @@ const char *const RELOAD_STYLE
     = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
       "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
       "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
+
+// More entries than this make a list whose widgets are worth handing back
+// to the system when it goes.
+const int MANY_ENTRIES = 200;
+
+// Freed memory stays with the process until it is trimmed: without this a
+// reload of a large list, or a long scrolled list, would keep its size.
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+QDate dayOf(const loginfo &alert)
+{
+    return QLocale("en_US").toDateTime(QString::fromStdString(alert.date), "yyyy MMM d H:mm:ss").date();
+}
 
 } // namespace
 
@@ -93,16 +118,63 @@ void notifyLogMainPage::buildForm()
     verticalLayout_2->addLayout(m_verticalLayout);
 }
 
+bool notifyLogMainPage::showsFailure() const
+{
+    return m_failure != 0 && (!m_alerts || m_alerts->empty());
+}
+
 QString notifyLogMainPage::countText() const
 {
     if (m_loading)
         return tr("Loading alarm logs...");
+    if (showsFailure())
+        return tr("No alarm logs loaded");
+    if (m_filter.isActive())
+        return tr("%1 of %2 alarm logs").arg(shownCount()).arg(m_alertCount);
     return QString("%1 %2 %3").arg(tr("A total of")).arg(m_alertCount).arg(tr("alarm logs"));
 }
 
 QString notifyLogMainPage::dayText(const QDate &day) const
 {
     return day.toString("yyyy 年 MM 月 dd 日");
+}
+
+QWidget *notifyLogMainPage::buildSearchBox()
+{
+    QWidget *box = new QWidget(this);
+    box->setObjectName("searchBox");
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+
+    m_searchEdit = new QLineEdit(box);
+    m_searchEdit->setObjectName("searchEdit");
+    m_searchEdit->setPlaceholderText(tr("Search"));
+    m_searchEdit->setClearButtonEnabled(true);
+    // Gives way first where a language needs the bar's width for its words.
+    m_searchEdit->setFixedHeight(36);
+    m_searchEdit->setMinimumWidth(80);
+    m_searchEdit->setMaximumWidth(150);
+    m_searchEdit->setToolTip(tr("Rule description, source IP, user, log source or raw logs"));
+
+    m_severityBox = new QComboBox(box);
+    m_severityBox->setObjectName("severityBox");
+    // In the order of AlertFilter::Severity.
+    m_severityBox->addItems({ tr("All levels"), tr("High risk"), tr("Normal risk") });
+    m_severityBox->setFixedHeight(36);
+
+    layout->addWidget(m_searchEdit);
+    layout->addWidget(m_severityBox);
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_searchEdit->setFocus(Qt::ShortcutFocusReason);
+        m_searchEdit->selectAll();
+    });
+    // Applied as the user types, to the list already loaded.
+    connect(m_searchEdit, &QLineEdit::textChanged, this, &notifyLogMainPage::applySearch);
+    connect(m_severityBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        &notifyLogMainPage::applySearch);
+    return box;
 }
 
 void notifyLogMainPage::buildBottomBar()
@@ -138,6 +210,9 @@ void notifyLogMainPage::buildBottomBar()
     m_picker->setWindowModality(Qt::ApplicationModal);
     connect(m_picker, &DateTimeRangeWidget::signal_update_dateTime, this,
         &notifyLogMainPage::slot_update_dateTime);
+    // The picker's own slot is private to it, as for every owner.
+    connect(this, SIGNAL(signal_update_dateWidget(QDate, QDate)), m_picker,
+        SLOT(slot_date_changed(QDate, QDate)));
 
     QPushButton *reloadButton = new QPushButton(tr("Reload"), this);
     reloadButton->setObjectName("reloadButton");
@@ -148,21 +223,44 @@ void notifyLogMainPage::buildBottomBar()
     m_busy->setObjectName("busyIndicator");
     m_busy->hide();
 
+    // Says that the list on screen is not the fresh one the user asked for;
+    // it keeps its place when hidden, as the gap above the bar.
+    m_failureLabel = new QLabel(this);
+    m_failureLabel->setObjectName("loadFailedLabel");
+    m_failureLabel->setTextFormat(Qt::PlainText);
+    m_failureLabel->setFixedHeight(20);
+    m_failureLabel->setContentsMargins(12, 0, 0, 0);
+    QPalette failurePalette = m_failureLabel->palette();
+    failurePalette.setColor(QPalette::WindowText, QColor("#FF0000"));
+    m_failureLabel->setPalette(failurePalette);
+    QSizePolicy keepPlace = m_failureLabel->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_failureLabel->setSizePolicy(keepPlace);
+    m_failureLabel->hide();
+
     auto *row = new QHBoxLayout();
     row->addSpacing(6);
     row->addWidget(m_busy);
     row->addSpacing(6);
     row->addWidget(m_countLabel);
+    row->addSpacing(12);
     row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    row->addWidget(buildSearchBox());
+    row->addSpacing(12);
     row->addWidget(dateBox);
     row->addSpacing(24);
     row->addWidget(reloadButton);
     row->addSpacing(16);
 
+    // The keyboard goes through the bar as the eye does.
+    setTabOrder(m_searchEdit, m_severityBox);
+    setTabOrder(m_severityBox, calendarButton);
+    setTabOrder(calendarButton, reloadButton);
+
     connect(reloadButton, &QPushButton::clicked, this, &notifyLogMainPage::slot_do_reload);
     connect(calendarButton, &QPushButton::clicked, this, &notifyLogMainPage::slot_open_calendar);
 
-    m_verticalLayout->addSpacing(20);
+    m_verticalLayout->addWidget(m_failureLabel);
     m_verticalLayout->addLayout(row);
 }
 
@@ -179,35 +277,75 @@ QWidget *notifyLogMainPage::newContent()
     return content;
 }
 
-// Builds the list of the loaded snapshot's alerts from start to end.
-void notifyLogMainPage::loadEntries(const QString &start, const QString &end)
+// New content for the list area; the list on screen gets no more entries.
+QWidget *notifyLogMainPage::startContent()
 {
-    m_content = newContent();
+    delete m_worker;
+    m_worker = nullptr;
+    m_entryCount = 0;
+    return newContent();
+}
+
+void notifyLogMainPage::showContent(QWidget *content)
+{
+    m_scrollArea->setWidget(content); // deletes the one it held, with its entries
+    m_content = content;
+}
+
+// Shows the loaded snapshot's alerts from start to end that pass the search.
+void notifyLogMainPage::showList(const QString &start, const QString &end)
+{
+    m_shownStart = start;
+    m_shownEnd = end;
     m_range = alertsInRange(*m_alerts, start.toStdString(), end.toStdString());
     m_alertCount = int(m_range.size());
+    m_shown = m_filter.apply(m_range);
+    if (start == "init")
+        m_startDate = m_range.empty() ? QDate::currentDate() : dayOf(m_range.back());
+    showEntries();
+}
 
-    if (start == "init") {
-        m_startDate = m_range.empty()
-            ? QDate::currentDate()
-            : QLocale("en_US")
-                  .toDateTime(QString::fromStdString(m_range.back().date), "yyyy MMM d H:mm:ss")
-                  .date();
-    }
-
-    m_worker = new WorkerThread(this);
-    // Entries are delivered to the content widget of this load: whatever an
+// Entries for the alerts in m_shown: the first at once, the others as the list scrolls.
+void notifyLogMainPage::showEntries()
+{
+    QWidget *content = startContent();
+    auto *worker = new WorkerThread(this);
+    // Entries are delivered to the content widget of this list: whatever an
     // earlier worker still had queued dies with the content it was meant for.
-    connect(m_worker, &WorkerThread::signal_new_frame, m_content,
+    connect(worker, &WorkerThread::signal_new_frame, content,
         [this](notifyLogData data) { slot_add_new_frame(data); });
-    connect(
-        this, &notifyLogMainPage::signal_load_more_widget, m_worker, &WorkerThread::slot_load_more_widget);
-    m_worker->setAlerts(m_alerts, m_range);
+    connect(this, &notifyLogMainPage::signal_load_more_widget, worker, &WorkerThread::slot_load_more_widget);
+    // A notified alert further down gets its entry, and those above it, at once.
+    worker->setAlerts(m_alerts, m_shown, pendingHighlightIndex());
 
-    if (m_alertCount == 0) {
+    if (m_shown.empty()) {
         m_contentLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-        m_contentLayout->addWidget(new EmptyWidget(tr("There are no alarm logs"), 256, 256, m_content));
+        const QString text = m_alertCount == 0 ? tr("There are no alarm logs") : tr("No matching alarm logs");
+        m_contentLayout->addWidget(new EmptyWidget(text, 256, 256, content));
     }
     m_contentLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    showContent(content);
+    m_worker = worker;
+}
+
+// In place of the list when there is none to keep: why nothing can be shown,
+// never the empty state, which would read as "no alerts".
+void notifyLogMainPage::showFailure(int result)
+{
+    m_range = AlertSpan();
+    m_shown.clear();
+    m_alertCount = 0;
+    m_startDate = QDate::currentDate();
+    QWidget *content = startContent();
+    const QString text
+        = QString("%1\n%2").arg(AlertStore::failureText(result), tr("Press Reload to try again."));
+    auto *failure = new EmptyWidget(text, 96, 96, content);
+    failure->setObjectName("loadFailure");
+    failure->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(96, 96));
+    m_contentLayout->addStretch();
+    m_contentLayout->addWidget(failure);
+    m_contentLayout->addStretch();
+    showContent(content);
 }
 
 // Asks the store for a fresh snapshot to show from start to end; the list on
@@ -223,22 +361,36 @@ void notifyLogMainPage::reloadRange(const QString &start, const QString &end)
 
 void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
 {
-    if (result != 0)
+    const bool manyEntries = m_entryCount > MANY_ENTRIES;
+    AlertList replaced;
+    if (result != 0) {
         qDebug() << "get alert total error!";
-    m_alerts = alerts;
-    delete m_worker;
-    m_worker = nullptr;
-    delete m_content;
-    m_content = nullptr;
-    loadEntries(m_loadStart, m_loadEnd);
-    m_scrollArea->setWidget(m_content);
+        m_failure = result;
+    } else {
+        m_failure = 0;
+        replaced = std::exchange(m_alerts, alerts);
+    }
+
+    if (showsFailure()) {
+        showFailure(result);
+    } else if (result == 0 || m_loadStart != m_shownStart || m_loadEnd != m_shownEnd || m_highlightText) {
+        // A failed load leaves the last snapshot: the range asked for is cut from it.
+        showList(m_loadStart, m_loadEnd);
+    }
+    const bool lastHolder = replaced.use_count() == 1;
+    replaced.reset();
+    if (lastHolder || manyEntries)
+        returnFreedMemory();
+
     setLoading(false);
     if (std::exchange(m_rangeLabelsFromLoad, false)) {
         m_startLabel->setText(dayText(m_startDate));
         m_endLabel->setText(tr("So far"));
+        emit signal_update_dateWidget(m_startDate, QDate::currentDate());
     }
+    m_picker->setEarliestDate(m_alerts && !m_alerts->empty() ? dayOf(m_alerts->back()) : QDate());
     if (m_highlightText)
-        highlightPending();
+        highlightEntry(pendingHighlightIndex());
 }
 
 void notifyLogMainPage::setLoading(bool loading)
@@ -256,8 +408,40 @@ void notifyLogMainPage::slot_do_reload()
 
 void notifyLogMainPage::updateCountLabel()
 {
-    if (m_countLabel)
-        m_countLabel->setText(countText());
+    m_countLabel->setText(countText());
+    // Nothing to search while the list area says why there is no list.
+    m_searchEdit->setEnabled(!showsFailure());
+    m_severityBox->setEnabled(!showsFailure());
+    const bool keptAfterFailure = m_failure != 0 && !showsFailure();
+    if (keptAfterFailure)
+        m_failureLabel->setText(tr("Reload failed: %1").arg(AlertStore::failureText(m_failure)));
+    m_failureLabel->setVisible(keptAfterFailure);
+}
+
+void notifyLogMainPage::applySearch()
+{
+    const AlertFilter filter(
+        m_searchEdit->text(), AlertFilter::Severity(m_severityBox->currentIndex()), sharedTranslation());
+    const bool narrowing = filter.narrows(m_filter);
+    m_filter = filter;
+    // The list on screen is searched; the daemon is not asked again.
+    if (m_alerts && !showsFailure()) {
+        const bool manyEntries = m_entryCount > MANY_ENTRIES;
+        m_shown = narrowing ? m_filter.apply(m_shown) : m_filter.apply(m_range);
+        showEntries();
+        if (manyEntries)
+            returnFreedMemory();
+    }
+    updateCountLabel();
+}
+
+void notifyLogMainPage::clearSearch()
+{
+    const QSignalBlocker blockEdit(m_searchEdit);
+    const QSignalBlocker blockBox(m_severityBox);
+    m_searchEdit->clear();
+    m_severityBox->setCurrentIndex(AlertFilter::AnySeverity);
+    m_filter = AlertFilter();
 }
 
 void notifyLogMainPage::slot_open_calendar()
@@ -285,37 +469,44 @@ void notifyLogMainPage::slot_add_new_frame(notifyLogData data)
 {
     auto *entry = new notify_log_frame(data, this);
     m_contentLayout->addWidget(entry);
+    ++m_entryCount;
 }
 
 void notifyLogMainPage::slot_scroll_trigger(int)
 {
-    emit signal_load_more_widget(m_alertCount);
+    emit signal_load_more_widget(shownCount());
 }
 
 void notifyLogMainPage::slot_highlight_loginfo(QString text)
 {
     qDebug() << "get mainpage msg is: " << text;
     // The whole list is loaded again; the highlight waits for it. Of two
-    // hand-overs during one load, the later one is highlighted.
+    // hand-overs during one load, the later one is highlighted. A search
+    // typed earlier could hide the alert: the notification wins.
     m_highlightText = text;
+    clearSearch();
     reloadRange("init", "init");
 }
 
-void notifyLogMainPage::highlightPending()
+// 1-based position of the notified alert in the list, 0 when there is none.
+int notifyLogMainPage::pendingHighlightIndex() const
 {
+    if (!m_highlightText)
+        return 0;
     const std::string id = m_highlightText->toStdString();
-    m_highlightText.reset();
     auto found = std::find_if(
-        m_range.begin(), m_range.end(), [&id](const loginfo &alert) { return alert.alertId == id; });
-    if (found == m_range.end()) {
+        m_shown.begin(), m_shown.end(), [&id](const loginfo *alert) { return alert->alertId == id; });
+    return found == m_shown.end() ? 0 : int(found - m_shown.begin()) + 1;
+}
+
+void notifyLogMainPage::highlightEntry(int index)
+{
+    m_highlightText.reset();
+    if (index == 0) {
         qDebug() << "The string was not found in the vector.";
         return;
     }
-    const int index = int(found - m_range.begin()) + 1;
     qDebug() << "The string is at index: " << index;
-    if (index > WorkerThread::FIRST_ENTRIES)
-        return;
-
     const QList<notify_log_frame *> entries
         = m_content->findChildren<notify_log_frame *>(QString(), Qt::FindDirectChildrenOnly);
     if (index > entries.size())

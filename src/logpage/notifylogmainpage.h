@@ -4,6 +4,7 @@
 #include "alertengine/alertspan.h"
 #include "alertengine/notifylogdata.h"
 #include "alertstore/alertstore.h"
+#include "logpage/alertfilter.h"
 
 #include <QDate>
 #include <QList>
@@ -12,9 +13,12 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class BusyIndicator;
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QScrollArea;
 class QVBoxLayout;
 class DateTimeRangeWidget;
@@ -22,8 +26,9 @@ class Translation;
 class WorkerThread;
 
 // The "Alarm Logs" tab: the alerts of a date range, newest first, with the
-// count, the range and Reload below the list. Alerts come from the alert
-// store; while a load runs the list on screen stays usable.
+// count, a search, the range and Reload below the list. Alerts come from the
+// alert store; while a load runs the list on screen stays usable, and a load
+// that fails never passes for an empty list.
 class notifyLogMainPage : public QWidget
 {
     Q_OBJECT
@@ -35,12 +40,16 @@ public:
     // before the first page exists.
     static const Translation *sharedTranslation();
 
-    int alertCount() const { return m_alertCount; }
+    int alertCount() const { return m_alertCount; } // in the range
+    int shownCount() const { return int(m_shown.size()); } // in the range and passing the search
+    int entryCount() const { return m_entryCount; } // created so far
     bool isLoading() const { return m_loading; }
 
 signals:
     void signal_highlight();
     void signal_load_more_widget(int count);
+    // The range the list shows, for the picker to open on.
+    void signal_update_dateWidget(QDate start, QDate end);
 
 public slots:
     void slot_do_reload();
@@ -56,13 +65,23 @@ protected:
 private:
     void buildForm();
     void buildBottomBar();
+    QWidget *buildSearchBox();
     QWidget *newContent();
-    void loadEntries(const QString &start, const QString &end);
+    QWidget *startContent();
+    void showContent(QWidget *content);
+    bool showsFailure() const;
+    void showList(const QString &start, const QString &end);
+    void showEntries();
+    void showFailure(int result);
     void reloadRange(const QString &start, const QString &end);
     void applyLoad(const AlertList &alerts, int result);
-    void highlightPending();
+    void applySearch();
+    void clearSearch();
+    int pendingHighlightIndex() const;
+    void highlightEntry(int index);
     void setLoading(bool loading);
     void updateCountLabel();
+    void updateRangeLabels();
     QString countText() const;
     QString dayText(const QDate &day) const;
 
@@ -71,18 +90,27 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
     QLabel *m_countLabel = nullptr;
+    QLabel *m_failureLabel = nullptr;
+    QLineEdit *m_searchEdit = nullptr;
+    QComboBox *m_severityBox = nullptr;
     QDate m_startDate;
     QDate m_endDate;
     QLabel *m_startLabel = nullptr;
     QLabel *m_endLabel = nullptr;
     int m_alertCount = 0;
+    int m_entryCount = 0;
     QVBoxLayout *m_contentLayout = nullptr;
     WorkerThread *m_worker = nullptr;
     BusyIndicator *m_busy = nullptr;
     bool m_loading = false;
 
-    AlertList m_alerts; // the snapshot shown
-    AlertSpan m_range; // its alerts in the chosen range
+    AlertList m_alerts; // the snapshot of the last load that succeeded
+    AlertSpan m_range; // its alerts in the range shown
+    std::vector<const loginfo *> m_shown; // those passing the search, as the list shows them
+    AlertFilter m_filter;
+    int m_failure = 0; // result of the last load when it failed
+    QString m_shownStart; // the range shown ("init" for everything)
+    QString m_shownEnd;
 
     // What the load under way is for: the last action wins.
     QString m_loadStart;

@@ -18,18 +18,19 @@ WorkerThread::~WorkerThread()
     m_thread.wait();
 }
 
-void WorkerThread::setAlerts(const AlertList &list, AlertSpan range)
+void WorkerThread::setAlerts(const AlertList &list, std::vector<const loginfo *> shown, int firstEntries)
 {
     QMutexLocker locker(&m_mutex);
     m_list.reset();
-    m_pending = AlertSpan();
+    m_pending.clear();
     m_next = 0;
     if (m_busy)
         return;
     m_busy = true;
     m_list = list;
-    m_pending = range;
-    for (int i = 0; i < FIRST_ENTRIES && hasPending(); ++i)
+    m_pending = std::move(shown);
+    // All at once, before any request can reach the thread: entries stay in list order.
+    for (int i = 0; i < qMax(firstEntries, int(FIRST_ENTRIES)) && hasPending(); ++i)
         emitNext();
 }
 
@@ -44,6 +45,6 @@ void WorkerThread::slot_load_more_widget(int count)
 
 void WorkerThread::emitNext()
 {
-    emit signal_new_frame(notifyLogData::fromLoginfo(m_pending[m_next++]));
+    emit signal_new_frame(notifyLogData::fromLoginfo(*m_pending[m_next++]));
     ++m_emitted;
 }

@@ -1,7 +1,6 @@
 #ifndef LOGPAGE_WORKERTHREAD_H
 #define LOGPAGE_WORKERTHREAD_H
 
-#include "alertengine/alertspan.h"
 #include "alertengine/notifylogdata.h"
 #include "alertstore/alertstore.h"
 
@@ -9,6 +8,8 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+
+#include <vector>
 
 // Feeds one load's alerts to the log page: the first entries at once, then
 // one more for every request, from a thread of its own.
@@ -22,10 +23,12 @@ public:
     explicit WorkerThread(QObject *parent = nullptr);
     ~WorkerThread() override;
 
-    // Called on the GUI thread: queues the alerts of range, a run of list,
-    // and emits the first entries directly. An alert becomes notifyLogData
-    // only when its entry is handed out: most of a large list is never shown.
-    void setAlerts(const AlertList &list, AlertSpan range);
+    // Called on the GUI thread: queues shown, alerts of list, and emits the
+    // first entries directly, firstEntries of them (FIRST_ENTRIES at least).
+    // An alert becomes notifyLogData only when its entry is handed out: most
+    // of a large list is never shown.
+    void setAlerts(
+        const AlertList &list, std::vector<const loginfo *> shown, int firstEntries = FIRST_ENTRIES);
 
 signals:
     void signal_new_frame(notifyLogData data);
@@ -40,7 +43,7 @@ private:
 
     QThread m_thread;
     AlertList m_list; // keeps m_pending's alerts alive
-    AlertSpan m_pending; // entries from m_next on are still to hand out
+    std::vector<const loginfo *> m_pending; // entries from m_next on are still to hand out
     size_t m_next = 0;
     QMutex m_mutex;
     bool m_busy = false;

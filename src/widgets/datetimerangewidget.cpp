@@ -61,8 +61,8 @@ DateTimeRangeWidget::DateTimeRangeWidget(QDate start, QDate end, QWidget *parent
 {
     m_ui.setupUi(this);
     // An owner without a range yet gets today rather than dates the edits cannot show.
-    m_startDate = start.isValid() ? start : QDate::currentDate();
-    m_endDate = end.isValid() ? end : QDate::currentDate();
+    m_activeStart = m_startDate = start.isValid() ? start : QDate::currentDate();
+    m_activeEnd = m_endDate = end.isValid() ? end : QDate::currentDate();
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
     m_confirmButton = new QPushButton(tr("Confirm"), this);
@@ -95,9 +95,22 @@ DateTimeRangeWidget::DateTimeRangeWidget(QDate start, QDate end, QWidget *parent
     m_ui.mainVerticalLayout->addLayout(calendarRow);
     m_ui.mainVerticalLayout->addSpacing(10);
 
+    // One click each for the ranges people ask for most, between the two
+    // buttons that end the editing.
     auto *buttonRow = new QHBoxLayout();
     buttonRow->addSpacing(10);
     buttonRow->addWidget(m_cancelButton, 0, Qt::AlignLeft);
+    auto *quickRow = new QHBoxLayout();
+    quickRow->setSpacing(8);
+    quickRow->addWidget(newQuickRangeButton(QStringLiteral("todayButton"), tr("Today"), 1));
+    quickRow->addWidget(newQuickRangeButton(QStringLiteral("last7DaysButton"), tr("Last 7 days"), 7));
+    quickRow->addWidget(newQuickRangeButton(QStringLiteral("last30DaysButton"), tr("Last 30 days"), 30));
+    m_allButton = newQuickRangeButton(QStringLiteral("allButton"), tr("All"), 0);
+    m_allButton->hide();
+    quickRow->addWidget(m_allButton);
+    buttonRow->addStretch();
+    buttonRow->addLayout(quickRow);
+    buttonRow->addStretch();
     buttonRow->addWidget(m_confirmButton, 0, Qt::AlignRight);
     buttonRow->addSpacing(10);
     m_ui.mainVerticalLayout->addLayout(buttonRow);
@@ -113,6 +126,25 @@ DateTimeRangeWidget::DateTimeRangeWidget(QDate start, QDate end, QWidget *parent
 
     showStoredRange();
     centreOnCursorScreen(this);
+}
+
+QPushButton *DateTimeRangeWidget::newQuickRangeButton(const QString &name, const QString &text, int days)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setMinimumSize(96, 36);
+    connect(button, &QPushButton::clicked, this, [this, days] {
+        const QDate today = QDate::currentDate();
+        applyRange(days > 0 ? today.addDays(1 - days) : m_earliestDate, today);
+    });
+    return button;
+}
+
+void DateTimeRangeWidget::setEarliestDate(QDate first)
+{
+    // Alerts stamped in the future leave "All" at least today.
+    m_earliestDate = first.isValid() ? qMin(first, QDate::currentDate()) : QDate();
+    m_allButton->setVisible(m_earliestDate.isValid());
 }
 
 bool DateTimeRangeWidget::rangeIsValid() const
@@ -166,9 +198,7 @@ void DateTimeRangeWidget::slot_click_ok()
     if (rangeIsValid()) {
         qDebug() << "date: " << m_startDate.toString(QString::fromLatin1(DATE_FORMAT))
                  << m_endDate.toString(QString::fromLatin1(DATE_FORMAT));
-        QList<QDate> range { m_startDate, m_endDate };
-        emit signal_update_dateTime(range);
-        close();
+        applyRange(m_startDate, m_endDate);
         return;
     }
 
@@ -183,15 +213,28 @@ void DateTimeRangeWidget::slot_click_ok()
     box.exec();
 }
 
+void DateTimeRangeWidget::applyRange(QDate start, QDate end)
+{
+    m_activeStart = m_startDate = start;
+    m_activeEnd = m_endDate = end;
+    showStoredRange();
+    QList<QDate> range { start, end };
+    emit signal_update_dateTime(range);
+    close();
+}
+
+void DateTimeRangeWidget::dropEdits()
+{
+    m_startDate = m_activeStart;
+    m_endDate = m_activeEnd;
+    showStoredRange();
+}
+
 void DateTimeRangeWidget::slot_click_cancel()
 {
     qDebug() << "click cancel";
-    if (rangeIsValid()) {
-        QList<QDate> range { m_startDate, m_endDate };
-        emit signal_update_dateTime(range);
-    } else {
-        qDebug() << "date is wrong.";
-    }
+    // Cancel keeps the range that is shown elsewhere: it never hands out an edit.
+    dropEdits();
     close();
 }
 
@@ -200,12 +243,12 @@ void DateTimeRangeWidget::slot_date_changed(QDate start, QDate end)
     qDebug() << "update datetime widget";
     // An invalid date would be handed on to the owners as a range they cannot filter by.
     if (start.isValid() && end.isValid() && start <= end) {
-        m_startDate = start;
-        m_endDate = end;
+        m_activeStart = start;
+        m_activeEnd = end;
     } else {
         qDebug() << "update dateime widget error";
     }
-    showStoredRange();
+    dropEdits();
 }
 
 void DateTimeRangeWidget::keyPressEvent(QKeyEvent *event)
@@ -216,6 +259,13 @@ void DateTimeRangeWidget::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void DateTimeRangeWidget::showEvent(QShowEvent *event)
+{
+    // Edits left behind when the window was last closed are not the range in use.
+    dropEdits();
+    QWidget::showEvent(event);
 }
 
 void DateTimeRangeWidget::paintEvent(QPaintEvent *event)

@@ -7,6 +7,7 @@
 #include "daemon/globaldata.h"
 #include "kit/kaboutdialog.h"
 #include "kit/ktabbar.h"
+#include "kit/windowgrip.h"
 #include "logpage/notifylogmainpage.h"
 #include "support/bustestmain.h"
 #include "support/logcapture.h"
@@ -24,6 +25,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <unistd.h>
 
@@ -487,6 +489,45 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         menuAction(window, "Quit")->trigger();
         QVERIFY(!window.isVisible());
+    }
+
+    // The title row moves the window and its edges resize it, through the
+    // window system, whatever the window manager makes of frameless windows.
+    void titleMovesAndEdgesResize()
+    {
+        tarvixMainPage window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *grip = window.findChild<lumo::WindowGrip *>();
+        QSignalSpy moves(grip, &lumo::WindowGrip::moveRequested);
+        QSignalSpy resizes(grip, &lumo::WindowGrip::resizeRequested);
+        for (const QPoint from :
+            { QPoint(300, 20), QPoint(800, 20), QPoint(300, 300) }) { // title, title, list
+            QTest::mousePress(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, from);
+            QTest::mouseMove(window.windowHandle(), from + QPoint(40, 10));
+            QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, from + QPoint(40, 10));
+        }
+        QCOMPARE(moves.count(), 2);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(903, 567));
+        QCOMPARE(resizes.count(), 1);
+    }
+
+    // A start from the application menu while the program runs sends no
+    // alert: the window only comes up, and nothing is loaded or highlighted.
+    void startWithoutAlertOnlyRaises()
+    {
+        tarvixMainPage window;
+        window.show();
+        QTRY_VERIFY(!window.logPage()->isLoading());
+        QSignalSpy handedOver(&window, &tarvixMainPage::signal_update_notify_log_widget);
+        for (const QString &alert : { QString(), QString("a1") }) {
+            window.showMinimized();
+            QTRY_VERIFY(window.isMinimized());
+            window.slot_recv_update_message(alert);
+            QVERIFY(!window.isMinimized() && window.isVisible());
+            QCOMPARE(handedOver.count(), alert.isEmpty() ? 0 : 1);
+            QCOMPARE(window.logPage()->isLoading(), !alert.isEmpty());
+        }
     }
 
     // While the daemon does not answer, the window is up, repaints and

@@ -2,6 +2,7 @@
 #include "logpage/notify_log_frame.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -23,9 +24,10 @@ QLabel *label(const QWidget &frame, const char *name)
     return frame.findChild<QLabel *>(name);
 }
 
-// Caption texts of the detail section, in order.
-QStringList detailCaptions(const notify_log_frame &frame)
+// Caption texts of the detail section, in order, once the arrow has opened it.
+QStringList detailCaptions(notify_log_frame &frame)
 {
+    QTest::mousePress(frame.findChild<QLabel *>("upDownIconLabel"), Qt::LeftButton);
     QStringList captions;
     QWidget *details = frame.findChild<QWidget *>("notify_log_detail_frame");
     const auto labels = details->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
@@ -50,6 +52,8 @@ private slots:
     void severityWordsAndColours();
     void detailLinesFollowTheirConditions();
     void alertTextsArePlainText();
+    void bidiControlsAreShownAsMarks();
+    void textTurnsSelectableUnderThePointer();
     void arrowTogglesTheDetails();
     void highlightExpandsAndColours();
 };
@@ -76,11 +80,13 @@ void TestNotifyLogFrame::severityWordsAndColours()
     QCOMPARE(isRed(label(frame, "loglevelLabel")), red);
     QCOMPARE(isRed(label(frame, "logtypeLabel")), red);
     const QImage icon = label(frame, "loginfoIconLabel")->pixmap(Qt::ReturnByValue).toImage();
-    const QImage expected =
-        QPixmap(red ? ":/Resource/Icon/setting/selected_red.png" : ":/Resource/Icon/setting/selected.png").toImage();
+    const QImage expected
+        = QPixmap(red ? ":/Resource/Icon/setting/selected_red.png" : ":/Resource/Icon/setting/selected.png")
+              .toImage();
     QVERIFY(!expected.isNull());
     QCOMPARE(icon, expected);
-    QCOMPARE(label(frame, "loginfoTitleLabel")->text(), QString("sshd: brute force trying to get access to the system."));
+    QCOMPARE(label(frame, "loginfoTitleLabel")->text(),
+        QString("sshd: brute force trying to get access to the system."));
     QCOMPARE(frame.size(), QSize(858, 164));
 }
 
@@ -89,7 +95,8 @@ void TestNotifyLogFrame::detailLinesFollowTheirConditions()
     notifyLogData bare = sampleAlert(12);
     bare.otherLogs = "\n"; // only the empty separator line followed the first raw line
     bare.firstLog = "Mar  5 10:11:12 sshd[811]: Failed password";
-    QCOMPARE(detailCaptions(notify_log_frame(bare)), QStringList({ "Rule No.: ", "Raw logs: " }));
+    notify_log_frame bareFrame(bare);
+    QCOMPARE(detailCaptions(bareFrame), QStringList({ "Rule No.: ", "Raw logs: " }));
 
     notifyLogData full = sampleAlert(12);
     full.group = "syslog,sshd,";
@@ -98,9 +105,10 @@ void TestNotifyLogFrame::detailLinesFollowTheirConditions()
     full.dstIp = "192.168.1.10";
     full.firstLog = "first";
     full.otherLogs = "second\nthird";
-    const notify_log_frame frame(full);
-    QCOMPARE(detailCaptions(frame), QStringList({ "Rule No.: ", "Group Category: ", "User: ", "Source IP: ",
-                                                  "Target IP: ", "Raw logs: ", "Associated Informations: " }));
+    notify_log_frame frame(full);
+    QCOMPARE(detailCaptions(frame),
+        QStringList({ "Rule No.: ", "Group Category: ", "User: ", "Source IP: ", "Target IP: ", "Raw logs: ",
+            "Associated Informations: " }));
     // The visible rows: time in display form and the source.
     QStringList texts;
     for (QLabel *l : frame.findChild<QWidget *>("frame")->findChildren<QLabel *>())
@@ -131,20 +139,60 @@ void TestNotifyLogFrame::alertTextsArePlainText()
     QCOMPARE(label(frame, "loginfoTitleLabel")->text(), data.comment);
 }
 
+void TestNotifyLogFrame::bidiControlsAreShownAsMarks()
+{
+    // A right-to-left override makes a program "invoice<RLO>gnp.exe" read
+    // "invoiceexe.png"; isolates and embeddings reorder words. Every label
+    // shows them as marks.
+    notifyLogData data = sampleAlert(15);
+    data.comment = QString::fromUtf8("invoice\u202Egnp.exe");
+    data.user = QString::fromUtf8("\u2066root\u2069");
+    data.firstLog = QString::fromUtf8("sshd: \u202BAccepted\u202C password");
+    notify_log_frame frame(data);
+    frame.setHighLight(); // every label made
+    QStringList texts;
+    for (QLabel *l : frame.findChildren<QLabel *>())
+        texts << l->text();
+    QVERIFY(!texts.join("").contains(QRegularExpression("[\u202A-\u202E\u2066-\u2069]")));
+    QCOMPARE(label(frame, "loginfoTitleLabel")->text(), QString("invoice<U+202E>gnp.exe"));
+    QVERIFY(texts.contains("<U+2066>root<U+2069>"));
+    QVERIFY(texts.contains("sshd: <U+202B>Accepted<U+202C> password"));
+}
+
+void TestNotifyLogFrame::textTurnsSelectableUnderThePointer()
+{
+    // Selectable where the pointer is, and while text is selected.
+    notify_log_frame frame(sampleAlert(12));
+    frame.show();
+    QLabel *title = label(frame, "loginfoTitleLabel");
+    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+    QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
+    QApplication::sendEvent(title, &enter);
+    QCOMPARE(title->textInteractionFlags(), Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
+    title->setSelection(0, 4);
+    QApplication::sendEvent(title, &leave);
+    QCOMPARE(title->selectedText(), QString("sshd"));
+    title->setSelection(0, 0);
+    QApplication::sendEvent(title, &leave);
+    QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
+}
+
 void TestNotifyLogFrame::arrowTogglesTheDetails()
 {
     notify_log_frame frame(sampleAlert(12));
     frame.show();
     QWidget *details = frame.findChild<QWidget *>("notify_log_detail_frame");
     QLabel *arrow = label(frame, "upDownIconLabel");
-    FrameLineWidget *line = frame.findChild<FrameLineWidget *>();
     const QImage down = arrow->pixmap(Qt::ReturnByValue).toImage();
     QVERIFY(!details->isVisible());
-    QVERIFY(!line->isVisible());
+    QVERIFY(!frame.findChild<FrameLineWidget *>()); // made when first opened
 
     QTest::mousePress(arrow, Qt::LeftButton);
+    FrameLineWidget *line = frame.findChild<FrameLineWidget *>();
     QVERIFY(details->isVisible());
     QVERIFY(line->isVisible());
+    // Under the time and source rows.
+    QVERIFY(line->y() > frame.findChild<QLabel *>("loginfoTitleLabel")->y());
     QVERIFY(arrow->pixmap(Qt::ReturnByValue).toImage() != down);
 
     QTest::mousePress(arrow, Qt::LeftButton);

@@ -10,23 +10,37 @@
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
 namespace {
 
-// One alert per entry of times, newest last as a live log is written; ids are "a<n>".
-QByteArray alertsLog(const QList<QDateTime> &times, int level = 12)
+// One alert per entry of times, newest last as a live log is written; ids
+// are "a<n>". fields gives alert n a level and lines of its own.
+struct AlertFields
+{
+    int level = 12;
+    QByteArray lines; // after the source address, before the raw line
+};
+QByteArray alertsLog(const QList<QDateTime> &times, const std::function<AlertFields(int)> &fields)
 {
     QByteArray log;
     for (int i = 0; i < times.size(); ++i) {
+        const AlertFields alert = fields(i);
         const QByteArray date = QLocale::c().toString(times[i], "yyyy MMM dd HH:mm:ss").toLatin1();
         log += "** Alert a" + QByteArray::number(i) + ": - syslog,\n" + date + " host->/var/log/auth.log\n"
-            + "Rule: 5712 (level " + QByteArray::number(level) + ") -> 'alert " + QByteArray::number(i)
-            + "'\nSrc IP: 10.0.0." + QByteArray::number(i % 250) + "\nraw line\n\n";
+            + "Rule: 5712 (level " + QByteArray::number(alert.level) + ") -> 'alert " + QByteArray::number(i)
+            + "'\nSrc IP: 10.0.0." + QByteArray::number(i % 250) + "\n" + alert.lines + "raw line\n\n";
     }
     return log;
+}
+QByteArray alertsLog(const QList<QDateTime> &times, int level = 12)
+{
+    return alertsLog(times, [level](int) { return AlertFields { level, {} }; });
 }
 
 // n alerts a minute apart, the newest an hour ago.
@@ -58,7 +72,15 @@ QString labelText(notifyLogMainPage &page, const char *name)
 bool isHighlighted(notify_log_frame *entry)
 {
     return entry->findChild<QWidget *>("notify_log_detail_frame")->isVisible()
-        && entry->findChild<QLabel *>("loginfoTitleLabel")->palette().color(QPalette::WindowText) == QColor(Qt::red);
+        && entry->findChild<QLabel *>("loginfoTitleLabel")->palette().color(QPalette::WindowText)
+        == QColor(Qt::red);
+}
+
+// What the list area says instead of entries, "" when it shows none of it.
+QString emptyText(notifyLogMainPage &page)
+{
+    auto *empty = page.findChild<QScrollArea *>()->widget()->findChild<EmptyWidget *>();
+    return empty ? empty->text() : QString();
 }
 
 } // namespace
@@ -73,12 +95,14 @@ private slots:
     void init();
     void cleanup();
     void feedsTwentyThenOnePerScroll();
-    void highlightsOnlyAmongTheFirstTwenty();
+    void highlightsTheNotifiedAlertAnywhere();
     void rangesAndReload();
     void emptyState();
     void replacedWorkerDeliversNothing();
     void listStaysWhileLoading();
     void highlightWaitsForItsLoad();
+    void daemonUnreachable();
+    void searchAndSeverity();
 
 private:
     bool serve(const QByteArray &log, const QStringList &options = {});
@@ -118,9 +142,12 @@ void TestNotifyLogMainPage::feedsTwentyThenOnePerScroll()
     QCOMPARE(titleOf(entries(page).first()), QString("alert 24")); // newest first
     QCOMPARE(labelText(page, "countLabel"), QString("A total of 25 alarm logs"));
 
+    // Small moves near the top: at the bottom, a range that settles a little
+    // later (a scroll bar coming or going) would move the bar by itself.
     QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 2);
     for (int move = 1; move <= 8; ++move) {
-        bar->setValue(move % 2 ? bar->maximum() : bar->minimum());
+        bar->setValue(move % 2 ? 1 : 2);
         QTRY_COMPARE(entries(page).size(), qMin(20 + move, 25));
     }
     QTest::qWait(100);
@@ -128,9 +155,9 @@ void TestNotifyLogMainPage::feedsTwentyThenOnePerScroll()
     QCOMPARE(titleOf(entries(page).last()), QString("alert 0"));
 }
 
-void TestNotifyLogMainPage::highlightsOnlyAmongTheFirstTwenty()
+void TestNotifyLogMainPage::highlightsTheNotifiedAlertAnywhere()
 {
-    QVERIFY(serve(alertsLog(recentTimes(25))));
+    QVERIFY(serve(alertsLog(recentTimes(60))));
     notifyLogMainPage page;
     page.resize(856, 400);
     page.show();
@@ -138,29 +165,23 @@ void TestNotifyLogMainPage::highlightsOnlyAmongTheFirstTwenty()
     QSignalSpy highlighted(&page, &notifyLogMainPage::signal_highlight);
     LogCapture log;
 
-    // The 20th newest is a5 (ids count up with time).
-    page.slot_highlight_loginfo("a5");
+    // The 50th newest is a10 (ids count up with time): its entry and those above it are made.
+    page.slot_highlight_loginfo("a10");
     WAIT_LOADED(page);
+    QCOMPARE(log.count("The string is at index:  50"), 1);
+    const QList<notify_log_frame *> shown = entries(page);
+    QVERIFY(shown.size() >= 50); // and one more for the scrolling to it
+    for (int i = 0; i < shown.size(); ++i)
+        QCOMPARE(isHighlighted(shown[i]), i == 49);
+    QCOMPARE(titleOf(shown[49]), QString("alert 10"));
+    QWidget *viewport = page.findChild<QScrollArea *>()->viewport();
+    QVERIFY(viewport->rect().contains(shown[49]->mapTo(viewport, QPoint(0, 0))));
     QCOMPARE(highlighted.count(), 1);
-    QCOMPARE(log.count("The string is at index:  20"), 1);
-    notify_log_frame *twentieth = entries(page).at(19);
-    QVERIFY(twentieth->findChild<QWidget *>("notify_log_detail_frame")->isVisible());
-    QCOMPARE(twentieth->findChild<QLabel *>("loginfoTitleLabel")->palette().color(QPalette::WindowText),
-             QColor(Qt::red));
-    QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
-    QVERIFY(bar->value() > 0); // scrolled towards the entry
-
-    log.clear();
-    page.slot_highlight_loginfo("a4"); // the 21st newest
-    WAIT_LOADED(page);
-    QCOMPARE(highlighted.count(), 1);
-    QCOMPARE(log.count("The string is at index:  21"), 1);
-    for (notify_log_frame *entry : entries(page))
-        QVERIFY(!entry->findChild<QWidget *>("notify_log_detail_frame")->isVisible());
 
     page.slot_highlight_loginfo("missing");
     WAIT_LOADED(page);
     QCOMPARE(log.count("The string was not found in the vector."), 1);
+    QCOMPARE(highlighted.count(), 1);
 }
 
 void TestNotifyLogMainPage::rangesAndReload()
@@ -168,8 +189,8 @@ void TestNotifyLogMainPage::rangesAndReload()
     const QDate today = QDate::currentDate();
     const QDateTime yesterdayNoon(today.addDays(-1), QTime(12, 0));
     // Three days back, two days back, yesterday at noon, and today's first second.
-    QVERIFY(serve(alertsLog({ QDateTime(today.addDays(-3), QTime(9, 0)), QDateTime(today.addDays(-2), QTime(9, 0)),
-                              yesterdayNoon, QDateTime(today, QTime(0, 0)) })));
+    QVERIFY(serve(alertsLog({ QDateTime(today.addDays(-3), QTime(9, 0)),
+        QDateTime(today.addDays(-2), QTime(9, 0)), yesterdayNoon, QDateTime(today, QTime(0, 0)) })));
     notifyLogMainPage page;
     page.show();
     WAIT_LOADED(page);
@@ -297,6 +318,98 @@ void TestNotifyLogMainPage::highlightWaitsForItsLoad()
     const QList<notify_log_frame *> shown = entries(page);
     for (int i = 0; i < shown.size(); ++i)
         QCOMPARE(isHighlighted(shown[i]), i == 17); // a7 is the 18th newest
+}
+
+// What the page cannot know, it never calls "no alarm logs".
+void TestNotifyLogMainPage::daemonUnreachable()
+{
+    notifyLogMainPage page; // no daemon at start: nothing to keep
+    page.show();
+    WAIT_LOADED(page);
+    QVERIFY(page.findChild<EmptyWidget *>("loadFailure"));
+    QCOMPARE(emptyText(page), QString("The detection service could not be reached\nPress Reload to try again."));
+    QCOMPARE(labelText(page, "countLabel"), QString("No alarm logs loaded"));
+    QLabel *failed = page.findChild<QLabel *>("loadFailedLabel");
+    QVERIFY(!failed->isVisible() && !page.findChild<QLineEdit *>("searchEdit")->isEnabled());
+
+    const QDate today = QDate::currentDate();
+    QVERIFY(
+        serve(alertsLog(QList<QDateTime> { QDateTime(today.addDays(-3), QTime(9, 0)) } + recentTimes(25))));
+    page.findChild<QPushButton *>("reloadButton")->click();
+    WAIT_LOADED(page);
+    const QList<notify_log_frame *> shown = entries(page);
+    QCOMPARE(shown.size(), 20);
+
+    // Gone before a Reload: the list stays, and the bar says the reload failed.
+    QVERIFY(m_sim->stop());
+    page.slot_do_reload();
+    WAIT_LOADED(page);
+    QCOMPARE(entries(page), shown);
+    QCOMPARE(labelText(page, "countLabel"), QString("A total of 26 alarm logs"));
+    QVERIFY(failed->isVisible() && emptyText(page).isEmpty());
+    QCOMPARE(failed->text(), QString("Reload failed: The detection service could not be reached"));
+    // A range chosen meanwhile is cut from the list loaded before.
+    QList<QDate> days = { today.addDays(-4), today.addDays(-2) };
+    page.slot_update_dateTime(days);
+    WAIT_LOADED(page);
+    QCOMPARE(titleOf(entries(page).first()), QString("alert 0"));
+    QCOMPARE(page.alertCount(), 1);
+
+    QVERIFY(m_sim->start(QStringList { "--alerts", m_sim->filePath("alerts.log") }));
+    page.slot_do_reload();
+    WAIT_LOADED(page);
+    QCOMPARE(page.alertCount(), 26);
+    QVERIFY(!failed->isVisible());
+}
+
+void TestNotifyLogMainPage::searchAndSeverity()
+{
+    // a0..a29: every third of level 15, the first ten by root, a7 with a line of its own.
+    QVERIFY(serve(alertsLog(recentTimes(30), [](int i) {
+        return AlertFields { i % 3 ? 12 : 15,
+            QByteArray(i < 10 ? "User: root\n" : "User: admin\n") + (i == 7 ? "Secret-Token seen\n" : "") };
+    })));
+    notifyLogMainPage page;
+    page.show();
+    WAIT_LOADED(page);
+    const int loads = m_sim->output().count("call generateLogFile");
+    QLineEdit *search = page.findChild<QLineEdit *>("searchEdit");
+    QComboBox *severity = page.findChild<QComboBox *>("severityBox");
+    const auto shows = [&](int count, const QString &label) {
+        return page.shownCount() == count && entries(page).size() == qMin(count, 20)
+            && labelText(page, "countLabel") == label;
+    };
+
+    QTest::keyClick(&page, Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(search->hasFocus());
+    search->setText("ROOT"); // applied at once, without asking the daemon
+    QVERIFY(shows(10, "10 of 30 alarm logs"));
+    severity->setCurrentIndex(1); // high risk: a0, a3, a6, a9
+    QVERIFY(shows(4, "4 of 30 alarm logs"));
+    severity->setCurrentIndex(2); // normal risk
+    search->setText("secret-token");
+    QVERIFY(shows(1, "1 of 30 alarm logs"));
+    QCOMPARE(titleOf(entries(page).first()), QString("alert 7"));
+    search->setText("nothing like it");
+    QVERIFY(shows(0, "0 of 30 alarm logs"));
+    QCOMPARE(emptyText(page), QString("No matching alarm logs"));
+
+    // Still fed in batches: 20 matches at once, then one per scroll-bar movement.
+    severity->setCurrentIndex(0);
+    search->setText("10.0.0.");
+    QVERIFY(shows(30, "30 of 30 alarm logs"));
+    QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    bar->setValue(1);
+    QTRY_COMPARE(entries(page).size(), 21);
+    QCOMPARE(m_sim->output().count("call generateLogFile"), loads);
+
+    // A notification clears the search: the alert it names is shown whatever was typed.
+    search->setText("admin");
+    page.slot_highlight_loginfo("a3");
+    WAIT_LOADED(page);
+    QCOMPARE(search->text(), QString());
+    QVERIFY(isHighlighted(entries(page).at(26)));
 }
 
 TARVIX_BUS_TEST_MAIN(TestNotifyLogMainPage)

@@ -115,23 +115,47 @@ private slots:
         QVERIFY(p.emitted.isEmpty() && p.widget.isVisible() && p.shows(MAR_9, MAR_5));
     }
 
-    void cancelHandsOnOnlyAValidRange()
+    void cancelAndEscapeDropTheEdits()
     {
-        Picker inverted(MAR_1, MAR_5);
-        inverted.rightEdit->setDate(QDate(2024, 2, 1));
-        QTest::ignoreMessage(QtDebugMsg, "date is wrong.");
-        inverted.cancel->click();
-        QVERIFY(inverted.emitted.isEmpty() && inverted.widget.isHidden());
+        Picker p(MAR_1, MAR_9);
+        emit p.left->clicked(MAR_5);
+        p.cancel->click();
+        p.rightEdit->setDate(MAR_5); // while hidden: as if left from an earlier showing
+        p.widget.show();
+        QVERIFY(p.shows(MAR_1, MAR_9)); // the range in use, not the edits
+        p.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
+        QTest::keyClick(&p.widget, Qt::Key_Escape);
+        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
+        p.widget.show();
+        emit p.right->clicked(MAR_5);
+        p.confirm->click();
+        QCOMPARE(p.emitted, (Ranges { { MAR_1, MAR_5 } }));
+    }
 
-        Picker changed(MAR_1, MAR_9);
-        emit changed.left->clicked(MAR_5);
-        changed.cancel->click();
-        QCOMPARE(changed.emitted, (Ranges { { MAR_5, MAR_9 } }));
-        QVERIFY(changed.widget.isHidden());
+    void quickRanges()
+    {
+        const QDate today = QDate::currentDate();
+        Picker p(MAR_1, MAR_9);
+        QPushButton *all = p.widget.findChild<QPushButton *>("allButton");
+        QVERIFY(all->isHidden()); // nothing to start "All" with yet
+        const QList<QPair<QString, QDate>> quickRanges = { { "todayButton", today },
+            { "last7DaysButton", today.addDays(-6) }, { "last30DaysButton", today.addDays(-29) } };
+        for (const auto &quick : quickRanges) {
+            p.widget.show();
+            p.widget.findChild<QPushButton *>(quick.first)->click();
+            QCOMPARE(p.emitted.takeLast(), (QList<QDate> { quick.second, today }));
+            QVERIFY(p.widget.isHidden());
+        }
+        p.widget.show();
+        QVERIFY(p.shows(today.addDays(-29), today));
 
-        Picker escaped(MAR_1, MAR_9);
-        QTest::keyClick(&escaped.widget, Qt::Key_Escape);
-        QCOMPARE(escaped.emitted, (Ranges { { MAR_1, MAR_9 } }));
+        p.widget.setEarliestDate(MAR_5);
+        QVERIFY(all->isVisible());
+        all->click();
+        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { MAR_5, today }));
+        p.widget.setEarliestDate(today.addDays(3)); // alerts stamped in the future
+        all->click();
+        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { today, today }));
     }
 
     void rangeSetFromOutside()

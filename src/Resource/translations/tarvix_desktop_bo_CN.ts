@@ -41,6 +41,22 @@
         <source>The screening start time cannot be later than the end time</source>
         <translation>འཚག་འདེམས་ཀྱི་འགོ་འཛུགས་དུས་ཚོད་མཇུག་སྒྲིལ་དུས་ཚོད་ལས་ཕྱི་བ་བྱེད་མི་ཆོག</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>དེ་རིང་།</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>ཉེ་ཆར་གྱི་ཉིན་ 7</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>ཉེ་ཆར་གྱི་ཉིན་ 30</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>ཡོངས་རྫོགས།</translation>
+    </message>
 </context>
 <context>
     <name>QApplication</name>
@@ -369,6 +385,46 @@
     <message>
         <source>Loading alarm logs...</source>
         <translation>ཉེན་བརྡའི་ཉིན་ཐོ་འཇུག་བཞིན་པ...</translation>
+    </message>
+    <message>
+        <source>No alarm logs loaded</source>
+        <translation>ཉེན་བརྡའི་ཉིན་ཐོ་འཇུག་མེད།</translation>
+    </message>
+    <message>
+        <source>%1 of %2 alarm logs</source>
+        <translation>ཉེན་བརྡའི་ཉིན་ཐོ་ %2 ནང་ནས་ %1</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>འཚོལ་བ།</translation>
+    </message>
+    <message>
+        <source>Rule description, source IP, user, log source or raw logs</source>
+        <translation>སྒྲིག་སྲོལ་གྱི་འགྲེལ་བཤད། འབྱུང་ཁུངས་ IP། སྤྱོད་མཁན། ཉིན་ཐོའི་འབྱུང་ཁུངས་ཡང་ན་ཐོག་མའི་ཉིན་ཐོ།</translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation>རིམ་པ་ཡོངས་རྫོགས།</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>ཉེན་ཁ་ཆེ་བ།</translation>
+    </message>
+    <message>
+        <source>Normal risk</source>
+        <translation>ཉེན་ཁ་རྒྱུན་ལྡན།</translation>
+    </message>
+    <message>
+        <source>No matching alarm logs</source>
+        <translation>མཐུན་པའི་ཉེན་བརྡའི་ཉིན་ཐོ་མེད།</translation>
+    </message>
+    <message>
+        <source>Reload failed: %1</source>
+        <translation>བསྐྱར་འཇུག་མ་ཐུབ། %1</translation>
+    </message>
+    <message>
+        <source>Press Reload to try again.</source>
+        <translation>ཡང་བསྐྱར་ཚོད་ལྟ་བྱེད་པར་“བསྐྱར་འཇུག”ལ་མནན།</translation>
     </message>
 </context>
 <context>

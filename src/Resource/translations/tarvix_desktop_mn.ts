@@ -41,6 +41,22 @@
         <source>The screening start time cannot be later than the end time</source>
         <translation>Шүүлтийн эхлэх хугацаа дуусах хугацаанаас хойш байж болохгүй</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>Өнөөдөр</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Сүүлийн 7 хоног</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Сүүлийн 30 хоног</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Бүгд</translation>
+    </message>
 </context>
 <context>
     <name>QApplication</name>
@@ -352,7 +368,7 @@
     </message>
     <message>
         <source>alarm logs</source>
-        <translation>сэрэмжлүүлгийн бүртгэл</translation>
+        <translation>бүртгэл</translation>
     </message>
     <message>
         <source>So far</source>
@@ -369,6 +385,46 @@
     <message>
         <source>Loading alarm logs...</source>
         <translation>Сэрэмжлүүлгийн бүртгэл ачаалж байна...</translation>
+    </message>
+    <message>
+        <source>No alarm logs loaded</source>
+        <translation>Бүртгэл ачаалагдаагүй</translation>
+    </message>
+    <message>
+        <source>%1 of %2 alarm logs</source>
+        <translation>%2 бүртгэлээс %1</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Хайх</translation>
+    </message>
+    <message>
+        <source>Rule description, source IP, user, log source or raw logs</source>
+        <translation>Дүрмийн тайлбар, эх IP, хэрэглэгч, бүртгэлийн эх сурвалж эсвэл анхны бүртгэл</translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation>Бүх түвшин</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>Өндөр эрсдэл</translation>
+    </message>
+    <message>
+        <source>Normal risk</source>
+        <translation>Энгийн эрсдэл</translation>
+    </message>
+    <message>
+        <source>No matching alarm logs</source>
+        <translation>Тохирох бүртгэл алга</translation>
+    </message>
+    <message>
+        <source>Reload failed: %1</source>
+        <translation>Шинэчилж чадсангүй: %1</translation>
+    </message>
+    <message>
+        <source>Press Reload to try again.</source>
+        <translation>Дахин оролдохын тулд «Шинэчлэх»-ийг дарна уу.</translation>
     </message>
 </context>
 <context>

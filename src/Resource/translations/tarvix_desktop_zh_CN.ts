@@ -41,6 +41,22 @@
         <source>The screening start time cannot be later than the end time</source>
         <translation>筛选开始时间不能晚于结束时间</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>最近 7 天</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>最近 30 天</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
 </context>
 <context>
     <name>QApplication</name>
@@ -369,6 +385,46 @@
     <message>
         <source>Loading alarm logs...</source>
         <translation>正在加载告警日志...</translation>
+    </message>
+    <message>
+        <source>No alarm logs loaded</source>
+        <translation>未加载告警日志</translation>
+    </message>
+    <message>
+        <source>%1 of %2 alarm logs</source>
+        <translation>%1 / %2 条告警日志</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Rule description, source IP, user, log source or raw logs</source>
+        <translation>规则描述、源 IP、用户、日志来源或原始日志</translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation>全部等级</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>高风险</translation>
+    </message>
+    <message>
+        <source>Normal risk</source>
+        <translation>一般风险</translation>
+    </message>
+    <message>
+        <source>No matching alarm logs</source>
+        <translation>没有匹配的告警日志</translation>
+    </message>
+    <message>
+        <source>Reload failed: %1</source>
+        <translation>重新加载失败：%1</translation>
+    </message>
+    <message>
+        <source>Press Reload to try again.</source>
+        <translation>请点击“重新加载”重试。</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,22 @@
         <source>The screening start time cannot be later than the end time</source>
         <translation>篩選開始時間不能遲於結束時間</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>最近 7 天</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>最近 30 天</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
 </context>
 <context>
     <name>QApplication</name>
@@ -369,6 +385,46 @@
     <message>
         <source>Loading alarm logs...</source>
         <translation>正在載入告警日誌...</translation>
+    </message>
+    <message>
+        <source>No alarm logs loaded</source>
+        <translation>未載入警報日誌</translation>
+    </message>
+    <message>
+        <source>%1 of %2 alarm logs</source>
+        <translation>%1 / %2 條警報日誌</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Rule description, source IP, user, log source or raw logs</source>
+        <translation>規則描述、來源 IP、用戶、日誌來源或原始日誌</translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation>所有等級</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>高風險</translation>
+    </message>
+    <message>
+        <source>Normal risk</source>
+        <translation>一般風險</translation>
+    </message>
+    <message>
+        <source>No matching alarm logs</source>
+        <translation>沒有相符的警報日誌</translation>
+    </message>
+    <message>
+        <source>Reload failed: %1</source>
+        <translation>重新載入失敗：%1</translation>
+    </message>
+    <message>
+        <source>Press Reload to try again.</source>
+        <translation>請按「重新載入」再試。</translation>
     </message>
 </context>
 <context>
