@@ -37,6 +37,7 @@ QByteArray message(const QByteArray &text)
 
 // body in a child process that dies with the test; with asOtherUser it runs
 // as uid/gid 65534, after bindTo (when given) was bound while still root.
+// body runs after a fork of a threaded process: system calls only, no allocation.
 pid_t child(bool asOtherUser, const std::function<int(int socket)> &body, const QByteArray &bindTo = {})
 {
     const pid_t pid = fork();
@@ -305,11 +306,13 @@ private slots:
                          dir = QFile::encodeName(privateDirectory());
         // Loosened after the instance started, so the other user can connect.
         QCOMPARE(chmod(runtime, 0711) | chmod(dir, 0711) | chmod(dir + "/socket", 0666), 0);
-        const pid_t peer = child(true, [dir](int fd) {
+        // Made before the fork: a child of a threaded process must not allocate.
+        const QByteArray socketPath = dir + "/socket";
+        const QByteArray bytes = message("a9");
+        const pid_t peer = child(true, [&socketPath, &bytes](int fd) {
             sockaddr_un address {};
             address.sun_family = AF_UNIX;
-            strcpy(address.sun_path, dir + "/socket");
-            const QByteArray bytes = message("a9");
+            strcpy(address.sun_path, socketPath.constData());
             char answer;
             if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0
                 || write(fd, bytes, bytes.size()) != bytes.size())
