@@ -179,10 +179,16 @@ click 100 150 "$settings"
 sleep 0.5
 click 226 94 "$settings" # Open
 snap 11-settings-ai-confirmation
+# Cancel in the confirmation box (448 x 178, its buttons at the bottom right),
+# then Escape closes the settings window.
+dialog=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx -e "$window" -e "$settings" | head -n1)
+click 277 136 "$dialog"
+sleep 0.5
 xdotool key Escape
 sleep 0.5
 
 # A search in the bar, applied as it is typed, with the severity choice.
+click 600 18 # the main window's title strip: the main window has the focus again
 xdotool key ctrl+f # the search field, wherever the language puts it
 xdotool type --delay 120 "brute"
 snap 12-search

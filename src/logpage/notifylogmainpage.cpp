@@ -290,6 +290,7 @@ void notifyLogMainPage::showContent(QWidget *content)
 {
     m_scrollArea->setWidget(content); // deletes the one it held, with its entries
     m_content = content;
+    m_scrollArea->verticalScrollBar()->setValue(0); // a new list is read from its top
 }
 
 // Shows the loaded snapshot's alerts from start to end that pass the search.
