@@ -95,7 +95,7 @@ std::string alertDateToDay(const std::string &date)
     if (date.empty())
         return std::string();
     struct tm fields;
-    if (AlertClock::parseAlertDate(date, fields) && date[0] != '0') {
+    if (AlertClock::plainDayNumber(date, fields) >= 0) {
         // Four-digit year, month and day as they stand: what strftime writes.
         char day[11] = { date[0], date[1], date[2], date[3], '-', char('0' + (fields.tm_mon + 1) / 10),
                          char('0' + (fields.tm_mon + 1) % 10), '-', date[9], date[10], '\0' };
