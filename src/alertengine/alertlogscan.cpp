@@ -14,7 +14,8 @@
 namespace {
 
 const int MIN_SHOWN_LEVEL = 12;
-const size_t READ_SIZE = size_t(1) << 20;
+// Small enough that what a read copies in is still in the cache when it is cut.
+const size_t READ_SIZE = size_t(1) << 17;
 // Once this much is read, the list is reserved for the whole file at the rate
 // of kept alerts seen so far: no regrowth of a list of a million alerts.
 const int64_t ESTIMATE_AFTER = int64_t(4) << 20;
