@@ -3,6 +3,7 @@
 #include "alertengine/alertclock.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -117,10 +118,24 @@ void countHits(AlertSpan alerts, std::map<std::string, HitStat> &stats, std::str
         }
     }
 
+    // Sorted as small records of the first eight bytes and the entry's
+    // number: most keys differ early, and moving them costs little.
     std::vector<Hits> &entries = table.entries();
-    std::sort(entries.begin(), entries.end(), [](const Hits &a, const Hits &b) { return a.key < b.key; });
+    std::vector<std::pair<uint64_t, uint32_t>> order(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        unsigned char head[8] = {};
+        memcpy(head, entries[i].key.data(), std::min<size_t>(8, entries[i].key.size()));
+        uint64_t prefix = 0;
+        for (unsigned char c : head)
+            prefix = prefix << 8 | c;
+        order[i] = { prefix, uint32_t(i) };
+    }
+    std::sort(order.begin(), order.end(), [&entries](const auto &a, const auto &b) {
+        return a.first != b.first ? a.first < b.first : entries[a.second].key < entries[b.second].key;
+    });
     auto hint = stats.begin();
-    for (Hits &hits : entries) {
+    for (const auto &[prefix, index] : order) {
+        Hits &hits = entries[index];
         auto entry = stats.try_emplace(hint, std::move(hits.key));
         entry->second.count += hits.count;
         if (hits.replacesDate)
