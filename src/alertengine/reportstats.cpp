@@ -133,6 +133,9 @@ void countHits(AlertSpan alerts, std::map<std::string, HitStat> &stats, std::str
     std::sort(order.begin(), order.end(), [&entries](const auto &a, const auto &b) {
         return a.first != b.first ? a.first < b.first : entries[a.second].key < entries[b.second].key;
     });
+    // Into an empty map each key goes last; otherwise before the successor
+    // of the one before it.
+    const bool appending = stats.empty();
     auto hint = stats.begin();
     for (const auto &[prefix, index] : order) {
         Hits &hits = entries[index];
@@ -140,7 +143,7 @@ void countHits(AlertSpan alerts, std::map<std::string, HitStat> &stats, std::str
         entry->second.count += hits.count;
         if (hits.replacesDate)
             entry->second.latestDate = std::move(hits.latestDate);
-        hint = std::next(entry);
+        hint = appending ? stats.end() : std::next(entry);
     }
 }
 
