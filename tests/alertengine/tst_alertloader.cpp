@@ -288,6 +288,10 @@ void TestAlertLoader::scannerMatchesTheReader()
         = generatedLog({ "--count", "300", "--days", "30", "--seed", "12", "--min-level", "12" });
     logs.push_back(mixed);
     logs.push_back(kept);
+    // Over a dozen of the scanner's reads, each cutting a line somewhere, and
+    // a line whose rest runs on over several reads into a Rule line.
+    logs.push_back(generatedLog({ "--count", "3000", "--days", "30", "--seed", "13" }));
+    logs.push_back(QByteArray(kept).insert(kept.indexOf("\nRule: ", 100000) + 1, QByteArray(300000, 'q')));
     std::mt19937 random(42);
     for (int i = 0; i < 400; ++i)
         logs.push_back(mutate(i % 2 ? mixed : kept, random));
