@@ -80,6 +80,14 @@ bool AlertClock::parseAlertDate(const std::string &text, struct tm &out)
     return true;
 }
 
+int64_t AlertClock::plainDayNumber(const std::string &text, struct tm &out)
+{
+    // strftime writes a year below 1000 without its leading zero.
+    if (!parseAlertDate(text, out) || text[0] == '0')
+        return -1;
+    return (int64_t(out.tm_year) * 12 + out.tm_mon) * 32 + out.tm_mday;
+}
+
 time_t AlertClock::localSeconds(const struct tm &fields)
 {
     int64_t key = (int64_t(fields.tm_year) * 12 + fields.tm_mon) * 32 + fields.tm_mday;

@@ -22,6 +22,9 @@ public:
     // The broken-down form of an alert date in the usual "2024 Mar 05 10:11:12"
     // form; false for anything else (the caller then takes the general path).
     static bool parseAlertDate(const std::string &text, struct tm &out);
+    // The day of a date that alertDateToDay reads itself (the usual form, a
+    // year without a leading zero) as one number; -1 for any other text.
+    static int64_t plainDayNumber(const std::string &text, struct tm &out);
 
 private:
     static int64_t convert(const std::string &text, int mode, AlertClock *cache);

@@ -1,9 +1,11 @@
 #include "alertengine/alertloader.h"
 
 #include "alertengine/alertclock.h"
-#include "alertengine/alertreader.h"
+#include "alertengine/alertlogscan.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,66 +20,8 @@ const char *const INSTALL_TIME_PATH = "/etc/tarvix/.install_time";
 
 namespace {
 
-const int MIN_SHOWN_LEVEL = 12;
 const char INSTALL_TIME_PREFIX[] = "InstallTime=";
 const size_t INSTALL_TIME_LENGTH = 19;
-
-std::string textOf(const char *text)
-{
-    return text ? std::string(text) : std::string();
-}
-
-// Second and later raw lines, each ended by a line feed, without the trailing
-// line feeds unless there is nothing else.
-std::string joinOtherLogs(char **log)
-{
-    std::string joined;
-    if (!log || !log[0] || !log[1])
-        return joined;
-    size_t length = 0;
-    for (char **line = log + 1; *line; ++line)
-        length += strlen(*line) + 1;
-    joined.reserve(length);
-    for (char **line = log + 1; *line; ++line) {
-        joined += *line;
-        joined += '\n';
-    }
-    size_t last = joined.find_last_not_of('\n');
-    if (last != std::string::npos)
-        joined.erase(last + 1);
-    return joined;
-}
-
-loginfo toLoginfo(const AlertRecord &record, AlertClock &clock)
-{
-    loginfo alert;
-    alert.rule = record.rule;
-    alert.level = record.level;
-    alert.alertId = textOf(record.alertId);
-    alert.date = textOf(record.date);
-    alert.location = textOf(record.location);
-    alert.comment = textOf(record.comment);
-    alert.group = textOf(record.group);
-    alert.srcIp = textOf(record.srcIp);
-    alert.srcPort = record.srcPort;
-    alert.dstIp = textOf(record.dstIp);
-    alert.dstPort = record.dstPort;
-    alert.user = textOf(record.user);
-    if (record.log && record.log[0])
-        alert.firstLog = record.log[0];
-    alert.otherLogs = joinOtherLogs(record.log);
-    alert.timeNs = clock.toNs(alert.date, 0);
-    return alert;
-}
-
-bool atEndOfFile(FILE *stream)
-{
-    int c = getc(stream);
-    if (c == EOF)
-        return true;
-    ungetc(c, stream);
-    return false;
-}
 
 } // namespace
 
@@ -88,37 +32,17 @@ int loadAlertLog(std::vector<loginfo> &list)
 
 int loadAlertLog(const std::string &path, std::vector<loginfo> &list)
 {
-    FILE *stream = fopen(path.c_str(), "r");
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat status;
-    if (stream && (fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode))) {
-        fclose(stream);
-        stream = nullptr;
-    }
-    if (!stream) {
+    if (fd < 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (fd >= 0)
+            close(fd);
         std::cout << "Unable to open alerts file to generate report." << std::flush;
         return ALERT_SNAPSHOT_UNREADABLE;
     }
-    // The snapshot is read in one go; a larger buffer saves most read calls.
-    setvbuf(stream, nullptr, _IOFBF, 1 << 16);
-
-    // The reader gives nothing both at the end and for a malformed block, so
-    // the end is told by the file itself: a bad block costs only itself, not
-    // every (newer) alert after it.
-    AlertClock clock;
-    while (!atEndOfFile(stream)) {
-        AlertRecord *record = readAlertBlock(stream);
-        if (!record) {
-            if (!atEndOfFile(stream))
-                std::cerr << "Skipped a malformed alert block in " << path << " (near byte " << ftell(stream)
-                          << ")" << std::endl;
-            continue;
-        }
-        if (record->level >= MIN_SHOWN_LEVEL)
-            list.push_back(toLoginfo(*record, clock));
-        freeAlertRecord(record);
-    }
-    fclose(stream);
-    return 0;
+    const int result = scanAlertLog(fd, path, list);
+    close(fd);
+    return result;
 }
 
 void sortAlertsNewestFirst(std::vector<loginfo> &list)
@@ -171,7 +95,7 @@ std::string alertDateToDay(const std::string &date)
     if (date.empty())
         return std::string();
     struct tm fields;
-    if (AlertClock::parseAlertDate(date, fields) && date[0] != '0') {
+    if (AlertClock::plainDayNumber(date, fields) >= 0) {
         // Four-digit year, month and day as they stand: what strftime writes.
         char day[11] = { date[0], date[1], date[2], date[3], '-', char('0' + (fields.tm_mon + 1) / 10),
                          char('0' + (fields.tm_mon + 1) % 10), '-', date[9], date[10], '\0' };

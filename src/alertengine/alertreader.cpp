@@ -1,22 +1,16 @@
 #include "alertengine/alertreader.h"
 
+#include "alertengine/alertblockparser.h"
+
 #include <errno.h>
-#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/select.h>
 
 namespace {
 
-const char HEADER_PREFIX[] = "** Alert";
-const size_t HEADER_PREFIX_LEN = sizeof(HEADER_PREFIX) - 1;
-// The id starts after "** Alert" and one more character, normally a blank.
-const size_t HEADER_ID_OFFSET = HEADER_PREFIX_LEN + 1;
-
-const char *const MONTHS[12] = { "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
-
-enum ReaderState { LookingForHeader, HeaderRead, InsideBlock };
+const char *const MONTHS[12]
+    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
 
 void reportNoMemory()
 {
@@ -42,115 +36,69 @@ void replaceText(char **field, const char *text, size_t length)
     *field = copyText(text, length);
 }
 
-// Cuts the line end off and returns the remaining length. A CR before the
-// final LF belongs to the line end too, so files written on other systems
-// read the same.
-size_t chopLineEnd(char *line, size_t length)
+// What the block grammar finds goes into the heap record.
+struct RecordFields
 {
-    if (length > 0 && line[length - 1] == '\n') {
-        line[--length] = '\0';
-        if (length > 0 && line[length - 1] == '\r')
-            line[--length] = '\0';
+    AlertRecord *record;
+    size_t rawLines = 0;
+
+    void setAlertId(const char *text, size_t length) { replaceText(&record->alertId, text, length); }
+    void setDate(const char *text, size_t length) { replaceText(&record->date, text, length); }
+    void setLocation(const char *text, size_t length) { replaceText(&record->location, text, length); }
+    void setSrcIp(const char *text, size_t length) { replaceText(&record->srcIp, text, length); }
+    void setDstIp(const char *text, size_t length) { replaceText(&record->dstIp, text, length); }
+    void setUser(const char *text, size_t length) { replaceText(&record->user, text, length); }
+    void setSrcPort(int32_t port) { record->srcPort = port; }
+    void setDstPort(int32_t port) { record->dstPort = port; }
+    void setRule(int32_t rule, int32_t level, const char *comment, size_t length)
+    {
+        record->rule = rule;
+        record->level = level;
+        replaceText(&record->comment, comment, length);
     }
-    return length;
-}
 
-bool startsWith(const char *line, size_t length, const char *prefix, size_t prefixLength)
-{
-    return length >= prefixLength && memcmp(line, prefix, prefixLength) == 0;
-}
-
-#define STARTS_WITH(line, length, literal) startsWith(line, length, literal, sizeof(literal) - 1)
-
-// strtol in base 10 (blanks skipped, optional sign, saturating on overflow),
-// without its locale lookups: five numbers a block add up on large logs.
-long readDecimal(const char *text, const char **end)
-{
-    const char *p = text;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
-        ++p;
-    bool negative = *p == '-';
-    if (*p == '+' || *p == '-')
-        ++p;
-    if (*p < '0' || *p > '9') {
-        *end = text;
-        return 0;
-    }
-    const unsigned long limit = negative ? 0UL - (unsigned long)LONG_MIN : (unsigned long)LONG_MAX;
-    unsigned long value = 0;
-    bool overflow = false;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        unsigned long digit = (unsigned long)(*p - '0');
-        if (overflow || value > (limit - digit) / 10)
-            overflow = true;
-        else
-            value = value * 10 + digit;
-    }
-    *end = p;
-    if (overflow)
-        return negative ? LONG_MIN : LONG_MAX;
-    return negative ? (long)(0UL - value) : (long)value;
-}
-
-int32_t readNumber(const char *text)
-{
-    const char *end;
-    return static_cast<int32_t>(readDecimal(text, &end));
-}
-
-// "Rule: 5715 (level 3) -> 'text'" -> rule, level and the text between the
-// first apostrophe after the level and the last one of the line.
-bool parseRuleLine(AlertRecord *record, const char *line)
-{
-    const char *numberEnd = NULL;
-    long rule = readDecimal(line + 6, &numberEnd);
-    const char *firstBlank = strchr(numberEnd, ' ');
-    if (!firstBlank)
-        return false;
-    const char *secondBlank = strchr(firstBlank + 1, ' ');
-    if (!secondBlank)
-        return false;
-    const char *levelEnd = NULL;
-    long level = readDecimal(secondBlank + 1, &levelEnd);
-    const char *open = strchr(levelEnd, '\'');
-    if (!open)
-        return false;
-    const char *text = open + 1;
-    const char *close = strrchr(text, '\'');
-    if (!close)
-        return false;
-    record->rule = static_cast<int32_t>(rule);
-    record->level = static_cast<int32_t>(level);
-    replaceText(&record->comment, text, static_cast<size_t>(close - text));
-    return true;
-}
-
-// The array grows in powers of two (plus the null end), not line by line.
-bool appendRawLine(AlertRecord *record, size_t count, const char *line, size_t length)
-{
-    if (count == 0 || (count >= 4 && (count & (count - 1)) == 0)) {
-        size_t capacity = count == 0 ? 4 : count * 2;
-        char **grown = static_cast<char **>(realloc(record->log, (capacity + 1) * sizeof(char *)));
-        if (!grown) {
-            reportNoMemory();
-            return false;
+    // The array grows in powers of two (plus the null end), not line by line.
+    bool addRawLine(const char *line, size_t length)
+    {
+        const size_t count = rawLines;
+        if (count == 0 || (count >= 4 && (count & (count - 1)) == 0)) {
+            size_t capacity = count == 0 ? 4 : count * 2;
+            char **grown = static_cast<char **>(realloc(record->log, (capacity + 1) * sizeof(char *)));
+            if (!grown) {
+                reportNoMemory();
+                return false;
+            }
+            record->log = grown;
+            grown[count] = NULL;
         }
-        record->log = grown;
-        grown[count] = NULL;
+        char *copy = copyText(line, length);
+        if (!copy)
+            return false;
+        record->log[count] = copy;
+        record->log[count + 1] = NULL;
+        ++rawLines;
+        return true;
     }
-    char *copy = copyText(line, length);
-    if (!copy)
-        return false;
-    record->log[count] = copy;
-    record->log[count + 1] = NULL;
-    return true;
-}
+};
 
 AlertRecord *failBlock(AlertRecord *record, FILE *stream)
 {
     freeAlertRecord(record);
     clearerr(stream);
     return NULL;
+}
+
+// The rest of a line too long for the buffer, up to and with its line feed.
+long skipRestOfLine(FILE *stream)
+{
+    long skipped = 0;
+    int c;
+    while ((c = getc(stream)) != EOF) {
+        ++skipped;
+        if (c == '\n')
+            break;
+    }
+    return skipped;
 }
 
 void pause1ms()
@@ -181,10 +129,10 @@ AlertRecord *readAlertBlock(FILE *stream)
     if (!record)
         return NULL;
 
+    static_assert(ALERT_LINE_MAX == alertblock::LINE_KEPT + 1, "fgets keeps what the scanner keeps");
     static thread_local char line[ALERT_LINE_MAX + 1];
-    ReaderState state = LookingForHeader;
-    size_t rawLines = 0;
-    bool lastLineEmpty = false;
+    RecordFields fields = { record };
+    alertblock::Parser<RecordFields> parser(fields);
 
     // Where the current line starts, so that a closing header can be handed
     // back exactly. Counted from the line lengths; a line that holds a NUL
@@ -192,73 +140,32 @@ AlertRecord *readAlertBlock(FILE *stream)
     long position = ftell(stream);
     for (;;) {
         long lineStart = position;
+        // fgets puts its terminator in the last byte only when the line fills
+        // the buffer, NUL bytes in the line or not.
+        line[ALERT_LINE_MAX - 1] = 1;
         if (!fgets(line, ALERT_LINE_MAX, stream))
             break;
         size_t length = strlen(line);
-        bool lengthKnown = (length > 0 && line[length - 1] == '\n') || length == ALERT_LINE_MAX - 1;
-        position = lengthKnown && position >= 0 ? position + long(length) : ftell(stream);
+        const bool full = line[ALERT_LINE_MAX - 1] == '\0';
+        const long skipped = full && line[ALERT_LINE_MAX - 2] != '\n' ? skipRestOfLine(stream) : 0;
+        const bool lengthKnown = full || (length > 0 && line[length - 1] == '\n');
+        position = lengthKnown && position >= 0
+            ? position + long(full ? ALERT_LINE_MAX - 1 : length) + skipped
+            : ftell(stream);
 
-        if (STARTS_WITH(line, length, HEADER_PREFIX)) {
-            if (state == InsideBlock) {
-                if (lineStart < 0 || fseek(stream, lineStart, SEEK_SET) != 0)
-                    return failBlock(record, stream);
-                return record;
-            }
-            const char *colon = length > HEADER_ID_OFFSET ? strchr(line + HEADER_ID_OFFSET, ':') : NULL;
-            if (colon) {
-                replaceText(&record->alertId, line + HEADER_ID_OFFSET,
-                            static_cast<size_t>(colon - (line + HEADER_ID_OFFSET)));
-                state = HeaderRead;
-            }
-            continue;
-        }
-
-        if (state == LookingForHeader)
-            continue;
-
-        length = chopLineEnd(line, length);
-
-        if (state == HeaderRead) {
-            const char *colon = strchr(line, ':');
-            if (!colon) {
-                perror("Date or location already set");
+        switch (parser.take(line, alertblock::textLength(line, length))) {
+        case alertblock::Line::Taken:
+            break;
+        case alertblock::Line::EndsBlock:
+            if (lineStart < 0 || fseek(stream, lineStart, SEEK_SET) != 0)
                 return failBlock(record, stream);
-            }
-            const char *blank = strchr(colon, ' ');
-            if (!blank) {
-                perror("Invalid date or location");
-                return failBlock(record, stream);
-            }
-            record->date = copyText(line, static_cast<size_t>(blank - line));
-            record->location = copyText(blank + 1, length - static_cast<size_t>(blank + 1 - line));
-            rawLines = 0;
-            state = InsideBlock;
-            continue;
-        }
-
-        lastLineEmpty = length == 0;
-        if (STARTS_WITH(line, length, "Rule: ")) {
-            if (!parseRuleLine(record, line))
-                return failBlock(record, stream);
-        } else if (STARTS_WITH(line, length, "Src IP: ")) {
-            replaceText(&record->srcIp, line + 8, length - 8);
-        } else if (STARTS_WITH(line, length, "Src Port: ")) {
-            record->srcPort = readNumber(line + 10);
-        } else if (STARTS_WITH(line, length, "Dst IP: ")) {
-            replaceText(&record->dstIp, line + 8, length - 8);
-        } else if (STARTS_WITH(line, length, "Dst Port: ")) {
-            record->dstPort = readNumber(line + 10);
-        } else if (STARTS_WITH(line, length, "User: ")) {
-            replaceText(&record->user, line + 6, length - 6);
-        } else if (rawLines < ALERT_MAX_RAW_LINES) {
-            if (appendRawLine(record, rawLines, line, length))
-                ++rawLines;
+            return record;
+        case alertblock::Line::FailsBlock:
+            return failBlock(record, stream);
         }
     }
 
-    // The last block of a file counts only once its empty separator line is
-    // there; anything else is a block still being written or a read error.
-    if (ferror(stream) || !feof(stream) || state != InsideBlock || !lastLineEmpty)
+    if (ferror(stream) || !feof(stream) || !parser.complete())
         return failBlock(record, stream);
     return record;
 }

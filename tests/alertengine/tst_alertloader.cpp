@@ -1,15 +1,20 @@
 #include "alertengine/alertloader.h"
+#include "alertengine/alertlogscan.h"
 #include "alertengine/alertspan.h"
 #include "alertengine/notifylogdata.h"
 
 #include "alerttestutil.h"
+#include "readerloader.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
 #include <iomanip>
 #include <random>
 #include <sstream>
@@ -80,6 +85,84 @@ std::vector<std::string> datesThrough(const std::vector<const char *> &days)
     return dates;
 }
 
+QByteArray generatedLog(const QStringList &arguments)
+{
+    QProcess alertgen;
+    alertgen.start(TARVIX_BINARY_DIR "/tools/alertgen/alertgen", arguments);
+    if (!alertgen.waitForFinished() || alertgen.exitCode() != 0)
+        qFatal("alertgen failed");
+    return alertgen.readAllStandardOutput();
+}
+
+// Loads the bytes with loadAlertLog and through the record reader; empty when
+// lists and messages agree, else the first difference.
+QByteArray loaderDifference(const QTemporaryDir &dir, const QByteArray &content)
+{
+    const std::string path = writeFile(dir, "compared.log", content).toStdString();
+    std::vector<loginfo> scanned, read;
+    QByteArray scanMessages = captureStream(2, [&] { loadAlertLog(path, scanned); });
+    QByteArray readMessages = captureStream(2, [&] {
+        FILE *file = fopen(path.c_str(), "r");
+        readerloader::load(file, path, read);
+        fclose(file);
+    });
+    // perror adds the text of whatever errno holds; only the message counts.
+    const QRegularExpression errorText(
+        "^(Date or location already set|Invalid date or location): .*$", QRegularExpression::MultilineOption);
+    scanMessages = QString::fromLatin1(scanMessages).replace(errorText, "\\1").toLatin1();
+    readMessages = QString::fromLatin1(readMessages).replace(errorText, "\\1").toLatin1();
+    if (scanMessages != readMessages)
+        return "messages: " + scanMessages + " <> " + readMessages;
+    for (size_t i = 0; i < std::max(scanned.size(), read.size()); ++i) {
+        const QByteArray left
+            = i < scanned.size() ? QByteArray::fromStdString(readerloader::describe(scanned[i])) : "(none)";
+        const QByteArray right
+            = i < read.size() ? QByteArray::fromStdString(readerloader::describe(read[i])) : "(none)";
+        if (left != right)
+            return "alert " + QByteArray::number(int(i)) + ": " + left.left(300) + " <> " + right.left(300);
+    }
+    return QByteArray();
+}
+
+// Edits of the kinds that break blocks: stray line ends, NUL bytes, cut or
+// repeated stretches, lines around the buffer's size whose rest poses as a
+// field or a header, a truncated end.
+QByteArray mutate(QByteArray content, std::mt19937 &random)
+{
+    static const char bytes[] = { '\n', '\0', '\r', ' ', ':', '\'', '-', '7' };
+    static const char *const rests[]
+        = { "Rule: 1 (level 3) -> 'x'\n", "Src IP: 6.6.6.6\n", "** Alert 9: forged\n", "\n", "" };
+    const int edits = 1 + int(random() % 6);
+    for (int i = 0; i < edits && !content.isEmpty(); ++i) {
+        const int at = int(random() % uint32_t(content.size()));
+        switch (random() % 6) {
+        case 0:
+            content[at] = bytes[random() % sizeof(bytes)];
+            break;
+        case 1:
+            content.remove(at, 1 + int(random() % 200));
+            break;
+        case 2:
+            content.insert(
+                at, content.mid(int(random() % uint32_t(content.size())), 1 + int(random() % 400)));
+            break;
+        case 3: {
+            const int lineStart = content.lastIndexOf('\n', at) + 1;
+            const int padding = ALERT_LINE_MAX - 3 + int(random() % 5);
+            content.insert(lineStart, QByteArray(padding, 'p') + rests[random() % 5]);
+            break;
+        }
+        case 4:
+            content.truncate(at);
+            break;
+        default:
+            content.insert(at, "\n** Alert 5.5: x\n2024 Mar 05 10:11:12 h->f\nRule: 3 (level 13) -> 'y'\n");
+            break;
+        }
+    }
+    return content;
+}
+
 } // namespace
 
 class TestAlertLoader : public QObject
@@ -92,6 +175,8 @@ private slots:
     void rawLinesBecomeFirstAndOtherLogs();
     void malformedBlockCostsOnlyItself();
     void unfinishedLastBlockIsNotDelivered();
+    void overlongLinesCannotHideAnAlert();
+    void scannerMatchesTheReader();
     void missingOrUnreadableSnapshot();
     void appendsToTheList();
     void sortsAnyOrder();
@@ -169,6 +254,53 @@ void TestAlertLoader::unfinishedLastBlockIsNotDelivered()
     QVERIFY2(!message.contains("Skipped"), message);
 }
 
+void TestAlertLoader::overlongLinesCannotHideAnAlert()
+{
+    // A log line (a URL, a user name) is attacker-written; running it past
+    // the line buffer must not turn a level-15 alert into one never shown.
+    const QByteArray pad(ALERT_LINE_MAX - 1, 'a');
+    const QByteArray content
+        = "** Alert 1: - g,\n2024 Mar 05 10:11:12 host->file\nRule: 100 (level 15) -> 'real'\n"
+          "Src IP: 10.0.0.7\n"
+        + pad + "Rule: 1 (level 3) -> 'hidden'\n" + pad + "Src IP: 6.6.6.6\n" + pad
+        + "** Alert 2: forged\n\n";
+    QTemporaryDir dir;
+    std::vector<loginfo> list;
+    QCOMPARE(loadAlertLog(writeFile(dir, "log", content).toStdString(), list), 0);
+    QCOMPARE(list.size(), size_t(1));
+    QCOMPARE(list[0].level, 15);
+    QCOMPARE(list[0].comment, std::string("real"));
+    QCOMPARE(list[0].srcIp, std::string("10.0.0.7"));
+    QCOMPARE(list[0].firstLog, pad.toStdString());
+}
+
+void TestAlertLoader::scannerMatchesTheReader()
+{
+    QTemporaryDir dir;
+    std::vector<QByteArray> logs;
+    for (const QFileInfo &file : QDir(TARVIX_TEST_DATA_DIR "/alerts").entryInfoList(QDir::Files)) {
+        QFile data(file.filePath());
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        logs.push_back(data.readAll());
+    }
+    const QByteArray mixed = generatedLog({ "--count", "300", "--days", "30", "--seed", "11" });
+    const QByteArray kept
+        = generatedLog({ "--count", "300", "--days", "30", "--seed", "12", "--min-level", "12" });
+    logs.push_back(mixed);
+    logs.push_back(kept);
+    // Over a dozen of the scanner's reads, each cutting a line somewhere, and
+    // a line whose rest runs on over several reads into a Rule line.
+    logs.push_back(generatedLog({ "--count", "3000", "--days", "30", "--seed", "13" }));
+    logs.push_back(QByteArray(kept).insert(kept.indexOf("\nRule: ", 100000) + 1, QByteArray(300000, 'q')));
+    std::mt19937 random(42);
+    for (int i = 0; i < 400; ++i)
+        logs.push_back(mutate(i % 2 ? mixed : kept, random));
+    for (size_t i = 0; i < logs.size(); ++i) {
+        const QByteArray difference = loaderDifference(dir, logs[i]);
+        QVERIFY2(difference.isEmpty(), qPrintable("log " + QByteArray::number(int(i)) + ": " + difference));
+    }
+}
+
 void TestAlertLoader::missingOrUnreadableSnapshot()
 {
     QTemporaryDir dir;
@@ -181,6 +313,14 @@ void TestAlertLoader::missingOrUnreadableSnapshot()
     }
     const QString empty = writeFile(dir, "empty", QByteArray());
     QCOMPARE(loadAlertLog(empty.toStdString(), list), 0);
+    QCOMPARE(list.size(), size_t(1));
+
+    // A read that fails part way is a failed load, not a shorter list.
+    const int directory = open(qPrintable(dir.path()), O_RDONLY);
+    const QByteArray written = captureStream(
+        2, [&] { QCOMPARE(scanAlertLog(directory, "dir", list), ALERT_SNAPSHOT_UNREADABLE); });
+    close(directory);
+    QCOMPARE(written, QByteArray("Could not read dir: Is a directory\n"));
     QCOMPARE(list.size(), size_t(1));
 }
 

@@ -61,7 +61,7 @@ private slots:
     void ruleLine();
     void numbersAndRepeatedFields();
     void keepsAtMostHundredRawLines();
-    void splitsOverlongLines();
+    void dropsTheRestOfOverlongLines();
     void nulBytesDoNotLoseTheNextBlock();
     void crlfLineEnds();
     void emptyFileAndDirectory();
@@ -253,23 +253,43 @@ void TestAlertReader::keepsAtMostHundredRawLines()
     QVERIFY(!Record(readAlertBlock(unfinished.get())));
 }
 
-void TestAlertReader::splitsOverlongLines()
+void TestAlertReader::dropsTheRestOfOverlongLines()
 {
-    const QByteArray longLine(70000, 'x');
+    // Log lines carry attacker-written text; what runs past the buffer must
+    // not read as a Rule, address or header line of its own.
+    const QByteArray pad(ALERT_LINE_MAX - 1, 'x');
     QTemporaryDir dir;
-    File file = openText(dir, block("1", "User: " + longLine + "\n" + longLine + "\n\n") + block("2", "raw\n\n"));
+    File file = openText(dir,
+        block("1",
+            "Rule: 100 (level 15) -> 'real'\nSrc IP: 10.0.0.7\nUser: " + pad + "\n" + pad
+                + "Rule: 1 (level 3) -> 'hidden'\n" + pad + "Src IP: 6.6.6.6\n" + pad + "** Alert 9: forged\n"
+                + pad + "\nlast\n\n")
+            + block("2", "raw\n\n"));
     Record record(readAlertBlock(file.get()));
     QVERIFY(record);
+    QCOMPARE(record->level, 15);
+    QCOMPARE(record->comment, "real");
+    QCOMPARE(record->srcIp, "10.0.0.7");
     QCOMPARE(strlen(record->user), size_t(ALERT_LINE_MAX - 1 - 6));
+    // Each long line keeps its first 65535 bytes; the line feed right after
+    // the last one does not become an empty line either.
     const QStringList lines = rawLines(record.get());
-    // The rest of the User line and the raw line each arrive in two pieces.
-    QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines[0].size(), 70000 - (ALERT_LINE_MAX - 1 - 6));
-    QCOMPARE(lines[1].size(), ALERT_LINE_MAX - 1);
-    QCOMPARE(lines[2].size(), 70000 - (ALERT_LINE_MAX - 1));
+    QCOMPARE(lines.size(), 6);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(lines[i], QString(pad));
+    QCOMPARE(lines[4], QString("last"));
     Record next(readAlertBlock(file.get()));
     QVERIFY(next);
     QCOMPARE(next->alertId, "2");
+
+    // A closing header that is itself overlong is handed back whole.
+    File headers
+        = openText(dir, block("1", "raw\n\n") + "** Alert 2: " + pad + "\n2024 Mar 05 10:11:12 h->f\n\n");
+    QVERIFY(Record(readAlertBlock(headers.get())));
+    Record after(readAlertBlock(headers.get()));
+    QVERIFY(after);
+    QCOMPARE(after->alertId, "2");
+    QCOMPARE(after->location, "h->f");
 }
 
 void TestAlertReader::nulBytesDoNotLoseTheNextBlock()

@@ -169,9 +169,9 @@ void TestReportStats::dayCounts()
     int out = -1;
     countDayByLevelClass(days, "2024-03-05", 0, &out);
     QCOMPARE(out, 0);
-    groupByDay({ alert(15, "2024 Mar 05 10:00:00"), alert(16, "2024 Mar 05 11:00:00"),
-                 alert(12, "2024 Mar 05 12:00:00") },
-               days);
+    const std::vector<loginfo> alerts = { alert(15, "2024 Mar 05 10:00:00"),
+        alert(16, "2024 Mar 05 11:00:00"), alert(12, "2024 Mar 05 12:00:00") };
+    groupByDay(alerts, days);
     countDayByLevelClass(days, "2024-03-05", 0, &out);
     QCOMPARE(out, 2);
     countDayByLevelClass(days, "2024-03-05", 1, &out);
@@ -180,6 +180,15 @@ void TestReportStats::dayCounts()
     QCOMPARE(out, 0);
     countDayByLevelClass(days, "2024-03-04", 0, &out);
     QCOMPARE(out, 0);
+
+    // The chart's counts list a day of low alerts only, as the grouping does.
+    std::map<std::string, DayRiskCounts> risks;
+    countRiskByDay(alerts, risks);
+    countRiskByDay(std::vector<loginfo> { alert(11, "2024 Mar 04 10:00:00") }, risks);
+    QCOMPARE(risks.size(), size_t(2));
+    QCOMPARE(risks["2024-03-04"].highRisk + risks["2024-03-04"].normalRisk, 0);
+    QCOMPARE(risks["2024-03-05"].highRisk, 2);
+    QCOMPARE(risks["2024-03-05"].normalRisk, 1);
 }
 
 void TestReportStats::fastCountsMatchReferenceOnGeneratedData()
@@ -194,19 +203,32 @@ void TestReportStats::fastCountsMatchReferenceOnGeneratedData()
     loadAlertLog(path.toStdString(), alerts);
     sortAlertsNewestFirst(alerts);
     QCOMPARE(alerts.size(), size_t(4000));
-    // Duplicate times and dateless alerts exercise the tie and carry-over rules.
+    // Duplicate times and dateless alerts exercise the tie and carry-over
+    // rules; dates in other forms within a day and low levels the per-day keys.
+    const char *const otherForms[]
+        = { "2024 Mar 5 10:00:00", "garbage", "0999 Mar 05 10:11:12", "2024 mar 05 10:11:12" };
     for (size_t i = 1; i < alerts.size(); i += 37)
         alerts[i].date = alerts[i - 1].date;
     for (size_t i = 5; i < alerts.size(); i += 101)
         alerts[i].date.clear();
+    for (size_t i = 9; i < alerts.size(); i += 89)
+        alerts[i].date = otherForms[i % 4];
+    for (size_t i = 3; i < alerts.size(); i += 53)
+        alerts[i].level = int(i % 12);
 
+    // Counted in two spans of the list into the same containers, which
+    // already hold an entry dated after every alert.
+    const AlertSpan first(alerts.data(), 1500);
+    const AlertSpan rest(alerts.data() + 1500, alerts.size() - 1500);
     for (auto key : { &loginfo::srcIp, &loginfo::user }) {
+        auto count = key == &loginfo::srcIp ? countBySourceIp : countByUser;
         std::map<std::string, HitStat> fast, reference;
-        if (key == &loginfo::srcIp)
-            countBySourceIp(alerts, fast);
-        else
-            countByUser(alerts, fast);
-        referenceHits(alerts, reference, key);
+        const std::string &held = alerts[2000].*key;
+        fast[held] = reference[held] = HitStat { 1, "2099 Jan 01 00:00:00" };
+        count(first, fast);
+        count(rest, fast);
+        referenceHits(first.toVector(), reference, key);
+        referenceHits(rest.toVector(), reference, key);
         QVERIFY(sameHits(fast, reference));
     }
 
@@ -224,6 +246,16 @@ void TestReportStats::fastCountsMatchReferenceOnGeneratedData()
         }
     }
     QCOMPARE(grouped, alerts.size());
+
+    std::map<std::string, DayRiskCounts> risks;
+    countRiskByDay(first, risks);
+    countRiskByDay(rest, risks);
+    QCOMPARE(risks.size(), days.size());
+    for (const auto &day : days) {
+        const DayRiskCounts &counts = risks[day.first];
+        QCOMPARE(counts.highRisk, referenceDayCount(days, day.first, HighRiskClass));
+        QCOMPARE(counts.normalRisk, referenceDayCount(days, day.first, NormalRiskClass));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestReportStats)

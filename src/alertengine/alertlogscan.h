@@ -1,0 +1,16 @@
+#ifndef ALERTENGINE_ALERTLOGSCAN_H
+#define ALERTENGINE_ALERTLOGSCAN_H
+
+#include "alertengine/alertloader.h"
+
+#include <string>
+#include <vector>
+
+// What loadAlertLog does once the file is open: reads the descriptor from its
+// current position to the end in large blocks, cuts lines and blocks exactly
+// as readAlertBlock does, and appends the alerts of level 12 and above in file
+// order, each filled once. name is only used in messages. 0, or
+// ALERT_SNAPSHOT_UNREADABLE when reading fails (the list is then unchanged).
+int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list);
+
+#endif
