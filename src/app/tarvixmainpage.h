@@ -9,6 +9,7 @@ class QMenu;
 class QPushButton;
 class QVBoxLayout;
 class notifyLogMainPage;
+class notifyReportMain;
 class tarvix_title_bar_btn;
 namespace lumo {
 class KTabBar;
@@ -30,6 +31,7 @@ public:
     static bool showGuide(const QString &appName);
 
     notifyLogMainPage *logPage() const { return m_logPage; }
+    notifyReportMain *reportPage() const { return m_reportPage; }
     lumo::KTabBar *tabBar() const { return m_tabBar; }
     QMenu *mainMenu() const { return m_menu; }
     QPushButton *settingButton() const { return m_settingButton; }
@@ -75,6 +77,7 @@ private:
     lumo::KTabBar *m_tabBar = nullptr;
     QPushButton *m_settingButton = nullptr;
     notifyLogMainPage *m_logPage = nullptr;
+    notifyReportMain *m_reportPage = nullptr;
     QMenu *m_menu = nullptr;
     lumo::KMenuButton *m_kitMenuButton = nullptr;
     QAction *m_aboutAction = nullptr;
