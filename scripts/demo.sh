@@ -4,6 +4,7 @@
 #
 #   scripts/demo.sh                    open the window on the display
 #   scripts/demo.sh --screenshots DIR  walk through the tabs under Xvfb, write PNGs to DIR, exit
+#   TARVIX_DEMO_STYLE=vemo-dark ...    the same in the desktop's dark style
 # Without a display the walk-through runs with DIR = build/demo-screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,7 @@ shots=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --screenshots) shots=$(realpath -m "${2:?--screenshots needs a directory}"); shift 2 ;;
-    -h | --help) sed -n '2,7p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,8p' "$0"; exit 0 ;;
     *) echo "demo.sh: unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -48,6 +49,10 @@ start_bus session DBUS_SESSION_BUS_ADDRESS
 # Desktop style settings from the stand-in schemas, kept in memory.
 mkdir -p "$work/schemas"
 cp tools/schemas/*.gschema.xml "$work/schemas/"
+# TARVIX_DEMO_STYLE=vemo-dark shows the desktop's dark style.
+if [ -n "${TARVIX_DEMO_STYLE:-}" ]; then
+    printf "[org.vemo.style]\nstyle-name='%s'\n" "$TARVIX_DEMO_STYLE" >"$work/schemas/90_demo.gschema.override"
+fi
 glib-compile-schemas "$work/schemas"
 export GSETTINGS_SCHEMA_DIR=$work/schemas GSETTINGS_BACKEND=memory
 
@@ -121,6 +126,59 @@ grep -q "The string is at index: " "$work/app.log" || {
     cat "$work/app.log" "$work/second.log" >&2
     exit 1
 }
+
+# The statistics tab: its top, the rankings further down, a day's tip on the
+# date chart and the three "See all" windows.
+click 175 58
+sleep 1
+snap 05-statistics
+xdotool mousemove $((X + 671)) $((Y + 160)) # the AI card's hint
+snap 05-statistics-ai-tip
+wheel() { # x y clicks [button]: scroll over the report, down unless button 4 (up)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + $1)) $((Y + $2))
+    for _ in $(seq "$3"); do xdotool click "${4:-5}"; done
+}
+wheel 450 300 4
+# Sweep the date chart row by row, right to left so the pointer never crosses
+# the tip that opens to its right, until a day's tip window opens.
+windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+sweep() { # y: one pass of the pointer along the chart at that height
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local moves=()
+    for x in $(seq 830 -3 100); do moves+=(mousemove $((X + x)) $((Y + $1)) sleep 0.002); done
+    xdotool "${moves[@]}"
+}
+before=$(windows)
+for y in $(seq 250 6 450); do
+    sweep "$y"
+    if [ "$(windows)" -gt "$before" ]; then
+        sleep 1.2 # the tip's first showing is short
+        sweep "$y"
+        break
+    fi
+done
+snap 06-statistics-chart-tip
+wheel 450 300 30
+wheel 450 300 2 4 # the three ranking cards in view
+snap 07-statistics-rankings
+see_all() { # x y name: opens a "See all" window, takes its picture, closes it
+    click "$1" "$2"
+    local opened=""
+    for _ in $(seq 50); do
+        opened=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | tail -n1)
+        [ -n "$opened" ] && break
+        sleep 0.1
+    done
+    [ -n "$opened" ] || { echo "demo.sh: no window for $3" >&2; exit 1; }
+    snap "$3"
+    eval "$(xdotool getwindowgeometry --shell "$opened")"
+    xdotool mousemove $((X + WIDTH - 26)) $((Y + 24)) click 1
+    sleep 0.5
+}
+see_all 832 128 08-all-events
+see_all 396 352 09-all-sources
+see_all 832 352 10-all-users
 
 kill "$app"
 wait "$app" 2>/dev/null || true

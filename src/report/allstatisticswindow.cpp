@@ -35,6 +35,8 @@ AllStatisticsWindow::AllStatisticsWindow(
     setAttribute(Qt::WA_TranslucentBackground);
     setMinimumSize(minimumSize);
     setWindowTitle(title);
+    // Owned by a card of the report, whose frame borders would otherwise reach in here.
+    setStyleSheet("QFrame { border: none; }");
 
     auto *titleBar = new QWidget(this);
     titleBar->setObjectName("titleBar");

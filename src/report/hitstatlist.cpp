@@ -47,7 +47,7 @@ QVariant HitStatModel::data(const QModelIndex &index, int role) const
 void HitRowDelegate::paint(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    const QRect area = option.rect.adjusted(0, ROW_PADDING / 2, 0, -ROW_PADDING / 2);
+    const QRect area = option.rect.adjusted(0, ROW_PADDING / 2, -ROW_PADDING, -ROW_PADDING / 2);
     const int lineHeight = option.fontMetrics.height();
     const QRect top(area.x(), area.y(), area.width(), lineHeight);
     const QRect bottom(area.x(), area.y() + lineHeight + ROW_PADDING / 2, area.width(), lineHeight);

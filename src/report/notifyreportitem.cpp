@@ -4,9 +4,9 @@
 #include "kit/kballontip.h"
 #include "widgets/threadworker.h"
 
-#include <QApplication>
 #include <QDebug>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -151,18 +151,15 @@ void notifyReportItem::show_ballon_tip(QObject *watched)
     m_ballonTip->setTipTime(1000000);
     if (watched != m_tipLabel)
         return;
+    // No style sheet for the text colour: the kit's tip colours its text for the
+    // desktop's light or dark style itself, and a style sheet turns its dark bubble white.
     // Our own translated texts only: the one place in the report where markup is wanted.
-    m_ballonTip->setText(
-        QString("%1 <span style=\"color:#3790FA;\"> %2 </span>%3")
-            .arg(tr("The AI network detection service is not installed, AI inference is unavailable. Please "
-                    "go "
-                    "first"),
-                tr("Alarm Statistics - Settings"),
-                tr("install the 'AI Network Inspection Service', and if so, restart the intrusion detection "
-                   "tool")));
-    m_ballonTip->setStyleSheet(
-        QString("color: %1;").arg(QApplication::palette().color(QPalette::Text).name()));
-
+    const QString intro = tr(
+        "The AI network detection service is not installed, AI inference is unavailable. Please go first");
+    const QString action = tr("install the 'AI Network Inspection Service', and if so, restart the intrusion "
+                              "detection tool");
+    m_ballonTip->setText(QString("%1 <span style=\"color:#3790FA;\"> %2 </span>%3")
+                             .arg(intro, tr("Alarm Statistics - Settings"), action));
     const QPoint corner = m_tipLabel->mapToGlobal(QPoint(0, 0));
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : 0;

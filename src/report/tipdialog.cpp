@@ -1,5 +1,7 @@
 #include "report/tipdialog.h"
 
+#include "widgets/roundedpanel.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +30,9 @@ tipDialog::tipDialog(const QString &date, int high, int normal, QWidget *parent)
     setObjectName("tipDialog");
     setFixedSize(130, 100);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    // Its parent chart view paints every child grey; the tip paints its own panel.
+    setStyleSheet("background-color: transparent;");
 
     m_dateLabel = new QLabel(this);
     m_dateLabel->setObjectName("dateLabel");
@@ -39,6 +44,8 @@ tipDialog::tipDialog(const QString &date, int high, int normal, QWidget *parent)
         label->setTextFormat(Qt::PlainText);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(4);
     layout->addWidget(m_dateLabel);
     layout->addLayout(countRow(":/Resource/Icon/setting/circle_red.png", m_highLabel));
     layout->addLayout(countRow(":/Resource/Icon/setting/circle_blue.png", m_normalLabel));
@@ -57,6 +64,13 @@ void tipDialog::setData(const QString &date, int high, int normal)
     m_dateLabel->setText(m_date);
     m_highLabel->setText(QString("%1 %2").arg(tr("High risk:")).arg(m_high));
     m_normalLabel->setText(QString("%1 %2").arg(tr("Normal risk:")).arg(m_normal));
+    // Wider when a language or a large count needs it: a cut-off count says nothing.
+    setFixedWidth(qMax(130, layout()->minimumSize().width()));
+}
+
+void tipDialog::paintEvent(QPaintEvent *)
+{
+    paintRoundedPanel(this, Qt::white, QColor("#D8D8D8"));
 }
 
 bool tipDialog::eventFilter(QObject *watched, QEvent *event)

@@ -21,6 +21,7 @@ public:
     int normalCount() const { return m_normal; }
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
