@@ -88,7 +88,8 @@ int EventTableView::sizeHintForColumn(int column) const
 
 void EventTableView::showEvent(QShowEvent *event)
 {
-    setEmptyLabelsVisible(false);
+    // The first resize comes before the show: the labels are decided here too.
+    setEmptyLabelsVisible(m_model->rowCount() == 0);
     KTableView::showEvent(event);
 }
 
