@@ -132,7 +132,13 @@ grep -q "The string is at index: " "$work/app.log" || {
 click 175 58
 sleep 1
 snap 05-statistics
-xdotool mousemove $((X + 671)) $((Y + 160)) # the AI card's hint
+windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+before=$(windows)
+for x in $(seq 560 4 720); do # along the AI card's title until its hint opens its tip
+    xdotool mousemove $((X + x)) $((Y + 160))
+    sleep 0.05
+    [ "$(windows)" -gt "$before" ] && break
+done
 snap 05-statistics-ai-tip
 wheel() { # x y clicks [button]: scroll over the report, down unless button 4 (up)
     eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -142,7 +148,6 @@ wheel() { # x y clicks [button]: scroll over the report, down unless button 4 (u
 wheel 450 300 4
 # Sweep the date chart row by row, right to left so the pointer never crosses
 # the tip that opens to its right, until a day's tip window opens.
-windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
 sweep() { # y: one pass of the pointer along the chart at that height
     eval "$(xdotool getwindowgeometry --shell "$window")"
     local moves=()

@@ -31,8 +31,9 @@ tipDialog::tipDialog(const QString &date, int high, int normal, QWidget *parent)
     setFixedSize(130, 100);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
-    // Its parent chart view paints every child grey; the tip paints its own panel.
-    setStyleSheet("background-color: transparent;");
+    // The chart view and the report around it style every child (grey, with
+    // frame borders); the tip paints its own panel instead.
+    setStyleSheet("background-color: transparent; border: none;");
 
     m_dateLabel = new QLabel(this);
     m_dateLabel->setObjectName("dateLabel");

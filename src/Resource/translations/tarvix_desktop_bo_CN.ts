@@ -13,6 +13,66 @@
     </message>
 </context>
 <context>
+    <name>AllAttackStatisticsData</name>
+    <message>
+        <source>All sources of attack</source>
+        <translation>འཇབ་རྒོལ་གྱི་འབྱུང་ཁུངས་ཡོངས།</translation>
+    </message>
+    <message>
+        <source>Attack IP: </source>
+        <translation>འཇབ་རྒོལ་ IP། </translation>
+    </message>
+</context>
+<context>
+    <name>AllStatisticsWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>ཆུང་ཤོས་སུ་གཏོང་།</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>ཆེ་ཤོས་སུ་གཏོང་།</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ཁ་རྒྱོབ།</translation>
+    </message>
+</context>
+<context>
+    <name>AllUserStatisticsData</name>
+    <message>
+        <source>All user statistics</source>
+        <translation>སྤྱོད་མཁན་ཡོངས་ཀྱི་སྡོམ་རྩིས།</translation>
+    </message>
+</context>
+<context>
+    <name>AttackStatisticsWidget</name>
+    <message>
+        <source>Statistics on attack sources</source>
+        <translation>འཇབ་རྒོལ་འབྱུང་ཁུངས་ཀྱི་སྡོམ་རྩིས།</translation>
+    </message>
+    <message>
+        <source>Attack IP:</source>
+        <translation>འཇབ་རྒོལ་ IP།</translation>
+    </message>
+    <message>
+        <source>Attack</source>
+        <translation>འཇབ་རྒོལ།</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>ཐེངས།</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>ཉེ་ཆར་འཇབ་རྒོལ་བྱས་དུས།</translation>
+    </message>
+    <message>
+        <source>There are no source of attack</source>
+        <translation>འཇབ་རྒོལ་གྱི་འབྱུང་ཁུངས་མེད།</translation>
+    </message>
+</context>
+<context>
     <name>CustomButton</name>
     <message>
         <source>Confirm</source>
@@ -43,10 +103,115 @@
     </message>
 </context>
 <context>
+    <name>EventStatisticsWidget</name>
+    <message>
+        <source>Statistics of event</source>
+        <translation>དོན་རྐྱེན་གྱི་སྡོམ་རྩིས།</translation>
+    </message>
+    <message>
+        <source>happen</source>
+        <translation>བྱུང་བ།</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>ཐེངས།</translation>
+    </message>
+</context>
+<context>
+    <name>EventTableModel</name>
+    <message>
+        <source>Event Title</source>
+        <translation>དོན་རྐྱེན་གྱི་ཁ་བྱང་།</translation>
+    </message>
+    <message>
+        <source>Alert Level</source>
+        <translation>ཉེན་བརྡའི་རིམ་པ།</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>འབྱུང་ཁུངས།</translation>
+    </message>
+    <message>
+        <source>Happen Time</source>
+        <translation>བྱུང་བའི་དུས་ཚོད།</translation>
+    </message>
+</context>
+<context>
+    <name>EventTableView</name>
+    <message>
+        <source>There is no alarm information</source>
+        <translation>ཉེན་བརྡའི་ཆ་འཕྲིན་མེད།</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
         <translation>Zorva བཙན་འཛུལ་ཞིབ་དཔྱད།</translation>
+    </message>
+</context>
+<context>
+    <name>RankingCard</name>
+    <message>
+        <source>See all</source>
+        <translation>ཚང་མ་ལྟ་བ།</translation>
+    </message>
+</context>
+<context>
+    <name>SeverityCharts</name>
+    <message>
+        <source>Level 16</source>
+        <translation>རིམ་པ་16</translation>
+    </message>
+    <message>
+        <source>Level 15</source>
+        <translation>རིམ་པ་15</translation>
+    </message>
+    <message>
+        <source>Level 14</source>
+        <translation>རིམ་པ་14</translation>
+    </message>
+    <message>
+        <source>Level 13</source>
+        <translation>རིམ་པ་13</translation>
+    </message>
+    <message>
+        <source>Level 12</source>
+        <translation>རིམ་པ་12</translation>
+    </message>
+</context>
+<context>
+    <name>UserStatisticsWidget</name>
+    <message>
+        <source>User statistics</source>
+        <translation>སྤྱོད་མཁན་གྱི་སྡོམ་རྩིས།</translation>
+    </message>
+    <message>
+        <source>user name</source>
+        <translation>སྤྱོད་མཁན་གྱི་མིང་།</translation>
+    </message>
+    <message>
+        <source>Attack</source>
+        <translation>འཇབ་རྒོལ།</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>ཐེངས།</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>ཉེ་ཆར་འཇབ་རྒོལ་བྱས་དུས།</translation>
+    </message>
+    <message>
+        <source>There are no user statistics</source>
+        <translation>སྤྱོད་མཁན་གྱི་སྡོམ་རྩིས་མེད།</translation>
+    </message>
+</context>
+<context>
+    <name>allEventStatisticsWidget</name>
+    <message>
+        <source>All event statistics</source>
+        <translation>དོན་རྐྱེན་ཡོངས་ཀྱི་སྡོམ་རྩིས།</translation>
     </message>
 </context>
 <context>
@@ -74,6 +239,100 @@
     <message>
         <source>Loading alarm logs...</source>
         <translation>ཉེན་བརྡའི་ཉིན་ཐོ་འཇུག་བཞིན་པ...</translation>
+    </message>
+</context>
+<context>
+    <name>notifyReportItem</name>
+    <message>
+        <source>None</source>
+        <translation>མེད།</translation>
+    </message>
+    <message>
+        <source>The AI network detection service is not installed, AI inference is unavailable. Please go first</source>
+        <translation>AI དྲ་རྒྱའི་ཞིབ་དཔྱད་ཞབས་ཞུ་སྒྲིག་འཇུག་བྱས་མེད་པས། AI ཚོད་དཔག་བེད་སྤྱོད་བྱེད་མི་ཐུབ། སྔོན་ལ་</translation>
+    </message>
+    <message>
+        <source>install the &apos;AI Network Inspection Service&apos;, and if so, restart the intrusion detection tool</source>
+        <translation>ལ་སོང་ནས་“AI དྲ་རྒྱའི་ཞིབ་དཔྱད་ཞབས་ཞུ་”སྒྲིག་འཇུག་བྱོས། སྒྲིག་འཇུག་བྱས་རྗེས་བཙན་འཛུལ་ཞིབ་དཔྱད་ཡོ་བྱད་བསྐྱར་དུ་འགོ་འཛུགས་རོགས།</translation>
+    </message>
+    <message>
+        <source>Alarm Statistics - Settings</source>
+        <translation>སྡོམ་རྩིས། - སྒྲིག་འགོད།</translation>
+    </message>
+</context>
+<context>
+    <name>notifyReportMain</name>
+    <message>
+        <source>hours</source>
+        <translation>ཆུ་ཚོད།</translation>
+    </message>
+    <message>
+        <source>Intrusion detection protection total</source>
+        <translation>བཙན་འཛུལ་ཞིབ་དཔྱད་ཀྱི་སྲུང་སྐྱོབ་བསྡོམས།</translation>
+    </message>
+    <message>
+        <source>pcs</source>
+        <translation>ཚན།</translation>
+    </message>
+    <message>
+        <source>Total number of log events</source>
+        <translation>ཉིན་ཐོའི་དོན་རྐྱེན་བསྡོམས།</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>ཐེངས།</translation>
+    </message>
+    <message>
+        <source>Number of AI inferences</source>
+        <translation>AI ཚོད་དཔག་གི་ཐེངས་གྲངས།</translation>
+    </message>
+    <message>
+        <source>Total alerts</source>
+        <translation>ཉེན་བརྡ་བསྡོམས།</translation>
+    </message>
+    <message>
+        <source>Alarm statistics</source>
+        <translation>ཉེན་བརྡའི་སྡོམ་རྩིས།</translation>
+    </message>
+    <message>
+        <source>So far</source>
+        <translation>ད་བར།</translation>
+    </message>
+    <message>
+        <source>Export a statistical report</source>
+        <translation>སྡོམ་རྩིས་སྙན་ཞུ་ཕྱིར་འདོན།</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>གསར་འདོན།</translation>
+    </message>
+    <message>
+        <source>There are no alarm details</source>
+        <translation>ཉེན་བརྡའི་ཞིབ་ཕྲ་མེད།</translation>
+    </message>
+    <message>
+        <source>Loading alarm statistics...</source>
+        <translation>ཉེན་བརྡའི་སྡོམ་རྩིས་འཇུག་བཞིན་པ...</translation>
+    </message>
+    <message>
+        <source>Alarm level statistics</source>
+        <translation>ཉེན་བརྡའི་རིམ་པའི་སྡོམ་རྩིས།</translation>
+    </message>
+    <message>
+        <source>High-risk alerts (level 15-16)</source>
+        <translation>ཉེན་ཚབས་ཆེ་བའི་ཉེན་བརྡ། (རིམ་པ་15-16)</translation>
+    </message>
+    <message>
+        <source>Normal-risk alerts (level 12-14)</source>
+        <translation>རྒྱུན་ལྡན་ཉེན་བརྡ། (རིམ་པ་12-14)</translation>
+    </message>
+    <message>
+        <source>Date distribution of alarm severity</source>
+        <translation>ཉེན་བརྡའི་རིམ་པའི་ཚེས་གྲངས་ཀྱི་བགོ་འགྲེམས།</translation>
+    </message>
+    <message>
+        <source>Distribution of the number of alarm severities</source>
+        <translation>ཉེན་བརྡའི་རིམ་པའི་གྲངས་འབོར་གྱི་བགོ་འགྲེམས།</translation>
     </message>
 </context>
 <context>
@@ -180,6 +439,17 @@
     <message>
         <source>Version Number: </source>
         <translation>པར་གཞིའི་ཨང་གྲངས། </translation>
+    </message>
+</context>
+<context>
+    <name>tipDialog</name>
+    <message>
+        <source>High risk:</source>
+        <translation>ཉེན་ཚབས་ཆེ།</translation>
+    </message>
+    <message>
+        <source>Normal risk:</source>
+        <translation>རྒྱུན་ལྡན།</translation>
     </message>
 </context>
 </TS>
