@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollArea>
+#include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -81,6 +82,15 @@ void emptyLayout(QLayout *layout)
             emptyLayout(nested);
         delete item;
     }
+}
+
+// Freeing a snapshot of a hundred thousand alerts takes a good tenth of a
+// second: when the page held the last reference, it goes on a thread.
+void releaseOffGuiThread(AlertList snapshot)
+{
+    if (!snapshot || snapshot.use_count() > 1)
+        return;
+    QThreadPool::globalInstance()->start([snapshot = std::move(snapshot)]() mutable { snapshot.reset(); });
 }
 
 } // namespace
@@ -393,7 +403,7 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
         return;
     }
     m_statusLabel->clear();
-    m_alerts = alerts;
+    AlertList previous = std::exchange(m_alerts, alerts);
     m_totals.alertTotal = int(m_alerts->size());
     if (m_action != Action::Range)
         emit update_total_alerts(m_totals.alertTotal);
@@ -450,6 +460,8 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
     }
     }
     m_shownOnce = true;
+    // The old body and range are gone: whatever of the old snapshot is left is ours alone.
+    releaseOffGuiThread(std::move(previous));
     finishAction();
 }
 
