@@ -20,7 +20,7 @@ class EventTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    static const int FETCH_ROWS = 100;
+    static constexpr int FETCH_ROWS = 100;
 
     EventTableModel(std::shared_ptr<const Translation> translation, QObject *parent = nullptr);
 

@@ -15,9 +15,9 @@ class KBallonTip;
 struct ReportItemData
 {
     // Shown as "None": the value could not be determined.
-    static const int NoValue = 2147483647;
+    static constexpr int NoValue = 2147483647;
     // Shown as "--": the value has not arrived yet.
-    static const int Pending = -2147483647 - 1;
+    static constexpr int Pending = -2147483647 - 1;
 
     int type = 1; // 1 for the totals strip, 0 for the level cards
     int value = 0;
