@@ -2,7 +2,6 @@
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -11,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 
 #include <cmath>
@@ -194,32 +194,31 @@ QChartView *SeverityCharts::levelChart(const std::unordered_map<int, int> &level
     // Created and added from the highest level down.
     const Bar bars[] = { { 16, Qt::red }, { 15, QColor(255, 99, 71) }, { 14, QColor(218, 165, 32) },
         { 13, QColor(240, 230, 140) }, { 12, QColor(255, 255, 240) } };
+    // One bar per level over its own category, in its own colour: a set per
+    // level that is zero elsewhere, stacked so that each bar has the full width.
+    auto *series = new QStackedBarSeries();
     int most = 0;
-    QList<QBarSeries *> barSeries;
-    for (const Bar &bar : bars) {
-        const auto found = levels.find(bar.level);
+    for (int category = 0; category < 5; ++category) {
+        const auto found = levels.find(bars[category].level);
         const int count = found == levels.end() ? 0 : found->second;
         most = std::max(most, count);
-        auto *set = new QBarSet(QString::number(bar.level));
-        set->setColor(bar.colour);
+        auto *set = new QBarSet(QString::number(bars[category].level));
+        set->setColor(bars[category].colour);
         set->setLabelColor(Qt::black);
-        set->append(count);
-        auto *series = new QBarSeries();
+        for (int other = 0; other < 5; ++other)
+            set->append(other == category ? count : 0);
         series->append(set);
-        series->setLabelsVisible(true);
-        series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-        chart->addSeries(series);
-        barSeries.append(series);
     }
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    chart->addSeries(series);
     auto *axis = new QBarCategoryAxis();
     axis->append(categories);
     hideGridWithGrayLine(axis);
     chart->addAxis(axis, Qt::AlignBottom);
     QValueAxis *values = valueAxis(levelAxisRange(most));
     chart->addAxis(values, Qt::AlignLeft);
-    for (QBarSeries *series : barSeries) {
-        series->attachAxis(axis);
-        series->attachAxis(values);
-    }
+    series->attachAxis(axis);
+    series->attachAxis(values);
     return view;
 }

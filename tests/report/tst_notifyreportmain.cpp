@@ -17,7 +17,6 @@
 #include "widgets/emptywidget.h"
 
 #include <QAreaSeries>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -27,6 +26,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollArea>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 
 using namespace QtCharts;
@@ -224,10 +224,14 @@ void TestNotifyReportMain::buildShowsTotalsLevelsChartsAndRankings()
     QCOMPARE(values->max(), 60.0); // daily maximum 36
     QCOMPARE(values->tickCount(), 7);
 
+    // One bar per level, each over its own category.
+    QCOMPARE(page.levelChartView()->chart()->series().size(), 1);
+    auto *levels = static_cast<QStackedBarSeries *>(page.levelChartView()->chart()->series().first());
     QStringList bars;
-    for (QAbstractSeries *series : page.levelChartView()->chart()->series()) {
-        QBarSet *set = static_cast<QBarSeries *>(series)->barSets().first();
-        bars << QString("%1=%2").arg(set->label()).arg(set->at(0));
+    for (int i = 0; i < levels->count(); ++i) {
+        QBarSet *set = levels->barSets().at(i);
+        bars << QString("%1=%2").arg(set->label()).arg(set->at(i));
+        QCOMPARE(set->sum(), set->at(i));
     }
     QCOMPARE(bars, (QStringList { "16=1", "15=1", "14=0", "13=0", "12=36" }));
 
