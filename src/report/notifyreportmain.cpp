@@ -4,8 +4,10 @@
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "kit/kborderlessbutton.h"
 #include "report/attackstatisticswidget.h"
+#include "report/customfiledialog.h"
 #include "report/eventstatisticswidget.h"
 #include "report/notifyreportitem.h"
+#include "report/reportpdf.h"
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
@@ -21,14 +23,18 @@
 #include <QChartView>
 #include <QCursor>
 #include <QDebug>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryFile>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -396,6 +402,7 @@ void notifyReportMain::collectAiCount()
 void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
 {
     m_loadingAlerts = false;
+    m_loadResult = result;
     if (result != 0) {
         qDebug() << "get total alert info error!";
         showLoadFailure(result);
@@ -705,9 +712,84 @@ void notifyReportMain::removeVerticalLine()
     delete m_hoverLine;
 }
 
+// Each shot of the scrolled report goes into one picture of its whole
+// height, in a private temporary file: never a file of the user's.
+std::unique_ptr<QTemporaryFile> notifyReportMain::takeReportPicture()
+{
+    QWidget *content = m_scrollArea->widget();
+    if (!content) {
+        qDebug() << "Content widget not found in scroll area.";
+        m_exportError = tr("The report could not be written: its picture could not be made.");
+        return nullptr;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QWidget *viewport = m_scrollArea->viewport();
+    const int totalHeight = content->height();
+    const int viewportHeight = viewport->height();
+    const QList<int> offsets = ReportPdf::shotOffsets(totalHeight, viewportHeight);
+    qDebug() << "numScreenshots: " << offsets.size();
+    qDebug() << "totalHeight: " << totalHeight;
+    qDebug() << "viewportHeight: " << viewportHeight;
+
+    QImage picture(viewport->width(), totalHeight, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int i = 0; i < offsets.size(); ++i) {
+            m_scrollArea->verticalScrollBar()->setValue(i * viewportHeight);
+            painter.drawPixmap(0, offsets.at(i), viewport->grab());
+        }
+    }
+    auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath("tarvix-report-XXXXXX.png"));
+    if (offsets.isEmpty() || !file->open() || !picture.save(file.get(), "PNG") || !file->flush()) {
+        qDebug() << "Failed to save the screenshot.";
+        m_exportError = tr("The report could not be written: its picture could not be made.");
+        return nullptr;
+    }
+    qDebug() << "Scroll area content saved to" << file->fileName();
+    return file;
+}
+
 void notifyReportMain::exportScrollAreaToImage()
 {
-    // The PDF export is built separately.
+    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
+    if (!picture) {
+        showExportFailure();
+        return;
+    }
+    const QString baseName = QString("%1-%2").arg(
+        ReportPdf::tr("Intrusion detection statistics report"), QDate::currentDate().toString("yyyy-MM-dd"));
+    CustomFileDialog dialog(baseName, nullptr);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    qDebug() << "export filepath:" << path;
+    if (!writeReportPdf(path, picture->fileName()))
+        showExportFailure();
+}
+
+void notifyReportMain::showExportFailure()
+{
+    m_statusLabel->setText(m_exportError);
+}
+
+bool notifyReportMain::exportReport(const QString &pdfPath)
+{
+    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
+    return picture && writeReportPdf(pdfPath, picture->fileName());
+}
+
+bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &imagePath)
+{
+    const QImage picture(imagePath);
+    if (picture.isNull()) {
+        qDebug() << "Failed to load image file:" << imagePath;
+        m_exportError = tr("The report could not be written: its picture could not be made.");
+        return false;
+    }
+    m_exportError.clear();
+    return ReportPdf::write(pdfPath, picture, m_range, *m_translation, &m_exportError);
 }
 
 void notifyReportMain::paintEvent(QPaintEvent *)

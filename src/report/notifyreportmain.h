@@ -27,6 +27,7 @@ class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QScrollArea;
+class QTemporaryFile;
 class QVBoxLayout;
 class Translation;
 class UserStatisticsWidget;
@@ -61,10 +62,19 @@ public:
     explicit notifyReportMain(QWidget *parent = nullptr);
     ~notifyReportMain() override;
 
+    // Writes the report of the shown range as a PDF with the picture at
+    // imagePath on its first page. On failure exportError() says why.
+    bool writeReportPdf(const QString &pdfPath, const QString &imagePath);
+    // The picture of the whole report and the PDF, without asking for a name.
+    bool exportReport(const QString &pdfPath);
+    QString exportError() const { return m_exportError; }
+
     // Whether a load of alerts or of the daemon's totals is under way.
     bool isLoading() const { return m_loadingAlerts || m_loadingTotals; }
     bool isCountingAi() const { return m_countingAi; }
     bool showsEmptyState() const { return m_emptyState; }
+    // The result of the last load of alerts: 0, or why it failed (see AlertStore).
+    int loadResult() const { return m_loadResult; }
     int alertTotal() const { return m_totals.alertTotal; }
     int highRiskCount() const { return m_highCount; }
     int normalRiskCount() const { return m_normalCount; }
@@ -133,6 +143,9 @@ private:
     void emitTotals();
     void showRangeResult();
 
+    std::unique_ptr<QTemporaryFile> takeReportPicture();
+    void showExportFailure();
+
     void clearBody();
     void buildReportBody();
     void showEmptyState(const QString &text);
@@ -143,6 +156,8 @@ private:
     AlertList m_alerts; // the snapshot shown
     AlertRange m_range;
     Totals m_totals;
+    int m_loadResult = 0;
+    QString m_exportError;
     int m_highCount = 0;
     int m_normalCount = 0;
     std::unordered_map<int, int> m_levelCounts;
