@@ -171,7 +171,7 @@ see_all() { # x y name: opens a "See all" window, takes its picture, closes it
     click "$1" "$2"
     local opened=""
     for _ in $(seq 50); do
-        opened=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | tail -n1)
+        opened=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | tail -n1 || true)
         [ -n "$opened" ] && break
         sleep 0.1
     done
@@ -184,6 +184,23 @@ see_all() { # x y name: opens a "See all" window, takes its picture, closes it
 see_all 832 128 08-all-events
 see_all 396 352 09-all-sources
 see_all 832 352 10-all-users
+
+# Export the report through its save dialog, then look at its first two pages.
+click 109 524
+for _ in $(seq 100); do
+    dialog=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | tail -n1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || { echo "demo.sh: the save dialog did not open" >&2; exit 1; }
+snap 11-export-dialog
+xdotool key --window "$dialog" ctrl+a
+xdotool type --window "$dialog" --delay 5 "$shots/report.pdf"
+xdotool key --window "$dialog" Return
+for _ in $(seq 100); do [ -s "$shots/report.pdf" ] && break; sleep 0.1; done
+[ -s "$shots/report.pdf" ] || { echo "demo.sh: no report was written" >&2; cat "$work/app.log" >&2; exit 1; }
+pdftoppm -r 60 -f 1 -l 2 -png "$shots/report.pdf" "$shots/12-report-page"
+echo "wrote $shots/report.pdf and its first two pages"
 
 kill "$app"
 wait "$app" 2>/dev/null || true

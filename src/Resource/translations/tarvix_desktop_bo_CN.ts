@@ -84,6 +84,13 @@
     </message>
 </context>
 <context>
+    <name>CustomFileDialog</name>
+    <message>
+        <source>file</source>
+        <translation>ཡིག་ཆ།</translation>
+    </message>
+</context>
+<context>
     <name>DateTimeRangeWidget</name>
     <message>
         <source>Form</source>
@@ -144,6 +151,13 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>There are no alarms in the chosen range; no report was written.</source>
+        <translation>འདེམས་པའི་ཁྱབ་ཁོངས་ནང་ཉེན་བརྡ་མེད་པས། སྙན་ཞུ་འབྲི་མ་ཐུབ།</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
@@ -155,6 +169,77 @@
     <message>
         <source>See all</source>
         <translation>ཚང་མ་ལྟ་བ།</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Intrusion detection statistics report</source>
+        <translation>བཙན་འཛུལ་ཞིབ་དཔྱད་ཀྱི་སྡོམ་རྩིས་སྙན་ཞུ།</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། ཡིག་སྣོད་ %1 ནང་འབྲི་མི་ཐུབ།</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། ཡིག་སྣོད་ %1 མེད།</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the PDF writer failed.</source>
+        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། PDF བཟོ་མ་ཐུབ།</translation>
+    </message>
+    <message>
+        <source>All event statistics</source>
+        <translation>དོན་རྐྱེན་ཡོངས་ཀྱི་སྡོམ་རྩིས།</translation>
+    </message>
+    <message>
+        <source>Event Title</source>
+        <translation>དོན་རྐྱེན་གྱི་ཁ་བྱང་།</translation>
+    </message>
+    <message>
+        <source>Alert Level</source>
+        <translation>ཉེན་བརྡའི་རིམ་པ།</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>འབྱུང་ཁུངས།</translation>
+    </message>
+    <message>
+        <source>Happen Time</source>
+        <translation>བྱུང་བའི་དུས་ཚོད།</translation>
+    </message>
+    <message>
+        <source>All sources of attack</source>
+        <translation>འཇབ་རྒོལ་གྱི་འབྱུང་ཁུངས་ཡོངས།</translation>
+    </message>
+    <message>
+        <source>Attack IP</source>
+        <translation>འཇབ་རྒོལ་ IP</translation>
+    </message>
+    <message>
+        <source>Attack times</source>
+        <translation>འཇབ་རྒོལ་ཐེངས་གྲངས།</translation>
+    </message>
+    <message>
+        <source>Attack IP:</source>
+        <translation>འཇབ་རྒོལ་ IP།</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>ཉེ་ཆར་འཇབ་རྒོལ་བྱས་དུས།</translation>
+    </message>
+    <message>
+        <source>All user statistics</source>
+        <translation>སྤྱོད་མཁན་ཡོངས་ཀྱི་སྡོམ་རྩིས།</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>སྤྱོད་མཁན།</translation>
+    </message>
+    <message>
+        <source>Attack Times</source>
+        <translation>འཇབ་རྒོལ་ཐེངས་གྲངས།</translation>
     </message>
 </context>
 <context>
@@ -333,6 +418,10 @@
     <message>
         <source>Distribution of the number of alarm severities</source>
         <translation>ཉེན་བརྡའི་རིམ་པའི་གྲངས་འབོར་གྱི་བགོ་འགྲེམས།</translation>
+    </message>
+    <message>
+        <source>The report could not be written: its picture could not be made.</source>
+        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། སྙན་ཞུའི་པར་རིས་བཟོ་མ་ཐུབ།</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,13 @@
     </message>
 </context>
 <context>
+    <name>CustomFileDialog</name>
+    <message>
+        <source>file</source>
+        <translation>файл</translation>
+    </message>
+</context>
+<context>
     <name>DateTimeRangeWidget</name>
     <message>
         <source>Form</source>
@@ -144,6 +151,13 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>There are no alarms in the chosen range; no report was written.</source>
+        <translation>Сонгосон хугацаанд сэрэмжлүүлэг алга тул тайлан бичээгүй.</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
@@ -155,6 +169,77 @@
     <message>
         <source>See all</source>
         <translation>Бүгдийг харах</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Intrusion detection statistics report</source>
+        <translation>Халдлага илрүүлэх статистик тайлан</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>Тайланг бичиж чадсангүй: %1 хавтас руу бичих боломжгүй.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>Тайланг бичиж чадсангүй: %1 хавтас байхгүй.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the PDF writer failed.</source>
+        <translation>Тайланг бичиж чадсангүй: PDF үүсгэж чадсангүй.</translation>
+    </message>
+    <message>
+        <source>All event statistics</source>
+        <translation>Бүх үйл явдлын статистик</translation>
+    </message>
+    <message>
+        <source>Event Title</source>
+        <translation>Үйл явдлын гарчиг</translation>
+    </message>
+    <message>
+        <source>Alert Level</source>
+        <translation>Сэрэмжлүүлгийн түвшин</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Эх сурвалж</translation>
+    </message>
+    <message>
+        <source>Happen Time</source>
+        <translation>Гарсан хугацаа</translation>
+    </message>
+    <message>
+        <source>All sources of attack</source>
+        <translation>Бүх халдлагын эх сурвалж</translation>
+    </message>
+    <message>
+        <source>Attack IP</source>
+        <translation>Халдлагын IP</translation>
+    </message>
+    <message>
+        <source>Attack times</source>
+        <translation>Халдлагын тоо</translation>
+    </message>
+    <message>
+        <source>Attack IP:</source>
+        <translation>Халдлагын IP:</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>Сүүлийн халдлагын хугацаа:</translation>
+    </message>
+    <message>
+        <source>All user statistics</source>
+        <translation>Бүх хэрэглэгчийн статистик</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Хэрэглэгч</translation>
+    </message>
+    <message>
+        <source>Attack Times</source>
+        <translation>Халдлагын тоо</translation>
     </message>
 </context>
 <context>
@@ -333,6 +418,10 @@
     <message>
         <source>Distribution of the number of alarm severities</source>
         <translation>Сэрэмжлүүлгийн түвшний тооны тархалт</translation>
+    </message>
+    <message>
+        <source>The report could not be written: its picture could not be made.</source>
+        <translation>Тайланг бичиж чадсангүй: тайлангийн зургийг үүсгэж чадсангүй.</translation>
     </message>
 </context>
 <context>

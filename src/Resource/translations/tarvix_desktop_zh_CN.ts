@@ -84,6 +84,13 @@
     </message>
 </context>
 <context>
+    <name>CustomFileDialog</name>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+</context>
+<context>
     <name>DateTimeRangeWidget</name>
     <message>
         <source>Form</source>
@@ -144,6 +151,13 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>There are no alarms in the chosen range; no report was written.</source>
+        <translation>所选范围内没有告警，未写入报告。</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
@@ -155,6 +169,77 @@
     <message>
         <source>See all</source>
         <translation>查看全部</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Intrusion detection statistics report</source>
+        <translation>入侵检测统计报告</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>无法写入报告：文件夹 %1 不可写。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>无法写入报告：文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the PDF writer failed.</source>
+        <translation>无法写入报告：生成 PDF 失败。</translation>
+    </message>
+    <message>
+        <source>All event statistics</source>
+        <translation>所有事件统计</translation>
+    </message>
+    <message>
+        <source>Event Title</source>
+        <translation>事件标题</translation>
+    </message>
+    <message>
+        <source>Alert Level</source>
+        <translation>告警等级</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Happen Time</source>
+        <translation>发生时间</translation>
+    </message>
+    <message>
+        <source>All sources of attack</source>
+        <translation>所有攻击源</translation>
+    </message>
+    <message>
+        <source>Attack IP</source>
+        <translation>攻击 IP</translation>
+    </message>
+    <message>
+        <source>Attack times</source>
+        <translation>攻击次数</translation>
+    </message>
+    <message>
+        <source>Attack IP:</source>
+        <translation>攻击 IP：</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>最近攻击时间：</translation>
+    </message>
+    <message>
+        <source>All user statistics</source>
+        <translation>所有用户统计</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Attack Times</source>
+        <translation>攻击次数</translation>
     </message>
 </context>
 <context>
@@ -333,6 +418,10 @@
     <message>
         <source>Distribution of the number of alarm severities</source>
         <translation>告警等级数量分布</translation>
+    </message>
+    <message>
+        <source>The report could not be written: its picture could not be made.</source>
+        <translation>无法写入报告：无法生成报告图片。</translation>
     </message>
 </context>
 <context>

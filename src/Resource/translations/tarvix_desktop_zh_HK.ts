@@ -84,6 +84,13 @@
     </message>
 </context>
 <context>
+    <name>CustomFileDialog</name>
+    <message>
+        <source>file</source>
+        <translation>檔案</translation>
+    </message>
+</context>
+<context>
     <name>DateTimeRangeWidget</name>
     <message>
         <source>Form</source>
@@ -144,6 +151,13 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>There are no alarms in the chosen range; no report was written.</source>
+        <translation>所選範圍內沒有告警，未寫入報告。</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
@@ -155,6 +169,77 @@
     <message>
         <source>See all</source>
         <translation>查看全部</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Intrusion detection statistics report</source>
+        <translation>入侵偵測統計報告</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>無法寫入報告：資料夾 %1 不可寫入。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>無法寫入報告：資料夾 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the PDF writer failed.</source>
+        <translation>無法寫入報告：產生 PDF 失敗。</translation>
+    </message>
+    <message>
+        <source>All event statistics</source>
+        <translation>所有事件統計</translation>
+    </message>
+    <message>
+        <source>Event Title</source>
+        <translation>事件標題</translation>
+    </message>
+    <message>
+        <source>Alert Level</source>
+        <translation>告警等級</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>來源</translation>
+    </message>
+    <message>
+        <source>Happen Time</source>
+        <translation>發生時間</translation>
+    </message>
+    <message>
+        <source>All sources of attack</source>
+        <translation>所有攻擊來源</translation>
+    </message>
+    <message>
+        <source>Attack IP</source>
+        <translation>攻擊 IP</translation>
+    </message>
+    <message>
+        <source>Attack times</source>
+        <translation>攻擊次數</translation>
+    </message>
+    <message>
+        <source>Attack IP:</source>
+        <translation>攻擊 IP：</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>最近攻擊時間：</translation>
+    </message>
+    <message>
+        <source>All user statistics</source>
+        <translation>所有用戶統計</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用戶</translation>
+    </message>
+    <message>
+        <source>Attack Times</source>
+        <translation>攻擊次數</translation>
     </message>
 </context>
 <context>
@@ -333,6 +418,10 @@
     <message>
         <source>Distribution of the number of alarm severities</source>
         <translation>告警等級數量分佈</translation>
+    </message>
+    <message>
+        <source>The report could not be written: its picture could not be made.</source>
+        <translation>無法寫入報告：無法產生報告圖片。</translation>
     </message>
 </context>
 <context>
