@@ -3,7 +3,8 @@
 // users): the build on the first choice of the tab, Refresh, a 30-day range,
 // each "See all" window, and the resident memory after ten Refreshes against
 // after one. The "See all" window of the sources is also timed with 20,000
-// addresses. TARVIX_BENCH_ALERTS sets the size (default 100000),
+// addresses, and the PDF export with a tenth of the alerts (2,000 sources,
+// 300 users) and with all of them. TARVIX_BENCH_ALERTS sets the size (default 100000),
 // TARVIX_BENCH_SOURCES the larger number of sources (default 20000). The
 // daemon writes the real snapshot path.
 
@@ -18,6 +19,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -34,13 +37,14 @@ DaemonSimFixture *g_daemon = nullptr;
 int g_alerts = 100000;
 int g_manySources = 20000;
 
-bool generate(const QString &path, int sources)
+bool generate(const QString &path, int alerts, int sources, int users)
 {
     const QString command
-        = QString("%1 --count %2 --days 365 --seed 1 --min-level 12 --sources %3 --users 500 --out %4")
+        = QString("%1 --count %2 --days 365 --seed 1 --min-level 12 --sources %3 --users %4 --out %5")
               .arg(ALERTGEN_PATH)
-              .arg(g_alerts)
+              .arg(alerts)
               .arg(sources)
+              .arg(users)
               .arg(path);
     return std::system(command.toLocal8Bit().constData()) == 0;
 }
@@ -203,6 +207,48 @@ void BM_RefreshMemory(benchmark::State &state)
 }
 BENCHMARK(BM_RefreshMemory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Writes the PDF of the whole range (the export without its dialog): time,
+// size and pages.
+void exportReport(benchmark::State &state, const QString &log)
+{
+    if (!serve(log)) {
+        state.SkipWithError("cannot restart the stand-in daemon");
+        return;
+    }
+    notifyReportMain *page = newPage();
+    const QString pdf = g_dir->filePath("report.pdf");
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!page->exportReport(pdf)) {
+            state.SkipWithError(qPrintable(page->exportError()));
+            break;
+        }
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+    }
+    QProcess info;
+    info.start("pdfinfo", { pdf });
+    info.waitForFinished();
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    state.counters["alerts"] = double(page->rangeAlerts().size());
+    state.counters["pages"] = text.mid(text.indexOf("Pages:") + 6).section('\n', 0, 0).trimmed().toInt();
+    state.counters["MB"] = QFileInfo(pdf).size() / 1e6;
+    delete page;
+    serve("alerts.log");
+}
+
+void BM_ExportTenth(benchmark::State &state)
+{
+    exportReport(state, "export.log"); // a tenth of the alerts, 2,000 sources, 300 users
+}
+BENCHMARK(BM_ExportTenth)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ExportAll(benchmark::State &state)
+{
+    exportReport(state, "alerts.log");
+}
+BENCHMARK(BM_ExportAll)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void quietDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtDebugMsg)
@@ -238,8 +284,9 @@ int main(int argc, char *argv[])
         sources.aiCountProgram = "/bin/sh";
         sources.aiCountArguments = QStringList { "-c", "echo 0" };
         sources.osReleasePath = dir.filePath("os-release");
-        if (!generate(dir.filePath("alerts.log"), 5000)
-            || !generate(dir.filePath("many-sources.log"), g_manySources)) {
+        if (!generate(dir.filePath("alerts.log"), g_alerts, 5000, 500)
+            || !generate(dir.filePath("many-sources.log"), g_alerts, g_manySources, 500)
+            || !generate(dir.filePath("export.log"), g_alerts / 10, 2000, 300)) {
             std::fprintf(stderr, "cannot generate the alerts logs\n");
             return 1;
         }
