@@ -24,6 +24,7 @@ const int RESOLUTION = 800;
 const int ROW_HEIGHT = 200;
 const int FIRST_ROW = 400;
 const int ROW_WIDTH = 12000;
+const int SOURCE_WIDTH = 5300 - 3600 - 100; // up to the time column
 const char *const FONT_FAMILY = "Noto Sans CJK SC";
 
 QFont reportFont(int pointSize, int weight)
@@ -197,7 +198,9 @@ bool ReportPdf::write(const QString &pdfPath, const QImage &picture, const Alert
             for (int i = 0; i < title.size(); ++i)
                 drawRowText(painter, 300, y + i * ROW_HEIGHT, title.at(i));
             drawRowText(painter, 3100, y, QString::number(alert.level));
-            drawRowText(painter, 3600, y, shown(alert.location));
+            // A long source would run into the time: cut in the middle, host and file name stay.
+            drawRowText(painter, 3600, y,
+                painter.fontMetrics().elidedText(shown(alert.location), Qt::ElideMiddle, SOURCE_WIDTH));
             drawRowText(painter, 5300, y, shown(alert.date));
             line += title.size();
             ++next;
