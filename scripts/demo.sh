@@ -145,17 +145,92 @@ grep -q "The string is at index: " "$work/app.log" || {
     exit 1
 }
 
+# The statistics tab: its top, the rankings further down, a day's tip on the
+# date chart and the three "See all" windows.
+click 175 58
+sleep 1
+snap 05-statistics
+windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+before=$(windows)
+for x in $(seq 560 4 720); do # along the AI card's title until its hint opens its tip
+    xdotool mousemove $((X + x)) $((Y + 160))
+    sleep 0.05
+    [ "$(windows)" -gt "$before" ] && break
+done
+snap 06-statistics-ai-tip
+wheel() { # x y clicks [button]: scroll over the report, down unless button 4 (up)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + $1)) $((Y + $2))
+    for _ in $(seq "$3"); do xdotool click "${4:-5}"; done
+}
+wheel 450 300 4
+# Sweep the date chart row by row, right to left so the pointer never crosses
+# the tip that opens to its right, until a day's tip window opens.
+sweep() { # y: one pass of the pointer along the chart at that height
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local moves=()
+    for x in $(seq 830 -3 100); do moves+=(mousemove $((X + x)) $((Y + $1)) sleep 0.002); done
+    xdotool "${moves[@]}"
+}
+before=$(windows)
+for y in $(seq 250 6 450); do
+    sweep "$y"
+    if [ "$(windows)" -gt "$before" ]; then
+        sleep 1.2 # the tip's first showing is short
+        sweep "$y"
+        break
+    fi
+done
+snap 07-statistics-chart-tip
+wheel 450 300 30
+wheel 450 300 2 4 # the three ranking cards in view
+snap 08-statistics-rankings
+see_all() { # x y name: opens a "See all" window, takes its picture, closes it
+    click "$1" "$2"
+    local opened=""
+    for _ in $(seq 50); do
+        opened=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | tail -n1 || true)
+        [ -n "$opened" ] && break
+        sleep 0.1
+    done
+    [ -n "$opened" ] || { echo "demo.sh: no window for $3" >&2; exit 1; }
+    snap "$3"
+    eval "$(xdotool getwindowgeometry --shell "$opened")"
+    xdotool mousemove $((X + WIDTH - 26)) $((Y + 24)) click 1
+    sleep 0.5
+}
+see_all 832 128 09-all-events
+see_all 396 352 10-all-sources
+see_all 832 352 11-all-users
+
+# Export the report through its save dialog, then look at its first two pages.
+click 109 524
+for _ in $(seq 100); do
+    dialog=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$window" | tail -n1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || { echo "demo.sh: the save dialog did not open" >&2; exit 1; }
+snap 12-export-dialog
+xdotool key --window "$dialog" ctrl+a
+xdotool type --window "$dialog" --delay 5 "$shots/report.pdf"
+xdotool key --window "$dialog" Return
+for _ in $(seq 100); do [ -s "$shots/report.pdf" ] && break; sleep 0.1; done
+[ -s "$shots/report.pdf" ] || { echo "demo.sh: no report was written" >&2; cat "$work/app.log" >&2; exit 1; }
+pdftoppm -r 60 -f 1 -l 2 -png "$shots/report.pdf" "$shots/13-report-page"
+echo "wrote $shots/report.pdf and its first two pages"
+
 # The settings window: both pages, and the defense page refusing an
 # unfinished whitelist.
 click 831 57 # Setting
 wait_settings
-snap 05-settings-basic
+snap 14-settings-basic
 click 100 106 "$settings" # Defense Setting
-snap 06-settings-defense
+snap 15-settings-defense
 click 700 200 "$settings" # the whitelist, in each language's row heights
 xdotool key End
 xdotool type --delay 50 ",10.0.0."
-snap 07-settings-defense-error
+snap 16-settings-defense-error
 xdotool key Escape
 sleep 0.5
 
@@ -163,12 +238,12 @@ sleep 0.5
 click 831 57 # Setting
 wait_settings
 click 100 150 "$settings" # AI Network Threat Detect
-snap 08-settings-ai-install
+snap 17-settings-ai-install
 click 555 330 "$settings" # Download and install
 sleep 3 # the stand-in moves on every 1.5 s
-snap 09-settings-ai-installing
+snap 18-settings-ai-installing
 for _ in $(seq 100); do grep -q "slot_installFinished" "$work/app.log" && break; sleep 0.2; done
-snap 10-settings-ai-installed
+snap 19-settings-ai-installed
 click 555 330 "$settings" # Got it: the window closes
 sleep 1
 
@@ -178,7 +253,7 @@ wait_settings
 click 100 150 "$settings"
 sleep 0.5
 click 226 94 "$settings" # Open
-snap 11-settings-ai-confirmation
+snap 20-settings-ai-confirmation
 # Cancel in the confirmation box (448 x 178, its buttons at the bottom right),
 # then Escape closes the settings window.
 dialog=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx -e "$window" -e "$settings" | head -n1)
@@ -188,23 +263,23 @@ xdotool key Escape
 sleep 0.5
 
 # A search in the bar, applied as it is typed, with the severity choice.
-click 600 18 # the main window's title strip: the main window has the focus again
+click 75 58 # back to the first tab
 xdotool key ctrl+f # the search field, wherever the language puts it
 xdotool type --delay 120 "brute"
-snap 12-search
+snap 21-search
 xdotool key ctrl+a BackSpace
 
 # The date range picker with its quick ranges, opened from the keyboard (from
 # the search field past the level choice); Escape leaves the range as it was.
 xdotool key Tab Tab space
-snap 13-date-range
+snap 22-date-range
 xdotool key Escape
 
 # The daemon goes away: a reload keeps the list and says that it failed...
 kill "$daemon"
 wait "$daemon" 2>/dev/null || true
 click 833 523 # Reload
-snap 14-reload-failed
+snap 23-reload-failed
 # ...and a start without it shows why there is nothing to show.
 kill "$app"
 wait "$app" 2>/dev/null || true
@@ -212,7 +287,7 @@ wait "$app" 2>/dev/null || true
 app=$!
 pids+=($app)
 for _ in $(seq 100); do grep -q "get alert total error!" "$work/app2.log" && break; sleep 0.1; done
-snap 15-daemon-unreachable
+snap 24-daemon-unreachable
 
 kill "$app"
 wait "$app" 2>/dev/null || true

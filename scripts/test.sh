@@ -14,7 +14,7 @@ cmake --build --preset release -j "$jobs"
 ctest --preset release -j "$jobs"
 
 # Sanitizer pass: only the tests of these folders (and what they link) are built.
-asan_labels='alertengine|alertstore|usage|system|translation|widgets|logpage|settings'
+asan_labels='alertengine|alertstore|usage|system|translation|widgets|logpage|settings|report'
 cmake --preset asan
 mapfile -t asan_targets < <(ctest --test-dir build/asan -N -L "$asan_labels" | awk '/Test +#[0-9]+:/ {print $3}')
 if [ ${#asan_targets[@]} -gt 0 ]; then

@@ -3,6 +3,7 @@
 #else
 #include "app/qtsingleapplication.h"
 #endif
+#include "app/exportcommand.h"
 #include "app/tarvixmainpage.h"
 #include "daemon/globaldata.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
@@ -61,6 +62,10 @@ void installApplicationTranslation(QApplication &app)
 
 int main(int argc, char *argv[])
 {
+    // A report for a script or a timer: no window, no single-instance hand-over.
+    if (ExportCommand::requested(argc, argv))
+        return ExportCommand::run(argc, argv, installApplicationTranslation);
+
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
 

@@ -7,6 +7,7 @@
 #include "kit/ktabbar.h"
 #include "kit/windowgrip.h"
 #include "logpage/notifylogmainpage.h"
+#include "report/notifyreportmain.h"
 #include "settings/tarvixsettingmainpage.h"
 #include "system/systemprobes.h"
 #include "widgets/roundedpanel.h"
@@ -277,9 +278,12 @@ void tarvixMainPage::showLogPage()
 
 void tarvixMainPage::showStatisticsPage()
 {
-    // The report page arrives with the statistics work; until then the tab
-    // has an empty content area.
+    // Built on the first choice of the tab (which loads its alerts), then kept.
+    if (!m_reportPage)
+        m_reportPage = new notifyReportMain();
     GlobalData::instance()->recordReportTab();
+    m_reportPage->show();
+    m_contentLayout->addWidget(m_reportPage);
 }
 
 void tarvixMainPage::clearContent()

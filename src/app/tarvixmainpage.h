@@ -9,6 +9,7 @@ class QMenu;
 class QPushButton;
 class QVBoxLayout;
 class notifyLogMainPage;
+class notifyReportMain;
 class tarvixSettingMainpage;
 class tarvix_title_bar_btn;
 namespace lumo {
@@ -31,6 +32,7 @@ public:
     static bool showGuide(const QString &appName);
 
     notifyLogMainPage *logPage() const { return m_logPage; }
+    notifyReportMain *reportPage() const { return m_reportPage; }
     lumo::KTabBar *tabBar() const { return m_tabBar; }
     QMenu *mainMenu() const { return m_menu; }
     QPushButton *settingButton() const { return m_settingButton; }
@@ -81,6 +83,7 @@ private:
     QPushButton *m_settingButton = nullptr;
     notifyLogMainPage *m_logPage = nullptr;
     tarvixSettingMainpage *m_settingWindow = nullptr;
+    notifyReportMain *m_reportPage = nullptr;
     QMenu *m_menu = nullptr;
     lumo::KMenuButton *m_kitMenuButton = nullptr;
     QAction *m_aboutAction = nullptr;

@@ -5,14 +5,19 @@
 #include <QScreen>
 #include <QWidget>
 
-void centreOnCursorScreen(QWidget *window)
+QRect cursorScreenGeometry()
 {
     QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    return screen ? screen->geometry() : QRect();
+}
+
+void centreOnCursorScreen(QWidget *window)
+{
+    const QRect area = cursorScreenGeometry();
+    if (area.isEmpty())
         return;
-    const QRect area = screen->geometry();
     window->move(area.x() + area.width() / 2 - window->width() / 2,
-                 area.y() + area.height() / 2 - window->height() / 2);
+        area.y() + area.height() / 2 - window->height() / 2);
 }

@@ -9,6 +9,7 @@
 #include "kit/ktabbar.h"
 #include "kit/windowgrip.h"
 #include "logpage/notifylogmainpage.h"
+#include "report/notifyreportmain.h"
 #include "support/bustestmain.h"
 #include "support/logcapture.h"
 #include "system/systemprobes.h"
@@ -262,18 +263,28 @@ private slots:
 
         QTRY_VERIFY(!page->isLoading());
         const int loads = m_sim.output().count("call generateLogFile");
+        QVERIFY(!window.reportPage());
         LogCapture log;
+        notifyReportMain *report = nullptr;
         for (int round = 0; round < 2; ++round) {
             window.tabBar()->setCurrentIndex(1);
-            QCOMPARE(content->count(), 0);
+            if (round == 0) { // the first choice builds the report, which loads once
+                report = window.reportPage();
+                QVERIFY(report);
+                QTRY_VERIFY(!report->isLoading());
+            }
+            QCOMPARE(window.reportPage(), report);
+            QCOMPARE(itemNames(content), QStringList { "notifyReportMain" });
+            QVERIFY(report->isVisible());
             QVERIFY(!page->isVisible());
             window.tabBar()->setCurrentIndex(0);
             QCOMPARE(window.logPage(), page);
             QCOMPARE(itemNames(content), QStringList { "notifyLogMainPage" });
             QVERIFY(page->isVisible());
+            QVERIFY(!report->isVisible());
         }
         QCOMPARE(itemNames(tabLayout), tabItems);
-        QCOMPARE(m_sim.output().count("call generateLogFile"), loads); // switching never reloads
+        QCOMPARE(m_sim.output().count("call generateLogFile"), loads + 1); // later switches never reload
         QCOMPARE(log.count("tab 2 is selected!"), 2);
         QCOMPARE(log.count("tab 1 is selected!"), 2);
         QCOMPARE(takeProperties(),

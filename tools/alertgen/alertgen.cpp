@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,8 @@ struct Options
     uint64_t seed = 1;
     std::string out;
     int minLevel = 0;
+    int sources = 0; // distinct source addresses to draw from; 0: any
+    int users = 0; // distinct user names to draw from; 0: the few usual ones
 };
 
 // splitmix64: small, fast and the same on every platform.
@@ -106,6 +109,8 @@ void usage(FILE *to)
             "  --end YYYY-MM-DD  end with this day (default: end now)\n"
             "  --seed S          random seed (default 1)\n"
             "  --min-level L     only rules of level L and above (default all)\n"
+            "  --sources N       draw source addresses from N distinct ones\n"
+            "  --users N         draw user names from N distinct ones (user1 ... userN)\n"
             "  --out FILE        output file (default standard output)\n"
             "  --help            this text\n");
 }
@@ -116,6 +121,7 @@ bool parseOptions(int argc, char **argv, Options &options)
         { "count", required_argument, nullptr, 'c' }, { "days", required_argument, nullptr, 'd' },
         { "end", required_argument, nullptr, 'e' },   { "seed", required_argument, nullptr, 's' },
         { "out", required_argument, nullptr, 'o' },   { "min-level", required_argument, nullptr, 'l' },
+        { "sources", required_argument, nullptr, 'a' }, { "users", required_argument, nullptr, 'u' },
         { "help", no_argument, nullptr, 'h' },        { nullptr, 0, nullptr, 0 },
     };
     int option;
@@ -139,6 +145,12 @@ bool parseOptions(int argc, char **argv, Options &options)
         case 'l':
             options.minLevel = int(strtol(optarg, nullptr, 10));
             break;
+        case 'a':
+            options.sources = int(strtol(optarg, nullptr, 10));
+            break;
+        case 'u':
+            options.users = int(strtol(optarg, nullptr, 10));
+            break;
         case 'h':
             usage(stdout);
             exit(0);
@@ -147,8 +159,8 @@ bool parseOptions(int argc, char **argv, Options &options)
             return false;
         }
     }
-    if (options.count < 0 || options.days < 1) {
-        fprintf(stderr, "alertgen: --count must be >= 0 and --days >= 1\n");
+    if (options.count < 0 || options.days < 1 || options.sources < 0 || options.users < 0) {
+        fprintf(stderr, "alertgen: --count, --sources and --users must be >= 0 and --days >= 1\n");
         return false;
     }
     return true;
@@ -192,7 +204,14 @@ std::string address(Random &random)
     return text;
 }
 
-void writeAlert(FILE *out, Random &random, const Rule &rule, time_t when, long index)
+// Pools of names for logs with a chosen number of distinct sources and users.
+struct Pools
+{
+    std::vector<std::string> sources;
+    int users = 0;
+};
+
+void writeAlert(FILE *out, Random &random, const Rule &rule, time_t when, long index, const Pools &pools)
 {
     struct tm local;
     localtime_r(&when, &local);
@@ -203,9 +222,11 @@ void writeAlert(FILE *out, Random &random, const Rule &rule, time_t when, long i
 
     const char *host = HOSTS[random.below(3)];
     const char *logFile = LOG_FILES[random.below(5)];
-    std::string srcIp = address(random);
+    std::string srcIp = pools.sources.empty() ? address(random)
+                                              : pools.sources[size_t(random.below(int(pools.sources.size())))];
     std::string dstIp = "192.168.1." + std::to_string(10 + random.below(5));
-    const char *user = USERS[random.below(int(sizeof(USERS) / sizeof(USERS[0])))];
+    const std::string user = pools.users > 0 ? "user" + std::to_string(1 + random.below(pools.users))
+                                             : USERS[random.below(int(sizeof(USERS) / sizeof(USERS[0])))];
     int srcPort = 1024 + random.below(64000);
     static const int dstPorts[] = { 22, 80, 443, 3306, 8080 };
     int dstPort = dstPorts[random.below(5)];
@@ -221,12 +242,12 @@ void writeAlert(FILE *out, Random &random, const Rule &rule, time_t when, long i
         fprintf(out, "Dst Port: %d\n", dstPort);
     }
     if (random.below(10) < 7)
-        fprintf(out, "User: %s\n", user);
+        fprintf(out, "User: %s\n", user.c_str());
     int rawLines = 1 + random.below(5);
     for (int i = 0; i < rawLines; ++i) {
         fprintf(out, "%s %s %s[%d]: %s from %s port %d (%s, step %d)\n", syslogDate, host, rule.program,
                 1000 + random.below(30000), rule.description, network ? srcIp.c_str() : "localhost", srcPort,
-                user, i + 1);
+                user.c_str(), i + 1);
     }
     fputc('\n', out);
 }
@@ -266,6 +287,14 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    Pools pools;
+    pools.users = options.users;
+    Random poolRandom{ options.seed ^ 0x5EEDu };
+    std::set<std::string> distinct;
+    while (int(distinct.size()) < options.sources)
+        distinct.insert(address(poolRandom));
+    pools.sources.assign(distinct.begin(), distinct.end());
+
     Random random{ options.seed };
     std::vector<time_t> times(size_t(options.count));
     for (time_t &t : times)
@@ -277,7 +306,7 @@ int main(int argc, char **argv)
         size_t r = 0;
         while (pick >= weights[r])
             pick -= weights[r++];
-        writeAlert(out, random, *rules[r], times[size_t(i)], i);
+        writeAlert(out, random, *rules[r], times[size_t(i)], i, pools);
     }
 
     bool failed = ferror(out) != 0;

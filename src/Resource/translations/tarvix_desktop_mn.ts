@@ -13,6 +13,66 @@
     </message>
 </context>
 <context>
+    <name>AllAttackStatisticsData</name>
+    <message>
+        <source>All sources of attack</source>
+        <translation>Бүх халдлагын эх сурвалж</translation>
+    </message>
+    <message>
+        <source>Attack IP: </source>
+        <translation>Халдлагын IP: </translation>
+    </message>
+</context>
+<context>
+    <name>AllStatisticsWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Багасгах</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Томруулах</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Хаах</translation>
+    </message>
+</context>
+<context>
+    <name>AllUserStatisticsData</name>
+    <message>
+        <source>All user statistics</source>
+        <translation>Бүх хэрэглэгчийн статистик</translation>
+    </message>
+</context>
+<context>
+    <name>AttackStatisticsWidget</name>
+    <message>
+        <source>Statistics on attack sources</source>
+        <translation>Халдлагын эх сурвалжийн статистик</translation>
+    </message>
+    <message>
+        <source>Attack IP:</source>
+        <translation>Халдлагын IP:</translation>
+    </message>
+    <message>
+        <source>Attack</source>
+        <translation>Халдлага</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>удаа</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>Сүүлийн халдлагын хугацаа:</translation>
+    </message>
+    <message>
+        <source>There are no source of attack</source>
+        <translation>Халдлагын эх сурвалж алга</translation>
+    </message>
+</context>
+<context>
     <name>CustomButton</name>
     <message>
         <source>Confirm</source>
@@ -21,6 +81,13 @@
     <message>
         <source>Configuring</source>
         <translation>Тохируулж байна</translation>
+    </message>
+</context>
+<context>
+    <name>CustomFileDialog</name>
+    <message>
+        <source>file</source>
+        <translation>файл</translation>
     </message>
 </context>
 <context>
@@ -59,10 +126,159 @@
     </message>
 </context>
 <context>
+    <name>EventStatisticsWidget</name>
+    <message>
+        <source>Statistics of event</source>
+        <translation>Үйл явдлын статистик</translation>
+    </message>
+    <message>
+        <source>happen</source>
+        <translation>Гарсан</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>удаа</translation>
+    </message>
+</context>
+<context>
+    <name>EventTableModel</name>
+    <message>
+        <source>Event Title</source>
+        <translation>Үйл явдлын гарчиг</translation>
+    </message>
+    <message>
+        <source>Alert Level</source>
+        <translation>Сэрэмжлүүлгийн түвшин</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Эх сурвалж</translation>
+    </message>
+    <message>
+        <source>Happen Time</source>
+        <translation>Гарсан хугацаа</translation>
+    </message>
+</context>
+<context>
+    <name>EventTableView</name>
+    <message>
+        <source>There is no alarm information</source>
+        <translation>Сэрэмжлүүлгийн мэдээлэл алга</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>There are no alarms in the chosen range; no report was written.</source>
+        <translation>Сонгосон хугацаанд сэрэмжлүүлэг алга тул тайлан бичээгүй.</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
         <translation>Zorva халдлага илрүүлэгч</translation>
+    </message>
+</context>
+<context>
+    <name>RankingCard</name>
+    <message>
+        <source>See all</source>
+        <translation>Бүгдийг харах</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Intrusion detection statistics report</source>
+        <translation>Халдлага илрүүлэх статистик тайлан</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>Тайланг бичиж чадсангүй: %1 хавтас руу бичих боломжгүй.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>Тайланг бичиж чадсангүй: %1 хавтас байхгүй.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the PDF writer failed.</source>
+        <translation>Тайланг бичиж чадсангүй: PDF үүсгэж чадсангүй.</translation>
+    </message>
+    <message>
+        <source>All event statistics</source>
+        <translation>Бүх үйл явдлын статистик</translation>
+    </message>
+    <message>
+        <source>Event Title</source>
+        <translation>Үйл явдлын гарчиг</translation>
+    </message>
+    <message>
+        <source>Alert Level</source>
+        <translation>Сэрэмжлүүлгийн түвшин</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Эх сурвалж</translation>
+    </message>
+    <message>
+        <source>Happen Time</source>
+        <translation>Гарсан хугацаа</translation>
+    </message>
+    <message>
+        <source>All sources of attack</source>
+        <translation>Бүх халдлагын эх сурвалж</translation>
+    </message>
+    <message>
+        <source>Attack IP</source>
+        <translation>Халдлагын IP</translation>
+    </message>
+    <message>
+        <source>Attack times</source>
+        <translation>Халдлагын тоо</translation>
+    </message>
+    <message>
+        <source>Attack IP:</source>
+        <translation>Халдлагын IP:</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>Сүүлийн халдлагын хугацаа:</translation>
+    </message>
+    <message>
+        <source>All user statistics</source>
+        <translation>Бүх хэрэглэгчийн статистик</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Хэрэглэгч</translation>
+    </message>
+    <message>
+        <source>Attack Times</source>
+        <translation>Халдлагын тоо</translation>
+    </message>
+</context>
+<context>
+    <name>SeverityCharts</name>
+    <message>
+        <source>Level 16</source>
+        <translation>16-р түвшин</translation>
+    </message>
+    <message>
+        <source>Level 15</source>
+        <translation>15-р түвшин</translation>
+    </message>
+    <message>
+        <source>Level 14</source>
+        <translation>14-р түвшин</translation>
+    </message>
+    <message>
+        <source>Level 13</source>
+        <translation>13-р түвшин</translation>
+    </message>
+    <message>
+        <source>Level 12</source>
+        <translation>12-р түвшин</translation>
     </message>
 </context>
 <context>
@@ -74,6 +290,33 @@
     <message>
         <source>Confirm</source>
         <translation>Батлах</translation>
+    </message>
+</context>
+<context>
+    <name>UserStatisticsWidget</name>
+    <message>
+        <source>User statistics</source>
+        <translation>Хэрэглэгчийн статистик</translation>
+    </message>
+    <message>
+        <source>user name</source>
+        <translation>хэрэглэгчийн нэр</translation>
+    </message>
+    <message>
+        <source>Attack</source>
+        <translation>Халдлага</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>удаа</translation>
+    </message>
+    <message>
+        <source>Latest attack time:</source>
+        <translation>Сүүлийн халдлагын хугацаа:</translation>
+    </message>
+    <message>
+        <source>There are no user statistics</source>
+        <translation>Хэрэглэгчийн статистик алга</translation>
     </message>
 </context>
 <context>
@@ -220,6 +463,13 @@
     <message>
         <source>The observation period is unreasonable, and the value range is 10~1000</source>
         <translation>Ажиглалтын хугацаа буруу, 10~1000 хооронд байна</translation>
+    </message>
+</context>
+<context>
+    <name>allEventStatisticsWidget</name>
+    <message>
+        <source>All event statistics</source>
+        <translation>Бүх үйл явдлын статистик</translation>
     </message>
 </context>
 <context>
@@ -428,6 +678,104 @@
     </message>
 </context>
 <context>
+    <name>notifyReportItem</name>
+    <message>
+        <source>None</source>
+        <translation>Байхгүй</translation>
+    </message>
+    <message>
+        <source>The AI network detection service is not installed, AI inference is unavailable. Please go first</source>
+        <translation>AI сүлжээний аюул илрүүлэх үйлчилгээ суулгаагүй тул AI дүгнэлт ашиглах боломжгүй. Эхлээд</translation>
+    </message>
+    <message>
+        <source>install the &apos;AI Network Inspection Service&apos;, and if so, restart the intrusion detection tool</source>
+        <translation>хэсэгт очиж «AI сүлжээний аюул илрүүлэх үйлчилгээ»-г суулгаад халдлага илрүүлэгчийг дахин эхлүүлнэ үү</translation>
+    </message>
+    <message>
+        <source>Alarm Statistics - Settings</source>
+        <translation>Статистик - Тохиргоо</translation>
+    </message>
+</context>
+<context>
+    <name>notifyReportMain</name>
+    <message>
+        <source>hours</source>
+        <translation>цаг</translation>
+    </message>
+    <message>
+        <source>Intrusion detection protection total</source>
+        <translation>Нийт хамгаалсан хугацаа</translation>
+    </message>
+    <message>
+        <source>pcs</source>
+        <translation>ш</translation>
+    </message>
+    <message>
+        <source>Total number of log events</source>
+        <translation>Бүртгэлийн үйл явдлын тоо</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>удаа</translation>
+    </message>
+    <message>
+        <source>Number of AI inferences</source>
+        <translation>AI дүгнэлтийн тоо</translation>
+    </message>
+    <message>
+        <source>Total alerts</source>
+        <translation>Нийт сэрэмжлүүлэг</translation>
+    </message>
+    <message>
+        <source>Alarm statistics</source>
+        <translation>Сэрэмжлүүлгийн статистик</translation>
+    </message>
+    <message>
+        <source>So far</source>
+        <translation>Одоог хүртэл</translation>
+    </message>
+    <message>
+        <source>Export a statistical report</source>
+        <translation>Статистик тайлан гаргах</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Шинэчлэх</translation>
+    </message>
+    <message>
+        <source>There are no alarm details</source>
+        <translation>Сэрэмжлүүлгийн дэлгэрэнгүй алга</translation>
+    </message>
+    <message>
+        <source>Loading alarm statistics...</source>
+        <translation>Статистик ачаалж байна...</translation>
+    </message>
+    <message>
+        <source>Alarm level statistics</source>
+        <translation>Сэрэмжлүүлгийн түвшний статистик</translation>
+    </message>
+    <message>
+        <source>High-risk alerts (level 15-16)</source>
+        <translation>Өндөр эрсдэлтэй (15-16-р түвшин)</translation>
+    </message>
+    <message>
+        <source>Normal-risk alerts (level 12-14)</source>
+        <translation>Энгийн эрсдэлтэй (12-14-р түвшин)</translation>
+    </message>
+    <message>
+        <source>Date distribution of alarm severity</source>
+        <translation>Сэрэмжлүүлгийн түвшний өдрийн тархалт</translation>
+    </message>
+    <message>
+        <source>Distribution of the number of alarm severities</source>
+        <translation>Сэрэмжлүүлгийн түвшний тооны тархалт</translation>
+    </message>
+    <message>
+        <source>The report could not be written: its picture could not be made.</source>
+        <translation>Тайланг бичиж чадсангүй: тайлангийн зургийг үүсгэж чадсангүй.</translation>
+    </message>
+</context>
+<context>
     <name>notify_log_frame</name>
     <message>
         <source>Level: </source>
@@ -550,6 +898,17 @@
     <message>
         <source>AI Network Threat Detect</source>
         <translation>AI сүлжээний аюул илрүүлэлт</translation>
+    </message>
+</context>
+<context>
+    <name>tipDialog</name>
+    <message>
+        <source>High risk:</source>
+        <translation>Өндөр:</translation>
+    </message>
+    <message>
+        <source>Normal risk:</source>
+        <translation>Энгийн:</translation>
     </message>
 </context>
 </TS>

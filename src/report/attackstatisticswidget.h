@@ -1,0 +1,23 @@
+#ifndef REPORT_ATTACKSTATISTICSWIDGET_H
+#define REPORT_ATTACKSTATISTICSWIDGET_H
+
+#include "report/hitstatisticswidget.h"
+
+// "Statistics on attack sources": the source addresses that attacked most often.
+class AttackStatisticsWidget : public HitStatisticsWidget
+{
+    Q_OBJECT
+public:
+    AttackStatisticsWidget(const AlertRange &range, QWidget *parent);
+
+    // A row of the card; the window's row differs only in its first line.
+    static HitRowTexts attackRowTexts(const HitEntry &entry);
+
+protected:
+    void count(AlertSpan alerts, HitStats &stats) const override;
+    QString emptyText() const override;
+    HitRowTexts rowTexts(const HitEntry &entry) const override;
+    AllStatisticsWindow *createWindow() override;
+};
+
+#endif

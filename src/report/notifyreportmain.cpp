@@ -1,0 +1,828 @@
+#include "report/notifyreportmain.h"
+
+#include "daemon/middleware.h"
+#include "daemon/tarvixdesktopdaemonclient.h"
+#include "kit/kborderlessbutton.h"
+#include "report/attackstatisticswidget.h"
+#include "report/customfiledialog.h"
+#include "report/eventstatisticswidget.h"
+#include "report/notifyreportitem.h"
+#include "report/reportpdf.h"
+#include "report/severitycharts.h"
+#include "report/tipdialog.h"
+#include "report/userstatisticswidget.h"
+#include "system/systemprobes.h"
+#include "translation/translation.h"
+#include "widgets/busyindicator.h"
+#include "widgets/datetimerangewidget.h"
+#include "widgets/emptywidget.h"
+#include "widgets/roundedpanel.h"
+#include "widgets/threadworker.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QDebug>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryFile>
+#include <QThreadPool>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace QtCharts;
+
+namespace {
+
+const int AI_NOT_INSTALLED = 2;
+const int HOVER_MS = 4000;
+
+const char *const REFRESH_STYLE
+    = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
+      "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
+      "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
+
+QWidget *greyPanel(QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, QColor("#F5F5F5"));
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QLabel *boldLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setWeight(75);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *verticalLine(QWidget *parent)
+{
+    auto *line = new QLabel(parent);
+    line->setFixedSize(16, 16);
+    line->setPixmap(QPixmap(":/Resource/Icon/base/verticalLine.png"));
+    return line;
+}
+
+// Takes every item out of the layout, deleting widgets and nested layouts.
+void emptyLayout(QLayout *layout)
+{
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        if (QWidget *widget = item->widget())
+            delete widget;
+        else if (QLayout *nested = item->layout())
+            emptyLayout(nested);
+        delete item;
+    }
+}
+
+// Freeing a snapshot of a hundred thousand alerts takes a good tenth of a
+// second: when the page held the last reference, it goes on a thread.
+void releaseOffGuiThread(AlertList snapshot)
+{
+    if (!snapshot || snapshot.use_count() > 1)
+        return;
+    QThreadPool::globalInstance()->start([snapshot = std::move(snapshot)]() mutable { snapshot.reset(); });
+}
+
+} // namespace
+
+// What the daemon and the system say besides the alerts, read on a thread.
+struct notifyReportMain::DaemonTotals
+{
+    int installResult = 0;
+    int minutes = 0;
+    int eventResult = 0;
+    QString eventText;
+    int aiStatus = 0;
+};
+
+notifyReportMain::Sources &notifyReportMain::sources()
+{
+    static Sources paths { INSTALL_TIME_PATH, "/usr/bin/python3", { "/usr/lib/tarvix_net_ai/getCount.py" },
+        OS_RELEASE_PATH };
+    return paths;
+}
+
+notifyReportMain::notifyReportMain(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName("notifyReportMain");
+    setWindowTitle("Form");
+    resize(856, 400);
+    setMinimumSize(856, 400);
+    m_translation = std::make_shared<const Translation>(QLocale::system().name().toUtf8().toStdString());
+    m_serverEdition = isServerEdition(sources().osReleasePath);
+    buildContent();
+    connect(
+        Middleware::instance(), &Middleware::installUpdate, this, &notifyReportMain::slot_refresh_ai_ui_tips);
+    startAction(Action::Build);
+}
+
+notifyReportMain::~notifyReportMain()
+{
+    // A top-level window of its own, so no parent takes it along.
+    delete m_picker;
+}
+
+void notifyReportMain::buildContent()
+{
+    auto *verticalLayout_2 = new QVBoxLayout(this);
+    verticalLayout_2->setObjectName("verticalLayout_2");
+    verticalLayout_2->setContentsMargins(0, 0, 0, 0);
+    verticalLayout_2->setSpacing(0);
+    auto *mainVerticalLayout = new QVBoxLayout();
+    mainVerticalLayout->setObjectName("mainVerticalLayout");
+    mainVerticalLayout->setContentsMargins(0, -1, 0, -1);
+    mainVerticalLayout->setSpacing(0);
+    verticalLayout_2->addLayout(mainVerticalLayout);
+    m_mainHLayout = new QHBoxLayout();
+    m_mainHLayout->setObjectName("mainHLayout");
+    m_mainHLayout->setSpacing(0);
+    mainVerticalLayout->addLayout(m_mainHLayout);
+
+    m_content = new QFrame();
+    m_content->setObjectName("reportContent");
+    m_content->setFrameShape(QFrame::Box);
+    m_content->setFrameShadow(QFrame::Sunken);
+    m_content->setLineWidth(1);
+    QPalette white = m_content->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_content->setPalette(white);
+    m_content->setAutoFillBackground(true);
+    m_content->setStyleSheet("QFrame {border: 1.5px solid #F5F5F5;}");
+    m_content->setMinimumWidth(856);
+    auto *contentLayout = new QVBoxLayout(m_content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->setSpacing(0);
+    contentLayout->addWidget(buildTotalsStrip());
+    contentLayout->addWidget(buildTitleRow());
+    m_bodyLayout = new QVBoxLayout();
+    m_bodyLayout->setObjectName("bodyLayout");
+    m_bodyLayout->setSpacing(0);
+    contentLayout->addLayout(m_bodyLayout);
+    // Until the first load has arrived the body says it is loading.
+    m_bodyLayout->addStretch();
+    m_bodyLayout->addWidget(new BusyIndicator(32, m_content), 0, Qt::AlignHCenter);
+    m_bodyLayout->addStretch();
+
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidget(m_content);
+    m_mainHLayout->addWidget(m_scrollArea);
+
+    mainVerticalLayout->addSpacing(16);
+    mainVerticalLayout->addWidget(buildBottomBar());
+}
+
+QWidget *notifyReportMain::buildTotalsStrip()
+{
+    auto *strip = new QFrame(m_content);
+    strip->setObjectName("totalsStrip");
+    strip->setFrameShape(QFrame::Box);
+    strip->setFrameShadow(QFrame::Sunken);
+    strip->setLineWidth(1);
+    strip->setStyleSheet("QFrame {border: 1px solid #F5F5F5;background-color: white;border-top: none;"
+                         "border-left: none;border-right: none;border-bottom: 1.5px solid #F5F5F5;}");
+    auto *layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const auto card = [strip, layout](const QString &unit, const QString &title) {
+        ReportItemData data;
+        data.type = 1;
+        data.value = ReportItemData::Pending;
+        data.unit = unit;
+        data.title = title;
+        auto *item = new notifyReportItem(data, strip);
+        layout->addWidget(item);
+        return item;
+    };
+    m_guardCard = card(tr("hours"), tr("Intrusion detection protection total"));
+    m_guardCard->setObjectName("guardCard");
+    connect(this, &notifyReportMain::update_total_guard_time, m_guardCard, &notifyReportItem::updateUi);
+    m_eventsCard = card(tr("pcs"), tr("Total number of log events"));
+    m_eventsCard->setObjectName("eventsCard");
+    connect(this, &notifyReportMain::update_total_events, m_eventsCard, &notifyReportItem::updateUi);
+    if (!m_serverEdition) {
+        m_aiCard = card(tr("times"), tr("Number of AI inferences"));
+        m_aiCard->setObjectName("aiCard");
+        m_aiCard->updateUi(m_totals.aiInferences);
+        connect(this, &notifyReportMain::update_ai_inferences, m_aiCard, &notifyReportItem::updateUi);
+    }
+    m_alertsCard = card(tr("pcs"), tr("Total alerts"));
+    m_alertsCard->setObjectName("alertsCard");
+    connect(this, &notifyReportMain::update_total_alerts, m_alertsCard, &notifyReportItem::updateUi);
+    return strip;
+}
+
+QWidget *notifyReportMain::buildTitleRow()
+{
+    auto *row = new QWidget(m_content);
+    QPalette white = row->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    row->setPalette(white);
+    row->setAutoFillBackground(true);
+    auto *layout = new QHBoxLayout(row);
+    layout->addSpacing(12);
+    auto *title = new QLabel(tr("Alarm statistics"), row);
+    QFont font = title->font();
+    font.setPointSize(12);
+    font.setWeight(75);
+    title->setFont(font);
+    title->setStyleSheet("border: none;");
+    layout->addWidget(title);
+    layout->addStretch();
+
+    QWidget *dateBox = greyPanel(row);
+    dateBox->setObjectName("dateBox");
+    auto *dateLayout = new QHBoxLayout(dateBox);
+    auto *calendar = new QPushButton(dateBox);
+    calendar->setObjectName("calendarButton");
+    calendar->setFixedSize(24, 22);
+    calendar->setIcon(QIcon(":/Resource/Icon/setting/calendar.png"));
+    calendar->setStyleSheet("QPushButton { background: transparent; border: none; }");
+    connect(calendar, &QPushButton::clicked, this, &notifyReportMain::slot_open_calendar);
+    m_startLabel = new QLabel(dateBox);
+    m_startLabel->setObjectName("startLabel");
+    m_endLabel = new QLabel(tr("So far"), dateBox);
+    m_endLabel->setObjectName("endLabel");
+    dateLayout->addWidget(calendar);
+    dateLayout->addSpacing(10);
+    dateLayout->addWidget(m_startLabel);
+    dateLayout->addWidget(new QLabel("  —  ", dateBox));
+    dateLayout->addWidget(m_endLabel);
+    layout->addWidget(dateBox);
+    layout->addSpacing(12);
+    return row;
+}
+
+QWidget *notifyReportMain::buildBottomBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName("bottomBar");
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *exportButton = new lumo::KBorderlessButton(tr("Export a statistical report"), bar);
+    exportButton->setObjectName("exportButton");
+    connect(exportButton, &QPushButton::clicked, this, &notifyReportMain::exportScrollAreaToImage);
+    layout->addWidget(exportButton);
+    layout->addStretch();
+
+    m_busy = new BusyIndicator(16, bar);
+    m_busy->setObjectName("busyIndicator");
+    m_statusLabel = new QLabel(bar);
+    m_statusLabel->setObjectName("statusLabel");
+    m_statusLabel->setTextFormat(Qt::PlainText);
+    layout->addWidget(m_busy);
+    layout->addSpacing(6);
+    layout->addWidget(m_statusLabel);
+    layout->addSpacing(16);
+
+    auto *refresh = new QPushButton(tr("Refresh"), bar);
+    refresh->setObjectName("refreshButton");
+    refresh->setFixedSize(96, 36);
+    refresh->setProperty("isImportant", true);
+    refresh->setStyleSheet(REFRESH_STYLE);
+    connect(refresh, &QPushButton::clicked, this, &notifyReportMain::slot_refresh_data);
+    layout->addWidget(refresh);
+    layout->addSpacing(16);
+    return bar;
+}
+
+// Starts one user action: one fresh snapshot from the store, and the other
+// totals from the daemon; a newer action supersedes this one.
+void notifyReportMain::startAction(Action action, const QString &start, const QString &end)
+{
+    m_action = action;
+    m_loadStart = start;
+    m_loadEnd = end;
+    m_loadingAlerts = true;
+    collectDaemonTotals();
+    // A picked range shows no totals, and the AI count may take half a minute.
+    if (action != Action::Range)
+        collectAiCount();
+    setLoadingShown();
+    AlertStore::instance()->requestFresh(
+        this, [this](const AlertList &alerts, int result) { applyAlerts(alerts, result); });
+}
+
+void notifyReportMain::collectDaemonTotals()
+{
+    m_loadingTotals = true;
+    const int round = ++m_totalsRound;
+    auto totals = std::make_shared<DaemonTotals>();
+    const std::string installTimePath = sources().installTimePath.toStdString();
+    ThreadWorker::start(
+        this,
+        [totals, installTimePath] {
+            totals->installResult = minutesSinceInstall(totals->minutes, installTimePath);
+            TarvixDesktopDaemonClient *daemon = TarvixDesktopDaemonClient::instance();
+            totals->eventResult = daemon->getEventTotalCount(totals->eventText);
+            totals->aiStatus = daemon->getServiceStatus("tarvix_net_ai", 2);
+        },
+        [this, totals, round](int) {
+            if (round == m_totalsRound)
+                applyDaemonTotals(*totals);
+        });
+}
+
+void notifyReportMain::applyDaemonTotals(const DaemonTotals &totals)
+{
+    const bool first = !std::exchange(m_totalsKnown, true);
+    if (totals.installResult != 0) {
+        qDebug() << "get time error!";
+        m_totals.guardHours = ReportItemData::NoValue;
+    } else {
+        m_totals.guardHours = totals.minutes / 60;
+    }
+    if (totals.eventResult != 0)
+        qDebug() << "get event total error!";
+    m_totals.eventTotal = totals.eventText.toInt(); // 0 when empty or unreadable
+    m_totals.aiStatus = totals.aiStatus;
+    m_loadingTotals = false;
+
+    // The AI card learns once whether the service is installed, as if it had been built with it.
+    if (first && m_aiCard)
+        m_aiCard->setShowTip(m_totals.aiStatus == AI_NOT_INSTALLED);
+    if (m_action != Action::Range) {
+        emit update_total_guard_time(m_totals.guardHours);
+        emit update_total_events(m_totals.eventTotal);
+    }
+    finishAction();
+}
+
+void notifyReportMain::collectAiCount()
+{
+    m_emitAiCount = true;
+    if (m_countingAi)
+        return; // the running count serves this action too
+    m_countingAi = true;
+    const int round = ++m_aiRound;
+    struct Count
+    {
+        bool ran = false;
+        QString output;
+    };
+    auto count = std::make_shared<Count>();
+    const Sources paths = sources();
+    ThreadWorker::start(
+        this,
+        [count, paths] {
+            count->ran = runCommand(paths.aiCountProgram, paths.aiCountArguments, count->output);
+        },
+        [this, count, round](int) {
+            if (round != m_aiRound)
+                return;
+            m_countingAi = false;
+            bool isNumber = false;
+            const qlonglong value = count->output.toLongLong(&isNumber);
+            if (count->ran && isNumber)
+                m_totals.aiInferences = int(value);
+            if (std::exchange(m_emitAiCount, false) && !m_serverEdition)
+                emit update_ai_inferences(m_totals.aiInferences);
+        });
+}
+
+void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
+{
+    m_loadingAlerts = false;
+    m_loadResult = result;
+    if (result != 0) {
+        qDebug() << "get total alert info error!";
+        showLoadFailure(result);
+        finishAction();
+        return;
+    }
+    m_statusLabel->clear();
+    AlertList previous = std::exchange(m_alerts, alerts);
+    m_totals.alertTotal = int(m_alerts->size());
+    if (m_action != Action::Range)
+        emit update_total_alerts(m_totals.alertTotal);
+
+    switch (m_action) {
+    case Action::Build:
+        refreshTotalData("init", "init");
+        m_startDate = oldestAlertDate();
+        m_endDate = QDate::currentDate();
+        qDebug() << "init start date: " << m_startDate;
+        m_startLabel->setText(dayText(m_startDate));
+        m_endLabel->setText(tr("So far"));
+        if (!m_picker) {
+            m_picker = new DateTimeRangeWidget(m_startDate, m_endDate, nullptr);
+            m_picker->setWindowModality(Qt::ApplicationModal);
+            connect(m_picker, &DateTimeRangeWidget::signal_update_dateTime, this,
+                &notifyReportMain::slot_update_dateTime);
+            connect(this, SIGNAL(signal_update_dateWidget(QDate, QDate)), m_picker,
+                SLOT(slot_date_changed(QDate, QDate)));
+        }
+        if (m_totals.alertTotal == 0)
+            showEmptyState(tr("There are no alarm details"));
+        else
+            buildReportBody();
+        break;
+    case Action::Refresh:
+        if (m_totals.alertTotal == 0) {
+            showEmptyState(tr("There are no alarm details"));
+            break;
+        }
+        refreshTotalData("init", "init");
+        m_startDate = oldestAlertDate();
+        m_endDate = QDate::currentDate();
+        m_startLabel->setText(dayText(m_startDate));
+        m_endLabel->setText(dayText(m_endDate));
+        qDebug() << "refresh date range:" << dayText(m_startDate) << dayText(m_endDate);
+        emit signal_update_dateWidget(m_startDate, m_endDate);
+        showRangeResult();
+        break;
+    case Action::Range: {
+        const QDate today = QDate::currentDate();
+        m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
+        m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
+        if (m_totals.alertTotal == 0) {
+            showEmptyState(tr("There are no alarm details"));
+            break;
+        }
+        refreshTotalData(m_loadStart, m_loadEnd);
+        if (m_highCount == 0 && m_normalCount == 0)
+            showEmptyState(tr("There are no alarm details"));
+        else
+            showRangeResult();
+        break;
+    }
+    }
+    m_shownOnce = true;
+    // The old body and range are gone: whatever of the old snapshot is left is ours alone.
+    releaseOffGuiThread(std::move(previous));
+    finishAction();
+}
+
+// A failed load never reads as "no alerts": what was shown stays, and where
+// nothing can stay the page says the service could not be reached.
+void notifyReportMain::showLoadFailure(int result)
+{
+    const QString text = AlertStore::failureText(result);
+    if (m_shownOnce && !m_emptyState) {
+        m_statusLabel->setText(text);
+        return;
+    }
+    m_statusLabel->clear();
+    showEmptyState(text);
+}
+
+void notifyReportMain::finishAction()
+{
+    setLoadingShown();
+    if (isLoading())
+        return;
+    if (m_action == Action::Refresh)
+        qDebug() << "total data:" << m_totals.guardHours << m_totals.eventTotal << m_totals.alertTotal;
+}
+
+void notifyReportMain::setLoadingShown()
+{
+    m_busy->setVisible(isLoading());
+    if (m_loadingAlerts)
+        m_statusLabel->setText(tr("Loading alarm statistics..."));
+}
+
+void notifyReportMain::showRangeResult()
+{
+    buildReportBody();
+    qDebug() << "daterange data:" << m_highCount << m_normalCount;
+    emit update_high_level_count(m_highCount);
+    emit update_normal_level_count(m_normalCount);
+}
+
+void notifyReportMain::refreshTotalData(const QString &start, const QString &end)
+{
+    qDebug() << "daterange date:" << start << end;
+    if (start == "init" && end == "init")
+        qDebug() << "refreshTotalData process has finished init.";
+    // The range is a run of the snapshot: nothing is copied.
+    m_range
+        = { m_alerts, alertsInRange(*m_alerts, start.toUtf8().toStdString(), end.toUtf8().toStdString()) };
+    m_levelCounts.clear();
+    countByLevel(m_range.alerts, m_levelCounts);
+    m_highCount = 0;
+    m_normalCount = 0;
+    for (const auto &level : m_levelCounts) {
+        if (level.first > 14)
+            m_highCount += level.second;
+        else if (level.first >= 12)
+            m_normalCount += level.second;
+    }
+}
+
+QDate notifyReportMain::oldestAlertDate() const
+{
+    if (m_range.alerts.empty())
+        return QDate::currentDate();
+    return QLocale("en_US")
+        .toDateTime(QString::fromStdString(m_range.alerts.back().date), "yyyy MMM d H:mm:ss")
+        .date();
+}
+
+QString notifyReportMain::dayText(const QDate &day) const
+{
+    return day.toString("yyyy 年 MM 月 dd 日");
+}
+
+void notifyReportMain::clearBody()
+{
+    emptyLayout(m_bodyLayout);
+}
+
+void notifyReportMain::buildReportBody()
+{
+    m_content->setMinimumWidth(856);
+    if (m_emptyState) {
+        m_mainHLayout->addSpacing(-18);
+        m_emptyState = false;
+    }
+    clearBody();
+
+    QWidget *levelArea = greyPanel(m_content);
+    levelArea->setObjectName("levelArea");
+    auto *levelLayout = new QVBoxLayout(levelArea);
+    levelLayout->setContentsMargins(24, 16, 0, 0);
+    auto *heading = new QHBoxLayout();
+    heading->addWidget(verticalLine(levelArea));
+    heading->addWidget(boldLabel(tr("Alarm level statistics"), levelArea));
+    heading->addStretch();
+    levelLayout->addLayout(heading);
+    auto *levelCards = new QHBoxLayout();
+    const auto levelCard = [levelArea, levelCards](const char *icon, int value, const QString &title) {
+        ReportItemData data;
+        data.type = 0;
+        data.value = value;
+        data.unit = tr("pcs");
+        data.title = title;
+        data.icon = QPixmap(icon);
+        auto *card = new notifyReportItem(data, levelArea);
+        levelCards->addWidget(card);
+        return card;
+    };
+    notifyReportItem *high = levelCard(
+        ":/Resource/Icon/setting/selected_red.png", m_highCount, tr("High-risk alerts (level 15-16)"));
+    high->setObjectName("highRiskCard");
+    notifyReportItem *normal = levelCard(
+        ":/Resource/Icon/setting/selected.png", m_normalCount, tr("Normal-risk alerts (level 12-14)"));
+    normal->setObjectName("normalRiskCard");
+    connect(this, &notifyReportMain::update_high_level_count, high, &notifyReportItem::updateUi);
+    connect(this, &notifyReportMain::update_normal_level_count, normal, &notifyReportItem::updateUi);
+    levelLayout->addLayout(levelCards);
+    levelLayout->addWidget(new QLabel(tr("Date distribution of alarm severity"), levelArea));
+
+    buildCharts();
+    m_eventCard = new EventStatisticsWidget(m_range, m_translation, m_content);
+    m_attackCard = new AttackStatisticsWidget(m_range, m_content);
+    m_userCard = new UserStatisticsWidget(m_range, m_content);
+
+    m_bodyLayout->addWidget(levelArea);
+    m_bodyLayout->addWidget(m_dateChartView);
+    QWidget *levelTitle = greyPanel(m_content);
+    auto *levelTitleLayout = new QHBoxLayout(levelTitle);
+    levelTitleLayout->addSpacing(24);
+    levelTitleLayout->addWidget(new QLabel(tr("Distribution of the number of alarm severities"), levelTitle));
+    m_bodyLayout->addWidget(levelTitle);
+    m_bodyLayout->addWidget(m_levelChartView);
+    m_bodyLayout->addSpacing(24);
+    m_bodyLayout->addWidget(m_eventCard);
+    m_bodyLayout->addSpacing(24);
+    auto *lastRow = new QHBoxLayout();
+    lastRow->setContentsMargins(0, 0, 0, 0);
+    lastRow->addWidget(m_attackCard);
+    lastRow->addSpacing(16);
+    lastRow->addWidget(m_userCard);
+    m_bodyLayout->addLayout(lastRow);
+}
+
+void notifyReportMain::buildCharts()
+{
+    m_dayCounts.clear();
+    countRiskByDay(m_range.alerts, m_dayCounts);
+    QList<QScatterSeries *> scatters;
+    m_dateChartView = SeverityCharts::dateChart(
+        SeverityCharts::datePoints(m_dayCounts, int(m_range.alerts.size())), scatters);
+    m_dateChartView->setParent(m_content);
+    m_levelChartView = SeverityCharts::levelChart(m_levelCounts);
+    m_levelChartView->setParent(m_content);
+    for (QScatterSeries *series : scatters)
+        connect(series, &QScatterSeries::hovered, this,
+            [this](const QPointF &point, bool) { onScatterPointClicked(point); });
+}
+
+void notifyReportMain::showEmptyState(const QString &text)
+{
+    clearBody();
+    QWidget *panel = greyPanel(m_content);
+    panel->setObjectName("emptyPanel");
+    auto *layout = new QVBoxLayout(panel);
+    layout->addWidget(new EmptyWidget(text, 128, 128, panel));
+    m_bodyLayout->addWidget(panel);
+    m_bodyLayout->addStretch();
+    m_content->setMinimumWidth(832);
+    if (!m_emptyState) {
+        m_mainHLayout->addSpacing(18);
+        m_emptyState = true;
+    }
+}
+
+void notifyReportMain::slot_open_calendar()
+{
+    if (m_picker)
+        m_picker->show();
+}
+
+void notifyReportMain::slot_update_dateTime(QList<QDate> &text)
+{
+    if (text.size() == 2 && text[0].isValid() && text[1].isValid()) {
+        m_startDate = text[0];
+        m_endDate = text[1];
+    } else {
+        qDebug() << "no update date";
+    }
+    startAction(Action::Range, QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00"),
+        QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:59"));
+}
+
+void notifyReportMain::slot_refresh_data()
+{
+    startAction(Action::Refresh);
+}
+
+void notifyReportMain::slot_refresh_ai_ui_tips()
+{
+    if (!m_serverEdition && m_aiCard)
+        m_aiCard->updateAiUi();
+}
+
+void notifyReportMain::onScatterPointClicked(QPointF point)
+{
+    if (!m_dateChartView)
+        return;
+    const qint64 x = qint64(point.x());
+    const QString date = QDateTime::fromMSecsSinceEpoch(x).date().toString("yyyy-MM-dd");
+    QChart *chart = m_dateChartView->chart();
+
+    removeVerticalLine();
+    m_hoverLine = new QLineSeries();
+    m_hoverLine->setPen(QPen(Qt::gray));
+    m_hoverLine->append(double(x), 0);
+    m_hoverLine->append(double(x), 60);
+    chart->addSeries(m_hoverLine);
+    m_hoverLine->attachAxis(chart->axes(Qt::Horizontal).first());
+    QTimer::singleShot(HOVER_MS, this, &notifyReportMain::removeVerticalLine);
+
+    const auto day = m_dayCounts.find(date.toStdString());
+    const DayRiskCounts counts = day == m_dayCounts.end() ? DayRiskCounts() : day->second;
+    // The tip belongs to the chart view and goes with it on a rebuild; a
+    // hover after that makes a new one.
+    if (!m_tip)
+        m_tip = new tipDialog(date, counts.highRisk, counts.normalRisk, m_dateChartView);
+    QTimer::singleShot(HOVER_MS, m_tip, &QWidget::close);
+    m_tip->setData(date, counts.highRisk, counts.normalRisk);
+    const QPoint at = mapFromGlobal(QCursor::pos()) + QPoint(420, 120 + (point.y() > 45 ? 100 : 0));
+    m_tip->move(at);
+    m_tip->update();
+    m_tip->show();
+}
+
+void notifyReportMain::removeVerticalLine()
+{
+    if (!m_hoverLine || !m_dateChartView)
+        return;
+    m_dateChartView->chart()->removeSeries(m_hoverLine);
+    delete m_hoverLine;
+}
+
+// Each shot of the scrolled report goes into one picture of its whole
+// height, in a private temporary file: never a file of the user's.
+std::unique_ptr<QTemporaryFile> notifyReportMain::takeReportPicture()
+{
+    QWidget *content = m_scrollArea->widget();
+    if (!content) {
+        qDebug() << "Content widget not found in scroll area.";
+        m_exportError = tr("The report could not be written: its picture could not be made.");
+        return nullptr;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QWidget *viewport = m_scrollArea->viewport();
+    const int totalHeight = content->height();
+    const int viewportHeight = viewport->height();
+    const QList<int> offsets = ReportPdf::shotOffsets(totalHeight, viewportHeight);
+    qDebug() << "numScreenshots: " << offsets.size();
+    qDebug() << "totalHeight: " << totalHeight;
+    qDebug() << "viewportHeight: " << viewportHeight;
+
+    QImage picture(viewport->width(), totalHeight, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int i = 0; i < offsets.size(); ++i) {
+            m_scrollArea->verticalScrollBar()->setValue(i * viewportHeight);
+            painter.drawPixmap(0, offsets.at(i), viewport->grab());
+        }
+    }
+    auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath("tarvix-report-XXXXXX.png"));
+    if (offsets.isEmpty() || !file->open() || !picture.save(file.get(), "PNG") || !file->flush()) {
+        qDebug() << "Failed to save the screenshot.";
+        m_exportError = tr("The report could not be written: its picture could not be made.");
+        return nullptr;
+    }
+    qDebug() << "Scroll area content saved to" << file->fileName();
+    return file;
+}
+
+void notifyReportMain::exportScrollAreaToImage()
+{
+    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
+    if (!picture) {
+        showExportFailure();
+        return;
+    }
+    const QString baseName = QString("%1-%2").arg(
+        ReportPdf::tr("Intrusion detection statistics report"), QDate::currentDate().toString("yyyy-MM-dd"));
+    CustomFileDialog dialog(baseName, nullptr);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    qDebug() << "export filepath:" << path;
+    if (!writeReportPdf(path, picture->fileName()))
+        showExportFailure();
+}
+
+void notifyReportMain::showExportFailure()
+{
+    m_statusLabel->setText(m_exportError);
+}
+
+bool notifyReportMain::exportReport(const QString &pdfPath)
+{
+    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
+    return picture && writeReportPdf(pdfPath, picture->fileName());
+}
+
+bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &imagePath)
+{
+    const QImage picture(imagePath);
+    if (picture.isNull()) {
+        qDebug() << "Failed to load image file:" << imagePath;
+        m_exportError = tr("The report could not be written: its picture could not be made.");
+        return false;
+    }
+    m_exportError.clear();
+    return ReportPdf::write(pdfPath, picture, m_range, *m_translation, &m_exportError);
+}
+
+void notifyReportMain::paintEvent(QPaintEvent *)
+{
+    paintRoundedPanel(this, Qt::white, Qt::white);
+}
+
+QtCharts::QChartView *notifyReportMain::dateChartView() const
+{
+    return m_dateChartView;
+}
+
+QtCharts::QChartView *notifyReportMain::levelChartView() const
+{
+    return m_levelChartView;
+}
+
+tipDialog *notifyReportMain::tip() const
+{
+    return m_tip;
+}
+
+EventStatisticsWidget *notifyReportMain::eventCard() const
+{
+    return m_eventCard;
+}
+
+AttackStatisticsWidget *notifyReportMain::attackCard() const
+{
+    return m_attackCard;
+}
+
+UserStatisticsWidget *notifyReportMain::userCard() const
+{
+    return m_userCard;
+}

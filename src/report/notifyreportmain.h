@@ -1,0 +1,208 @@
+#ifndef REPORT_NOTIFYREPORTMAIN_H
+#define REPORT_NOTIFYREPORTMAIN_H
+
+#include "alertengine/alertspan.h"
+#include "alertstore/alertstore.h"
+#include "report/alertrange.h"
+#include "report/spancounts.h"
+
+#include <QDate>
+#include <QList>
+#include <QPointF>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+class AttackStatisticsWidget;
+class BusyIndicator;
+class DateTimeRangeWidget;
+class EventStatisticsWidget;
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QScrollArea;
+class QTemporaryFile;
+class QVBoxLayout;
+class Translation;
+class UserStatisticsWidget;
+class notifyReportItem;
+class tipDialog;
+namespace QtCharts {
+class QChart;
+class QChartView;
+class QLineSeries;
+} // namespace QtCharts
+
+// The "Alarm Statistics" tab: totals, the alarm levels of a date range with
+// their charts, and the rankings of events, attack sources and users.
+//
+// Alerts come from the alert store, one fresh snapshot per user action (the
+// build, Refresh, a picked range); the other totals are collected on threads
+// of their own. Nothing here waits for the daemon on the GUI thread.
+class notifyReportMain : public QWidget
+{
+    Q_OBJECT
+public:
+    // The fixed places the page reads besides the daemon; tests point them elsewhere.
+    struct Sources
+    {
+        QString installTimePath;
+        QString aiCountProgram;
+        QStringList aiCountArguments;
+        QString osReleasePath;
+    };
+    static Sources &sources();
+
+    explicit notifyReportMain(QWidget *parent = nullptr);
+    ~notifyReportMain() override;
+
+    // Writes the report of the shown range as a PDF with the picture at
+    // imagePath on its first page. On failure exportError() says why.
+    bool writeReportPdf(const QString &pdfPath, const QString &imagePath);
+    // The picture of the whole report and the PDF, without asking for a name.
+    bool exportReport(const QString &pdfPath);
+    QString exportError() const { return m_exportError; }
+
+    // Whether a load of alerts or of the daemon's totals is under way.
+    bool isLoading() const { return m_loadingAlerts || m_loadingTotals; }
+    bool isCountingAi() const { return m_countingAi; }
+    bool showsEmptyState() const { return m_emptyState; }
+    // The result of the last load of alerts: 0, or why it failed (see AlertStore).
+    int loadResult() const { return m_loadResult; }
+    int alertTotal() const { return m_totals.alertTotal; }
+    int highRiskCount() const { return m_highCount; }
+    int normalRiskCount() const { return m_normalCount; }
+    AlertSpan rangeAlerts() const { return m_range.alerts; }
+    QDate startDate() const { return m_startDate; }
+    QDate endDate() const { return m_endDate; }
+    QScrollArea *scrollArea() const { return m_scrollArea; }
+    QtCharts::QChartView *dateChartView() const;
+    QtCharts::QChartView *levelChartView() const;
+    tipDialog *tip() const;
+    EventStatisticsWidget *eventCard() const;
+    AttackStatisticsWidget *attackCard() const;
+    UserStatisticsWidget *userCard() const;
+
+signals:
+    void update_total_guard_time(int hours);
+    void update_total_events(int count);
+    void update_ai_inferences(int count);
+    void update_total_alerts(int count);
+    void update_high_level_count(int count);
+    void update_normal_level_count(int count);
+    void signal_update_dateWidget(QDate start, QDate end);
+
+public slots:
+    void slot_open_calendar();
+    void slot_update_dateTime(QList<QDate> &text);
+    void onScatterPointClicked(QPointF point);
+    void exportScrollAreaToImage();
+    void slot_refresh_data();
+    void slot_refresh_ai_ui_tips();
+    void removeVerticalLine();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // What the page reloads for; the last action wins.
+    enum class Action { Build, Refresh, Range };
+    struct Totals
+    {
+        int guardHours = 0;
+        int eventTotal = 0;
+        int aiInferences = 0;
+        int aiStatus = 0;
+        int alertTotal = 0;
+    };
+    struct DaemonTotals; // collected on a thread
+
+    void buildContent();
+    QWidget *buildTitleRow();
+    QWidget *buildTotalsStrip();
+    QWidget *buildBottomBar();
+
+    void startAction(Action action, const QString &start = QString(), const QString &end = QString());
+    void collectDaemonTotals();
+    void collectAiCount();
+    void applyDaemonTotals(const DaemonTotals &totals);
+    void applyAlerts(const AlertList &alerts, int result);
+    void finishAction();
+    void showLoadFailure(int result);
+    void setLoadingShown();
+
+    void refreshTotalData(const QString &start, const QString &end);
+    QDate oldestAlertDate() const;
+    QString dayText(const QDate &day) const;
+    void emitTotals();
+    void showRangeResult();
+
+    std::unique_ptr<QTemporaryFile> takeReportPicture();
+    void showExportFailure();
+
+    void clearBody();
+    void buildReportBody();
+    void showEmptyState(const QString &text);
+    void buildCharts();
+
+    // Sources of the figures.
+    std::shared_ptr<const Translation> m_translation;
+    AlertList m_alerts; // the snapshot shown
+    AlertRange m_range;
+    Totals m_totals;
+    int m_loadResult = 0;
+    QString m_exportError;
+    int m_highCount = 0;
+    int m_normalCount = 0;
+    std::unordered_map<int, int> m_levelCounts;
+    std::map<std::string, DayRiskCounts> m_dayCounts;
+    QDate m_startDate;
+    QDate m_endDate;
+    bool m_serverEdition = false;
+
+    // The action under way.
+    Action m_action = Action::Build;
+    QString m_loadStart;
+    QString m_loadEnd;
+    bool m_loadingAlerts = false;
+    bool m_loadingTotals = false;
+    bool m_countingAi = false;
+    int m_totalsRound = 0; // totals of older rounds are dropped
+    int m_aiRound = 0;
+    bool m_emitAiCount = false;
+    bool m_shownOnce = false; // the figures of a load have been shown
+    bool m_totalsKnown = false; // the daemon's totals have arrived once
+
+    // Widgets.
+    QHBoxLayout *m_mainHLayout = nullptr;
+    QScrollArea *m_scrollArea = nullptr;
+    QFrame *m_content = nullptr;
+    QVBoxLayout *m_bodyLayout = nullptr;
+    QLabel *m_startLabel = nullptr;
+    QLabel *m_endLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    BusyIndicator *m_busy = nullptr;
+    DateTimeRangeWidget *m_picker = nullptr;
+    notifyReportItem *m_guardCard = nullptr;
+    notifyReportItem *m_eventsCard = nullptr;
+    notifyReportItem *m_aiCard = nullptr;
+    notifyReportItem *m_alertsCard = nullptr;
+    bool m_emptyState = false;
+
+    // The body; everything in it goes with each rebuild.
+    QPointer<QtCharts::QChartView> m_dateChartView;
+    QPointer<QtCharts::QChartView> m_levelChartView;
+    QPointer<QtCharts::QLineSeries> m_hoverLine;
+    QPointer<tipDialog> m_tip; // belongs to the date chart view
+    QPointer<EventStatisticsWidget> m_eventCard;
+    QPointer<AttackStatisticsWidget> m_attackCard;
+    QPointer<UserStatisticsWidget> m_userCard;
+};
+
+#endif

@@ -1,0 +1,224 @@
+#include "report/severitycharts.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <cmath>
+
+using namespace QtCharts;
+
+namespace {
+
+SeverityCharts::AxisRange axisRange(int n, int headroomFactor)
+{
+    if (n <= 9)
+        return { 20, 5 };
+    if (n <= 59)
+        return { 60, 7 };
+    const int digits = int(std::log10(double(n))) + 1;
+    const int exponent = std::max(digits, 3) - 2;
+    return { int(n + headroomFactor * std::pow(10.0, exponent)), 7 };
+}
+
+QValueAxis *valueAxis(const SeverityCharts::AxisRange &range)
+{
+    auto *axis = new QValueAxis();
+    axis->setRange(0, range.max);
+    axis->setTickCount(range.ticks);
+    axis->setLabelFormat("%.0f");
+    axis->setLineVisible(false);
+    QPen grid(QColor("#E8E8E8"));
+    grid.setStyle(Qt::CustomDashLine);
+    grid.setDashPattern({ 4, 3 });
+    axis->setGridLinePen(grid);
+    return axis;
+}
+
+void hideGridWithGrayLine(QAbstractAxis *axis)
+{
+    axis->setGridLineVisible(false);
+    axis->setLinePen(QPen(Qt::gray, 1, Qt::SolidLine));
+}
+
+QAreaSeries *area(QLineSeries *line, const QColor &top, Qt::GlobalColor pen)
+{
+    auto *series = new QAreaSeries(line);
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, Qt::transparent);
+    series->setBrush(gradient);
+    series->setPen(QPen(pen, 2));
+    line->setPen(Qt::NoPen);
+    return series;
+}
+
+QScatterSeries *scatter(const QList<QPointF> &points)
+{
+    auto *series = new QScatterSeries();
+    series->append(points);
+    series->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    series->setMarkerSize(10);
+    return series;
+}
+
+qint64 localMidnight(const QDate &day)
+{
+    return QDateTime(day, QTime(0, 0)).toMSecsSinceEpoch();
+}
+
+} // namespace
+
+SeverityCharts::AxisRange SeverityCharts::dateAxisRange(int n)
+{
+    return axisRange(n, 1);
+}
+
+SeverityCharts::AxisRange SeverityCharts::levelAxisRange(int n)
+{
+    return axisRange(n, 4);
+}
+
+SeverityCharts::DatePoints SeverityCharts::datePoints(
+    const std::map<std::string, DayRiskCounts> &days, int rangeAlerts)
+{
+    QElapsedTimer timer;
+    timer.start();
+    DatePoints points;
+    qDebug() << "total date range size: " << rangeAlerts << days.size();
+    qDebug() << "process time: " << timer.elapsed() / 1000;
+    if (days.empty()) {
+        qDebug() << " no statistic data";
+        points.start = QDateTime(QDate(2024, 5, 1), QTime(0, 0));
+        points.end = QDateTime(QDate(2024, 5, 5), QTime(0, 0));
+        return points;
+    }
+    const auto dayOf = [](const std::string &text) {
+        return QDateTime(QDate::fromString(QString::fromStdString(text), "yyyy-MM-dd"), QTime(0, 0));
+    };
+    points.start = dayOf(days.begin()->first);
+    points.end = dayOf(days.rbegin()->first);
+    for (const auto &day : days) {
+        const double x = double(dayOf(day.first).toMSecsSinceEpoch());
+        points.dailyMax = std::max({ points.dailyMax, day.second.normalRisk, day.second.highRisk });
+        points.normal.append(QPointF(x, day.second.normalRisk));
+        points.high.append(QPointF(x, day.second.highRisk));
+    }
+    return points;
+}
+
+QChartView *SeverityCharts::dateChart(DatePoints points, QList<QScatterSeries *> &scatters)
+{
+    auto *chart = new QChart();
+    chart->legend()->hide();
+    chart->setMargins(QMargins(20, 0, 0, 0));
+    chart->setBackgroundBrush(Qt::transparent);
+    auto *view = new QChartView(chart);
+    view->setObjectName("dateChartView");
+    view->setStyleSheet("background-color: #F5F5F5;");
+    view->setMinimumSize(820, 250);
+    view->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    view->setRenderHint(QPainter::Antialiasing);
+
+    // A single day still draws a curve: it starts from nothing the day before.
+    if (points.start == points.end) {
+        const double dayBefore = double(localMidnight(points.start.date().addDays(-1)));
+        points.high.append(QPointF(dayBefore, 0));
+        points.normal.append(QPointF(dayBefore, 0));
+    }
+    auto *highLine = new QLineSeries();
+    highLine->append(points.high);
+    auto *normalLine = new QLineSeries();
+    normalLine->append(points.normal);
+    QScatterSeries *highScatter = scatter(points.high);
+    QScatterSeries *normalScatter = scatter(points.normal);
+    QAreaSeries *highArea = area(highLine, QColor("#FF0000"), Qt::red);
+    QAreaSeries *normalArea = area(normalLine, QColor("#3790FA"), Qt::blue);
+    for (QAbstractSeries *series : std::initializer_list<QAbstractSeries *> {
+             highArea, normalArea, highLine, normalLine, highScatter, normalScatter })
+        chart->addSeries(series);
+
+    auto *dates = new QDateTimeAxis();
+    dates->setTickCount(2);
+    qDebug() << "range start end: " << points.start.toString("yyyy-MM-dd")
+             << points.end.toString("yyyy-MM-dd");
+    dates->setRange(points.start, points.end);
+    dates->setFormat("yyyy-MM-dd");
+    hideGridWithGrayLine(dates);
+    chart->addAxis(dates, Qt::AlignBottom);
+    QValueAxis *values = valueAxis(dateAxisRange(points.dailyMax));
+    chart->addAxis(values, Qt::AlignLeft);
+    for (QAbstractSeries *series :
+        std::initializer_list<QAbstractSeries *> { highLine, normalLine, highScatter, normalScatter })
+        series->attachAxis(dates);
+    for (QAbstractSeries *series : chart->series())
+        series->attachAxis(values);
+
+    scatters = { highScatter, normalScatter };
+    return view;
+}
+
+QChartView *SeverityCharts::levelChart(const std::unordered_map<int, int> &levels)
+{
+    auto *chart = new QChart();
+    QLinearGradient background(0, 0, 0, 1);
+    background.setCoordinateMode(QGradient::ObjectBoundingMode);
+    background.setColorAt(0, QColor("#F5F5F5"));
+    background.setColorAt(1, QColor("#F5F5F5"));
+    chart->setBackgroundBrush(background);
+    chart->setBackgroundRoundness(0);
+    chart->legend()->hide();
+    chart->setMargins(QMargins(20, 0, 0, 0));
+    auto *view = new QChartView(chart);
+    view->setObjectName("levelChartView");
+    view->setStyleSheet("background-color: #F5F5F5;");
+    view->setMinimumSize(820, 320);
+
+    const QStringList categories
+        = { tr("Level 16"), tr("Level 15"), tr("Level 14"), tr("Level 13"), tr("Level 12") };
+    struct Bar
+    {
+        int level;
+        QColor colour;
+    };
+    // Created and added from the highest level down.
+    const Bar bars[] = { { 16, Qt::red }, { 15, QColor(255, 99, 71) }, { 14, QColor(218, 165, 32) },
+        { 13, QColor(240, 230, 140) }, { 12, QColor(255, 255, 240) } };
+    // One bar per level over its own category, in its own colour: a set per
+    // level that is zero elsewhere, stacked so that each bar has the full width.
+    auto *series = new QStackedBarSeries();
+    int most = 0;
+    for (int category = 0; category < 5; ++category) {
+        const auto found = levels.find(bars[category].level);
+        const int count = found == levels.end() ? 0 : found->second;
+        most = std::max(most, count);
+        auto *set = new QBarSet(QString::number(bars[category].level));
+        set->setColor(bars[category].colour);
+        set->setLabelColor(Qt::black);
+        for (int other = 0; other < 5; ++other)
+            set->append(other == category ? count : 0);
+        series->append(set);
+    }
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    chart->addSeries(series);
+    auto *axis = new QBarCategoryAxis();
+    axis->append(categories);
+    hideGridWithGrayLine(axis);
+    chart->addAxis(axis, Qt::AlignBottom);
+    QValueAxis *values = valueAxis(levelAxisRange(most));
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(axis);
+    series->attachAxis(values);
+    return view;
+}

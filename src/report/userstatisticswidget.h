@@ -1,0 +1,23 @@
+#ifndef REPORT_USERSTATISTICSWIDGET_H
+#define REPORT_USERSTATISTICSWIDGET_H
+
+#include "report/hitstatisticswidget.h"
+
+// "User statistics": the user names that were attacked most often.
+class UserStatisticsWidget : public HitStatisticsWidget
+{
+    Q_OBJECT
+public:
+    UserStatisticsWidget(const AlertRange &range, QWidget *parent);
+
+    // A row of the card and of its window.
+    static HitRowTexts userRowTexts(const HitEntry &entry);
+
+protected:
+    void count(AlertSpan alerts, HitStats &stats) const override;
+    QString emptyText() const override;
+    HitRowTexts rowTexts(const HitEntry &entry) const override;
+    AllStatisticsWindow *createWindow() override;
+};
+
+#endif

@@ -1,0 +1,517 @@
+// The report page against the stand-in daemon, which writes the real snapshot
+// path from the alerts logs these tests write. Loads arrive asynchronously.
+
+#include "daemon/middleware.h"
+#include "kit/kballontip.h"
+#include "report/allattackstatisticsdata.h"
+#include "report/attackstatisticswidget.h"
+#include "report/eventstatisticswidget.h"
+#include "report/hitstatlist.h"
+#include "report/notifyreportitem.h"
+#include "report/notifyreportmain.h"
+#include "report/tipdialog.h"
+#include "report/userstatisticswidget.h"
+#include "support/bustestmain.h"
+#include "support/daemonsimfixture.h"
+#include "support/logcapture.h"
+#include "widgets/emptywidget.h"
+
+#include <QAreaSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QScrollArea>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+using namespace QtCharts;
+
+namespace {
+
+struct Alert
+{
+    Alert(const QDateTime &time, int level = 12, const QByteArray &comment = "sshd: brute force",
+        const QByteArray &srcIp = {}, const QByteArray &user = {})
+        : time(time)
+        , level(level)
+        , comment(comment)
+        , srcIp(srcIp)
+        , user(user)
+    {
+    }
+    QDateTime time;
+    int level;
+    QByteArray comment;
+    QByteArray srcIp;
+    QByteArray user;
+};
+
+// Alerts blocks as the detection services write them, oldest first.
+QByteArray alertsLog(const QList<Alert> &alerts)
+{
+    QByteArray log;
+    for (int i = 0; i < alerts.size(); ++i) {
+        const Alert &a = alerts[i];
+        log += "** Alert a" + QByteArray::number(i) + ": - syslog,\n"
+            + QLocale::c().toString(a.time, "yyyy MMM dd HH:mm:ss").toLatin1() + " host->/var/log/auth.log\n"
+            + "Rule: 5712 (level " + QByteArray::number(a.level) + ") -> '" + a.comment + "'\n";
+        if (!a.srcIp.isEmpty())
+            log += "Src IP: " + a.srcIp + "\n";
+        if (!a.user.isEmpty())
+            log += "User: " + a.user + "\n";
+        log += "raw line\n\n";
+    }
+    return log;
+}
+
+QDateTime daysAgo(int days, int hour = 9)
+{
+    return QDateTime(QDate::currentDate().addDays(-days), QTime(hour, 0));
+}
+
+QString cardValue(notifyReportMain &page, const char *card)
+{
+    return page.findChild<notifyReportItem *>(card)->valueText();
+}
+
+QString labelText(QWidget &widget, const char *name)
+{
+    return widget.findChild<QLabel *>(name)->text();
+}
+
+// The total width of the spacings added to the page's main row.
+int extraSpacing(notifyReportMain &page)
+{
+    QLayout *row = page.findChild<QHBoxLayout *>("mainHLayout");
+    int width = 0;
+    for (int i = 0; i < row->count(); ++i) {
+        if (QSpacerItem *spacer = row->itemAt(i)->spacerItem())
+            width += spacer->sizeHint().width();
+    }
+    return width;
+}
+
+// What the page says in place of the report body, if anything.
+QString emptyText(notifyReportMain &page)
+{
+    QWidget *panel = page.findChild<QWidget *>("emptyPanel");
+    return panel ? panel->findChild<EmptyWidget *>()->text() : QString();
+}
+
+} // namespace
+
+#define WAIT_LOADED(page) QTRY_VERIFY_WITH_TIMEOUT(!(page).isLoading() && !(page).isCountingAi(), 15000)
+
+class TestNotifyReportMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void buildShowsTotalsLevelsChartsAndRankings();
+    void seeAllWindowsBelongToTheirCard();
+    void emptyStateAndItsSpacing();
+    void rangesAndRefresh();
+    void failedLoadIsNeverAllClear();
+    void serverEditionAndAiHint();
+    void hoverTipSurvivesRebuilds();
+    void alertTextsStayPlain();
+
+private:
+    bool serve(const QList<Alert> &alerts, const QStringList &options = {});
+    int loads() const { return m_sim->output().count("call generateLogFile"); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<DaemonSimFixture> m_sim;
+};
+
+void TestNotifyReportMain::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestNotifyReportMain::init()
+{
+    notifyReportMain::Sources &sources = notifyReportMain::sources();
+    sources.installTimePath = m_dir.filePath("missing-install-time");
+    sources.aiCountProgram = "/bin/sh";
+    sources.aiCountArguments = QStringList { "-c", "echo 42" };
+    sources.osReleasePath = m_dir.filePath("missing-os-release");
+    m_sim = std::make_unique<DaemonSimFixture>();
+    m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
+}
+
+void TestNotifyReportMain::cleanup()
+{
+    m_sim.reset();
+}
+
+bool TestNotifyReportMain::serve(const QList<Alert> &alerts, const QStringList &options)
+{
+    const QString path = m_sim->filePath("alerts.log");
+    QFile file(path);
+    const QByteArray log = alertsLog(alerts);
+    if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
+        return false;
+    file.close();
+    return m_sim->start(QStringList { "--alerts", path } + options);
+}
+
+void TestNotifyReportMain::buildShowsTotalsLevelsChartsAndRankings()
+{
+    QFile install(m_dir.filePath("install_time"));
+    QVERIFY(install.open(QIODevice::WriteOnly));
+    install.write("InstallTime="
+        + QDateTime::currentDateTime().addSecs(-3 * 3600 - 60).toString("yyyy-MM-dd HH:mm:ss").toLatin1());
+    install.close();
+    notifyReportMain::sources().installTimePath = install.fileName();
+
+    QList<Alert> alerts;
+    for (int i = 0; i < 8; ++i) // eight titles, the i-th occurring i + 1 times
+        for (int n = 0; n <= i; ++n)
+            alerts << Alert { daysAgo(2), 12, "event " + QByteArray::number(i),
+                "10.0.0." + QByteArray::number(i % 2) };
+    alerts << Alert { daysAgo(1), 15, "high", "", "root" } << Alert { daysAgo(1), 17, "higher", "", "guest" }
+           << Alert { daysAgo(1), 16, "high", "", "root" };
+    QVERIFY(serve(alerts, { "--delay", "generateLogFile=300" }));
+
+    LogCapture log;
+    notifyReportMain page;
+    page.show();
+    QVERIFY(page.isLoading()); // up before the daemon answered
+    QVERIFY(page.findChild<QWidget *>("busyIndicator")->isVisible());
+    QCOMPARE(cardValue(page, "alertsCard"), QString("--"));
+    WAIT_LOADED(page);
+    QCOMPARE(loads(), 1);
+    QVERIFY(!page.findChild<QWidget *>("busyIndicator")->isVisible());
+
+    // Totals: hours since installation, the daemon's event count, the AI count, the alerts.
+    QCOMPARE(cardValue(page, "guardCard"), QString("3"));
+    QCOMPARE(cardValue(page, "eventsCard"), QString("1024"));
+    QCOMPARE(cardValue(page, "aiCard"), QString("42"));
+    QCOMPARE(cardValue(page, "alertsCard"), QString("39"));
+    QCOMPARE(labelText(page, "startLabel"), QDate::currentDate().addDays(-2).toString("yyyy 年 MM 月 dd 日"));
+    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
+    QCOMPARE(log.count("init start date:  QDate(\"" + QDate::currentDate().addDays(-2).toString(Qt::ISODate)
+                 + "\")"),
+        1);
+
+    // Level 17 is high risk in the cards but has no bar of its own.
+    QCOMPARE(page.highRiskCount(), 3);
+    QCOMPARE(page.normalRiskCount(), 36);
+    QCOMPARE(cardValue(page, "highRiskCard"), QString("3"));
+    QCOMPARE(cardValue(page, "normalRiskCard"), QString("36"));
+
+    QChart *dates = page.dateChartView()->chart();
+    QList<QAbstractSeries::SeriesType> types;
+    for (QAbstractSeries *series : dates->series())
+        types << series->type();
+    QCOMPARE(types,
+        (QList<QAbstractSeries::SeriesType> { QAbstractSeries::SeriesTypeArea,
+            QAbstractSeries::SeriesTypeArea, QAbstractSeries::SeriesTypeLine, QAbstractSeries::SeriesTypeLine,
+            QAbstractSeries::SeriesTypeScatter, QAbstractSeries::SeriesTypeScatter }));
+    auto *normalLine = static_cast<QLineSeries *>(dates->series().at(3));
+    QCOMPARE(normalLine->count(), 2); // two days
+    QCOMPARE(normalLine->at(0).y(), 36.0);
+    auto *values = static_cast<QValueAxis *>(dates->axes(Qt::Vertical).first());
+    QCOMPARE(values->max(), 60.0); // daily maximum 36
+    QCOMPARE(values->tickCount(), 7);
+
+    // One bar per level, each over its own category.
+    QCOMPARE(page.levelChartView()->chart()->series().size(), 1);
+    auto *levels = static_cast<QStackedBarSeries *>(page.levelChartView()->chart()->series().first());
+    QStringList bars;
+    for (int i = 0; i < levels->count(); ++i) {
+        QBarSet *set = levels->barSets().at(i);
+        bars << QString("%1=%2").arg(set->label()).arg(set->at(i));
+        QCOMPARE(set->sum(), set->at(i));
+    }
+    QCOMPARE(bars, (QStringList { "16=1", "15=1", "14=0", "13=0", "12=36" }));
+
+    // Rankings: five most frequent events, the two sources, the two users.
+    QStringList events;
+    for (QLabel *label : page.eventCard()->findChildren<QLabel *>("eventCountLabel"))
+        events << label->text();
+    QCOMPARE(events,
+        (QStringList {
+            "happen 8 times", "happen 7 times", "happen 6 times", "happen 5 times", "happen 4 times" }));
+    QCOMPARE(page.eventCard()->findChildren<QLabel *>("eventTitleLabel").first()->text(), QString("event 7"));
+    auto *sources = page.attackCard()->findChild<HitStatListView *>()->model();
+    QCOMPARE(sources->rowCount(), 2);
+    QCOMPARE(sources->index(0, 0).data().toString(), QString("Attack IP: 10.0.0.1"));
+    QCOMPARE(sources->index(0, 0).data(HitStatModel::CountTextRole).toString(), QString("Attack 20 times"));
+    QCOMPARE(sources->index(0, 0).data(HitStatModel::LatestTextRole).toString(),
+        QString("Latest attack time: ") + daysAgo(2).toString("yyyy/MM/dd HH:mm:ss"));
+    auto *users = page.userCard()->findChild<HitStatListView *>()->model();
+    QCOMPARE(users->index(0, 0).data().toString(), QString("user name: root"));
+    QCOMPARE(users->index(0, 0).data(HitStatModel::LatestTextRole).toString(),
+        QString("Latest attack time:  ") + daysAgo(1).toString("yyyy/MM/dd HH:mm:ss"));
+}
+
+// Cards are rebuilt with the body; a "See all" window is built on the first
+// press, belongs to its card and goes with it.
+void TestNotifyReportMain::seeAllWindowsBelongToTheirCard()
+{
+    QList<Alert> alerts;
+    for (int i = 0; i < 30; ++i)
+        alerts << Alert { daysAgo(1).addSecs(i), 12, "x", "10.1.0." + QByteArray::number(i),
+            "u" + QByteArray::number(i) };
+    QVERIFY(serve(alerts));
+    notifyReportMain page;
+    WAIT_LOADED(page);
+    QVERIFY(page.findChildren<AllStatisticsWindow *>().isEmpty()); // none until asked for
+
+    QPointer<AttackStatisticsWidget> card = page.attackCard();
+    card->findChild<QPushButton *>("seeAllButton")->click();
+    QPointer<AllStatisticsWindow> window = card->allWindow();
+    QVERIFY(qobject_cast<AllAttackStatisticsData *>(window));
+    QCOMPARE(window->parent(), card.data());
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+    card->slot_clicked(); // shown again, not made again
+    QCOMPARE(card->allWindow(), window.data());
+    window->close();
+
+    for (int round = 0; round < 3; ++round) {
+        page.slot_refresh_data();
+        WAIT_LOADED(page);
+    }
+    QVERIFY(!card);
+    QVERIFY(!window);
+    QVERIFY(page.findChildren<AllStatisticsWindow *>().isEmpty());
+    QCOMPARE(page.findChildren<AttackStatisticsWidget *>().size(), 1);
+}
+
+void TestNotifyReportMain::emptyStateAndItsSpacing()
+{
+    QVERIFY(serve({ Alert { daysAgo(1), 5 } })); // nothing of level 12 or more
+    notifyReportMain page;
+    WAIT_LOADED(page);
+    QVERIFY(page.showsEmptyState());
+    QCOMPARE(emptyText(page), QString("There are no alarm details"));
+    QCOMPARE(page.scrollArea()->widget()->minimumWidth(), 832);
+    QCOMPARE(extraSpacing(page), 18);
+    QCOMPARE(labelText(page, "startLabel"), QDate::currentDate().toString("yyyy 年 MM 月 dd 日"));
+
+    page.slot_refresh_data(); // still nothing: the spacing is not added twice
+    WAIT_LOADED(page);
+    QVERIFY(page.showsEmptyState());
+    QCOMPARE(extraSpacing(page), 18);
+
+    QVERIFY(serve({ Alert { daysAgo(1), 12 } }));
+    page.slot_refresh_data();
+    WAIT_LOADED(page);
+    QVERIFY(!page.showsEmptyState());
+    QCOMPARE(emptyText(page), QString());
+    // Without addresses and users the two cards say so.
+    QCOMPARE(page.attackCard()->findChild<EmptyWidget *>()->text(), QString("There are no source of attack"));
+    QCOMPARE(page.userCard()->findChild<EmptyWidget *>()->text(), QString("There are no user statistics"));
+    QCOMPARE(page.scrollArea()->widget()->minimumWidth(), 856);
+    QCOMPARE(extraSpacing(page), 0);
+}
+
+void TestNotifyReportMain::rangesAndRefresh()
+{
+    QVERIFY(serve({ Alert { daysAgo(3) }, Alert { daysAgo(1), 15 }, Alert { daysAgo(0, 0) } }));
+    notifyReportMain page;
+    WAIT_LOADED(page);
+    const QDate today = QDate::currentDate();
+    QSignalSpy pickerRange(&page, &notifyReportMain::signal_update_dateWidget);
+    QSignalSpy totalAlerts(&page, &notifyReportMain::update_total_alerts);
+    LogCapture log;
+
+    // Each pick loads once; its end today reads "So far".
+    QList<QDate> range { today.addDays(-1), today };
+    page.slot_update_dateTime(range);
+    WAIT_LOADED(page);
+    QCOMPARE(loads(), 2);
+    QCOMPARE(page.rangeAlerts().size(), size_t(2));
+    QCOMPARE(labelText(page, "startLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
+    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
+    QCOMPARE(log.count("daterange data: 1 1"), 1);
+    QCOMPARE(totalAlerts.count(), 0); // the totals strip keeps its figures
+
+    range = { today, today };
+    page.slot_update_dateTime(range);
+    WAIT_LOADED(page);
+    QCOMPARE(labelText(page, "startLabel"), QString("So far"));
+    QCOMPARE(page.rangeAlerts().size(), size_t(1));
+
+    QList<QDate> invalid { QDate(), QDate() }; // keeps the range, loads it again
+    page.slot_update_dateTime(invalid);
+    WAIT_LOADED(page);
+    QCOMPARE(log.count("no update date"), 1);
+    QCOMPARE(page.rangeAlerts().size(), size_t(1));
+
+    range = { today.addDays(-10), today.addDays(-5) }; // alerts, but none in the range
+    page.slot_update_dateTime(range);
+    WAIT_LOADED(page);
+    QVERIFY(page.showsEmptyState());
+
+    page.slot_refresh_data();
+    WAIT_LOADED(page);
+    QCOMPARE(loads(), 6);
+    QVERIFY(!page.showsEmptyState());
+    QCOMPARE(page.rangeAlerts().size(), size_t(3));
+    QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
+    QCOMPARE(labelText(page, "endLabel"), today.toString("yyyy 年 MM 月 dd 日"));
+    QCOMPARE(pickerRange.count(), 1);
+    QCOMPARE(pickerRange.first().at(0).toDate(), today.addDays(-3));
+    QCOMPARE(totalAlerts.count(), 1);
+    QCOMPARE(log.count("total data: 2147483647 1024 3"), 1);
+}
+
+// Neither an absent daemon nor a failing one reads as "no alarm details".
+void TestNotifyReportMain::failedLoadIsNeverAllClear()
+{
+    const QString unreachable = "The detection service could not be reached";
+    {
+        notifyReportMain page; // no daemon at all
+        WAIT_LOADED(page);
+        QCOMPARE(emptyText(page), unreachable);
+        QCOMPARE(cardValue(page, "alertsCard"), QString("--"));
+    }
+
+    QVERIFY(serve({ Alert { daysAgo(1), 13 }, Alert { daysAgo(1), 16 } }));
+    notifyReportMain page;
+    WAIT_LOADED(page);
+    QPointer<QChartView> chart = page.dateChartView();
+
+    QVERIFY(serve({}, { "--error", "generateLogFile" }));
+    page.slot_refresh_data();
+    WAIT_LOADED(page);
+    QCOMPARE(chart.data(), page.dateChartView()); // the figures stay
+    QCOMPARE(cardValue(page, "alertsCard"), QString("2"));
+    QCOMPARE(labelText(page, "statusLabel"), unreachable);
+    QCOMPARE(emptyText(page), QString());
+
+    QVERIFY(m_sim->kill());
+    QList<QDate> range { QDate::currentDate(), QDate::currentDate() };
+    page.slot_update_dateTime(range);
+    WAIT_LOADED(page);
+    QCOMPARE(chart.data(), page.dateChartView());
+    QCOMPARE(page.rangeAlerts().size(), size_t(2));
+
+    QVERIFY(serve({ Alert { daysAgo(1), 13 } }));
+    page.slot_refresh_data();
+    WAIT_LOADED(page);
+    QCOMPARE(labelText(page, "statusLabel"), QString());
+    QCOMPARE(cardValue(page, "alertsCard"), QString("1"));
+}
+
+void TestNotifyReportMain::serverEditionAndAiHint()
+{
+    QVERIFY(serve({ Alert { daysAgo(1), 12 } }));
+    notifyReportMain::sources().aiCountArguments = QStringList { "-c", "echo many" };
+    {
+        notifyReportMain page; // AI service not installed: the hint shows
+        QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
+        WAIT_LOADED(page);
+        QCOMPARE(page.findChildren<notifyReportItem *>().size(), 6);
+        QCOMPARE(cardValue(page, "aiCard"), QString("0")); // no number: the previous value
+        QCOMPARE(aiCount.count(), 1);
+        QCOMPARE(cardValue(page, "guardCard"), QString("None"));
+        auto *aiCard = page.findChild<notifyReportItem *>("aiCard");
+        QLabel *tip = aiCard->findChild<QLabel *>("tipLabel");
+        QVERIFY(aiCard->tipShown());
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(tip, &enter);
+        QVERIFY(aiCard->ballonTip() && aiCard->ballonTip()->isVisible());
+        QVERIFY(aiCard->ballonTip()->text().contains(
+            "<span style=\"color:#3790FA;\"> Alarm Statistics - Settings </span>"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(tip, &leave);
+        QVERIFY(!aiCard->ballonTip()->isVisible());
+
+        // Installed meanwhile: the hint goes once the daemon says so.
+        QVERIFY(m_sim->stop());
+        QJsonObject state = m_sim->readState();
+        state["aiPackageInstalled"] = true;
+        QFile file(m_sim->statePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(state).toJson());
+        file.close();
+        QVERIFY(serve({ Alert { daysAgo(1), 12 } }));
+        emit Middleware::instance()->installUpdate();
+        QTRY_VERIFY(!aiCard->tipShown());
+    }
+
+    QFile release(m_dir.filePath("os-release"));
+    QVERIFY(release.open(QIODevice::WriteOnly));
+    release.write("NAME=\"Zorva Server\"\nID=zorva\n");
+    release.close();
+    notifyReportMain::sources().osReleasePath = release.fileName();
+    notifyReportMain page;
+    QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
+    WAIT_LOADED(page);
+    QVERIFY(!page.findChild<notifyReportItem *>("aiCard"));
+    QCOMPARE(page.findChild<QWidget *>("totalsStrip")->findChildren<notifyReportItem *>().size(), 3);
+    page.slot_refresh_data();
+    WAIT_LOADED(page);
+    QCOMPARE(aiCount.count(), 0);
+}
+
+void TestNotifyReportMain::hoverTipSurvivesRebuilds()
+{
+    QList<Alert> alerts;
+    for (int i = 0; i < 50; ++i)
+        alerts << Alert { daysAgo(2).addSecs(i), i < 46 ? 12 : 15 };
+    QVERIFY(serve(alerts));
+    notifyReportMain page;
+    page.show();
+    WAIT_LOADED(page);
+    const QDate day = QDate::currentDate().addDays(-2);
+    const double x = double(QDateTime(day, QTime(0, 0)).toMSecsSinceEpoch());
+
+    page.onScatterPointClicked(QPointF(x, 4));
+    QPointer<tipDialog> tip = page.tip();
+    QVERIFY(tip && tip->isVisible());
+    QCOMPARE(tip->date(), day.toString("yyyy-MM-dd"));
+    QCOMPARE(tip->highCount(), 4);
+    QCOMPARE(tip->normalCount(), 46);
+    const int lowY = tip->y();
+    page.onScatterPointClicked(QPointF(x, 46)); // a point above 45 puts the tip lower
+    QCOMPARE(tip->y(), lowY + 100);
+    QCOMPARE(page.dateChartView()->chart()->series().size(), 7); // one hover line
+    page.removeVerticalLine();
+    QCOMPARE(page.dateChartView()->chart()->series().size(), 6);
+    page.onScatterPointClicked(QPointF(x, 4)); // its line waits for its timer
+
+    page.slot_refresh_data();
+    WAIT_LOADED(page);
+    QVERIFY(!tip); // went with the old chart
+    page.removeVerticalLine(); // the old line's timer: nothing left to touch
+    page.onScatterPointClicked(QPointF(x, 4));
+    QVERIFY(page.tip() && page.tip()->isVisible());
+    QCOMPARE(page.tip()->parent(), page.dateChartView());
+    QCOMPARE(page.tip()->normalCount(), 46);
+}
+
+// Whatever an alert says is shown as it stands, never as markup.
+void TestNotifyReportMain::alertTextsStayPlain()
+{
+    QVERIFY(serve({ Alert { daysAgo(1), 12, "<b>bold</b> <img src=x>", "<i>1.2.3.4</i>", "<u>root</u>" } }));
+    notifyReportMain page;
+    WAIT_LOADED(page);
+    QLabel *title = page.eventCard()->findChild<QLabel *>("eventTitleLabel");
+    QCOMPARE(title->textFormat(), Qt::PlainText);
+    QCOMPARE(title->text(), QString("<b>bold</b> <img src=x>"));
+    const QAbstractItemModel *sources = page.attackCard()->findChild<HitStatListView *>()->model();
+    QCOMPARE(sources->index(0, 0).data().toString(), QString("Attack IP: <i>1.2.3.4</i>"));
+    const QAbstractItemModel *users = page.userCard()->findChild<HitStatListView *>()->model();
+    QCOMPARE(users->index(0, 0).data().toString(), QString("user name: <u>root</u>"));
+    for (QLabel *label : page.findChildren<QLabel *>()) {
+        if (label->text().contains('<'))
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+}
+
+TARVIX_BUS_TEST_MAIN(TestNotifyReportMain)
+#include "tst_notifyreportmain.moc"
