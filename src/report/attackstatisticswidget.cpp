@@ -1,7 +1,7 @@
 #include "report/attackstatisticswidget.h"
 
+#include "alertengine/reportstats.h"
 #include "report/allattackstatisticsdata.h"
-#include "report/spancounts.h"
 #include "widgets/alerttext.h"
 
 AttackStatisticsWidget::AttackStatisticsWidget(const AlertRange &range, QWidget *parent)

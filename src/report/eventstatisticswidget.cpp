@@ -1,7 +1,7 @@
 #include "report/eventstatisticswidget.h"
 
+#include "alertengine/reportstats.h"
 #include "report/alleventstatisticswidget.h"
-#include "report/spancounts.h"
 #include "translation/translation.h"
 #include "widgets/alerttext.h"
 

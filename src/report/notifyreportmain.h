@@ -2,9 +2,9 @@
 #define REPORT_NOTIFYREPORTMAIN_H
 
 #include "alertengine/alertspan.h"
+#include "alertengine/reportstats.h"
 #include "alertstore/alertstore.h"
 #include "report/alertrange.h"
-#include "report/spancounts.h"
 
 #include <QDate>
 #include <QList>

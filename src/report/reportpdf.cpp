@@ -1,6 +1,6 @@
 #include "report/reportpdf.h"
 
-#include "report/spancounts.h"
+#include "alertengine/reportstats.h"
 #include "translation/translation.h"
 #include "widgets/alerttext.h"
 

@@ -1,7 +1,7 @@
 #ifndef REPORT_SEVERITYCHARTS_H
 #define REPORT_SEVERITYCHARTS_H
 
-#include "report/spancounts.h"
+#include "alertengine/reportstats.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

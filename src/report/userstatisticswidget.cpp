@@ -1,7 +1,7 @@
 #include "report/userstatisticswidget.h"
 
+#include "alertengine/reportstats.h"
 #include "report/alluserstatisticsdata.h"
-#include "report/spancounts.h"
 #include "widgets/alerttext.h"
 
 UserStatisticsWidget::UserStatisticsWidget(const AlertRange &range, QWidget *parent)
