@@ -22,10 +22,11 @@ ctest --preset coverage -j "$(nproc)" || true # a failing test still counts what
 # Generated moc and resource code is not ours to cover; exception edges are
 # not branches a test can choose.
 gcovr_args=(--root . --object-directory build/coverage --filter 'src/' --exclude '.*_autogen/.*'
+    --exclude-directories 'build/coverage/CMakeFiles'
     --exclude-throw-branches --exclude-unreachable-branches --print-summary)
 if [ "${1:-}" = "--details" ]; then
-    gcovr "${gcovr_args[@]}" --txt build/coverage/coverage.txt --txt-metric branch
-    echo "per file: build/coverage/coverage.txt"
+    gcovr "${gcovr_args[@]}" --csv build/coverage/coverage.csv
+    echo "per file (lines and branches): build/coverage/coverage.csv"
 else
     gcovr "${gcovr_args[@]}" --txt /dev/null
 fi
