@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0 || memory < 0 || !writeAll(memory, data, size))
         return 0;
     std::vector<loginfo> scanned;
-    if (scanAlertLog(memory, "input", scanned) != 0)
+    if (scanAlertLog(memory, "input", scanned, ALERT_SNAPSHOT_MAX_BYTES) != 0)
         __builtin_trap();
 
     std::vector<loginfo> read;

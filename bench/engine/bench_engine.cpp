@@ -14,6 +14,7 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +36,7 @@ struct Corpus
             fprintf(stderr, "cannot generate %s\n", path.c_str());
             exit(1);
         }
+        chmod(path.c_str(), 0644); // the loader refuses a file others may write, whatever the umask
         std::ifstream file(path, std::ios::binary | std::ios::ate);
         fileBytes = long(file.tellg());
     }

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +25,42 @@ namespace {
 const char INSTALL_TIME_PREFIX[] = "InstallTime=";
 const size_t INSTALL_TIME_LENGTH = 19;
 
+// Opens the snapshot for reading if it can be trusted, else says why not.
+// The file lies in the shared /tmp: another local user may have put a FIFO
+// there (a plain open would never return), a link to a file of their own, or
+// a file anyone may rewrite. Only the open descriptor is checked, so nothing
+// can be swapped in between the check and the reading.
+std::string openSnapshot(const std::string &path, int64_t maxBytes, int &fd)
+{
+    fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ELOOP ? "it is a symbolic link" : strerror(errno);
+    std::string refused;
+    struct stat status;
+    int flags;
+    if (fstat(fd, &status) != 0) {
+        refused = strerror(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        refused = "it is not a regular file";
+    } else if (status.st_uid != 0 && status.st_uid != geteuid()) {
+        refused = "it belongs to user " + std::to_string(status.st_uid)
+            + ", neither root nor the user running this program";
+    } else if (status.st_mode & (S_IWGRP | S_IWOTH)) {
+        char mode[8];
+        snprintf(mode, sizeof(mode), "%04o", unsigned(status.st_mode & 07777));
+        refused = std::string("others may write it (mode ") + mode + ")";
+    } else if (status.st_size > maxBytes) {
+        refused = "it is larger than " + std::to_string(maxBytes) + " bytes";
+    } else if ((flags = fcntl(fd, F_GETFL)) < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        refused = strerror(errno);
+    }
+    if (!refused.empty()) {
+        close(fd);
+        fd = -1;
+    }
+    return refused;
+}
+
 } // namespace
 
 int loadAlertLog(std::vector<loginfo> &list)
@@ -32,15 +70,19 @@ int loadAlertLog(std::vector<loginfo> &list)
 
 int loadAlertLog(const std::string &path, std::vector<loginfo> &list)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat status;
-    if (fd < 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        if (fd >= 0)
-            close(fd);
+    return loadAlertLog(path, list, ALERT_SNAPSHOT_MAX_BYTES);
+}
+
+int loadAlertLog(const std::string &path, std::vector<loginfo> &list, int64_t maxBytes)
+{
+    int fd;
+    const std::string refused = openSnapshot(path, maxBytes, fd);
+    if (!refused.empty()) {
+        std::cerr << "Alert snapshot " << path << " not read: " << refused << std::endl;
         std::cout << "Unable to open alerts file to generate report." << std::flush;
         return ALERT_SNAPSHOT_UNREADABLE;
     }
-    const int result = scanAlertLog(fd, path, list);
+    const int result = scanAlertLog(fd, path, list, maxBytes);
     close(fd);
     return result;
 }

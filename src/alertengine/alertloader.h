@@ -39,12 +39,19 @@ const int ALERT_SNAPSHOT_UNREADABLE = -4;
 // non-zero result or ALERT_SNAPSHOT_UNREADABLE (the list is then unchanged).
 int loadAllAlerts(std::vector<loginfo> &list);
 
+// Far above any real snapshot: a larger file is refused, not read.
+const int64_t ALERT_SNAPSHOT_MAX_BYTES = int64_t(2) << 30;
+
 // Appends the alerts of level 12 and above of the snapshot file, in file
 // order. A malformed block is skipped; a block still being written at the end
-// of the file is not delivered. 0, or ALERT_SNAPSHOT_UNREADABLE when the file
-// cannot be opened.
+// of the file is not delivered. 0, or ALERT_SNAPSHOT_UNREADABLE (with a line
+// on standard error that says why, and the list unchanged) when the file
+// cannot be opened or read, or cannot be trusted: it must be a regular file,
+// not reached through a link, owned by root or the user running the program,
+// not writable by group or others, and at most maxBytes long.
 int loadAlertLog(std::vector<loginfo> &list);
 int loadAlertLog(const std::string &path, std::vector<loginfo> &list);
+int loadAlertLog(const std::string &path, std::vector<loginfo> &list, int64_t maxBytes);
 
 // Sorts by time, newest first.
 void sortAlertsNewestFirst(std::vector<loginfo> &list);

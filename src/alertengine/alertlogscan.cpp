@@ -25,8 +25,10 @@ const int64_t ESTIMATE_AFTER = int64_t(4) << 20;
 class LineCutter
 {
 public:
-    explicit LineCutter(int fd)
+    // Reads at most maxBytes; finding more is an error (EFBIG).
+    LineCutter(int fd, int64_t maxBytes)
         : m_fd(fd)
+        , m_maxBytes(maxBytes)
         , m_buffer(READ_SIZE)
     {
     }
@@ -91,10 +93,17 @@ private:
             m_end -= m_begin;
             m_begin = 0;
         }
+        // One byte past the cap is enough to know the file is too large.
+        const int64_t allowed = m_maxBytes + 1 - (m_base + int64_t(m_end));
+        const size_t wanted = size_t(std::min<int64_t>(int64_t(m_buffer.size() - m_end), allowed));
         for (;;) {
-            const ssize_t count = read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
+            const ssize_t count = read(m_fd, m_buffer.data() + m_end, wanted);
             if (count > 0) {
                 m_end += size_t(count);
+                if (m_base + int64_t(m_end) > m_maxBytes) {
+                    m_error = EFBIG;
+                    m_eof = true;
+                }
                 return;
             }
             if (count < 0 && errno == EINTR)
@@ -125,6 +134,7 @@ private:
     }
 
     int m_fd;
+    int64_t m_maxBytes;
     std::vector<char> m_buffer;
     size_t m_begin = 0;
     size_t m_end = 0;
@@ -195,14 +205,14 @@ struct ScratchFields
 
 } // namespace
 
-int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list)
+int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list, int64_t maxBytes)
 {
     const size_t before = list.size();
     struct stat status;
     const int64_t fileSize = fstat(fd, &status) == 0 ? int64_t(status.st_size) : 0;
     bool reserved = false;
 
-    LineCutter lines(fd);
+    LineCutter lines(fd, maxBytes);
     ScratchFields fields;
     AlertClock clock;
     const char *line;
@@ -238,7 +248,7 @@ int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list)
     }
 
     if (lines.error() != 0) {
-        std::cerr << "Could not read " << name << ": " << strerror(lines.error()) << std::endl;
+        std::cerr << "Alert snapshot " << name << " not read: " << strerror(lines.error()) << std::endl;
         list.resize(before);
         return ALERT_SNAPSHOT_UNREADABLE;
     }

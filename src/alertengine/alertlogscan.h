@@ -10,7 +10,8 @@
 // current position to the end in large blocks, cuts lines and blocks exactly
 // as readAlertBlock does, and appends the alerts of level 12 and above in file
 // order, each filled once. name is only used in messages. 0, or
-// ALERT_SNAPSHOT_UNREADABLE when reading fails (the list is then unchanged).
-int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list);
+// ALERT_SNAPSHOT_UNREADABLE when reading fails or finds more than maxBytes
+// (the list is then unchanged).
+int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list, int64_t maxBytes);
 
 #endif

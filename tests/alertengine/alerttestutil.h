@@ -21,6 +21,9 @@ inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QB
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write %s", qPrintable(path));
     file.write(content);
+    // The loader refuses files others may write, whatever the umask.
+    file.setPermissions(
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     return path;
 }
 

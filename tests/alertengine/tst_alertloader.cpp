@@ -15,9 +15,12 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <future>
 #include <iomanip>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -92,6 +95,30 @@ QByteArray generatedLog(const QStringList &arguments)
     if (!alertgen.waitForFinished() || alertgen.exitCode() != 0)
         qFatal("alertgen failed");
     return alertgen.readAllStandardOutput();
+}
+
+// loadAlertLog on a thread of its own, so that an open that blocks fails the
+// test instead of hanging it (INT_MIN). What it writes to stdout and stderr is
+// returned, in that order.
+int loadWithin(const QString &path, int64_t maxBytes, std::vector<loginfo> &list, QByteArray &written)
+{
+    int result = INT_MIN;
+    QByteArray errors;
+    written = captureStream(1, [&] {
+        errors = captureStream(2, [&] {
+            std::promise<int> done;
+            std::future<int> finished = done.get_future();
+            std::thread loader([&] { done.set_value(loadAlertLog(path.toStdString(), list, maxBytes)); });
+            if (finished.wait_for(std::chrono::seconds(10)) == std::future_status::ready)
+                result = finished.get();
+            else
+                close(
+                    open(qPrintable(path), O_WRONLY | O_NONBLOCK)); // a writer frees an open stuck on a FIFO
+            loader.join();
+        });
+    });
+    written += errors;
+    return result;
 }
 
 // Loads the bytes with loadAlertLog and through the record reader; empty when
@@ -177,7 +204,7 @@ private slots:
     void unfinishedLastBlockIsNotDelivered();
     void overlongLinesCannotHideAnAlert();
     void scannerMatchesTheReader();
-    void missingOrUnreadableSnapshot();
+    void refusesSnapshotsItCannotTrust();
     void appendsToTheList();
     void sortsAnyOrder();
     void filtersByRange();
@@ -301,27 +328,69 @@ void TestAlertLoader::scannerMatchesTheReader()
     }
 }
 
-void TestAlertLoader::missingOrUnreadableSnapshot()
+void TestAlertLoader::refusesSnapshotsItCannotTrust()
 {
     QTemporaryDir dir;
-    std::vector<loginfo> list(1);
-    for (const QString &path : { dir.filePath("missing"), dir.path() }) {
-        const QByteArray written = captureStream(
-            1, [&] { QCOMPARE(loadAlertLog(path.toStdString(), list), ALERT_SNAPSHOT_UNREADABLE); });
-        QCOMPARE(written, QByteArray("Unable to open alerts file to generate report."));
+    const QByteArray content = alertBlock("1", "2024 Mar 05 10:11:12", 15, "x\n\n");
+    const QString own = writeFile(dir, "own.log", content);
+    const QString shared = writeFile(dir, "shared.log", content);
+    const QString other = writeFile(dir, "other.log", content);
+    QCOMPARE(mkfifo(qPrintable(dir.filePath("fifo")), 0600), 0);
+    QVERIFY(QFile::link(own, dir.filePath("link")));
+    std::vector<std::pair<QString, QByteArray>> cases = {
+        { dir.filePath("missing"), "No such file or directory" },
+        { dir.path(), "it is not a regular file" },
+        { dir.filePath("fifo"), "it is not a regular file" },
+        { dir.filePath("link"), "it is a symbolic link" },
+        { shared, "others may write it (mode 0664)" },
+    };
+    QCOMPARE(chmod(qPrintable(shared), 0664), 0);
+    if (geteuid() == 0 && chown(qPrintable(other), 65534, 65534) == 0)
+        cases.push_back(
+            { other, "it belongs to user 65534, neither root nor the user running this program" });
+    else
+        qWarning("Not root: a file of another user is not tried (run the tests as root for that).");
+
+    for (const auto &[path, reason] : cases) {
+        std::vector<loginfo> list(1);
+        QByteArray written;
+        const int result = loadWithin(path, ALERT_SNAPSHOT_MAX_BYTES, list, written);
+        QVERIFY2(result != INT_MIN, qPrintable("opening blocked: " + path));
+        QCOMPARE(result, ALERT_SNAPSHOT_UNREADABLE);
+        QCOMPARE(written,
+            "Unable to open alerts file to generate report.Alert snapshot " + path.toUtf8()
+                + " not read: " + reason + "\n");
         QCOMPARE(list.size(), size_t(1));
     }
-    const QString empty = writeFile(dir, "empty", QByteArray());
-    QCOMPARE(loadAlertLog(empty.toStdString(), list), 0);
-    QCOMPARE(list.size(), size_t(1));
 
-    // A read that fails part way is a failed load, not a shorter list.
+    // What the daemon writes (the user's own, 0600 or 0644) is read, up to the cap.
+    std::vector<loginfo> list;
+    QByteArray written;
+    for (mode_t mode : { 0600, 0644 }) {
+        QCOMPARE(chmod(qPrintable(own), mode), 0);
+        QCOMPARE(loadWithin(own, content.size(), list, written), 0);
+    }
+    QCOMPARE(loadWithin(writeFile(dir, "empty", QByteArray()), content.size(), list, written), 0);
+    QCOMPARE(list.size(), size_t(2));
+    QCOMPARE(loadWithin(own, content.size() - 1, list, written), ALERT_SNAPSHOT_UNREADABLE);
+    QVERIFY2(written.endsWith(
+                 "not read: it is larger than " + QByteArray::number(content.size() - 1) + " bytes\n"),
+        written);
+
+    // Past the cap while reading (a file still growing), or a read that
+    // fails part way: a failed load, not a shorter list.
+    const int growing = open(qPrintable(own), O_RDONLY);
     const int directory = open(qPrintable(dir.path()), O_RDONLY);
-    const QByteArray written = captureStream(
-        2, [&] { QCOMPARE(scanAlertLog(directory, "dir", list), ALERT_SNAPSHOT_UNREADABLE); });
+    written = captureStream(2, [&] {
+        QCOMPARE(scanAlertLog(growing, "grown", list, content.size() - 1), ALERT_SNAPSHOT_UNREADABLE);
+        QCOMPARE(scanAlertLog(directory, "dir", list, ALERT_SNAPSHOT_MAX_BYTES), ALERT_SNAPSHOT_UNREADABLE);
+    });
+    close(growing);
     close(directory);
-    QCOMPARE(written, QByteArray("Could not read dir: Is a directory\n"));
-    QCOMPARE(list.size(), size_t(1));
+    QCOMPARE(written,
+        QByteArray(
+            "Alert snapshot grown not read: File too large\nAlert snapshot dir not read: Is a directory\n"));
+    QCOMPARE(list.size(), size_t(2));
 }
 
 void TestAlertLoader::appendsToTheList()
