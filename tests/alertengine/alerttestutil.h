@@ -1,61 +1,45 @@
 #ifndef TESTS_ALERTENGINE_ALERTTESTUTIL_H
 #define TESTS_ALERTENGINE_ALERTTESTUTIL_H
 
-// Small helpers shared by the engine tests: files in a temporary directory
-// and the capture of what a call writes to a standard stream.
+// Shared by the engine tests: the data files and what a call writes to a
+// standard stream.
+
+#include "support/alertlog.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <cstdio>
-#include <functional>
 #include <iostream>
 #include <unistd.h>
-
-inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(content);
-    // The loader refuses files others may write, whatever the umask.
-    file.setPermissions(
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    return path;
-}
 
 inline QString dataFile(const char *name)
 {
     return QStringLiteral(TARVIX_TEST_DATA_DIR "/alerts/") + QLatin1String(name);
 }
 
-// Runs fn with the given standard stream (1 or 2) redirected to a file and
-// returns what was written, C and C++ streams alike.
-inline QByteArray captureStream(int fd, const std::function<void()> &fn)
+// Runs fn with the standard stream fd (1 or 2) sent to a file; returns what
+// C and C++ writers alike wrote there.
+template<typename Fn> QByteArray captureStream(int fd, Fn fn)
 {
-    fflush(fd == 1 ? stdout : stderr);
-    std::cout.flush();
-    std::cerr.flush();
-    FILE *sink = tmpfile();
-    int saved = dup(fd);
-    dup2(fileno(sink), fd);
+    const auto flush = [] {
+        fflush(nullptr);
+        std::cout.flush();
+        std::cerr.flush();
+    };
+    QTemporaryFile sink;
+    sink.open();
+    flush();
+    const int saved = dup(fd);
+    dup2(sink.handle(), fd);
     fn();
-    fflush(fd == 1 ? stdout : stderr);
-    std::cout.flush();
-    std::cerr.flush();
+    flush();
     dup2(saved, fd);
     close(saved);
-    QByteArray text;
-    rewind(sink);
-    char buffer[4096];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof(buffer), sink)) > 0)
-        text.append(buffer, int(count));
-    fclose(sink);
-    return text;
+    sink.seek(0);
+    return sink.readAll();
 }
 
 #endif

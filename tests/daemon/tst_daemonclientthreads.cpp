@@ -3,7 +3,6 @@
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "support/bustestmain.h"
-#include "support/logcapture.h"
 
 #include <QSemaphore>
 #include <QThread>
@@ -34,7 +33,6 @@ private slots:
     // Runs first: the first instance() calls come from two workers at once.
     void firstInstanceFromTwoThreads()
     {
-        LogCapture log;
         QSemaphore go;
         TarvixDesktopDaemonClient *seen[2] = { nullptr, nullptr };
         const auto take = [&](int i) {
@@ -51,7 +49,6 @@ private slots:
         QCOMPARE(seen[0], TarvixDesktopDaemonClient::instance());
         // It lives on the GUI thread, where its signals are delivered.
         QCOMPARE(seen[0]->thread(), qApp->thread());
-        QCOMPARE(log.countContaining("Failed to connect"), 0);
     }
 
     // A slow write on a worker does not hold up the GUI thread's reads, and
@@ -109,7 +106,6 @@ private slots:
     void workersFollowTheDaemon()
     {
         TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-        LogCapture log;
         QVERIFY(m_daemon.stop());
         int setter = 0, getter = 0;
         auto absent = startThread([&] {
@@ -119,7 +115,6 @@ private slots:
         QVERIFY(absent->wait(10000));
         QCOMPARE(setter, -1);
         QCOMPARE(getter, -3);
-        QCOMPARE(log.count("DBus interface is invalid."), 1);
 
         TARVIX_START_DAEMON(m_daemon, {});
         auto present = startThread([&] { setter = client->setServiceStatus("tarvix-ebpf", 1, 0); });
