@@ -1,5 +1,6 @@
 /* Stand-in for the data-collection library: appends each call and its
- * arguments to the file named by TARVIX_USAGE_RECORD. Variants: complete,
+ * arguments to the file named by TARVIX_USAGE_RECORD, bytes outside printable
+ * ASCII as \xHH so that the encoding shows. Variants: complete,
  * STUB_WITHOUT_FREE (one symbol missing), STUB_INIT_FAILS (init gives null). */
 #include <stdarg.h>
 #include <stdio.h>
@@ -20,23 +21,21 @@ static void record(const char *format, ...)
     if (file) {
         va_list args;
         va_start(args, format);
-        vfprintf(file, format, args);
+        for (const char *c = format; *c; ++c) {
+            if (*c != '%') {
+                fputc(*c, file);
+            } else if (*++c == 'd') {
+                fprintf(file, "%d", va_arg(args, int));
+            } else if (*c == 'h') { /* a handle */
+                fputs(va_arg(args, void *) == &handle ? "ok" : "bad", file);
+            } else {
+                for (const unsigned char *t = va_arg(args, const unsigned char *); *t; ++t)
+                    fprintf(file, *t < 0x20 || *t >= 0x7f || *t == '\\' ? "\\x%02x" : "%c", *t);
+            }
+        }
         va_end(args);
         fclose(file);
     }
-}
-
-/* Bytes outside printable ASCII as \xHH, so that the encoding shows. */
-static void recordText(const char *text)
-{
-    for (const unsigned char *c = (const unsigned char *)text; *c; ++c) {
-        record(*c < 0x20 || *c >= 0x7f || *c == '\\' ? "\\x%02x" : "%c", *c);
-    }
-}
-
-static const char *checked(void *data)
-{
-    return data == &handle ? "ok" : "bad";
 }
 
 __attribute__((constructor)) static void loaded(void)
@@ -61,30 +60,21 @@ void *lumo_dia_data_init(int type, int flags)
 
 int lumo_dia_append_custom_property(void *data, struct property *properties, int count)
 {
-    record("append %s %d\n", checked(data), count);
-    for (int i = 0; i < count; ++i) {
-        record("  ");
-        recordText(properties[i].key);
-        record("=");
-        recordText(properties[i].value);
-        record("\n");
-    }
+    record("append %h %d\n", data, count);
+    for (int i = 0; i < count; ++i)
+        record("  %s=%s\n", properties[i].key, properties[i].value);
     return 0;
 }
 
 int lumo_dia_upload_default(void *data, const char *eventCode, const char *pageName)
 {
-    record("upload %s ", checked(data));
-    recordText(eventCode);
-    record(" ");
-    recordText(pageName);
-    record("\n");
+    record("upload %h %s %s\n", data, eventCode, pageName);
     return 0;
 }
 
 #ifndef STUB_WITHOUT_FREE
 void lumo_dia_data_free(void *data)
 {
-    record("free %s\n", checked(data));
+    record("free %h\n", data);
 }
 #endif
