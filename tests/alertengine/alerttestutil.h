@@ -1,19 +1,27 @@
 #ifndef TESTS_ALERTENGINE_ALERTTESTUTIL_H
 #define TESTS_ALERTENGINE_ALERTTESTUTIL_H
 
-// Shared by the engine tests: the data files and what a call writes to a
+// Shared by the engine tests: blocks, data files, and what a call writes to a
 // standard stream.
 
 #include "support/alertlog.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QTemporaryDir>
 #include <QTemporaryFile>
 
-#include <cstdio>
 #include <iostream>
 #include <unistd.h>
+
+// A block with the given Rule line (or the builder's) and raw lines.
+inline QByteArray block(const QByteArray &id, const QByteArray &date,
+    const QByteArray &ruleLine = QByteArray(), const QByteArrayList &raw = { "raw" })
+{
+    TestAlert alert;
+    alert.id = id;
+    alert.dateLine = date + " host->file";
+    alert.ruleLine = ruleLine;
+    alert.raw = raw;
+    return alertBlock(alert);
+}
 
 inline QString dataFile(const char *name)
 {
@@ -24,18 +32,15 @@ inline QString dataFile(const char *name)
 // C and C++ writers alike wrote there.
 template<typename Fn> QByteArray captureStream(int fd, Fn fn)
 {
-    const auto flush = [] {
-        fflush(nullptr);
-        std::cout.flush();
-        std::cerr.flush();
-    };
     QTemporaryFile sink;
     sink.open();
-    flush();
+    fflush(nullptr);
+    std::cout.flush();
     const int saved = dup(fd);
     dup2(sink.handle(), fd);
     fn();
-    flush();
+    fflush(nullptr);
+    std::cout.flush();
     dup2(saved, fd);
     close(saved);
     sink.seek(0);

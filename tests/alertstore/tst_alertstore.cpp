@@ -126,6 +126,9 @@ private slots:
         QCOMPARE(delivered.result, -3);
         QVERIFY(delivered.alerts->empty()); // what this load read: nothing
         QVERIFY(m_store->current() == good);
+        std::vector<loginfo> kept(1);
+        QCOMPARE(loadAllAlerts(kept), -3);
+        QCOMPARE(kept.size(), size_t(1));
 
         // The daemon gone altogether: a failure too, never an empty success.
         QVERIFY(m_sim.stop());

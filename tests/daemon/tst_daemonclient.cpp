@@ -1,13 +1,58 @@
-// The daemon client against the stand-in daemon on a private system bus.
+// The daemon client against the stand-in daemon on a private system bus, and
+// the wire: what the stand-in exports and remembers, the proxy's out values.
 
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
+#include "daemon/tarvixdesktopdaemoninterface.h"
 #include "support/bustestmain.h"
 
+#include <QDBusArgument>
 #include <QSignalSpy>
 #include <QThread>
+#include <QXmlStreamReader>
 
 namespace {
+
+QDBusMessage call(const QString &method, const QVariantList &args = {},
+    const QString &interface = DaemonSimFixture::INTERFACE_NAME)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH, interface, method);
+    message.setArguments(args);
+    return QDBusConnection::systemBus().call(message);
+}
+
+// "method name(direction type name, ...)" of every member of the daemon's
+// interface, and "interface name" of every other one but D-Bus's own.
+QStringList membersOf(const QString &xml)
+{
+    QStringList members;
+    QXmlStreamReader reader(xml);
+    bool ours = false;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        const QString tag = reader.name().toString(), name = reader.attributes().value("name").toString();
+        if (reader.isStartElement() && tag == "interface") {
+            ours = name == DaemonSimFixture::INTERFACE_NAME;
+            if (!ours && !name.startsWith("org.freedesktop.DBus."))
+                members << "interface " + name;
+        } else if (ours && reader.isStartElement() && (tag == "method" || tag == "signal")) {
+            members << tag + ' ' + name + '(';
+        } else if (ours && reader.isStartElement() && tag == "arg") {
+            const QStringList arg = { reader.attributes().value("direction").toString(),
+                reader.attributes().value("type").toString(), name };
+            members.last() += (members.last().endsWith('(') ? "" : ", ") + arg.join(' ').trimmed();
+        } else if (ours && reader.isEndElement() && (tag == "method" || tag == "signal")) {
+            members.last() += ')';
+        }
+    }
+    return members;
+}
+
+QDBusMessage replyWith(const QVariantList &values)
+{
+    return QDBusMessage::createMethodCall("a.b", "/a", "a.b", "m").createReply(values);
+}
 
 // Calls every getter and returns their results; *outs gets their out
 // strings, "keep" where untouched.
@@ -79,7 +124,8 @@ private slots:
         QCOMPARE(callSetters(), QList<int>({ -1, -1, -1, -1, -1, -1 }));
     }
 
-    // The client made while the daemon was away works once it is there.
+    // The client made while the daemon was away works once it is there;
+    // values go over the wire with the types the daemon expects.
     void gettersAndSettersRoundTrip()
     {
         TARVIX_START_DAEMON(m_daemon, {});
@@ -93,12 +139,14 @@ private slots:
         QCOMPARE(callSetters(), QList<int>({ 0, 0, 0, 0, 0, 0 }));
         const QString allServices = "tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf";
         QCOMPARE(client->setServiceStatus(allServices, 0, 0), 0);
-        // The values went over the wire with the types the daemon expects.
         QVERIFY(m_daemon.output().contains(QString("call setServiceStatus(\"%1\", 0, 0)").arg(allServices)));
         // The daemon's own refusals come through unchanged.
         QCOMPARE(client->restartService("tarvix-nonexistent"), 3);
         QCOMPARE(client->setNotifyConfig("perhaps", "10", "no"), 4);
 
+        // What was set outlives a killed daemon.
+        QVERIFY(m_daemon.kill());
+        TARVIX_START_DAEMON(m_daemon, {});
         QCOMPARE(callGetters(&outs), QList<int>({ 0, 0, 0, 0, 0, 0 }));
         QCOMPARE(outs, QStringList({ "no", "10", "no", "1024", "127.0.0.1 192.168.1.1", "200" }));
         QCOMPARE(client->getServiceStatus("tarvix-rootcheck", 1), 1);
@@ -152,6 +200,68 @@ private slots:
         QCOMPARE(finished, QVariantList({ 0, QStringList { "tarvix-net-ai" }, QString(), QString() }));
         QVERIFY(onGuiThread);
         QCOMPARE(client->getServiceStatus("tarvix_net_ai", 2), 1);
+    }
+
+    void daemonInterface()
+    {
+        TARVIX_START_DAEMON(m_daemon, {});
+        const QDBusMessage reply = call("Introspect", {}, "org.freedesktop.DBus.Introspectable");
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(membersOf(reply.arguments().at(0).toString()),
+            QStringList({
+                "method generateLogFile(out i result)",
+                "method getAiConfig(in s key, out i result, out s value)",
+                "method getEventTotalCount(out i result, out s count)",
+                "method getInterventionConfig(in s actionName, in s fieldName, out i result, out s "
+                "fieldValue)",
+                "method getNotifyConfig(out i result, out s notifyDisabled, out s notifyTimeout, out s "
+                "notifyFold)",
+                "method getServiceStatus(in s serviceName, in i type, out i result)",
+                "method installPackages(in as packagePaths, out i result)",
+                "method restartService(in s serviceName, out i result)",
+                "method setAiConfig(in s key, in s value, out i result)",
+                "method setInterventionConfig(in s actionName, in s fieldName, in s fieldValue, out i "
+                "result)",
+                "method setNotifyConfig(in s notifyDisabled, in s notifyTimeout, in s notifyFold, out i "
+                "result)",
+                "method setServiceStatus(in s serviceName, in i status, in i type, out i result)",
+                "signal installProgress(i percent, s status, s details)",
+                "signal installFinished(i success, as packages, s errorCode, s errorMsg)",
+            }));
+    }
+
+    void outValuesOnlyFromCompleteReplies()
+    {
+        QString a = "keep", b = "keep";
+        for (const QDBusMessage &reply : { replyWith({ 0, "x" }), replyWith({ 0, "x", "y", "z" }),
+                 replyWith({ "0", "x", "y" }), QDBusMessage::createError("a.b.Failed", "no") })
+            QVERIFY(!tarvixDesktopDaemonInterface::takeStringValues(reply, { &a, &b }));
+        QCOMPARE(QStringList({ a, b }), QStringList({ "keep", "keep" }));
+        QVERIFY(tarvixDesktopDaemonInterface::takeStringValues(replyWith({ 7, "x", "y" }), { &a, &b }));
+        QCOMPARE(QStringList({ a, b }), QStringList({ "x", "y" }));
+
+        // A string still inside a QDBusArgument (read out of a container) gives
+        // its text. A real demarshalling one: the bus's credentials map.
+        QDBusConnection bus = QDBusConnection::systemBus();
+        const QDBusMessage credentials
+            = bus.call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                           "org.freedesktop.DBus", "GetConnectionCredentials")
+                << bus.baseService());
+        const QDBusArgument map = credentials.arguments().value(0).value<QDBusArgument>();
+        map.beginMap();
+        map.beginMapEntry();
+        {
+            QString expected;
+            const QDBusArgument keyCopy = map;
+            keyCopy >> expected;
+            QVERIFY(!expected.isEmpty());
+            QVERIFY(tarvixDesktopDaemonInterface::takeStringValues(
+                replyWith({ 0, QVariant::fromValue(map) }), { &a }));
+            QCOMPARE(a, expected);
+        }
+        // Each begin made a nested reader that only its end releases.
+        map.endMapEntry();
+        map.endMap();
     }
 
     void middlewareRelaysInstallUpdate()
