@@ -40,14 +40,10 @@ QStringList readAll(FILE *stream)
     do {
         const Record r = read(stream);
         const QStringList raw = r ? rawLines(r.get()) : QStringList();
-        blocks << (!r ? QString("-")
-                      : QStringLiteral("%1 %2 %3 '%4' %5:%6..%7")
-                            .arg(r->alertId)
-                            .arg(r->rule)
-                            .arg(r->level)
-                            .arg(r->comment)
-                            .arg(raw.size())
-                            .arg(raw.value(0), raw.value(raw.size() - 1)));
+        blocks << (r ? QString::asprintf("%s %d %d '%s' %d:", r->alertId, r->rule, r->level,
+                           r->comment ? r->comment : "", int(raw.size()))
+                    + raw.value(0) + ".." + raw.value(raw.size() - 1)
+                     : "-");
     } while (!readerloader::atEnd(stream));
     return blocks;
 }
@@ -66,33 +62,36 @@ QByteArray generatedLog(const QStringList &arguments)
     return alertgen.readAllStandardOutput();
 }
 
-// Empty when loadAlertLog and the plain loader give the same list and
-// messages, else the first difference.
+// The messages and list of the scanner, or of the plain loader, as one text.
+QByteArray loaded(const std::string &path, bool scanner)
+{
+    std::vector<loginfo> list;
+    const QByteArray messages = captureStream(2, [&] {
+        File file = openFile(QString::fromStdString(path));
+        scanner ? void(loadAlertLog(path, list)) : readerloader::load(file.get(), path, list);
+    });
+    // perror adds the text of whatever errno holds; only the message counts.
+    QByteArray text
+        = QString::fromLatin1(messages)
+              .replace(QRegularExpression("^(Date or location already set|Invalid date or location): .*$",
+                           QRegularExpression::MultilineOption),
+                  "\\1")
+              .toLatin1();
+    for (const loginfo &alert : list)
+        text += QByteArray::fromStdString(readerloader::describe(alert)) + '\n';
+    return text;
+}
+
+// Empty when the scanner and the plain loader agree on content, else where
+// they part.
 QByteArray loaderDifference(const QByteArray &content)
 {
     QTemporaryDir dir;
     const std::string path = writeTestFile(dir, "compared.log", content).toStdString();
-    std::vector<loginfo> scanned, read;
-    // perror adds the text of whatever errno holds; only the message counts.
-    const QRegularExpression errorText(
-        "^(Date or location already set|Invalid date or location): .*$", QRegularExpression::MultilineOption);
-    const QString scanMessages = QString::fromLatin1(captureStream(2, [&] {
-        loadAlertLog(path, scanned);
-    })).replace(errorText, "\\1");
-    const QString readMessages = QString::fromLatin1(captureStream(2, [&] {
-        File file = openFile(QString::fromStdString(path));
-        readerloader::load(file.get(), path, read);
-    })).replace(errorText, "\\1");
-    if (scanMessages != readMessages)
-        return "messages: " + scanMessages.toLatin1() + " <> " + readMessages.toLatin1();
-    for (size_t i = 0; i < std::max(scanned.size(), read.size()); ++i) {
-        const std::string left = i < scanned.size() ? readerloader::describe(scanned[i]) : "(none)";
-        const std::string right = i < read.size() ? readerloader::describe(read[i]) : "(none)";
-        if (left != right)
-            return QByteArray::fromStdString("alert " + std::to_string(i) + ": " + left + " <> " + right)
-                .left(600);
-    }
-    return QByteArray();
+    const QByteArray scanned = loaded(path, true), read = loaded(path, false);
+    const int at = int(
+        std::mismatch(scanned.begin(), scanned.end(), read.begin(), read.end()).first - scanned.begin());
+    return scanned == read ? QByteArray() : scanned.mid(at, 300) + " <> " + read.mid(at, 300);
 }
 
 // Edits of the kinds that break blocks: stray line ends, NUL bytes, cut or
