@@ -54,8 +54,10 @@ private slots:
         uploadUsageEvent(stubDir("full"), UsagePageMainWindow, UsageEventStart,
             { { QString::fromUtf8("naïve"), QString::fromUtf8("café") } });
         QTextCodec::setCodecForLocale(nullptr);
-        QCOMPARE(
-            calls(), "load\ninit 0 0\nappend ok 1\n  na\\xefve=caf\\xe9\n" + START + "free ok\nunload\n");
+        QCOMPARE(calls(),
+            "load\ninit 0 0\nappend ok 1\n  na\xef"
+            "ve=caf\xe9\n"
+                + START + "free ok\nunload\n");
 
         QTest::ignoreMessage(QtCriticalMsg, "Buried point page is not exist.");
         uploadUsageEvent(stubDir("full"), 2, UsageEventStart, {});
