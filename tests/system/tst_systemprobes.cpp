@@ -155,8 +155,8 @@ private slots:
         // command prints is not a format.
         QString output = "untouched";
         QTest::ignoreMessage(QtDebugMsg,
-            "\"Command failed with exit code 3: /bin/sh -c echo 100% bad >&2; exit 3\\nError: 100% bad\\n\"");
-        QVERIFY(!runCommand("/bin/sh", { "-c", "echo 100% bad >&2; exit 3" }, output));
+            "\"Command failed with exit code 3: /bin/sh -c echo 100%1 bad >&2; exit 3\\nError: 100%1 bad\\n\"");
+        QVERIFY(!runCommand("/bin/sh", { "-c", "echo 100%1 bad >&2; exit 3" }, output));
         QTest::ignoreMessage(QtDebugMsg, "Failed to start command: \"/nonexistent/tool\"");
         QVERIFY(!runCommand("/nonexistent/tool", {}, output));
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\"Command failed with exit code"));
