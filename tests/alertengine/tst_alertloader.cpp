@@ -167,6 +167,9 @@ private slots:
                 QCOMPARE(span[i].timeNs, copied[i].timeNs);
             QVERIFY(span.empty() || (span.begin() >= many.data() && span.end() <= many.data() + many.size()));
         }
+        std::vector<loginfo> none;
+        filterAlertsByRange({}, none, "init", "init");
+        QVERIFY(none.empty() && alertsInRange({}, "init", "init").empty());
     }
 
     void timesMatchTheStreamReader()

@@ -192,8 +192,12 @@ private slots:
         // The stand-in also sends every signal under the bare service name: only
         // the real ones are relayed, on the GUI thread.
         TARVIX_START_DAEMON(m_daemon, { "--install-step-ms", "10", "--decoy-signals" });
-        QCOMPARE(client->installPackages({ "tarvix-net-ai" }), 0);
+        tarvixDesktopDaemonInterface proxy(
+            DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH, QDBusConnection::systemBus());
+        QSignalSpy proxyProgress(&proxy, &tarvixDesktopDaemonInterface::installProgress);
+        QCOMPARE(QDBusReply<int>(proxy.installPackages({ "tarvix-net-ai" })).value(), 0);
         QTRY_VERIFY(!finished.isEmpty());
+        QCOMPARE(proxyProgress.count(), 5);
         QCOMPARE(percents, QList<int>({ 0, 35, 60, 85, 100 }));
         QVERIFY2(!texts.contains("decoy"), qPrintable(texts.join('|')));
         QVERIFY(m_daemon.output().contains("decoy signal installFinished"));
