@@ -1,5 +1,6 @@
-// The daemon client against the stand-in daemon on a private system bus, and
-// the wire: what the stand-in exports and remembers, the proxy's out values.
+// The daemon client against the stand-in daemon on a private system bus, from
+// the GUI thread and from workers at once, and the wire: what the stand-in
+// exports and remembers, the proxy's out values.
 
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
@@ -7,9 +8,14 @@
 #include "support/bustestmain.h"
 
 #include <QDBusArgument>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QThread>
 #include <QXmlStreamReader>
+
+#include <atomic>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -76,6 +82,23 @@ QList<int> callSetters()
         client->setInterventionConfig("block_ip", "blockip_timeout", "60s") };
 }
 
+// Runs work on a fresh thread; the result is read after wait().
+std::unique_ptr<QThread> startThread(std::function<void()> work)
+{
+    std::unique_ptr<QThread> thread(QThread::create(std::move(work)));
+    thread->start();
+    return thread;
+}
+
+// Whether writing value to the AI setting key and reading it back failed.
+int roundTripFailed(const char *key, int value)
+{
+    TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+    QString read;
+    return client->setAiConfig(key, QString::number(value)) != 0 || client->getAiConfig(key, read) != 0
+        || read != QString::number(value);
+}
+
 } // namespace
 
 class TestDaemonClient : public QObject
@@ -83,6 +106,28 @@ class TestDaemonClient : public QObject
     Q_OBJECT
 
 private slots:
+    // Runs first: the first instance() calls come from two workers at once,
+    // with no daemon there yet.
+    void firstInstanceFromTwoThreads()
+    {
+        QSemaphore go;
+        TarvixDesktopDaemonClient *seen[2] = { nullptr, nullptr };
+        const auto take = [&](int i) {
+            return [&, i] {
+                go.acquire();
+                seen[i] = TarvixDesktopDaemonClient::instance();
+            };
+        };
+        auto first = startThread(take(0)), second = startThread(take(1));
+        go.release(2);
+        QVERIFY(first->wait(10000) && second->wait(10000));
+        QVERIFY(seen[0]);
+        QCOMPARE(seen[0], seen[1]);
+        QCOMPARE(seen[0], TarvixDesktopDaemonClient::instance());
+        // It lives on the GUI thread, where its signals are delivered.
+        QCOMPARE(seen[0]->thread(), qApp->thread());
+    }
+
     void cleanup()
     {
         QVERIFY2(m_daemon.stop(), qPrintable(m_daemon.errorString()));
@@ -266,6 +311,64 @@ private slots:
         // Each begin made a nested reader that only its end releases.
         map.endMapEntry();
         map.endMap();
+    }
+
+    // A slow write on a worker does not hold up the GUI thread's reads, and
+    // neither thread ever gets the other's answer.
+    void guiAndWorkersCallAtOnce()
+    {
+        TARVIX_START_DAEMON(m_daemon, { "--delay", "restartService=150" });
+        TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+
+        std::atomic<bool> slowDone { false };
+        std::atomic<int> slowFailures { 0 }, busyFailures { 0 };
+        auto slow = startThread([&] {
+            for (int i = 0; i < 4; ++i)
+                slowFailures += client->restartService("tarvix-research") != 0;
+            slowDone = true;
+        });
+        // Each thread writes and reads back a key of its own.
+        auto busy = startThread([&] {
+            for (int i = 0; i < 150; ++i)
+                busyFailures += roundTripFailed("syn_flood_threshold", 300 + i)
+                    + (client->setServiceStatus("tarvix-ebpf", i % 2, 1) != 0);
+        });
+        int guiCalls = 0, guiFailures = 0, callsDuringSlowWrites = 0;
+        for (; !slowDone || guiCalls < 150; ++guiCalls) {
+            guiFailures += roundTripFailed("ack_flood_threshold", 400 + guiCalls)
+                + (client->getServiceStatus("tarvix-rootcheck", 0) != 1);
+            callsDuringSlowWrites += slowDone ? 0 : 1;
+        }
+        QVERIFY(slow->wait(20000) && busy->wait(20000));
+        QCOMPARE(QList<int>({ slowFailures, busyFailures, guiFailures }), QList<int>({ 0, 0, 0 }));
+        // 600 ms of writes on the worker; the GUI thread kept going meanwhile.
+        QVERIFY2(callsDuringSlowWrites > 10, qPrintable(QString::number(callsDuringSlowWrites)));
+
+        const QJsonObject ai = m_daemon.readState().value("ai").toObject();
+        QCOMPARE(ai.value("syn_flood_threshold").toString(), QString("449"));
+        QCOMPARE(ai.value("ack_flood_threshold").toString(), QString::number(400 + guiCalls - 1));
+    }
+
+    // Workers learn that the daemon went away and came back like the GUI
+    // thread does, without reading the proxy's state behind its back.
+    void workersFollowTheDaemon()
+    {
+        TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+        TARVIX_START_DAEMON(m_daemon, {});
+        QVERIFY(m_daemon.stop());
+        int setter = 0, getter = 0;
+        auto absent = startThread([&] {
+            setter = client->setServiceStatus("tarvix-ebpf", 1, 0);
+            getter = client->getServiceStatus("tarvix-ebpf", 0);
+        });
+        QVERIFY(absent->wait(10000));
+        QCOMPARE(setter, -1);
+        QCOMPARE(getter, -3);
+
+        TARVIX_START_DAEMON(m_daemon, {});
+        auto present = startThread([&] { setter = client->setServiceStatus("tarvix-ebpf", 1, 0); });
+        QVERIFY(present->wait(10000));
+        QCOMPARE(setter, 0);
     }
 
     void middlewareRelaysInstallUpdate()
