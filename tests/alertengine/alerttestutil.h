@@ -1,30 +1,26 @@
 #ifndef TESTS_ALERTENGINE_ALERTTESTUTIL_H
 #define TESTS_ALERTENGINE_ALERTTESTUTIL_H
 
-// Small helpers shared by the engine tests: files in a temporary directory
-// and the capture of what a call writes to a standard stream.
+// Shared by the engine tests: blocks, data files, and what a call writes to a
+// standard stream.
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
+#include "support/alertlog.h"
 
-#include <cstdio>
-#include <functional>
+#include <QTemporaryFile>
+
 #include <iostream>
 #include <unistd.h>
 
-inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
+// A block with the given Rule line (or the builder's) and raw lines.
+inline QByteArray block(const QByteArray &id, const QByteArray &date,
+    const QByteArray &ruleLine = QByteArray(), const QByteArrayList &raw = { "raw" })
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(content);
-    // The loader refuses files others may write, whatever the umask.
-    file.setPermissions(
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    return path;
+    TestAlert alert;
+    alert.id = id;
+    alert.dateLine = date + " host->file";
+    alert.ruleLine = ruleLine;
+    alert.raw = raw;
+    return alertBlock(alert);
 }
 
 inline QString dataFile(const char *name)
@@ -32,30 +28,23 @@ inline QString dataFile(const char *name)
     return QStringLiteral(TARVIX_TEST_DATA_DIR "/alerts/") + QLatin1String(name);
 }
 
-// Runs fn with the given standard stream (1 or 2) redirected to a file and
-// returns what was written, C and C++ streams alike.
-inline QByteArray captureStream(int fd, const std::function<void()> &fn)
+// Runs fn with the standard stream fd (1 or 2) sent to a file; returns what
+// C and C++ writers alike wrote there.
+template<typename Fn> QByteArray captureStream(int fd, Fn fn)
 {
-    fflush(fd == 1 ? stdout : stderr);
+    QTemporaryFile sink;
+    sink.open();
+    fflush(nullptr);
     std::cout.flush();
-    std::cerr.flush();
-    FILE *sink = tmpfile();
-    int saved = dup(fd);
-    dup2(fileno(sink), fd);
+    const int saved = dup(fd);
+    dup2(sink.handle(), fd);
     fn();
-    fflush(fd == 1 ? stdout : stderr);
+    fflush(nullptr);
     std::cout.flush();
-    std::cerr.flush();
     dup2(saved, fd);
     close(saved);
-    QByteArray text;
-    rewind(sink);
-    char buffer[4096];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof(buffer), sink)) > 0)
-        text.append(buffer, int(count));
-    fclose(sink);
-    return text;
+    sink.seek(0);
+    return sink.readAll();
 }
 
 #endif

@@ -10,9 +10,11 @@ QByteArray alertBlock(const TestAlert &alert, int position)
     const QByteArray dateLine = !alert.dateLine.isEmpty()
         ? alert.dateLine
         : QLocale::c().toString(alert.time, "yyyy MMM dd HH:mm:ss").toLatin1() + ' ' + alert.location;
-    QByteArray block = "** Alert " + id + ": - syslog,\n" + dateLine
-        + "\nRule: " + QByteArray::number(alert.rule) + " (level " + QByteArray::number(alert.level)
-        + ") -> '" + alert.comment + "'\n";
+    QByteArray ruleLine = alert.ruleLine;
+    if (ruleLine.isNull())
+        ruleLine = "Rule: " + QByteArray::number(alert.rule) + " (level " + QByteArray::number(alert.level)
+            + ") -> '" + alert.comment + "'";
+    QByteArray block = "** Alert " + id + ": - syslog,\n" + dateLine + '\n' + ruleLine + '\n';
     if (!alert.srcIp.isEmpty())
         block += "Src IP: " + alert.srcIp + '\n';
     if (!alert.user.isEmpty())

@@ -22,6 +22,7 @@ struct TestAlert
     QByteArray srcIp;
     QByteArray user;
     QByteArrayList raw = { "raw line" };
+    QByteArray ruleLine; // the whole third line instead of rule, level and comment, when set
 };
 
 // The alert's block as the detection services write it, with its empty separator line.

@@ -10,14 +10,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-const int START_TIMEOUT_MS = 10000;
 
 QString systemError(const char *what)
 {
@@ -82,29 +79,13 @@ bool PrivateBus::start(const QString &configFile, QString *error)
     ::close(pipeFds[1]);
     m_pid = pid;
 
-    QByteArray line;
-    pollfd readable = { pipeFds[0], POLLIN, 0 };
-    while (!line.contains('\n')) {
-        const int ready = ::poll(&readable, 1, START_TIMEOUT_MS);
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
-            break;
-        }
-        char buffer[512];
-        const ssize_t got = ::read(pipeFds[0], buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break; // the daemon ended without printing its address
-        }
-        line.append(buffer, int(got));
-    }
-    ::close(pipeFds[0]);
-
-    m_address = QString::fromLocal8Bit(line.left(line.indexOf('\n')).trimmed());
+    // The daemon prints its address once it listens, or ends without it.
+    char line[512] = {};
+    FILE *printed = ::fdopen(pipeFds[0], "r");
+    for (errno = 0; !::fgets(line, sizeof line, printed) && errno == EINTR; errno = 0)
+        ::clearerr(printed);
+    ::fclose(printed);
+    m_address = QString::fromLocal8Bit(line).trimmed();
     if (m_address.isEmpty()) {
         QFile log(QString::fromLocal8Bit(logPath));
         const QString output

@@ -26,14 +26,6 @@ static void record(const char *format, ...)
     }
 }
 
-/* Bytes outside printable ASCII as \xHH, so that the encoding shows. */
-static void recordText(const char *text)
-{
-    for (const unsigned char *c = (const unsigned char *)text; *c; ++c) {
-        record(*c < 0x20 || *c >= 0x7f || *c == '\\' ? "\\x%02x" : "%c", *c);
-    }
-}
-
 static const char *checked(void *data)
 {
     return data == &handle ? "ok" : "bad";
@@ -62,23 +54,14 @@ void *lumo_dia_data_init(int type, int flags)
 int lumo_dia_append_custom_property(void *data, struct property *properties, int count)
 {
     record("append %s %d\n", checked(data), count);
-    for (int i = 0; i < count; ++i) {
-        record("  ");
-        recordText(properties[i].key);
-        record("=");
-        recordText(properties[i].value);
-        record("\n");
-    }
+    for (int i = 0; i < count; ++i)
+        record("  %s=%s\n", properties[i].key, properties[i].value);
     return 0;
 }
 
 int lumo_dia_upload_default(void *data, const char *eventCode, const char *pageName)
 {
-    record("upload %s ", checked(data));
-    recordText(eventCode);
-    record(" ");
-    recordText(pageName);
-    record("\n");
+    record("upload %s %s %s\n", checked(data), eventCode, pageName);
     return 0;
 }
 

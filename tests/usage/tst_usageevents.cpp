@@ -1,87 +1,123 @@
+#include "daemon/globaldata.h"
 #include "usage/usageevents.h"
-
-#include "usagerecord.h"
 
 #include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+QString stubDir(const char *variant)
+{
+    return QString(DATACOLLECT_STUB_DIR "/datacollect-%1").arg(variant);
+}
+
+const QByteArray SWITCH_TAB = "upload ok kevent_intrusion_detect_desktop_switch_tab main_page\n";
+const QByteArray START = "upload ok kevent_intrusion_detect_desktop_start main_window\n";
+
+} // namespace
 
 class TestUsageEvents : public QObject
 {
     Q_OBJECT
 
-    UsageRecord m_record;
+    QTemporaryDir m_dir;
+
+    // What the stub library recorded since the last call.
+    QByteArray calls()
+    {
+        QFile file(m_dir.filePath("calls"));
+        const QByteArray calls = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        file.remove();
+        return calls;
+    }
 
 private slots:
-    void init() { m_record.take(); }
+    void initTestCase() { qputenv("TARVIX_USAGE_RECORD", QFile::encodeName(m_dir.filePath("calls"))); }
 
     void sendsEventAndUnloads()
     {
+        QCOMPARE(defaultUsageLibraryDir(), QLibraryInfo::location(QLibraryInfo::LibrariesPath));
         uploadUsageEvent(stubDir("full"), UsagePageMain, UsageEventSwitchTab,
             { { "tabName", "notifyLog" }, { "kind", "a b=c" }, { "empty", "" } });
         // Properties in key order; the library is closed again after the event.
-        QCOMPARE(m_record.take(),
-            QByteArray("load\ninit 0 0\nappend ok 3\n  empty=\n  kind=a b=c\n  tabName=notifyLog\n"
-                       "upload ok kevent_intrusion_detect_desktop_switch_tab main_page\n"
-                       "free ok\nunload\n"));
+        QCOMPARE(calls(),
+            "load\ninit 0 0\nappend ok 3\n  empty=\n  kind=a b=c\n  tabName=notifyLog\n" + SWITCH_TAB
+                + "free ok\nunload\n");
 
-        uploadUsageEvent(stubDir("full"), UsagePageMainWindow, UsageEventStart, {});
-        QCOMPARE(m_record.take(),
-            QByteArray("load\ninit 0 0\nappend ok 0\n"
-                       "upload ok kevent_intrusion_detect_desktop_start main_window\n"
-                       "free ok\nunload\n"));
-    }
-
-    void propertiesInLocalEncoding()
-    {
+        // Properties go in the local encoding.
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
-        uploadUsageEvent(stubDir("full"), UsagePageMain, UsageEventSwitchTab,
+        uploadUsageEvent(stubDir("full"), UsagePageMainWindow, UsageEventStart,
             { { QString::fromUtf8("naïve"), QString::fromUtf8("café") } });
         QTextCodec::setCodecForLocale(nullptr);
-        QVERIFY(m_record.take().contains("\n  na\\xefve=caf\\xe9\n"));
-    }
+        QCOMPARE(calls(),
+            "load\ninit 0 0\nappend ok 1\n  na\xef"
+            "ve=caf\xe9\n"
+                + START + "free ok\nunload\n");
 
-    void unknownPageOrEvent()
-    {
         QTest::ignoreMessage(QtCriticalMsg, "Buried point page is not exist.");
         uploadUsageEvent(stubDir("full"), 2, UsageEventStart, {});
         QTest::ignoreMessage(QtCriticalMsg, "Buried point event code is not exist.");
         uploadUsageEvent(stubDir("full"), UsagePageMain, -1, {});
-        QCOMPARE(m_record.take(), QByteArray());
+        QCOMPARE(calls(), QByteArray());
     }
 
     void libraryFailures()
     {
-        QByteArray calls;
-        const QByteArray printed = capturedStderr([&] {
-            uploadUsageEvent(
-                stubDir("nofree"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
-            calls = m_record.take();
-            uploadUsageEvent(
-                stubDir("nullinit"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
-        });
-        QCOMPARE(calls, QByteArray("load\nunload\n"));
-        QCOMPARE(m_record.take(), QByteArray("load\ninit 0 0\nunload\n"));
-        const QRegularExpression expected("^Error resolving symbols: .*lumo_dia_data_free.*\n"
-                                          "Failed to initialize track data\n$");
-        QVERIFY2(expected.match(QString::fromLocal8Bit(printed)).hasMatch(), printed);
-    }
+        QTemporaryFile errors;
+        QVERIFY(errors.open());
+        const int saved = dup(STDERR_FILENO);
+        dup2(errors.handle(), STDERR_FILENO);
+        uploadUsageEvent(
+            stubDir("nofree"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
+        const QByteArray noFree = calls();
+        uploadUsageEvent(
+            stubDir("nullinit"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+        QCOMPARE(noFree, QByteArray("load\nunload\n"));
+        QCOMPARE(calls(), QByteArray("load\ninit 0 0\nunload\n"));
+        errors.seek(0);
+        const QByteArray printed = errors.readAll();
+        QVERIFY2(QRegularExpression("^Error resolving symbols: .*lumo_dia_data_free.*\n"
+                                    "Failed to initialize track data\n$")
+                     .match(QString::fromLocal8Bit(printed))
+                     .hasMatch(),
+            printed);
 
-    // Absent at one event, installed before the next: that one goes out.
-    void libraryInstalledLater()
-    {
+        // Absent at one event, installed before the next: that one goes out.
         QTemporaryDir dir;
         const QString path = dir.filePath(USAGE_LIBRARY_NAME);
         QTest::ignoreMessage(QtCriticalMsg,
             QRegularExpression("^Error loading  \"" + QRegularExpression::escape(path) + "\" .+"));
-        uploadUsageEvent(dir.path(), UsagePageMainWindow, UsageEventStart, { { "startType", "desktop" } });
-        QCOMPARE(m_record.take(), QByteArray());
-
+        uploadUsageEvent(dir.path(), UsagePageMainWindow, UsageEventStart, {});
+        QCOMPARE(calls(), QByteArray());
         QVERIFY(QFile::copy(stubDir("full") + "/" + USAGE_LIBRARY_NAME, path));
-        uploadUsageEvent(dir.path(), UsagePageMainWindow, UsageEventStart, { { "startType", "desktop" } });
-        QVERIFY(m_record.take().contains("upload ok kevent_intrusion_detect_desktop_start main_window\n"));
-        QCOMPARE(defaultUsageLibraryDir(), QLibraryInfo::location(QLibraryInfo::LibrariesPath));
+        uploadUsageEvent(dir.path(), UsagePageMainWindow, UsageEventStart, {});
+        QVERIFY(calls().contains(START));
+    }
+
+    void applicationEvents()
+    {
+        GlobalData *data = GlobalData::instance();
+        QCOMPARE(GlobalData::instance(), data);
+        QCOMPARE(data->usageLibraryDir(), defaultUsageLibraryDir());
+        data->setUsageLibraryDir(stubDir("full"));
+        const QList<QPair<void (GlobalData::*)(), QByteArray>> events = {
+            { &GlobalData::recordStartByNotify, "startType=notify\n" + START },
+            { &GlobalData::recordStartByDesktop, "startType=desktop\n" + START },
+            { &GlobalData::recordLogTab, "tabName=notifyLog\n" + SWITCH_TAB },
+            { &GlobalData::recordReportTab, "tabName=notifyReport\n" + SWITCH_TAB },
+            { &GlobalData::recordConfigOpen, "tabName=notifyConfig\n" + SWITCH_TAB },
+        };
+        for (const auto &event : events) {
+            (data->*event.first)();
+            QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  " + event.second + "free ok\nunload\n");
+        }
     }
 };
 
