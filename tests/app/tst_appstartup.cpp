@@ -10,11 +10,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextCodec>
-#include <QtEndian>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -238,37 +236,6 @@ private slots:
         QVERIFY(next);
         QVERIFY(handOver({ "-s", "a3" }, QString(), TARVIX_APP_PATH));
         QVERIFY2(next->waitForLog(highlightLine("a3")), qPrintable(next->log()));
-    }
-
-    void stalledPeerDoesNotBlock()
-    {
-        auto first = startWindow();
-        QVERIFY(first);
-        const QString socketPath = instanceFile("socket");
-        QVERIFY(!socketPath.isEmpty());
-
-        // A peer that announces more than it sends, and one that announces too much.
-        QLocalSocket stalled, oversized;
-        const auto announce = [&](QLocalSocket &peer, quint32 size, const QByteArray &body) {
-            peer.connectToServer(socketPath);
-            uchar header[4];
-            qToBigEndian(size, header);
-            return peer.waitForConnected(5000) && peer.write(reinterpret_cast<const char *>(header), 4) == 4
-                && peer.write(body) == body.size() && peer.waitForBytesWritten(5000);
-        };
-        QVERIFY(announce(stalled, 100, "ab"));
-        QVERIFY(announce(oversized, 0xffffffffu, ""));
-        QTRY_COMPARE_WITH_TIMEOUT(oversized.state(), QLocalSocket::UnconnectedState, 4000);
-
-        // Served while the stalled peer still holds its connection (it is dropped after 5 s).
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QVERIFY(handOver({ "-s", "a2" }));
-        QVERIFY2(first->waitForLog(highlightLine("a2")), qPrintable(first->log()));
-        QVERIFY2(elapsed.elapsed() < 4000, qPrintable(QString::number(elapsed.elapsed())));
-        QCOMPARE(stalled.state(), QLocalSocket::ConnectedState);
-        QTRY_COMPARE_WITH_TIMEOUT(stalled.state(), QLocalSocket::UnconnectedState, 8000);
-        QCOMPARE(first->log().count(HANDED_OVER), 1);
     }
 
     // The daemon hangs; the window is closed meanwhile: the process ends at

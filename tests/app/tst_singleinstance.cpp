@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files | QDir::System), QStringList());
     }
 
-    void sizeCap()
+    void sizeCapAndStalledPeer()
     {
         auto instance = first();
         QVERIFY(instance);
@@ -216,15 +216,18 @@ private slots:
         QCOMPARE(tooLong->exitCode(), 1);
         QVERIFY(tooLong->log().contains("not sending a message of 4097 bytes (at most 4096)"));
 
-        QLocalSocket megabyte, longest;
-        for (QLocalSocket *peer : { &megabyte, &longest }) {
+        // A peer that announces more than it sends holds only its own connection.
+        QLocalSocket stalled, megabyte, longest;
+        for (QLocalSocket *peer : { &stalled, &megabyte, &longest }) {
             peer->connectToServer(privateDirectory() + "/socket");
             QVERIFY(peer->waitForConnected(5000));
         }
+        stalled.write(message(QByteArray(100, 'x')).left(6));
         megabyte.write(message(QByteArray(1 << 20, 'y')));
         QTRY_COMPARE_WITH_TIMEOUT(megabyte.state(), QLocalSocket::UnconnectedState, 4000);
         longest.write(message(QByteArray(4096, 'z')));
-        QVERIFY(instance->waitForOutput("received 4096 zzz"));
+        QVERIFY(instance->waitForOutput("received 4096 zzz", 4000));
+        QCOMPARE(stalled.state(), QLocalSocket::ConnectedState); // dropped after 5 s
         QCOMPARE(instance->output().count("received"), 1);
         QCOMPARE(instance->log(),
             QString("QtSingleApplication: dropped a message of 1048576 bytes (at most 4096)\n"));
