@@ -3,6 +3,7 @@
 
 #include "logpage/notify_log_frame.h"
 #include "logpage/notifylogmainpage.h"
+#include "support/alertlog.h"
 #include "support/bustestmain.h"
 #include "support/daemonsimfixture.h"
 #include "support/logcapture.h"
@@ -19,38 +20,13 @@
 
 namespace {
 
-// One alert per entry of times, newest last as a live log is written; ids
-// are "a<n>". fields gives alert n a level and lines of its own.
-struct AlertFields
+// Alerts a0 (oldest) on at the given times, with comments "alert <n>".
+QList<TestAlert> alertsAt(const QList<QDateTime> &times)
 {
-    int level = 12;
-    QByteArray lines; // after the source address, before the raw line
-};
-QByteArray alertsLog(const QList<QDateTime> &times, const std::function<AlertFields(int)> &fields)
-{
-    QByteArray log;
-    for (int i = 0; i < times.size(); ++i) {
-        const AlertFields alert = fields(i);
-        const QByteArray date = QLocale::c().toString(times[i], "yyyy MMM dd HH:mm:ss").toLatin1();
-        log += "** Alert a" + QByteArray::number(i) + ": - syslog,\n" + date + " host->/var/log/auth.log\n"
-            + "Rule: 5712 (level " + QByteArray::number(alert.level) + ") -> 'alert " + QByteArray::number(i)
-            + "'\nSrc IP: 10.0.0." + QByteArray::number(i % 250) + "\n" + alert.lines + "raw line\n\n";
-    }
-    return log;
-}
-QByteArray alertsLog(const QList<QDateTime> &times, int level = 12)
-{
-    return alertsLog(times, [level](int) { return AlertFields { level, {} }; });
-}
-
-// n alerts a minute apart, the newest an hour ago.
-QList<QDateTime> recentTimes(int n)
-{
-    QList<QDateTime> times;
-    const QDateTime newest = QDateTime::currentDateTime().addSecs(-3600);
-    for (int i = n - 1; i >= 0; --i)
-        times << newest.addSecs(-60 * i);
-    return times;
+    QList<TestAlert> alerts = recentAlerts(times.size());
+    for (int i = 0; i < times.size(); ++i)
+        alerts[i].time = times[i];
+    return alerts;
 }
 
 QList<notify_log_frame *> entries(notifyLogMainPage &page)
@@ -105,8 +81,9 @@ private slots:
     void searchAndSeverity();
 
 private:
-    bool serve(const QByteArray &log, const QStringList &options = {});
+    bool serve(const QList<TestAlert> &alerts, const QStringList &options = {});
 
+    QTemporaryDir m_dir;
     std::unique_ptr<DaemonSimFixture> m_sim;
 };
 
@@ -121,19 +98,15 @@ void TestNotifyLogMainPage::cleanup()
     m_sim.reset();
 }
 
-bool TestNotifyLogMainPage::serve(const QByteArray &log, const QStringList &options)
+bool TestNotifyLogMainPage::serve(const QList<TestAlert> &alerts, const QStringList &options)
 {
-    const QString path = m_sim->filePath("alerts.log");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
-        return false;
-    file.close();
-    return m_sim->start(QStringList { "--alerts", path } + options);
+    return m_sim->start(
+        QStringList { "--alerts", writeTestFile(m_dir, "alerts.log", alertLog(alerts)) } + options);
 }
 
 void TestNotifyLogMainPage::feedsTwentyThenOnePerScroll()
 {
-    QVERIFY(serve(alertsLog(recentTimes(25))));
+    QVERIFY(serve(recentAlerts(25)));
     notifyLogMainPage page;
     page.show();
     WAIT_LOADED(page);
@@ -157,7 +130,7 @@ void TestNotifyLogMainPage::feedsTwentyThenOnePerScroll()
 
 void TestNotifyLogMainPage::highlightsTheNotifiedAlertAnywhere()
 {
-    QVERIFY(serve(alertsLog(recentTimes(60))));
+    QVERIFY(serve(recentAlerts(60)));
     notifyLogMainPage page;
     page.resize(856, 400);
     page.show();
@@ -187,54 +160,47 @@ void TestNotifyLogMainPage::highlightsTheNotifiedAlertAnywhere()
 void TestNotifyLogMainPage::rangesAndReload()
 {
     const QDate today = QDate::currentDate();
-    const QDateTime yesterdayNoon(today.addDays(-1), QTime(12, 0));
     // Three days back, two days back, yesterday at noon, and today's first second.
-    QVERIFY(serve(alertsLog({ QDateTime(today.addDays(-3), QTime(9, 0)),
-        QDateTime(today.addDays(-2), QTime(9, 0)), yesterdayNoon, QDateTime(today, QTime(0, 0)) })));
+    QVERIFY(
+        serve(alertsAt({ QDateTime(today.addDays(-3), QTime(9, 0)), QDateTime(today.addDays(-2), QTime(9, 0)),
+            QDateTime(today.addDays(-1), QTime(12, 0)), QDateTime(today, QTime(0, 0)) })));
     notifyLogMainPage page;
     page.show();
     WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 4);
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
-
-    // Yesterday only: the alert at today's midnight belongs to it (end 23:59:60).
-    QList<QDate> days = { today.addDays(-1), today.addDays(-1) };
-    page.slot_update_dateTime(days);
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 2);
-    QCOMPARE(labelText(page, "countLabel"), QString("A total of 2 alarm logs"));
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
-
-    days = { today, today };
-    page.slot_update_dateTime(days);
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 1);
-    QCOMPARE(labelText(page, "startLabel"), QString("So far"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
-
-    QList<QDate> invalid = { QDate(), QDate() };
-    page.slot_update_dateTime(invalid); // keeps the range
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 1);
-
-    page.slot_do_reload();
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 4);
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
+    const auto day = [&today](int offset) { return today.addDays(offset).toString("yyyy 年 MM 月 dd 日"); };
+    const struct
+    {
+        QList<QDate> days; // none: Reload
+        int count;
+        QString start, end;
+    } steps[] = {
+        { {}, 4, day(-3), "So far" },
+        // Yesterday only: the alert at today's midnight belongs to it (end 23:59:60).
+        { { today.addDays(-1), today.addDays(-1) }, 2, day(-1), day(-1) },
+        { { today, today }, 1, "So far", "So far" },
+        { { QDate(), QDate() }, 1, "So far", "So far" }, // keeps the range
+        { {}, 4, day(-3), "So far" },
+    };
+    for (auto step : steps) {
+        if (step.days.isEmpty())
+            page.slot_do_reload();
+        else
+            page.slot_update_dateTime(step.days);
+        WAIT_LOADED(page);
+        QCOMPARE(page.alertCount(), step.count);
+        QCOMPARE(labelText(page, "countLabel"), QString("A total of %1 alarm logs").arg(step.count));
+        QCOMPARE(labelText(page, "startLabel"), step.start);
+        QCOMPARE(labelText(page, "endLabel"), step.end);
+    }
 }
 
 void TestNotifyLogMainPage::emptyState()
 {
-    QVERIFY(serve(alertsLog(recentTimes(3), 5))); // nothing of level 12 or more
+    QVERIFY(serve(recentAlerts(3, 5))); // nothing of level 12 or more
     notifyLogMainPage page;
     WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 0);
     QVERIFY(entries(page).isEmpty());
-    QScrollArea *area = page.findChild<QScrollArea *>();
-    QVERIFY(area->widget()->findChild<EmptyWidget *>());
+    QCOMPARE(emptyText(page), QString("There are no alarm logs"));
     QCOMPARE(labelText(page, "countLabel"), QString("A total of 0 alarm logs"));
     QCOMPARE(labelText(page, "startLabel"), QDate::currentDate().toString("yyyy 年 MM 月 dd 日"));
 }
@@ -246,7 +212,7 @@ void TestNotifyLogMainPage::replacedWorkerDeliversNothing()
     for (int i = 0; i < 60; ++i)
         times << QDateTime(today.addDays(-2), QTime(8, 0).addSecs(60 * i));
     times << QDateTime(today.addDays(-1), QTime(9, 0)) << QDateTime(today.addDays(-1), QTime(10, 0));
-    QVERIFY(serve(alertsLog(times)));
+    QVERIFY(serve(alertsAt(times)));
     notifyLogMainPage page;
     page.show();
     WAIT_LOADED(page);
@@ -270,7 +236,7 @@ void TestNotifyLogMainPage::replacedWorkerDeliversNothing()
 
 void TestNotifyLogMainPage::listStaysWhileLoading()
 {
-    QVERIFY(serve(alertsLog(recentTimes(25)), { "--delay", "generateLogFile=500" }));
+    QVERIFY(serve(recentAlerts(25), { "--delay", "generateLogFile=500" }));
     notifyLogMainPage page;
     page.show();
     // Up before the daemon answered, and saying so; never "no alarm logs".
@@ -299,7 +265,7 @@ void TestNotifyLogMainPage::listStaysWhileLoading()
 
 void TestNotifyLogMainPage::highlightWaitsForItsLoad()
 {
-    QVERIFY(serve(alertsLog(recentTimes(25)), { "--delay", "generateLogFile=400" }));
+    QVERIFY(serve(recentAlerts(25), { "--delay", "generateLogFile=400" }));
     LogCapture log;
     // A hand-over during the first load, then two in a row: the last one counts.
     notifyLogMainPage page;
@@ -327,14 +293,16 @@ void TestNotifyLogMainPage::daemonUnreachable()
     page.show();
     WAIT_LOADED(page);
     QVERIFY(page.findChild<EmptyWidget *>("loadFailure"));
-    QCOMPARE(emptyText(page), QString("The detection service could not be reached\nPress Reload to try again."));
+    QCOMPARE(
+        emptyText(page), QString("The detection service could not be reached\nPress Reload to try again."));
     QCOMPARE(labelText(page, "countLabel"), QString("No alarm logs loaded"));
     QLabel *failed = page.findChild<QLabel *>("loadFailedLabel");
     QVERIFY(!failed->isVisible() && !page.findChild<QLineEdit *>("searchEdit")->isEnabled());
 
     const QDate today = QDate::currentDate();
-    QVERIFY(
-        serve(alertsLog(QList<QDateTime> { QDateTime(today.addDays(-3), QTime(9, 0)) } + recentTimes(25))));
+    QList<TestAlert> alerts = recentAlerts(26);
+    alerts[0].time = QDateTime(today.addDays(-3), QTime(9, 0));
+    QVERIFY(serve(alerts));
     page.findChild<QPushButton *>("reloadButton")->click();
     WAIT_LOADED(page);
     const QList<notify_log_frame *> shown = entries(page);
@@ -355,7 +323,7 @@ void TestNotifyLogMainPage::daemonUnreachable()
     QCOMPARE(titleOf(entries(page).first()), QString("alert 0"));
     QCOMPARE(page.alertCount(), 1);
 
-    QVERIFY(m_sim->start(QStringList { "--alerts", m_sim->filePath("alerts.log") }));
+    QVERIFY(serve(alerts));
     page.slot_do_reload();
     WAIT_LOADED(page);
     QCOMPARE(page.alertCount(), 26);
@@ -364,11 +332,15 @@ void TestNotifyLogMainPage::daemonUnreachable()
 
 void TestNotifyLogMainPage::searchAndSeverity()
 {
-    // a0..a29: every third of level 15, the first ten by root, a7 with a line of its own.
-    QVERIFY(serve(alertsLog(recentTimes(30), [](int i) {
-        return AlertFields { i % 3 ? 12 : 15,
-            QByteArray(i < 10 ? "User: root\n" : "User: admin\n") + (i == 7 ? "Secret-Token seen\n" : "") };
-    })));
+    // a0..a29 from 10.0.0.x: every third of level 15, the first ten by root, a7 with a line of its own.
+    QList<TestAlert> alerts = recentAlerts(30);
+    for (int i = 0; i < 30; ++i) {
+        alerts[i].level = i % 3 ? 12 : 15;
+        alerts[i].srcIp = "10.0.0." + QByteArray::number(i);
+        alerts[i].user = i < 10 ? "root" : "admin";
+    }
+    alerts[7].raw.prepend("Secret-Token seen");
+    QVERIFY(serve(alerts));
     notifyLogMainPage page;
     page.show();
     WAIT_LOADED(page);
