@@ -4,6 +4,7 @@
 #include "report/customfiledialog.h"
 #include "report/notifyreportmain.h"
 #include "report/reportpdf.h"
+#include "support/alertlog.h"
 #include "support/bustestmain.h"
 #include "support/daemonsimfixture.h"
 #include "translation/translation.h"
@@ -15,19 +16,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// A line of text per alert, "** Alert" blocks as the detection services write them.
-QByteArray alertsLog(int count, const QDateTime &newest)
-{
-    QByteArray log;
-    for (int i = count - 1; i >= 0; --i) {
-        log += "** Alert a" + QByteArray::number(i) + ": - syslog,\n"
-            + QLocale::c().toString(newest.addSecs(-60 * i), "yyyy MMM dd HH:mm:ss").toLatin1()
-            + " host->/var/log/auth.log\nRule: 5712 (level 12) -> 'event " + QByteArray::number(i)
-            + "'\nSrc IP: 10.0.0." + QByteArray::number(i % 5) + "\nraw line\n\n";
-    }
-    return log;
-}
 
 loginfo alert(const std::string &comment, const std::string &srcIp = {}, const std::string &user = {})
 {
@@ -83,7 +71,7 @@ private slots:
 
 private:
     QString writePdf(const std::vector<loginfo> &alerts, QString *error = nullptr);
-    bool serve(int alerts);
+    bool serve(int count);
 
     QTemporaryDir m_dir;
     QImage m_picture;
@@ -114,17 +102,15 @@ QString TestReportExport::writePdf(const std::vector<loginfo> &alerts, QString *
     return path;
 }
 
-bool TestReportExport::serve(int alerts)
+// count alerts a0 (oldest) to a<count-1> from five sources.
+bool TestReportExport::serve(int count)
 {
+    QList<TestAlert> alerts = recentAlerts(count);
+    for (int i = 0; i < count; ++i)
+        alerts[i].srcIp = "10.0.0." + QByteArray::number(i % 5);
     m_sim = std::make_unique<DaemonSimFixture>();
     m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
-    const QString path = m_sim->filePath("alerts.log");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(alertsLog(alerts, QDateTime::currentDateTime().addSecs(-3600)));
-    file.close();
-    return m_sim->start({ "--alerts", path });
+    return m_sim->start({ "--alerts", writeTestFile(m_dir, "alerts.log", alertLog(alerts)) });
 }
 
 void TestReportExport::shotOffsets_data()
@@ -235,9 +221,7 @@ void TestReportExport::exportFromThePage()
 {
     QVERIFY(serve(30));
     QTemporaryDir work;
-    QFile mine(work.filePath("tmpReport.png"));
-    QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("a user's own file") > 0);
-    mine.close();
+    QFile mine(writeTestFile(work, "tmpReport.png", "a user's own file"));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(work.path());
     const QStringList before = QDir::temp().entryList({ "tarvix-report-*" });
@@ -261,7 +245,7 @@ void TestReportExport::exportFromThePage()
 
     QCOMPARE(offered, "Intrusion detection statistics report-" + QDate::currentDate().toString("yyyy-MM-dd"));
     QCOMPARE(pageCount(target), 3); // picture, events, sources
-    QVERIFY(pageText(target, 2).contains("event 29"));
+    QVERIFY(pageText(target, 2).contains("alert 0"));
     QCOMPARE(page.findChild<QLabel *>("statusLabel")->text(), QString()); // success is silent
     QVERIFY(mine.open(QIODevice::ReadOnly));
     QCOMPARE(mine.readAll(), QByteArray("a user's own file"));
@@ -287,11 +271,8 @@ void TestReportExport::failedExportSaysWhy()
         QString("The report could not be written: the folder /proc cannot be written to."));
 
     // A picture that cannot be read leaves an earlier file of that name as it was.
-    const QString earlier = m_dir.filePath("earlier.pdf");
-    QFile file(earlier);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old report") > 0);
-    file.close();
-    QVERIFY(!page.writeReportPdf(earlier, m_dir.filePath("no-picture.png")));
+    QFile file(writeTestFile(m_dir, "earlier.pdf", "old report"));
+    QVERIFY(!page.writeReportPdf(file.fileName(), m_dir.filePath("no-picture.png")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("old report"));
 
