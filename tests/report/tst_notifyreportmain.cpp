@@ -72,363 +72,349 @@ class TestNotifyReportMain : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void buildShowsTotalsLevelsChartsAndRankings();
-    void seeAllWindowsBelongToTheirCard();
-    void emptyState();
-    void rangesAndRefresh();
-    void failedLoadIsNeverAllClear();
-    void serverEditionAndAiHint();
-    void hoverTipSurvivesRebuilds();
-    void alertTextsStayPlain();
-
 private:
-    bool serve(const QList<TestAlert> &alerts, const QStringList &options = {});
     int loads() const { return m_sim->output().count("call generateLogFile"); }
 
     QTemporaryDir m_dir;
     std::unique_ptr<DaemonSimFixture> m_sim;
-};
 
-void TestNotifyReportMain::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-}
-
-void TestNotifyReportMain::init()
-{
-    notifyReportMain::Sources &sources = notifyReportMain::sources();
-    sources.installTimePath = m_dir.filePath("missing-install-time");
-    sources.aiCountProgram = "/bin/sh";
-    sources.aiCountArguments = QStringList { "-c", "echo 42" };
-    sources.osReleasePath = m_dir.filePath("missing-os-release");
-    m_sim = std::make_unique<DaemonSimFixture>();
-    m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
-}
-
-void TestNotifyReportMain::cleanup()
-{
-    m_sim.reset();
-}
-
-bool TestNotifyReportMain::serve(const QList<TestAlert> &alerts, const QStringList &options)
-{
-    const QString path = writeTestFile(m_dir, "alerts.log", alertLog(alerts));
-    return m_sim->start(QStringList { "--alerts", path } + options);
-}
-
-void TestNotifyReportMain::buildShowsTotalsLevelsChartsAndRankings()
-{
-    notifyReportMain::sources().installTimePath = writeTestFile(m_dir, "install_time",
-        "InstallTime="
-            + QDateTime::currentDateTime()
-                  .addSecs(-3 * 3600 - 60)
-                  .toString("yyyy-MM-dd HH:mm:ss")
-                  .toLatin1());
-
-    QList<TestAlert> alerts;
-    for (int i = 0; i < 8; ++i) // eight titles, the i-th occurring i + 1 times
-        for (int n = 0; n <= i; ++n)
-            alerts << alert(
-                daysAgo(2), 12, "event " + QByteArray::number(i), "10.0.0." + QByteArray::number(i % 2));
-    alerts << alert(daysAgo(1), 15, "high", "", "root") << alert(daysAgo(1), 17, "higher", "", "guest")
-           << alert(daysAgo(1), 16, "high", "", "root");
-    QVERIFY(serve(alerts, { "--delay", "generateLogFile=300" }));
-
-    notifyReportMain page;
-    page.show();
-    QVERIFY(page.isLoading()); // up before the daemon answered
-    QVERIFY(page.findChild<QWidget *>("busyIndicator")->isVisible());
-    QCOMPARE(cardValue(page, "alertsCard"), QString("--"));
-    WAIT_LOADED(page);
-    QCOMPARE(loads(), 1);
-    QVERIFY(!page.findChild<QWidget *>("busyIndicator")->isVisible());
-
-    // Totals: hours since installation, the daemon's event count, the AI count, the alerts.
-    QCOMPARE(cardValue(page, "guardCard"), QString("3"));
-    QCOMPARE(cardValue(page, "eventsCard"), QString("1024"));
-    QCOMPARE(cardValue(page, "aiCard"), QString("42"));
-    QCOMPARE(cardValue(page, "alertsCard"), QString("39"));
-    QCOMPARE(labelText(page, "startLabel"), QDate::currentDate().addDays(-2).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
-
-    // Level 17 is high risk in the cards but has no bar of its own.
-    QCOMPARE(cardValue(page, "highRiskCard"), QString("3"));
-
-    auto *normalLine = static_cast<QLineSeries *>(page.dateChartView()->chart()->series().at(3));
-    QCOMPARE(normalLine->count(), 2); // two days
-    QCOMPARE(normalLine->at(0).y(), 36.0);
-
-    // One bar per level, each over its own category.
-    QCOMPARE(page.levelChartView()->chart()->series().size(), 1);
-    auto *levels = static_cast<QStackedBarSeries *>(page.levelChartView()->chart()->series().first());
-    QStringList bars;
-    for (int i = 0; i < levels->count(); ++i) {
-        QBarSet *set = levels->barSets().at(i);
-        bars << QString("%1=%2").arg(set->label()).arg(set->at(i));
-        QCOMPARE(set->sum(), set->at(i));
+    bool serve(const QList<TestAlert> &alerts, const QStringList &options = {})
+    {
+        const QString path = writeTestFile(m_dir, "alerts.log", alertLog(alerts));
+        return m_sim->start(QStringList { "--alerts", path } + options);
     }
-    QCOMPARE(bars, (QStringList { "16=1", "15=1", "14=0", "13=0", "12=36" }));
 
-    // Rankings: five most frequent events, the two sources, the two users.
-    QStringList events;
-    for (QLabel *label : page.eventCard()->findChildren<QLabel *>("eventCountLabel"))
-        events << label->text();
-    QCOMPARE(events,
-        (QStringList {
-            "happen 8 times", "happen 7 times", "happen 6 times", "happen 5 times", "happen 4 times" }));
-    QCOMPARE(page.eventCard()->findChildren<QLabel *>("eventTitleLabel").first()->text(), QString("event 7"));
-    auto *sources = page.attackCard()->findChild<HitStatListView *>()->model();
-    QCOMPARE(sources->rowCount(), 2);
-    QCOMPARE(sources->index(0, 0).data().toString(), QString("Attack IP: 10.0.0.1"));
-    QCOMPARE(sources->index(0, 0).data(HitStatModel::CountTextRole).toString(), QString("Attack 20 times"));
-    auto *users = page.userCard()->findChild<HitStatListView *>()->model();
-    QCOMPARE(users->index(0, 0).data().toString(), QString("user name: root"));
-    QCOMPARE(users->index(0, 0).data(HitStatModel::LatestTextRole).toString(),
-        QString("Latest attack time:  ") + daysAgo(1).toString("yyyy/MM/dd HH:mm:ss"));
-}
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-// Cards are rebuilt with the body; a "See all" window is built on the first
-// press, belongs to its card and goes with it.
-void TestNotifyReportMain::seeAllWindowsBelongToTheirCard()
-{
-    QList<TestAlert> alerts;
-    for (int i = 0; i < 30; ++i)
-        alerts << alert(
-            daysAgo(1).addSecs(i), 12, "x", "10.1.0." + QByteArray::number(i), "u" + QByteArray::number(i));
-    QVERIFY(serve(alerts));
-    notifyReportMain page;
-    WAIT_LOADED(page);
-    QVERIFY(page.findChildren<AllStatisticsWindow *>().isEmpty()); // none until asked for
+    void init()
+    {
+        notifyReportMain::Sources &sources = notifyReportMain::sources();
+        sources.installTimePath = m_dir.filePath("missing-install-time");
+        sources.aiCountProgram = "/bin/sh";
+        sources.aiCountArguments = QStringList { "-c", "echo 42" };
+        sources.osReleasePath = m_dir.filePath("missing-os-release");
+        m_sim = std::make_unique<DaemonSimFixture>();
+        m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
+    }
 
-    QPointer<AttackStatisticsWidget> card = page.attackCard();
-    card->findChild<QPushButton *>("seeAllButton")->click();
-    QPointer<AllStatisticsWindow> window = card->allWindow();
-    QVERIFY(qobject_cast<AllAttackStatisticsData *>(window));
-    QCOMPARE(window->parent(), card.data());
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->windowModality(), Qt::ApplicationModal);
-    card->slot_clicked(); // shown again, not made again
-    QCOMPARE(card->allWindow(), window.data());
-    window->close();
+    void cleanup() { m_sim.reset(); }
 
-    for (int round = 0; round < 3; ++round) {
+    void buildShowsTotalsLevelsChartsAndRankings()
+    {
+        notifyReportMain::sources().installTimePath = writeTestFile(m_dir, "install_time",
+            "InstallTime="
+                + QDateTime::currentDateTime()
+                      .addSecs(-3 * 3600 - 60)
+                      .toString("yyyy-MM-dd HH:mm:ss")
+                      .toLatin1());
+
+        QList<TestAlert> alerts;
+        for (int i = 0; i < 8; ++i) // eight titles, the i-th occurring i + 1 times
+            for (int n = 0; n <= i; ++n)
+                alerts << alert(
+                    daysAgo(2), 12, "event " + QByteArray::number(i), "10.0.0." + QByteArray::number(i % 2));
+        alerts << alert(daysAgo(1), 15, "high", "", "root") << alert(daysAgo(1), 17, "higher", "", "guest")
+               << alert(daysAgo(1), 16, "high", "", "root");
+        QVERIFY(serve(alerts, { "--delay", "generateLogFile=300" }));
+
+        notifyReportMain page;
+        page.show();
+        QVERIFY(page.isLoading()); // up before the daemon answered
+        QVERIFY(page.findChild<QWidget *>("busyIndicator")->isVisible());
+        QCOMPARE(cardValue(page, "alertsCard"), QString("--"));
+        WAIT_LOADED(page);
+        QCOMPARE(loads(), 1);
+        QVERIFY(!page.findChild<QWidget *>("busyIndicator")->isVisible());
+
+        // Totals: hours since installation, the daemon's event count, the AI count, the alerts.
+        QCOMPARE(cardValue(page, "guardCard"), QString("3"));
+        QCOMPARE(cardValue(page, "eventsCard"), QString("1024"));
+        QCOMPARE(cardValue(page, "aiCard"), QString("42"));
+        QCOMPARE(cardValue(page, "alertsCard"), QString("39"));
+        QCOMPARE(
+            labelText(page, "startLabel"), QDate::currentDate().addDays(-2).toString("yyyy 年 MM 月 dd 日"));
+        QCOMPARE(labelText(page, "endLabel"), QString("So far"));
+
+        // Level 17 is high risk in the cards but has no bar of its own.
+        QCOMPARE(cardValue(page, "highRiskCard"), QString("3"));
+
+        auto *normalLine = static_cast<QLineSeries *>(page.dateChartView()->chart()->series().at(3));
+        QCOMPARE(normalLine->count(), 2); // two days
+        QCOMPARE(normalLine->at(0).y(), 36.0);
+
+        // One bar per level, each over its own category.
+        QCOMPARE(page.levelChartView()->chart()->series().size(), 1);
+        auto *levels = static_cast<QStackedBarSeries *>(page.levelChartView()->chart()->series().first());
+        QStringList bars;
+        for (int i = 0; i < levels->count(); ++i) {
+            QBarSet *set = levels->barSets().at(i);
+            bars << QString("%1=%2").arg(set->label()).arg(set->at(i));
+            QCOMPARE(set->sum(), set->at(i));
+        }
+        QCOMPARE(bars, (QStringList { "16=1", "15=1", "14=0", "13=0", "12=36" }));
+
+        // Rankings: five most frequent events, the two sources, the two users.
+        QStringList events;
+        for (QLabel *label : page.eventCard()->findChildren<QLabel *>("eventCountLabel"))
+            events << label->text();
+        QCOMPARE(events,
+            (QStringList {
+                "happen 8 times", "happen 7 times", "happen 6 times", "happen 5 times", "happen 4 times" }));
+        QCOMPARE(
+            page.eventCard()->findChildren<QLabel *>("eventTitleLabel").first()->text(), QString("event 7"));
+        auto *sources = page.attackCard()->findChild<HitStatListView *>()->model();
+        QCOMPARE(sources->rowCount(), 2);
+        QCOMPARE(sources->index(0, 0).data().toString(), QString("Attack IP: 10.0.0.1"));
+        QCOMPARE(
+            sources->index(0, 0).data(HitStatModel::CountTextRole).toString(), QString("Attack 20 times"));
+        auto *users = page.userCard()->findChild<HitStatListView *>()->model();
+        QCOMPARE(users->index(0, 0).data().toString(), QString("user name: root"));
+        QCOMPARE(users->index(0, 0).data(HitStatModel::LatestTextRole).toString(),
+            QString("Latest attack time:  ") + daysAgo(1).toString("yyyy/MM/dd HH:mm:ss"));
+    }
+
+    // Cards are rebuilt with the body; a "See all" window is built on the first
+    // press, belongs to its card and goes with it.
+    void seeAllWindowsBelongToTheirCard()
+    {
+        QList<TestAlert> alerts;
+        for (int i = 0; i < 30; ++i)
+            alerts << alert(daysAgo(1).addSecs(i), 12, "x", "10.1.0." + QByteArray::number(i),
+                "u" + QByteArray::number(i));
+        QVERIFY(serve(alerts));
+        notifyReportMain page;
+        WAIT_LOADED(page);
+        QVERIFY(page.findChildren<AllStatisticsWindow *>().isEmpty()); // none until asked for
+
+        QPointer<AttackStatisticsWidget> card = page.attackCard();
+        card->findChild<QPushButton *>("seeAllButton")->click();
+        QPointer<AllStatisticsWindow> window = card->allWindow();
+        QVERIFY(qobject_cast<AllAttackStatisticsData *>(window));
+        QCOMPARE(window->parent(), card.data());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+        card->slot_clicked(); // shown again, not made again
+        QCOMPARE(card->allWindow(), window.data());
+        window->close();
+
+        for (int round = 0; round < 3; ++round) {
+            page.slot_refresh_data();
+            WAIT_LOADED(page);
+        }
+        QVERIFY(!card);
+        QVERIFY(!window);
+        QVERIFY(page.findChildren<AllStatisticsWindow *>().isEmpty());
+        QCOMPARE(page.findChildren<AttackStatisticsWidget *>().size(), 1);
+    }
+
+    void emptyState()
+    {
+        QVERIFY(serve({ alert(daysAgo(1), 5) })); // nothing of level 12 or more
+        notifyReportMain page;
+        WAIT_LOADED(page);
+        QVERIFY(page.showsEmptyState());
+        QCOMPARE(emptyText(page), QString("There are no alarm details"));
+        QCOMPARE(labelText(page, "startLabel"), QDate::currentDate().toString("yyyy 年 MM 月 dd 日"));
+
+        QVERIFY(serve({ alert(daysAgo(1), 12) }));
         page.slot_refresh_data();
         WAIT_LOADED(page);
+        QVERIFY(!page.showsEmptyState());
+        QCOMPARE(emptyText(page), QString());
+        // Without addresses and users the two cards say so.
+        QCOMPARE(
+            page.attackCard()->findChild<EmptyWidget *>()->text(), QString("There are no source of attack"));
+        QCOMPARE(
+            page.userCard()->findChild<EmptyWidget *>()->text(), QString("There are no user statistics"));
     }
-    QVERIFY(!card);
-    QVERIFY(!window);
-    QVERIFY(page.findChildren<AllStatisticsWindow *>().isEmpty());
-    QCOMPARE(page.findChildren<AttackStatisticsWidget *>().size(), 1);
-}
 
-void TestNotifyReportMain::emptyState()
-{
-    QVERIFY(serve({ alert(daysAgo(1), 5) })); // nothing of level 12 or more
-    notifyReportMain page;
-    WAIT_LOADED(page);
-    QVERIFY(page.showsEmptyState());
-    QCOMPARE(emptyText(page), QString("There are no alarm details"));
-    QCOMPARE(labelText(page, "startLabel"), QDate::currentDate().toString("yyyy 年 MM 月 dd 日"));
-
-    QVERIFY(serve({ alert(daysAgo(1), 12) }));
-    page.slot_refresh_data();
-    WAIT_LOADED(page);
-    QVERIFY(!page.showsEmptyState());
-    QCOMPARE(emptyText(page), QString());
-    // Without addresses and users the two cards say so.
-    QCOMPARE(page.attackCard()->findChild<EmptyWidget *>()->text(), QString("There are no source of attack"));
-    QCOMPARE(page.userCard()->findChild<EmptyWidget *>()->text(), QString("There are no user statistics"));
-}
-
-void TestNotifyReportMain::rangesAndRefresh()
-{
-    QVERIFY(serve({ alert(daysAgo(3)), alert(daysAgo(1), 15), alert(daysAgo(0, 0)) }));
-    notifyReportMain page;
-    WAIT_LOADED(page);
-    const QDate today = QDate::currentDate();
-    QSignalSpy pickerRange(&page, &notifyReportMain::signal_update_dateWidget);
-    QSignalSpy totalAlerts(&page, &notifyReportMain::update_total_alerts);
-
-    // Each pick loads once; its end today reads "So far".
-    QList<QDate> range { today.addDays(-1), today };
-    page.slot_update_dateTime(range);
-    WAIT_LOADED(page);
-    QCOMPARE(loads(), 2);
-    QCOMPARE(page.rangeAlerts().size(), size_t(2));
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
-    QCOMPARE(totalAlerts.count(), 0); // the totals strip keeps its figures
-
-    range = { today, today };
-    page.slot_update_dateTime(range);
-    WAIT_LOADED(page);
-    QCOMPARE(labelText(page, "startLabel"), QString("So far"));
-    QCOMPARE(page.rangeAlerts().size(), size_t(1));
-
-    QList<QDate> invalid { QDate(), QDate() }; // keeps the range, loads it again
-    page.slot_update_dateTime(invalid);
-    WAIT_LOADED(page);
-    QCOMPARE(page.rangeAlerts().size(), size_t(1));
-
-    range = { today.addDays(-10), today.addDays(-5) }; // alerts, but none in the range
-    page.slot_update_dateTime(range);
-    WAIT_LOADED(page);
-    QVERIFY(page.showsEmptyState());
-
-    page.slot_refresh_data();
-    WAIT_LOADED(page);
-    QCOMPARE(loads(), 6);
-    QVERIFY(!page.showsEmptyState());
-    QCOMPARE(page.rangeAlerts().size(), size_t(3));
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), today.toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(pickerRange.count(), 1);
-    QCOMPARE(pickerRange.first().at(0).toDate(), today.addDays(-3));
-    QCOMPARE(totalAlerts.count(), 1);
-}
-
-// Neither an absent daemon nor a failing one reads as "no alarm details".
-void TestNotifyReportMain::failedLoadIsNeverAllClear()
-{
-    const QString unreachable = "The detection service could not be reached";
+    void rangesAndRefresh()
     {
-        notifyReportMain page; // no daemon at all
+        QVERIFY(serve({ alert(daysAgo(3)), alert(daysAgo(1), 15), alert(daysAgo(0, 0)) }));
+        notifyReportMain page;
         WAIT_LOADED(page);
-        QCOMPARE(emptyText(page), unreachable);
-        QCOMPARE(cardValue(page, "alertsCard"), QString("--"));
+        const QDate today = QDate::currentDate();
+        QSignalSpy pickerRange(&page, &notifyReportMain::signal_update_dateWidget);
+        QSignalSpy totalAlerts(&page, &notifyReportMain::update_total_alerts);
+
+        // Each pick loads once; its end today reads "So far".
+        QList<QDate> range { today.addDays(-1), today };
+        page.slot_update_dateTime(range);
+        WAIT_LOADED(page);
+        QCOMPARE(loads(), 2);
+        QCOMPARE(page.rangeAlerts().size(), size_t(2));
+        QCOMPARE(labelText(page, "startLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
+        QCOMPARE(labelText(page, "endLabel"), QString("So far"));
+        QCOMPARE(totalAlerts.count(), 0); // the totals strip keeps its figures
+
+        range = { today, today };
+        page.slot_update_dateTime(range);
+        WAIT_LOADED(page);
+        QCOMPARE(labelText(page, "startLabel"), QString("So far"));
+        QCOMPARE(page.rangeAlerts().size(), size_t(1));
+
+        QList<QDate> invalid { QDate(), QDate() }; // keeps the range, loads it again
+        page.slot_update_dateTime(invalid);
+        WAIT_LOADED(page);
+        QCOMPARE(page.rangeAlerts().size(), size_t(1));
+
+        range = { today.addDays(-10), today.addDays(-5) }; // alerts, but none in the range
+        page.slot_update_dateTime(range);
+        WAIT_LOADED(page);
+        QVERIFY(page.showsEmptyState());
+
+        page.slot_refresh_data();
+        WAIT_LOADED(page);
+        QCOMPARE(loads(), 6);
+        QVERIFY(!page.showsEmptyState());
+        QCOMPARE(page.rangeAlerts().size(), size_t(3));
+        QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
+        QCOMPARE(labelText(page, "endLabel"), today.toString("yyyy 年 MM 月 dd 日"));
+        QCOMPARE(pickerRange.count(), 1);
+        QCOMPARE(pickerRange.first().at(0).toDate(), today.addDays(-3));
+        QCOMPARE(totalAlerts.count(), 1);
     }
 
-    QVERIFY(serve({ alert(daysAgo(1), 13), alert(daysAgo(1), 16) }));
-    notifyReportMain page;
-    WAIT_LOADED(page);
-    QPointer<QChartView> chart = page.dateChartView();
-
-    QVERIFY(serve({}, { "--error", "generateLogFile" }));
-    page.slot_refresh_data();
-    WAIT_LOADED(page);
-    QCOMPARE(chart.data(), page.dateChartView()); // the figures stay
-    QCOMPARE(cardValue(page, "alertsCard"), QString("2"));
-    QCOMPARE(labelText(page, "statusLabel"), unreachable);
-    QCOMPARE(emptyText(page), QString());
-
-    QVERIFY(m_sim->kill());
-    QList<QDate> range { QDate::currentDate(), QDate::currentDate() };
-    page.slot_update_dateTime(range);
-    WAIT_LOADED(page);
-    QCOMPARE(chart.data(), page.dateChartView());
-    QCOMPARE(page.rangeAlerts().size(), size_t(2));
-
-    QVERIFY(serve({ alert(daysAgo(1), 13) }));
-    page.slot_refresh_data();
-    WAIT_LOADED(page);
-    QCOMPARE(labelText(page, "statusLabel"), QString());
-    QCOMPARE(cardValue(page, "alertsCard"), QString("1"));
-}
-
-void TestNotifyReportMain::serverEditionAndAiHint()
-{
-    QVERIFY(serve({ alert(daysAgo(1), 12) }));
-    notifyReportMain::sources().aiCountArguments = QStringList { "-c", "echo many" };
+    // Neither an absent daemon nor a failing one reads as "no alarm details".
+    void failedLoadIsNeverAllClear()
     {
-        notifyReportMain page; // AI service not installed: the hint shows
+        const QString unreachable = "The detection service could not be reached";
+        {
+            notifyReportMain page; // no daemon at all
+            WAIT_LOADED(page);
+            QCOMPARE(emptyText(page), unreachable);
+            QCOMPARE(cardValue(page, "alertsCard"), QString("--"));
+        }
+
+        QVERIFY(serve({ alert(daysAgo(1), 13), alert(daysAgo(1), 16) }));
+        notifyReportMain page;
+        WAIT_LOADED(page);
+        QPointer<QChartView> chart = page.dateChartView();
+
+        QVERIFY(serve({}, { "--error", "generateLogFile" }));
+        page.slot_refresh_data();
+        WAIT_LOADED(page);
+        QCOMPARE(chart.data(), page.dateChartView()); // the figures stay
+        QCOMPARE(cardValue(page, "alertsCard"), QString("2"));
+        QCOMPARE(labelText(page, "statusLabel"), unreachable);
+        QCOMPARE(emptyText(page), QString());
+
+        QVERIFY(m_sim->kill());
+        QList<QDate> range { QDate::currentDate(), QDate::currentDate() };
+        page.slot_update_dateTime(range);
+        WAIT_LOADED(page);
+        QCOMPARE(chart.data(), page.dateChartView());
+        QCOMPARE(page.rangeAlerts().size(), size_t(2));
+
+        QVERIFY(serve({ alert(daysAgo(1), 13) }));
+        page.slot_refresh_data();
+        WAIT_LOADED(page);
+        QCOMPARE(labelText(page, "statusLabel"), QString());
+        QCOMPARE(cardValue(page, "alertsCard"), QString("1"));
+    }
+
+    void serverEditionAndAiHint()
+    {
+        QVERIFY(serve({ alert(daysAgo(1), 12) }));
+        notifyReportMain::sources().aiCountArguments = QStringList { "-c", "echo many" };
+        {
+            notifyReportMain page; // AI service not installed: the hint shows
+            QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
+            WAIT_LOADED(page);
+            QCOMPARE(page.findChildren<notifyReportItem *>().size(), 6);
+            QCOMPARE(cardValue(page, "aiCard"), QString("0")); // no number: the previous value
+            QCOMPARE(aiCount.count(), 1);
+            QCOMPARE(cardValue(page, "guardCard"), QString("None"));
+            auto *aiCard = page.findChild<notifyReportItem *>("aiCard");
+            QVERIFY(aiCard->tipShown());
+            QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+            QApplication::sendEvent(aiCard->findChild<QLabel *>("tipLabel"), &enter);
+            QVERIFY(aiCard->ballonTip() && aiCard->ballonTip()->isVisible());
+            QVERIFY(aiCard->ballonTip()->text().contains("Alarm Statistics - Settings"));
+            QApplication::sendEvent(aiCard->findChild<QLabel *>("tipLabel"), &leave);
+            QVERIFY(!aiCard->ballonTip()->isVisible());
+
+            // Installed meanwhile: the hint goes once the daemon says so.
+            QVERIFY(m_sim->stop());
+            QJsonObject state = m_sim->readState();
+            state["aiPackageInstalled"] = true;
+            QFile file(m_sim->statePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QJsonDocument(state).toJson());
+            file.close();
+            QVERIFY(serve({ alert(daysAgo(1), 12) }));
+            emit Middleware::instance()->installUpdate();
+            QTRY_VERIFY(!aiCard->tipShown());
+        }
+
+        notifyReportMain::sources().osReleasePath
+            = writeTestFile(m_dir, "os-release", "NAME=\"Zorva Server\"\nID=zorva\n");
+        notifyReportMain page;
         QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
         WAIT_LOADED(page);
-        QCOMPARE(page.findChildren<notifyReportItem *>().size(), 6);
-        QCOMPARE(cardValue(page, "aiCard"), QString("0")); // no number: the previous value
-        QCOMPARE(aiCount.count(), 1);
-        QCOMPARE(cardValue(page, "guardCard"), QString("None"));
-        auto *aiCard = page.findChild<notifyReportItem *>("aiCard");
-        QVERIFY(aiCard->tipShown());
-        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
-        QApplication::sendEvent(aiCard->findChild<QLabel *>("tipLabel"), &enter);
-        QVERIFY(aiCard->ballonTip() && aiCard->ballonTip()->isVisible());
-        QVERIFY(aiCard->ballonTip()->text().contains("Alarm Statistics - Settings"));
-        QApplication::sendEvent(aiCard->findChild<QLabel *>("tipLabel"), &leave);
-        QVERIFY(!aiCard->ballonTip()->isVisible());
-
-        // Installed meanwhile: the hint goes once the daemon says so.
-        QVERIFY(m_sim->stop());
-        QJsonObject state = m_sim->readState();
-        state["aiPackageInstalled"] = true;
-        QFile file(m_sim->statePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QJsonDocument(state).toJson());
-        file.close();
-        QVERIFY(serve({ alert(daysAgo(1), 12) }));
-        emit Middleware::instance()->installUpdate();
-        QTRY_VERIFY(!aiCard->tipShown());
+        QVERIFY(!page.findChild<notifyReportItem *>("aiCard"));
+        QCOMPARE(page.findChild<QWidget *>("totalsStrip")->findChildren<notifyReportItem *>().size(), 3);
+        page.slot_refresh_data();
+        WAIT_LOADED(page);
+        QCOMPARE(aiCount.count(), 0);
     }
 
-    notifyReportMain::sources().osReleasePath
-        = writeTestFile(m_dir, "os-release", "NAME=\"Zorva Server\"\nID=zorva\n");
-    notifyReportMain page;
-    QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
-    WAIT_LOADED(page);
-    QVERIFY(!page.findChild<notifyReportItem *>("aiCard"));
-    QCOMPARE(page.findChild<QWidget *>("totalsStrip")->findChildren<notifyReportItem *>().size(), 3);
-    page.slot_refresh_data();
-    WAIT_LOADED(page);
-    QCOMPARE(aiCount.count(), 0);
-}
+    void hoverTipSurvivesRebuilds()
+    {
+        QList<TestAlert> alerts;
+        for (int i = 0; i < 50; ++i)
+            alerts << alert(daysAgo(2).addSecs(i), i < 46 ? 12 : 15);
+        QVERIFY(serve(alerts));
+        notifyReportMain page;
+        page.show();
+        WAIT_LOADED(page);
+        const QDate day = QDate::currentDate().addDays(-2);
+        const double x = double(QDateTime(day, QTime(0, 0)).toMSecsSinceEpoch());
 
-void TestNotifyReportMain::hoverTipSurvivesRebuilds()
-{
-    QList<TestAlert> alerts;
-    for (int i = 0; i < 50; ++i)
-        alerts << alert(daysAgo(2).addSecs(i), i < 46 ? 12 : 15);
-    QVERIFY(serve(alerts));
-    notifyReportMain page;
-    page.show();
-    WAIT_LOADED(page);
-    const QDate day = QDate::currentDate().addDays(-2);
-    const double x = double(QDateTime(day, QTime(0, 0)).toMSecsSinceEpoch());
+        page.onScatterPointClicked(QPointF(x, 4));
+        QPointer<tipDialog> tip = page.tip();
+        QVERIFY(tip && tip->isVisible());
+        QCOMPARE(tip->date(), day.toString("yyyy-MM-dd"));
+        QCOMPARE(tip->highCount(), 4);
+        QCOMPARE(tip->normalCount(), 46);
+        const int lowY = tip->y();
+        page.onScatterPointClicked(QPointF(x, 46)); // a point above 45 puts the tip lower
+        QCOMPARE(tip->y(), lowY + 100);
+        QCOMPARE(page.dateChartView()->chart()->series().size(), 7); // one hover line
+        page.removeVerticalLine();
+        QCOMPARE(page.dateChartView()->chart()->series().size(), 6);
+        page.onScatterPointClicked(QPointF(x, 4)); // its line waits for its timer
 
-    page.onScatterPointClicked(QPointF(x, 4));
-    QPointer<tipDialog> tip = page.tip();
-    QVERIFY(tip && tip->isVisible());
-    QCOMPARE(tip->date(), day.toString("yyyy-MM-dd"));
-    QCOMPARE(tip->highCount(), 4);
-    QCOMPARE(tip->normalCount(), 46);
-    const int lowY = tip->y();
-    page.onScatterPointClicked(QPointF(x, 46)); // a point above 45 puts the tip lower
-    QCOMPARE(tip->y(), lowY + 100);
-    QCOMPARE(page.dateChartView()->chart()->series().size(), 7); // one hover line
-    page.removeVerticalLine();
-    QCOMPARE(page.dateChartView()->chart()->series().size(), 6);
-    page.onScatterPointClicked(QPointF(x, 4)); // its line waits for its timer
-
-    page.slot_refresh_data();
-    WAIT_LOADED(page);
-    QVERIFY(!tip); // went with the old chart
-    page.removeVerticalLine(); // the old line's timer: nothing left to touch
-    page.onScatterPointClicked(QPointF(x, 4));
-    QVERIFY(page.tip() && page.tip()->isVisible());
-    QCOMPARE(page.tip()->parent(), page.dateChartView());
-    QCOMPARE(page.tip()->normalCount(), 46);
-}
-
-// Whatever an alert says is shown as it stands, never as markup.
-void TestNotifyReportMain::alertTextsStayPlain()
-{
-    QVERIFY(serve({ alert(daysAgo(1), 12, "<b>bold</b> <img src=x>", "<i>1.2.3.4</i>", "<u>root</u>") }));
-    notifyReportMain page;
-    WAIT_LOADED(page);
-    QLabel *title = page.eventCard()->findChild<QLabel *>("eventTitleLabel");
-    QCOMPARE(title->textFormat(), Qt::PlainText);
-    QCOMPARE(title->text(), QString("<b>bold</b> <img src=x>"));
-    const QAbstractItemModel *sources = page.attackCard()->findChild<HitStatListView *>()->model();
-    QCOMPARE(sources->index(0, 0).data().toString(), QString("Attack IP: <i>1.2.3.4</i>"));
-    const QAbstractItemModel *users = page.userCard()->findChild<HitStatListView *>()->model();
-    QCOMPARE(users->index(0, 0).data().toString(), QString("user name: <u>root</u>"));
-    for (QLabel *label : page.findChildren<QLabel *>()) {
-        if (label->text().contains('<'))
-            QCOMPARE(label->textFormat(), Qt::PlainText);
+        page.slot_refresh_data();
+        WAIT_LOADED(page);
+        QVERIFY(!tip); // went with the old chart
+        page.removeVerticalLine(); // the old line's timer: nothing left to touch
+        page.onScatterPointClicked(QPointF(x, 4));
+        QVERIFY(page.tip() && page.tip()->isVisible());
+        QCOMPARE(page.tip()->parent(), page.dateChartView());
+        QCOMPARE(page.tip()->normalCount(), 46);
     }
-}
+
+    // Whatever an alert says is shown as it stands, never as markup.
+    void alertTextsStayPlain()
+    {
+        QVERIFY(serve({ alert(daysAgo(1), 12, "<b>bold</b> <img src=x>", "<i>1.2.3.4</i>", "<u>root</u>") }));
+        notifyReportMain page;
+        WAIT_LOADED(page);
+        QLabel *title = page.eventCard()->findChild<QLabel *>("eventTitleLabel");
+        QCOMPARE(title->textFormat(), Qt::PlainText);
+        QCOMPARE(title->text(), QString("<b>bold</b> <img src=x>"));
+        const QAbstractItemModel *sources = page.attackCard()->findChild<HitStatListView *>()->model();
+        QCOMPARE(sources->index(0, 0).data().toString(), QString("Attack IP: <i>1.2.3.4</i>"));
+        const QAbstractItemModel *users = page.userCard()->findChild<HitStatListView *>()->model();
+        QCOMPARE(users->index(0, 0).data().toString(), QString("user name: <u>root</u>"));
+        for (QLabel *label : page.findChildren<QLabel *>()) {
+            if (label->text().contains('<'))
+                QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
+    }
+};
 
 TARVIX_BUS_TEST_MAIN(TestNotifyReportMain)
 #include "tst_notifyreportmain.moc"

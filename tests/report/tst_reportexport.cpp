@@ -56,296 +56,283 @@ class TestReportExport : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void shotOffsets_data();
-    void shotOffsets();
-    void titleLines_data();
-    void titleLines();
-    void pagesAndSections();
-    void wrappedTitlesAndFonts();
-    void suggestedName();
-    void exportFromThePage();
-    void failedExportSaysWhy();
-    void commandLine();
-
 private:
-    QString writePdf(const std::vector<loginfo> &alerts, QString *error = nullptr);
-    bool serve(int count);
-
     QTemporaryDir m_dir;
     QImage m_picture;
     std::unique_ptr<DaemonSimFixture> m_sim;
-};
 
-void TestReportExport::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    m_picture = QImage(400, 900, QImage::Format_RGB32);
-    m_picture.fill(QColor("#3790FA"));
-    notifyReportMain::Sources &sources = notifyReportMain::sources();
-    sources.installTimePath = m_dir.filePath("missing");
-    sources.aiCountProgram = "/bin/sh";
-    sources.aiCountArguments = QStringList { "-c", "echo 3" };
-    sources.osReleasePath = m_dir.filePath("missing");
-}
-
-QString TestReportExport::writePdf(const std::vector<loginfo> &alerts, QString *error)
-{
-    static int number = 0;
-    const QString path = m_dir.filePath(QString("report-%1.pdf").arg(++number));
-    auto list = std::make_shared<const std::vector<loginfo>>(alerts);
-    QString ignored;
-    const Translation english("en_US", "/nonexistent");
-    if (!ReportPdf::write(path, m_picture, { list, AlertSpan(*list) }, english, error ? error : &ignored))
-        return QString();
-    return path;
-}
-
-// count alerts a0 (oldest) to a<count-1> from five sources.
-bool TestReportExport::serve(int count)
-{
-    QList<TestAlert> alerts = recentAlerts(count);
-    for (int i = 0; i < count; ++i)
-        alerts[i].srcIp = "10.0.0." + QByteArray::number(i % 5);
-    m_sim = std::make_unique<DaemonSimFixture>();
-    m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
-    return m_sim->start({ "--alerts", writeTestFile(m_dir, "alerts.log", alertLog(alerts)) });
-}
-
-void TestReportExport::shotOffsets_data()
-{
-    QTest::addColumn<int>("total");
-    QTest::addColumn<QList<int>>("offsets");
-    QTest::newRow("as high as the viewport") << 500 << QList<int> { 0 };
-    QTest::newRow("one pixel higher") << 501 << QList<int> { 0, 1 }; // the second aligned to the bottom
-    QTest::newRow("two and a bit") << 1200 << QList<int> { 0, 500, 700 };
-    QTest::newRow("exactly two") << 1000 << QList<int> { 0, 500 };
-}
-
-void TestReportExport::shotOffsets()
-{
-    QFETCH(int, total);
-    QFETCH(QList<int>, offsets);
-    QCOMPARE(ReportPdf::shotOffsets(total, 500), offsets);
-}
-
-void TestReportExport::titleLines_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QList<int>>("lengths");
-    QTest::newRow("60 Latin") << QString(60, 'a') << QList<int> { 54, 6 };
-    QTest::newRow("54 Latin") << QString(54, 'a') << QList<int> { 54 };
-    QTest::newRow("30 Chinese") << QString(30, QChar(0x544A)) << QList<int> { 27, 3 };
-    QTest::newRow("mixed") << QString(53, 'a') + QString(2, QChar(0x544A)) << QList<int> { 54, 1 };
-    QTest::newRow("empty") << QString() << QList<int> { 0 };
-}
-
-void TestReportExport::titleLines()
-{
-    QFETCH(QString, title);
-    QFETCH(QList<int>, lengths);
-    QList<int> got;
-    for (const QString &line : ReportPdf::titleLines(title))
-        got << line.size();
-    QCOMPARE(got, lengths);
-}
-
-void TestReportExport::pagesAndSections()
-{
-    std::vector<loginfo> alerts;
-    for (int i = 0; i < 50; ++i) // 50 alerts from 50 sources, without users
-        alerts.push_back(alert("row " + std::to_string(i), "10.0." + std::to_string(100 + i) + ".1"));
-    const QString pdf = writePdf(alerts);
-    QVERIFY(!pdf.isEmpty());
-    // The picture, two pages of alerts and three of sources; no page for users.
-    QCOMPARE(pageCount(pdf), 6);
-    QVERIFY(run("pdfinfo", { pdf }).contains("(A4)"));
-    QVERIFY(pageText(pdf, 1).contains("Intrusion detection statistics report"));
-    const QString events1 = pageText(pdf, 2);
-    QVERIFY(events1.contains("All event statistics"));
-    QVERIFY(events1.contains("Event Title"));
-    QCOMPARE(events1.count("host->/var/log/auth.log"), 43);
-    QCOMPARE(pageText(pdf, 3).count("host->/var/log/auth.log"), 7);
-    const QList<int> entries { 21, 21, 8 };
-    for (int page = 0; page < 3; ++page) {
-        const QString text = pageText(pdf, 4 + page);
-        QVERIFY(text.contains("All sources of attack"));
-        QCOMPARE(text.count("Attack IP: 10.0."), entries[page]);
-        QCOMPARE(text.count("Latest attack time: 2024 Mar 05 10:11:12"), entries[page]);
-    }
-    QVERIFY(!pageText(pdf, 6).contains("All user statistics"));
-}
-
-void TestReportExport::wrappedTitlesAndFonts()
-{
-    const std::string latin(60, 'w');
-    const std::string chinese = QString(30, QChar(0x544A)).toStdString();
-    const QString pdf = writePdf({ alert(latin, {}, "root"), alert(chinese, {}, "root") });
-    QCOMPARE(pageCount(pdf), 3); // picture, events, users
-    const QString events = pageText(pdf, 2);
-    QVERIFY(events.contains(QRegularExpression("(^|\\n)\\s*w{54}\\s")));
-    QVERIFY(events.contains(QRegularExpression("\\n\\s*w{6}\\s*\\n")));
-    QVERIFY(!events.contains(QString(55, 'w')));
-    QVERIFY(events.contains(QString(27, QChar(0x544A))));
-    QVERIFY(events.contains(QRegularExpression(QString("\\n\\s*%1\\s*\\n").arg(QString(3, QChar(0x544A))))));
-    const QString users = pageText(pdf, 3);
-    QVERIFY(users.contains("All user statistics"));
-    QVERIFY(users.contains("User: root"));
-    // Chinese text as real glyphs of an embedded font.
-    const QString fonts = run("pdffonts", { pdf });
-    QVERIFY2(fonts.contains("NotoSansCJK"), qPrintable(fonts));
-    for (const QString &line : fonts.split('\n').mid(2)) {
-        if (!line.trimmed().isEmpty())
-            QVERIFY2(line.contains(" yes "), qPrintable(line));
-    }
-}
-
-void TestReportExport::suggestedName()
-{
-    CustomFileDialog dialog("Intrusion detection statistics report-2024-03-05");
-    dialog.setDirectory(m_dir.path());
-    dialog.show();
-    QLineEdit *name = dialog.findChild<QLineEdit *>();
-    QVERIFY(name);
-    QTRY_COMPARE(name->text(), QString("Intrusion detection statistics report-2024-03-05.pdf"));
-    QCOMPARE(name->selectedText(), QString("Intrusion detection statistics report-2024-03-05"));
-    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-    QCOMPARE(dialog.defaultSuffix(), QString("pdf"));
-    QCOMPARE(dialog.nameFilters(), QStringList { "PDF file (*.pdf)" });
-}
-
-// The page's export: the dialog offers today's name, the PDF is written, and
-// the picture was a private file that is gone afterwards.
-void TestReportExport::exportFromThePage()
-{
-    QVERIFY(serve(30));
-    QTemporaryDir work;
-    QFile mine(writeTestFile(work, "tmpReport.png", "a user's own file"));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(work.path());
-    const QStringList before = QDir::temp().entryList({ "tarvix-report-*" });
-
-    notifyReportMain page;
-    page.resize(856, 500);
-    page.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
-    const QString target = work.filePath("report.pdf");
-    QString offered;
-    QTimer::singleShot(0, this, [&] {
-        QTRY_VERIFY(QApplication::activeModalWidget());
-        auto *dialog = qobject_cast<CustomFileDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        offered = dialog->baseName();
-        dialog->selectFile(target);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    page.exportScrollAreaToImage();
-    QDir::setCurrent(previous);
-
-    QCOMPARE(offered, "Intrusion detection statistics report-" + QDate::currentDate().toString("yyyy-MM-dd"));
-    QCOMPARE(pageCount(target), 3); // picture, events, sources
-    QVERIFY(pageText(target, 2).contains("alert 0"));
-    QCOMPARE(page.findChild<QLabel *>("statusLabel")->text(), QString()); // success is silent
-    QVERIFY(mine.open(QIODevice::ReadOnly));
-    QCOMPARE(mine.readAll(), QByteArray("a user's own file"));
-    QCOMPARE(QDir(work.path()).entryList(QDir::Files), (QStringList { "report.pdf", "tmpReport.png" }));
-    QCOMPARE(QDir::temp().entryList({ "tarvix-report-*" }), before);
-}
-
-void TestReportExport::failedExportSaysWhy()
-{
-    QVERIFY(serve(3));
-    notifyReportMain page;
-    page.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
-    QLabel *status = page.findChild<QLabel *>("statusLabel");
-
-    const QString gone = m_dir.filePath("gone/report.pdf");
-    QVERIFY(!page.exportReport(gone));
-    QCOMPARE(page.exportError(),
-        QString("The report could not be written: the folder %1 does not exist.")
-            .arg(m_dir.filePath("gone")));
-    QVERIFY(!page.exportReport("/proc/report.pdf")); // not even root writes there
-    QCOMPARE(page.exportError(),
-        QString("The report could not be written: the folder /proc cannot be written to."));
-
-    // A picture that cannot be read leaves an earlier file of that name as it was.
-    QFile file(writeTestFile(m_dir, "earlier.pdf", "old report"));
-    QVERIFY(!page.writeReportPdf(file.fileName(), m_dir.filePath("no-picture.png")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("old report"));
-
-    // From the button, the page says so.
-    QTimer::singleShot(0, this, [&] {
-        QTRY_VERIFY(QApplication::activeModalWidget());
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        dialog->selectFile(gone);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-    page.exportScrollAreaToImage();
-    QCOMPARE(status->text(), page.exportError());
-    QVERIFY(!QFile::exists(gone));
-}
-
-void TestReportExport::commandLine()
-{
-    QVERIFY(serve(30));
-    QTemporaryDir runtime; // as a desktop session has one
-    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    const auto start = [&environment](const QStringList &arguments, QString *error) {
-        QProcess app;
-        app.setProcessEnvironment(environment);
-        app.start(TARVIX_APP_PATH, arguments);
-        app.waitForFinished(60000);
-        *error = QString::fromLocal8Bit(app.readAllStandardError());
-        return app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1;
-    };
-    QString error;
-    const QString pdf = m_dir.filePath("command-line.pdf");
-    QCOMPARE(start({ "--export-report", pdf }, &error), 0);
-    QCOMPARE(error, QString());
-    QCOMPARE(pageCount(pdf), 3);
-    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-    const QString ranged = m_dir.filePath("ranged.pdf");
-    QCOMPARE(start({ "--export-report", ranged, "--from", today, "--to", today }, &error), 0);
-    QVERIFY(QFile::exists(ranged));
-
-    struct Failure
+    QString writePdf(const std::vector<loginfo> &alerts)
     {
-        QStringList arguments;
-        int status;
-        QString says;
-    };
-    const QString target = m_dir.filePath("never.pdf");
-    const QList<Failure> failures {
-        { { "--export-report", target, "--from", "2000-01-01", "--to", "2000-01-02" }, 1,
-            "There are no alarms" },
-        { { "--export-report", "/proc/never.pdf" }, 1, "cannot be written to" },
-        { { "--export-report", target, "--from", "2024-13-01" }, 2, "--from wants a date as YYYY-MM-DD" },
-        { { "--export-report", target, "--from", "2024-03-05", "--to", "2024-03-01" }, 2, "later than" },
-        { { "--export-report" }, 2, "Missing value" },
-    };
-    for (const Failure &failure : failures) {
-        QCOMPARE(start(failure.arguments, &error), failure.status);
-        QVERIFY2(error.contains(failure.says), qPrintable(error));
-        if (failure.status == 1) // one line, whatever the libraries would have said
-            QCOMPARE(error.count('\n'), 1);
+        static int number = 0;
+        const QString path = m_dir.filePath(QString("report-%1.pdf").arg(++number));
+        auto list = std::make_shared<const std::vector<loginfo>>(alerts);
+        QString error;
+        const Translation english("en_US", "/nonexistent");
+        return ReportPdf::write(path, m_picture, { list, AlertSpan(*list) }, english, &error) ? path
+                                                                                              : QString();
     }
-    QVERIFY(m_sim->stop());
-    QCOMPARE(start({ "--export-report", target }, &error), 1);
-    QCOMPARE(error, QString("tarvix-desktop: The detection service could not be reached\n"));
-    QVERIFY(!QFile::exists(target));
-    QVERIFY(!QFile::exists("/proc/never.pdf"));
 
-    QProcess help;
-    help.start(TARVIX_APP_PATH, { "--help" });
-    QVERIFY(help.waitForFinished(30000));
-    QCOMPARE(help.exitCode(), 0);
-    QVERIFY(help.readAllStandardOutput().contains("--export-report FILE"));
-}
+    // count alerts a0 (oldest) to a<count-1> from five sources.
+    bool serve(int count)
+    {
+        QList<TestAlert> alerts = recentAlerts(count);
+        for (int i = 0; i < count; ++i)
+            alerts[i].srcIp = "10.0.0." + QByteArray::number(i % 5);
+        m_sim = std::make_unique<DaemonSimFixture>();
+        m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
+        return m_sim->start({ "--alerts", writeTestFile(m_dir, "alerts.log", alertLog(alerts)) });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_picture = QImage(400, 900, QImage::Format_RGB32);
+        m_picture.fill(QColor("#3790FA"));
+        notifyReportMain::Sources &sources = notifyReportMain::sources();
+        sources.installTimePath = m_dir.filePath("missing");
+        sources.aiCountProgram = "/bin/sh";
+        sources.aiCountArguments = QStringList { "-c", "echo 3" };
+        sources.osReleasePath = m_dir.filePath("missing");
+    }
+
+    void shotOffsets_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QList<int>>("offsets");
+        QTest::newRow("as high as the viewport") << 500 << QList<int> { 0 };
+        QTest::newRow("one pixel higher") << 501 << QList<int> { 0, 1 }; // the second aligned to the bottom
+        QTest::newRow("two and a bit") << 1200 << QList<int> { 0, 500, 700 };
+        QTest::newRow("exactly two") << 1000 << QList<int> { 0, 500 };
+    }
+
+    void shotOffsets()
+    {
+        QFETCH(int, total);
+        QFETCH(QList<int>, offsets);
+        QCOMPARE(ReportPdf::shotOffsets(total, 500), offsets);
+    }
+
+    void titleLines_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QList<int>>("lengths");
+        QTest::newRow("60 Latin") << QString(60, 'a') << QList<int> { 54, 6 };
+        QTest::newRow("54 Latin") << QString(54, 'a') << QList<int> { 54 };
+        QTest::newRow("30 Chinese") << QString(30, QChar(0x544A)) << QList<int> { 27, 3 };
+        QTest::newRow("mixed") << QString(53, 'a') + QString(2, QChar(0x544A)) << QList<int> { 54, 1 };
+        QTest::newRow("empty") << QString() << QList<int> { 0 };
+    }
+
+    void titleLines()
+    {
+        QFETCH(QString, title);
+        QFETCH(QList<int>, lengths);
+        QList<int> got;
+        for (const QString &line : ReportPdf::titleLines(title))
+            got << line.size();
+        QCOMPARE(got, lengths);
+    }
+
+    void pagesAndSections()
+    {
+        std::vector<loginfo> alerts;
+        for (int i = 0; i < 50; ++i) // 50 alerts from 50 sources, without users
+            alerts.push_back(alert("row " + std::to_string(i), "10.0." + std::to_string(100 + i) + ".1"));
+        const QString pdf = writePdf(alerts);
+        QVERIFY(!pdf.isEmpty());
+        // The picture, two pages of alerts and three of sources; no page for users.
+        QCOMPARE(pageCount(pdf), 6);
+        QVERIFY(run("pdfinfo", { pdf }).contains("(A4)"));
+        QVERIFY(pageText(pdf, 1).contains("Intrusion detection statistics report"));
+        const QString events1 = pageText(pdf, 2);
+        QVERIFY(events1.contains("All event statistics"));
+        QVERIFY(events1.contains("Event Title"));
+        QCOMPARE(events1.count("host->/var/log/auth.log"), 43);
+        QCOMPARE(pageText(pdf, 3).count("host->/var/log/auth.log"), 7);
+        const QList<int> entries { 21, 21, 8 };
+        for (int page = 0; page < 3; ++page) {
+            const QString text = pageText(pdf, 4 + page);
+            QVERIFY(text.contains("All sources of attack"));
+            QCOMPARE(text.count("Attack IP: 10.0."), entries[page]);
+            QCOMPARE(text.count("Latest attack time: 2024 Mar 05 10:11:12"), entries[page]);
+        }
+        QVERIFY(!pageText(pdf, 6).contains("All user statistics"));
+    }
+
+    void wrappedTitlesAndFonts()
+    {
+        const std::string latin(60, 'w');
+        const std::string chinese = QString(30, QChar(0x544A)).toStdString();
+        const QString pdf = writePdf({ alert(latin, {}, "root"), alert(chinese, {}, "root") });
+        QCOMPARE(pageCount(pdf), 3); // picture, events, users
+        const QString events = pageText(pdf, 2);
+        QVERIFY(events.contains(QRegularExpression("(^|\\n)\\s*w{54}\\s")));
+        QVERIFY(events.contains(QRegularExpression("\\n\\s*w{6}\\s*\\n")));
+        QVERIFY(!events.contains(QString(55, 'w')));
+        QVERIFY(events.contains(QString(27, QChar(0x544A))));
+        QVERIFY(
+            events.contains(QRegularExpression(QString("\\n\\s*%1\\s*\\n").arg(QString(3, QChar(0x544A))))));
+        const QString users = pageText(pdf, 3);
+        QVERIFY(users.contains("All user statistics"));
+        QVERIFY(users.contains("User: root"));
+        // Chinese text as real glyphs of an embedded font.
+        const QString fonts = run("pdffonts", { pdf });
+        QVERIFY2(fonts.contains("NotoSansCJK"), qPrintable(fonts));
+        for (const QString &line : fonts.split('\n').mid(2)) {
+            if (!line.trimmed().isEmpty())
+                QVERIFY2(line.contains(" yes "), qPrintable(line));
+        }
+    }
+
+    void suggestedName()
+    {
+        CustomFileDialog dialog("Intrusion detection statistics report-2024-03-05");
+        dialog.setDirectory(m_dir.path());
+        dialog.show();
+        QLineEdit *name = dialog.findChild<QLineEdit *>();
+        QVERIFY(name);
+        QTRY_COMPARE(name->text(), QString("Intrusion detection statistics report-2024-03-05.pdf"));
+        QCOMPARE(name->selectedText(), QString("Intrusion detection statistics report-2024-03-05"));
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog.defaultSuffix(), QString("pdf"));
+        QCOMPARE(dialog.nameFilters(), QStringList { "PDF file (*.pdf)" });
+    }
+
+    // The page's export: the dialog offers today's name, the PDF is written, and
+    // the picture was a private file that is gone afterwards.
+    void exportFromThePage()
+    {
+        QVERIFY(serve(30));
+        QTemporaryDir work;
+        QFile mine(writeTestFile(work, "tmpReport.png", "a user's own file"));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        const QStringList before = QDir::temp().entryList({ "tarvix-report-*" });
+
+        notifyReportMain page;
+        page.resize(856, 500);
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
+        const QString target = work.filePath("report.pdf");
+        QString offered;
+        QTimer::singleShot(0, this, [&] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<CustomFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            offered = dialog->baseName();
+            dialog->selectFile(target);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        page.exportScrollAreaToImage();
+        QDir::setCurrent(previous);
+
+        QCOMPARE(
+            offered, "Intrusion detection statistics report-" + QDate::currentDate().toString("yyyy-MM-dd"));
+        QCOMPARE(pageCount(target), 3); // picture, events, sources
+        QVERIFY(pageText(target, 2).contains("alert 0"));
+        QCOMPARE(page.findChild<QLabel *>("statusLabel")->text(), QString()); // success is silent
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("a user's own file"));
+        QCOMPARE(QDir(work.path()).entryList(QDir::Files), (QStringList { "report.pdf", "tmpReport.png" }));
+        QCOMPARE(QDir::temp().entryList({ "tarvix-report-*" }), before);
+    }
+
+    void failedExportSaysWhy()
+    {
+        QVERIFY(serve(3));
+        notifyReportMain page;
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
+        QLabel *status = page.findChild<QLabel *>("statusLabel");
+
+        const QString gone = m_dir.filePath("gone/report.pdf");
+        QVERIFY(!page.exportReport(gone));
+        QCOMPARE(page.exportError(),
+            QString("The report could not be written: the folder %1 does not exist.")
+                .arg(m_dir.filePath("gone")));
+        QVERIFY(!page.exportReport("/proc/report.pdf")); // not even root writes there
+        QCOMPARE(page.exportError(),
+            QString("The report could not be written: the folder /proc cannot be written to."));
+
+        // A picture that cannot be read leaves an earlier file of that name as it was.
+        QFile file(writeTestFile(m_dir, "earlier.pdf", "old report"));
+        QVERIFY(!page.writeReportPdf(file.fileName(), m_dir.filePath("no-picture.png")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old report"));
+
+        // From the button, the page says so.
+        QTimer::singleShot(0, this, [&] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            dialog->selectFile(gone);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        page.exportScrollAreaToImage();
+        QCOMPARE(status->text(), page.exportError());
+        QVERIFY(!QFile::exists(gone));
+    }
+
+    void commandLine()
+    {
+        QVERIFY(serve(30));
+        QTemporaryDir runtime; // as a desktop session has one
+        QVERIFY(
+            QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        const auto start = [&environment](const QStringList &arguments, QString *error) {
+            QProcess app;
+            app.setProcessEnvironment(environment);
+            app.start(TARVIX_APP_PATH, arguments);
+            app.waitForFinished(60000);
+            *error = QString::fromLocal8Bit(app.readAllStandardError());
+            return app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1;
+        };
+        QString error;
+        const QString pdf = m_dir.filePath("command-line.pdf");
+        QCOMPARE(start({ "--export-report", pdf }, &error), 0);
+        QCOMPARE(error, QString());
+        QCOMPARE(pageCount(pdf), 3);
+        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+        const QString ranged = m_dir.filePath("ranged.pdf");
+        QCOMPARE(start({ "--export-report", ranged, "--from", today, "--to", today }, &error), 0);
+        QVERIFY(QFile::exists(ranged));
+
+        struct Failure
+        {
+            QStringList arguments;
+            int status;
+            QString says;
+        };
+        const QString target = m_dir.filePath("never.pdf");
+        const QList<Failure> failures {
+            { { "--export-report", target, "--from", "2000-01-01", "--to", "2000-01-02" }, 1,
+                "There are no alarms" },
+            { { "--export-report", "/proc/never.pdf" }, 1, "cannot be written to" },
+            { { "--export-report", target, "--from", "2024-13-01" }, 2, "--from wants a date as YYYY-MM-DD" },
+            { { "--export-report", target, "--from", "2024-03-05", "--to", "2024-03-01" }, 2, "later than" },
+            { { "--export-report" }, 2, "Missing value" },
+        };
+        for (const Failure &failure : failures) {
+            QCOMPARE(start(failure.arguments, &error), failure.status);
+            QVERIFY2(error.contains(failure.says), qPrintable(error));
+            if (failure.status == 1) // one line, whatever the libraries would have said
+                QCOMPARE(error.count('\n'), 1);
+        }
+        QVERIFY(m_sim->stop());
+        QCOMPARE(start({ "--export-report", target }, &error), 1);
+        QCOMPARE(error, QString("tarvix-desktop: The detection service could not be reached\n"));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(!QFile::exists("/proc/never.pdf"));
+
+        QProcess help;
+        help.start(TARVIX_APP_PATH, { "--help" });
+        QVERIFY(help.waitForFinished(30000));
+        QCOMPARE(help.exitCode(), 0);
+        QVERIFY(help.readAllStandardOutput().contains("--export-report FILE"));
+    }
+};
 
 TARVIX_BUS_TEST_MAIN(TestReportExport)
 #include "tst_reportexport.moc"
