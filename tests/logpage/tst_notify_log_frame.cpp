@@ -48,29 +48,23 @@ class TestNotifyLogFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void severityWordsAndColours_data()
-    {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<bool>("red");
-        QTest::newRow("15") << 15 << "severe" << true;
-        QTest::newRow("14") << 14 << "normal" << false;
-        QTest::newRow("11") << 11 << "other" << false;
-    }
-
     void severityWordsAndColours()
     {
-        QFETCH(int, level);
-        QFETCH(QString, word);
-        QFETCH(bool, red);
-        notify_log_frame frame(sampleAlert(level));
-        QCOMPARE(label(frame, "loglevelLabel")->text(), QString("Level: %1").arg(level));
-        QCOMPARE(label(frame, "logtypeLabel")->text(), word);
-        QCOMPARE(isRed(label(frame, "loglevelLabel")), red);
-        QCOMPARE(isRed(label(frame, "logtypeLabel")), red);
-        QCOMPARE(label(frame, "loginfoTitleLabel")->text(),
-            QString("sshd: brute force trying to get access to the system."));
-        QCOMPARE(frame.size(), QSize(858, 164));
+        const struct
+        {
+            int level;
+            const char *word;
+        } rows[] = { { 15, "severe" }, { 14, "normal" }, { 11, "other" } };
+        for (const auto &row : rows) {
+            notify_log_frame frame(sampleAlert(row.level));
+            QCOMPARE(label(frame, "loglevelLabel")->text(), QString("Level: %1").arg(row.level));
+            QCOMPARE(label(frame, "logtypeLabel")->text(), QString(row.word));
+            QCOMPARE(isRed(label(frame, "loglevelLabel")), row.level >= 15);
+            QCOMPARE(isRed(label(frame, "logtypeLabel")), row.level >= 15);
+            QCOMPARE(label(frame, "loginfoTitleLabel")->text(),
+                QString("sshd: brute force trying to get access to the system."));
+            QCOMPARE(frame.size(), QSize(858, 164));
+        }
     }
 
     void detailLinesFollowTheirConditions()
