@@ -38,7 +38,6 @@ class TestAppStartup : public QObject
     DaemonSimFixture m_sim;
     QTemporaryDir m_install;
     std::unique_ptr<QTemporaryDir> m_runtime; // per test
-    QString m_runtimePath; // XDG_RUNTIME_DIR of the runs: m_runtime's, or null for none
 
     // A run of the installed copy (beside the stand-in data-collection
     // library) or of program; it records usage into record when given.
@@ -46,10 +45,7 @@ class TestAppStartup : public QObject
         const QStringList &arguments, const QString &record = QString(), const QString &program = QString())
     {
         QProcessEnvironment environment = programEnvironment();
-        if (m_runtimePath.isNull())
-            environment.remove("XDG_RUNTIME_DIR");
-        else
-            environment.insert("XDG_RUNTIME_DIR", m_runtimePath);
+        environment.insert("XDG_RUNTIME_DIR", m_runtime->path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         if (!record.isEmpty())
             environment.insert("TARVIX_USAGE_RECORD", record);
@@ -62,9 +58,9 @@ class TestAppStartup : public QObject
     }
 
     // A first instance, once its window is up; null if it did not come up.
-    std::unique_ptr<AppRun> startWindow(const QString &record = QString(), const QString &program = QString())
+    std::unique_ptr<AppRun> startWindow(const QString &record = QString())
     {
-        auto run = startApp({}, record, program);
+        auto run = startApp({}, record);
         if (run->waitForOutput(STARTED))
             return run;
         qWarning("no window: %s", qPrintable(run->log()));
@@ -72,10 +68,9 @@ class TestAppStartup : public QObject
     }
 
     // A second instance, which must end at once, cleanly and without a window.
-    bool handOver(
-        const QStringList &arguments, const QString &record = QString(), const QString &program = QString())
+    bool handOver(const QStringList &arguments, const QString &record = QString())
     {
-        auto run = startApp(arguments, record, program);
+        auto run = startApp(arguments, record);
         return run->waitForExit() && run->exitStatus() == QProcess::NormalExit && run->exitCode() == 0
             && !run->output().contains(STARTED);
     }
@@ -109,7 +104,6 @@ private slots:
     {
         m_runtime = std::make_unique<QTemporaryDir>();
         QVERIFY(m_runtime->isValid());
-        m_runtimePath = m_runtime->path();
     }
     void cleanup() { m_runtime.reset(); }
 
@@ -155,11 +149,11 @@ private slots:
             QVERIFY2(app->waitForLog(found), qPrintable(app->log()));
         app->stop();
 
-        const QRegularExpressionMatch timing = QRegularExpression(
-            "^main execute time: (\\d+(\\.\\d+)?(e-\\d+)?) seconds$", QRegularExpression::MultilineOption)
-                                                   .match(app->output());
-        QVERIFY2(timing.hasMatch(), qPrintable(app->output()));
-        QVERIFY(timing.captured(1).toDouble() < 30);
+        QVERIFY2(QRegularExpression("^main execute time: \\d+(\\.\\d+)?(e-\\d+)? seconds$",
+                     QRegularExpression::MultilineOption)
+                     .match(app->output())
+                     .hasMatch(),
+            qPrintable(app->output()));
         const QString log = app->log();
         QVERIFY(!log.contains(STARTED)); // on standard output only
         QCOMPARE(log.count(HANDED_OVER), text.isEmpty() ? 0 : 1);
@@ -222,22 +216,6 @@ private slots:
         QCOMPARE(first->log().count("get mainpage msg is: "), 1);
     }
 
-    void staleLockAfterKill()
-    {
-        // The binary where the build put it, with no stand-ins beside it.
-        auto crashed = startWindow(QString(), TARVIX_APP_PATH);
-        QVERIFY(crashed);
-        crashed->kill();
-        QVERIFY(crashed->waitForExit());
-        QCOMPARE(crashed->exitStatus(), QProcess::CrashExit);
-        QVERIFY(!instanceFile("lock").isEmpty()); // left behind
-
-        auto next = startWindow(QString(), TARVIX_APP_PATH);
-        QVERIFY(next);
-        QVERIFY(handOver({ "-s", "a3" }, QString(), TARVIX_APP_PATH));
-        QVERIFY2(next->waitForLog(highlightLine("a3")), qPrintable(next->log()));
-    }
-
     // The daemon hangs; the window is closed meanwhile: the process ends at
     // once and cleanly, though a load thread still waits.
     void closingDuringALoadEndsTheProcess()
@@ -270,19 +248,6 @@ private slots:
         QVERIFY2(second->log().contains("Could not hand the alert over to the running instance.\n"),
             qPrintable(second->log()));
         QVERIFY(!second->output().contains(STARTED));
-    }
-
-    // Without a private runtime directory each start is an instance of its
-    // own, and a notification still shows its alert.
-    void withoutRuntimeDirectoryAStartShowsItsWindow()
-    {
-        m_runtimePath = QString();
-        auto notified = startApp({ "-s", "a3" });
-        QVERIFY2(notified->waitForLog(highlightLine("a3")), qPrintable(notified->log()));
-        QVERIFY(notified->waitForOutput(STARTED));
-        QCOMPARE(
-            notified->log().count("XDG_RUNTIME_DIR is not set; running without single-instance hand-over"),
-            1);
     }
 };
 

@@ -165,26 +165,20 @@ private slots:
 
     void unsafeLocationRunsAlone_data()
     {
-        QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("runtime unset") << "unset"
-                                       << "XDG_RUNTIME_DIR is not set";
-        QTest::newRow("runtime open to others") << "runtime 0755"
-                                                << "is open to other users (mode 0755)";
-        QTest::newRow("runtime is a link") << "runtime link"
-                                           << "is a symbolic link";
-        QTest::newRow("private directory is a link") << "private link"
-                                                     << "is a symbolic link";
-        QTest::newRow("private directory is a file") << "private file"
-                                                     << "is not a directory";
+        QTest::newRow("runtime unset") << "XDG_RUNTIME_DIR is not set";
+        QTest::newRow("runtime 0755") << "is open to other users (mode 0755)";
+        QTest::newRow("runtime link") << "is a symbolic link";
+        QTest::newRow("private link") << "is a symbolic link";
+        QTest::newRow("private file") << "is not a directory";
     }
     void unsafeLocationRunsAlone()
     {
-        QFETCH(QString, setup);
+        const QString setup = QTest::currentDataTag();
         QFETCH(QString, reason);
         QTemporaryDir elsewhere;
         QString runtime = m_runtime->path();
-        if (setup == "unset") {
+        if (setup == "runtime unset") {
             runtime = QString();
         } else if (setup == "runtime 0755") {
             QCOMPARE(chmod(QFile::encodeName(runtime).constData(), 0755), 0);
@@ -204,6 +198,16 @@ private slots:
             QCOMPARE(run->log().count(reason + ALONE), 1);
         }
         QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files | QDir::System), QStringList());
+    }
+
+    // A killed instance leaves its lock and socket; the next start takes them over.
+    void staleLockIsTakenOver()
+    {
+        QVERIFY(!privateDirectory(true).isEmpty());
+        auto next = first();
+        QVERIFY(next);
+        QCOMPARE(send("a3"), QString("sent"));
+        QVERIFY(next->waitForOutput("received 2 a3\n"));
     }
 
     void sizeCapAndStalledPeer()
