@@ -105,30 +105,20 @@ private slots:
         QVERIFY(!icon.isNull());
         QCOMPARE(window.windowIcon().pixmap(24).toImage(), icon);
         QCOMPARE(window.findChild<QPushButton *>("title_icon_btn")->icon().pixmap(24).toImage(), icon);
-        const struct
-        {
-            const char *name;
-            QSize size;
-            QString text; // the window's title, a label's text, a button's tool tip
-        } rows[] = {
-            { "tarvixMainPage", { 904, 568 }, "Zorva Intrusion Detector" },
-            { "title_label", {}, "Zorva Intrusion Detector" },
-            { "tool_button", { 30, 30 }, "Option" },
-            { "minimum_btn", { 30, 30 }, "Minimize" },
-            { "maximum_btn", { 30, 30 }, "Maximize" },
-            { "close_btn", { 30, 30 }, "Close" },
-        };
-        for (const auto &row : rows) {
-            QWidget *widget
-                = window.objectName() == row.name ? &window : window.findChild<QWidget *>(row.name);
-            QVERIFY2(widget, row.name);
-            if (row.size.isValid())
-                QCOMPARE(widget->size(), row.size);
+        // The window's title, a label's text, a button's tool tip.
+        for (const auto &[name, size, text] : std::vector<std::tuple<QString, QSize, QString>> {
+                 { "tarvixMainPage", { 904, 568 }, "Zorva Intrusion Detector" },
+                 { "title_label", {}, "Zorva Intrusion Detector" }, { "tool_button", { 30, 30 }, "Option" },
+                 { "minimum_btn", { 30, 30 }, "Minimize" }, { "maximum_btn", { 30, 30 }, "Maximize" },
+                 { "close_btn", { 30, 30 }, "Close" } }) {
+            QWidget *widget = window.objectName() == name ? &window : window.findChild<QWidget *>(name);
+            QVERIFY2(widget, qPrintable(name));
+            QVERIFY(!size.isValid() || widget->size() == size);
             const auto *label = qobject_cast<QLabel *>(widget);
             QCOMPARE(widget->isWindow() ? widget->windowTitle()
                     : label             ? label->text()
                                         : widget->toolTip(),
-                row.text);
+                text);
         }
         QCOMPARE(window.minimumSize(), QSize(904, 568));
         QCOMPARE(window.findChild<QLabel *>("title_label")->maximumSize(), QSize(480, 17));
@@ -243,16 +233,11 @@ private slots:
         // Left double clicks in the top 36 pixels toggle; the empty part of
         // the title row passes them to the window.
         QWidget *titleRow = window.findChild<QWidget *>("widget");
-        const struct
-        {
-            Qt::MouseButton button;
-            int y;
-            QString state;
-        } clicks[] = { { Qt::LeftButton, 35, MAXIMIZED }, { Qt::LeftButton, 35, NORMAL },
-            { Qt::LeftButton, 36, NORMAL }, { Qt::RightButton, 10, NORMAL } };
-        for (const auto &click : clicks) {
-            QTest::mouseDClick(titleRow, click.button, Qt::NoModifier, QPoint(100, click.y));
-            QCOMPARE(maximizeState(window), click.state);
+        for (const auto &[button, y, state] : std::vector<std::tuple<Qt::MouseButton, int, QString>> {
+                 { Qt::LeftButton, 35, MAXIMIZED }, { Qt::LeftButton, 35, NORMAL },
+                 { Qt::LeftButton, 36, NORMAL }, { Qt::RightButton, 10, NORMAL } }) {
+            QTest::mouseDClick(titleRow, button, Qt::NoModifier, QPoint(100, y));
+            QCOMPARE(maximizeState(window), state);
         }
 
         QTest::mouseClick(window.findChild<QPushButton *>("minimum_btn"), Qt::LeftButton);

@@ -50,17 +50,13 @@ class TestNotifyLogFrame : public QObject
 private slots:
     void severityWordsAndColours()
     {
-        const struct
-        {
-            int level;
-            const char *word;
-        } rows[] = { { 15, "severe" }, { 14, "normal" }, { 11, "other" } };
-        for (const auto &row : rows) {
-            notify_log_frame frame(sampleAlert(row.level));
-            QCOMPARE(label(frame, "loglevelLabel")->text(), QString("Level: %1").arg(row.level));
-            QCOMPARE(label(frame, "logtypeLabel")->text(), QString(row.word));
-            QCOMPARE(isRed(label(frame, "loglevelLabel")), row.level >= 15);
-            QCOMPARE(isRed(label(frame, "logtypeLabel")), row.level >= 15);
+        for (const auto &[level, word] :
+            std::vector<std::pair<int, QString>> { { 15, "severe" }, { 14, "normal" }, { 11, "other" } }) {
+            notify_log_frame frame(sampleAlert(level));
+            QCOMPARE(label(frame, "loglevelLabel")->text(), QString("Level: %1").arg(level));
+            QCOMPARE(label(frame, "logtypeLabel")->text(), word);
+            QCOMPARE(isRed(label(frame, "loglevelLabel")), level >= 15);
+            QCOMPARE(isRed(label(frame, "logtypeLabel")), level >= 15);
             QCOMPARE(label(frame, "loginfoTitleLabel")->text(),
                 QString("sshd: brute force trying to get access to the system."));
             QCOMPARE(frame.size(), QSize(858, 164));

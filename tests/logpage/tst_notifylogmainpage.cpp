@@ -183,31 +183,27 @@ private slots:
         WAIT_LOADED(page);
         const auto day
             = [&today](int offset) { return today.addDays(offset).toString("yyyy 年 MM 月 dd 日"); };
-        const struct
-        {
-            QList<QDate> days; // none: Reload
-            int count;
-            QString start, end;
-        } steps[] = {
+        // Yesterday only: the alert at today's midnight belongs to it (end 23:59:60).
+        // Invalid dates keep the range; none is a Reload.
+        const std::vector<std::tuple<QList<QDate>, int, QString, QString>> steps {
             { {}, 4, day(-3), "So far" },
-            // Yesterday only: the alert at today's midnight belongs to it (end 23:59:60).
             { { today.addDays(-1), today.addDays(-1) }, 2, day(-1), day(-1) },
             { { today, today }, 1, "So far", "So far" },
-            { { QDate(), QDate() }, 1, "So far", "So far" }, // keeps the range
+            { { QDate(), QDate() }, 1, "So far", "So far" },
             { { today.addDays(-9), today.addDays(-5) }, 0, day(-9), day(-5) },
             { {}, 4, day(-3), "So far" },
         };
-        for (auto step : steps) {
-            if (step.days.isEmpty())
+        for (auto [days, count, start, end] : steps) {
+            if (days.isEmpty())
                 page.slot_do_reload();
             else
-                page.slot_update_dateTime(step.days);
+                page.slot_update_dateTime(days);
             WAIT_LOADED(page);
-            QCOMPARE(page.alertCount(), step.count);
-            QCOMPARE(labelText(page, "countLabel"), QString("A total of %1 alarm logs").arg(step.count));
-            QCOMPARE(labelText(page, "startLabel"), step.start);
-            QCOMPARE(labelText(page, "endLabel"), step.end);
-            QCOMPARE(emptyText(page), QString(step.count ? "" : "There are no alarm logs"));
+            QCOMPARE(page.alertCount(), count);
+            QCOMPARE(labelText(page, "countLabel"), QString("A total of %1 alarm logs").arg(count));
+            QCOMPARE(labelText(page, "startLabel"), start);
+            QCOMPARE(labelText(page, "endLabel"), end);
+            QCOMPARE(emptyText(page), QString(count ? "" : "There are no alarm logs"));
         }
     }
 
@@ -308,17 +304,14 @@ private slots:
 
         QTest::keyClick(&page, Qt::Key_F, Qt::ControlModifier);
         QTRY_VERIFY(search->hasFocus());
-        search->setText("ROOT"); // applied at once, without asking the daemon
-        QVERIFY(shows(10, "10 of 30 alarm logs"));
-        severity->setCurrentIndex(1); // high risk: a0, a3, a6, a9
-        QVERIFY(shows(4, "4 of 30 alarm logs"));
-        severity->setCurrentIndex(2); // normal risk
-        search->setText("secret-token");
-        QVERIFY(shows(1, "1 of 30 alarm logs"));
-        QCOMPARE(titleOf(entries(page).first()), QString("alert 7"));
-        search->setText("nothing like it");
-        QVERIFY(shows(0, "0 of 30 alarm logs"));
-        QCOMPARE(emptyText(page), QString("No matching alarm logs"));
+        // Applied at once, without asking the daemon; high risk: a0, a3, a6, a9; normal: a7.
+        for (const auto &[text, risk, count] : std::vector<std::tuple<QString, int, int>> { { "ROOT", 0, 10 },
+                 { "ROOT", 1, 4 }, { "secret-token", 2, 1 }, { "nothing like it", 2, 0 } }) {
+            severity->setCurrentIndex(risk);
+            search->setText(text);
+            QVERIFY(shows(count, QString("%1 of 30 alarm logs").arg(count)));
+            QCOMPARE(emptyText(page), QString(count ? "" : "No matching alarm logs"));
+        }
 
         // Still fed in batches: 20 matches at once, then one per scroll-bar movement.
         severity->setCurrentIndex(0);

@@ -234,30 +234,26 @@ private slots:
         QSignalSpy pickerRange(&page, &notifyReportMain::signal_update_dateWidget);
         QSignalSpy totalAlerts(&page, &notifyReportMain::update_total_alerts);
         // Each pick loads once, keeps the totals strip's figures and, ending today, reads "So far".
-        const struct
-        {
-            QList<QDate> range; // none: Refresh
-            size_t alerts;
-            QString start, end;
-        } steps[] = {
+        // Invalid dates keep the range and load it again; none is a Refresh.
+        const std::vector<std::tuple<QList<QDate>, size_t, QString, QString>> steps {
             { { today.addDays(-1), today }, 2, day(-1), "So far" },
             { { today, today }, 1, "So far", "So far" },
-            { { QDate(), QDate() }, 1, "So far", "So far" }, // keeps the range, loads it again
-            { { today.addDays(-10), today.addDays(-5) }, 0, day(-10), day(-5) }, // none in the range
+            { { QDate(), QDate() }, 1, "So far", "So far" },
+            { { today.addDays(-10), today.addDays(-5) }, 0, day(-10), day(-5) },
             { {}, 3, day(-3), day(0) },
         };
-        for (auto step : steps) {
-            if (step.range.isEmpty())
+        for (auto [range, alerts, start, end] : steps) {
+            if (range.isEmpty())
                 page.slot_refresh_data();
             else
-                page.slot_update_dateTime(step.range);
+                page.slot_update_dateTime(range);
             WAIT_LOADED(page);
-            QCOMPARE(page.rangeAlerts().size(), step.alerts);
-            QCOMPARE(page.showsEmptyState(), step.alerts == 0);
-            QCOMPARE(emptyText(page), QString(step.alerts ? "" : "There are no alarm details"));
-            QCOMPARE(labelText(page, "startLabel"), step.start);
-            QCOMPARE(labelText(page, "endLabel"), step.end);
-            QCOMPARE(totalAlerts.count(), step.range.isEmpty() ? 1 : 0);
+            QCOMPARE(page.rangeAlerts().size(), alerts);
+            QCOMPARE(page.showsEmptyState(), alerts == 0);
+            QCOMPARE(emptyText(page), QString(alerts ? "" : "There are no alarm details"));
+            QCOMPARE(labelText(page, "startLabel"), start);
+            QCOMPARE(labelText(page, "endLabel"), end);
+            QCOMPARE(totalAlerts.count(), range.isEmpty() ? 1 : 0);
         }
         QCOMPARE(loads(), 6);
         QCOMPARE(pickerRange.count(), 1);
