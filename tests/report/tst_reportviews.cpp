@@ -85,36 +85,28 @@ private slots:
         QCOMPARE(model.rowCount(), 251);
     }
 
-    void eventTableSortsExchanged()
-    {
-        EventTableView view(
-            rangeOf({ alert("2024 Mar 05 10:00:00", 12, "beta"), alert("2024 Mar 07 10:00:00", 16, "Alpha"),
-                alert("2024 Mar 06 10:00:00", 14, "alpha") }),
-            english());
-        // Descending, the first column runs from A to Z (capitals first, as compared).
-        QCOMPARE(column(view.model(), 0), (QStringList { "Alpha", "alpha", "beta" }));
-        view.sortByColumn(1, Qt::AscendingOrder); // ascending shows the highest level first
-        QCOMPARE(column(view.model(), 1), (QStringList { "16", "14", "12" }));
-        view.sortByColumn(3, Qt::DescendingOrder);
-        QCOMPARE(column(view.model(), 3),
-            (QStringList { "2024/03/05 10:00:00", "2024/03/06 10:00:00", "2024/03/07 10:00:00" }));
-    }
-
-    void eventTableEmptyAndUpdated()
+    // The events window: empty, then filled; its sort is exchanged on purpose.
+    void eventTableEmptyUpdatedAndSorted()
     {
         allEventStatisticsWidget window(rangeOf({}), english(), nullptr);
         EventTableView *view = window.tableView();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.minimumSize(), QSize(720, 480));
         QLabel *empty = view->findChild<QLabel *>("emptyTextLabel");
         QCOMPARE(empty->text(), QString("There is no alarm information"));
         QTRY_VERIFY(empty->isVisible());
 
-        window.updateAlerts(
-            rangeOf({ alert("2024 Mar 05 10:00:00", 12, "one"), alert("2024 Mar 05 11:00:00", 13, "two") }));
-        QCOMPARE(view->model()->rowCount(), 2);
+        window.updateAlerts(rangeOf({ alert("2024 Mar 05 10:00:00", 12, "beta"),
+            alert("2024 Mar 07 10:00:00", 16, "Alpha"), alert("2024 Mar 06 10:00:00", 14, "alpha") }));
         QVERIFY(!empty->isVisible());
-        QCOMPARE(window.minimumSize(), QSize(720, 480));
+        // Descending, the first column runs from A to Z (capitals first, as compared).
+        QCOMPARE(column(view->model(), 0), (QStringList { "Alpha", "alpha", "beta" }));
+        view->sortByColumn(1, Qt::AscendingOrder); // ascending shows the highest level first
+        QCOMPARE(column(view->model(), 1), (QStringList { "16", "14", "12" }));
+        view->sortByColumn(3, Qt::DescendingOrder);
+        QCOMPARE(column(view->model(), 3),
+            (QStringList { "2024/03/05 10:00:00", "2024/03/06 10:00:00", "2024/03/07 10:00:00" }));
     }
 
     void hitListsInKeyOrder()
@@ -137,27 +129,16 @@ private slots:
             QString("Latest attack time:  2024/03/05 10:11:12"));
     }
 
-    void axisRanges_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("dateMax");
-        QTest::addColumn<int>("levelMax");
-        QTest::addColumn<int>("ticks");
-        for (const QList<int> &row : QList<QList<int>> { { 0, 20, 20, 5 }, { 9, 20, 20, 5 },
-                 { 10, 60, 60, 7 }, { 59, 60, 60, 7 }, { 60, 70, 100, 7 }, { 999, 1009, 1039, 7 },
-                 { 1000, 1100, 1400, 7 }, { 12345, 13345, 16345, 7 } })
-            QTest::newRow(qPrintable(QString::number(row[0]))) << row[0] << row[1] << row[2] << row[3];
-    }
-
     void axisRanges()
     {
-        QFETCH(int, n);
-        QFETCH(int, dateMax);
-        QFETCH(int, levelMax);
-        QFETCH(int, ticks);
-        QCOMPARE(SeverityCharts::dateAxisRange(n).max, dateMax);
-        QCOMPARE(SeverityCharts::levelAxisRange(n).max, levelMax);
-        QCOMPARE(SeverityCharts::dateAxisRange(n).ticks, ticks);
+        // Alerts at most, then the date axis's maximum and ticks and the level axis's maximum.
+        for (const auto &[n, dateMax, ticks, levelMax] : std::vector<std::tuple<int, int, int, int>> {
+                 { 0, 20, 5, 20 }, { 9, 20, 5, 20 }, { 10, 60, 7, 60 }, { 59, 60, 7, 60 }, { 60, 70, 7, 100 },
+                 { 999, 1009, 7, 1039 }, { 1000, 1100, 7, 1400 }, { 12345, 13345, 7, 16345 } }) {
+            QCOMPARE(SeverityCharts::dateAxisRange(n).max, dateMax);
+            QCOMPARE(SeverityCharts::dateAxisRange(n).ticks, ticks);
+            QCOMPARE(SeverityCharts::levelAxisRange(n).max, levelMax);
+        }
     }
 
     void singleDayCurveHasTwoPoints()
