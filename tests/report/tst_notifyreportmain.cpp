@@ -78,18 +78,6 @@ QString emptyText(notifyReportMain &page)
     return panel ? panel->findChild<EmptyWidget *>()->text() : QString();
 }
 
-loginfo info(const std::string &comment, const std::string &srcIp = {}, const std::string &user = {})
-{
-    loginfo info;
-    info.level = 13;
-    info.date = "2024 Mar 05 10:11:12";
-    info.location = "host->/var/log/auth.log";
-    info.comment = comment;
-    info.srcIp = srcIp;
-    info.user = user;
-    return info;
-}
-
 QString run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -120,13 +108,20 @@ QList<TestAlert> fromFiveSources(int count)
     return alerts;
 }
 
-loginfo row(const char *date, int level, const char *comment, const char *location = "host->auth.log")
+const char *const DATE = "2024 Mar 05 10:11:12";
+const char *const LOCATION = "host->/var/log/auth.log";
+
+// An alert record as the engine hands it over.
+loginfo row(const std::string &date, int level, const std::string &comment,
+    const std::string &location = LOCATION, const std::string &srcIp = {}, const std::string &user = {})
 {
     loginfo info;
     info.date = date;
     info.level = level;
     info.comment = comment;
     info.location = location;
+    info.srcIp = srcIp;
+    info.user = user;
     return info;
 }
 
@@ -454,7 +449,8 @@ private slots:
     {
         std::vector<loginfo> alerts;
         for (int i = 0; i < 50; ++i) // 50 alerts from 50 sources, without users
-            alerts.push_back(info("row " + std::to_string(i), "10.0." + std::to_string(100 + i) + ".1"));
+            alerts.push_back(row(
+                DATE, 13, "row " + std::to_string(i), LOCATION, "10.0." + std::to_string(100 + i) + ".1"));
         const QString pdf = writePdf(alerts);
         QVERIFY(!pdf.isEmpty());
         // The picture, two pages of alerts and three of sources; no page for users.
@@ -480,7 +476,8 @@ private slots:
     {
         const std::string latin(60, 'w');
         const std::string chinese = QString(30, QChar(0x544A)).toStdString();
-        const QString pdf = writePdf({ info(latin, {}, "root"), info(chinese, {}, "root") });
+        const QString pdf = writePdf(
+            { row(DATE, 13, latin, LOCATION, {}, "root"), row(DATE, 13, chinese, LOCATION, {}, "root") });
         QCOMPARE(pageCount(pdf), 3); // picture, events, users
         const QString events = pageText(pdf, 2);
         QVERIFY(events.contains(QRegularExpression("(^|\\n)\\s*w{54}\\s")));
