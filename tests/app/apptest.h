@@ -1,11 +1,10 @@
 #ifndef TESTS_APP_APPTEST_H
 #define TESTS_APP_APPTEST_H
 
+#include "support/alertlog.h"
 #include "support/daemonsimfixture.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QLocale>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
@@ -14,20 +13,9 @@
 // path. Returns why not, or nothing.
 inline QString startSimWithAlerts(DaemonSimFixture &sim, const QTemporaryDir &dir, int count)
 {
-    QFile log(dir.filePath("alerts.log"));
-    if (!log.open(QIODevice::WriteOnly))
-        return "cannot write " + log.fileName();
-    const QDateTime newest = QDateTime::currentDateTime().addSecs(-3600);
-    for (int i = 0; i < count; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        log.write("** Alert a" + n + ": - syslog,\n"
-            + QLocale::c().toString(newest.addSecs(60 * (i + 1 - count)), "yyyy MMM dd HH:mm:ss").toLatin1()
-            + " host->/var/log/auth.log\nRule: 5712 (level 12) -> 'alert " + n
-            + "'\nSrc IP: 10.0.0.1\nraw line\n\n");
-    }
-    log.close();
+    const QString log = writeTestFile(dir, "alerts.log", alertLog(recentAlerts(count)));
     sim.setSnapshotPath("/tmp/tarvix_alerts.log");
-    return sim.start({ "--alerts", log.fileName() }) ? QString() : sim.errorString();
+    return sim.start({ "--alerts", log }) ? QString() : sim.errorString();
 }
 
 // The environment for a program under test: plain log lines on standard

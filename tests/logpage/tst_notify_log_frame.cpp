@@ -1,7 +1,13 @@
+// An alert's entry in the alarm log, and which alerts the log's search and
+// severity choice keep.
+
+#include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
 #include "logpage/notify_log_frame.h"
+#include "translation/translation.h"
 
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -41,6 +47,25 @@ bool isRed(const QWidget *widget)
     return widget->palette().color(QPalette::WindowText) == QColor(Qt::red);
 }
 
+loginfo alert(int level, const std::string &comment = "sshd: brute force")
+{
+    loginfo a;
+    a.level = level;
+    a.comment = comment;
+    a.location = "zorva-pc->/var/log/auth.log";
+    a.srcIp = "10.0.0.7";
+    a.user = "root";
+    a.firstLog = "Mar  5 10:11:12 zorva-pc sshd[811]: Failed password";
+    a.otherLogs = "second line\nthird line";
+    return a;
+}
+
+int kept(const QString &text, const std::vector<loginfo> &alerts,
+    AlertFilter::Severity severity = AlertFilter::AnySeverity, const Translation *titles = nullptr)
+{
+    return int(AlertFilter(text, severity, titles).apply(alerts).size());
+}
+
 } // namespace
 
 class TestNotifyLogFrame : public QObject
@@ -48,174 +73,204 @@ class TestNotifyLogFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void severityWordsAndColours_data();
-    void severityWordsAndColours();
-    void detailLinesFollowTheirConditions();
-    void alertTextsArePlainText();
-    void bidiControlsAreShownAsMarks();
-    void textTurnsSelectableUnderThePointer();
-    void arrowTogglesTheDetails();
-    void highlightExpandsAndColours();
-};
-
-void TestNotifyLogFrame::severityWordsAndColours_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<bool>("red");
-    QTest::newRow("15") << 15 << "severe" << true;
-    QTest::newRow("14") << 14 << "normal" << false;
-    QTest::newRow("12") << 12 << "normal" << false;
-    QTest::newRow("11") << 11 << "other" << false;
-}
-
-void TestNotifyLogFrame::severityWordsAndColours()
-{
-    QFETCH(int, level);
-    QFETCH(QString, word);
-    QFETCH(bool, red);
-    notify_log_frame frame(sampleAlert(level));
-    QCOMPARE(label(frame, "loglevelLabel")->text(), QString("Level: %1").arg(level));
-    QCOMPARE(label(frame, "logtypeLabel")->text(), word);
-    QCOMPARE(isRed(label(frame, "loglevelLabel")), red);
-    QCOMPARE(isRed(label(frame, "logtypeLabel")), red);
-    const QImage icon = label(frame, "loginfoIconLabel")->pixmap(Qt::ReturnByValue).toImage();
-    const QImage expected
-        = QPixmap(red ? ":/Resource/Icon/setting/selected_red.png" : ":/Resource/Icon/setting/selected.png")
-              .toImage();
-    QVERIFY(!expected.isNull());
-    QCOMPARE(icon, expected);
-    QCOMPARE(label(frame, "loginfoTitleLabel")->text(),
-        QString("sshd: brute force trying to get access to the system."));
-    QCOMPARE(frame.size(), QSize(858, 164));
-}
-
-void TestNotifyLogFrame::detailLinesFollowTheirConditions()
-{
-    notifyLogData bare = sampleAlert(12);
-    bare.otherLogs = "\n"; // only the empty separator line followed the first raw line
-    bare.firstLog = "Mar  5 10:11:12 sshd[811]: Failed password";
-    notify_log_frame bareFrame(bare);
-    QCOMPARE(detailCaptions(bareFrame), QStringList({ "Rule No.: ", "Raw logs: " }));
-
-    notifyLogData full = sampleAlert(12);
-    full.group = "syslog,sshd,";
-    full.user = "root";
-    full.srcIp = "10.0.0.7";
-    full.dstIp = "192.168.1.10";
-    full.firstLog = "first";
-    full.otherLogs = "second\nthird";
-    notify_log_frame frame(full);
-    QCOMPARE(detailCaptions(frame),
-        QStringList({ "Rule No.: ", "Group Category: ", "User: ", "Source IP: ", "Target IP: ", "Raw logs: ",
-            "Associated Informations: " }));
-    // The visible rows: time in display form and the source.
-    QStringList texts;
-    for (QLabel *l : frame.findChild<QWidget *>("frame")->findChildren<QLabel *>())
-        texts << l->text();
-    QVERIFY(texts.contains("2024/03/05 10:11:12"));
-    QVERIFY(texts.contains("zorva-pc->/var/log/auth.log"));
-
-    notifyLogData noRule = sampleAlert(12);
-    noRule.date = "not a date";
-    const notify_log_frame raw(noRule);
-    texts.clear();
-    for (QLabel *l : raw.findChild<QWidget *>("frame")->findChildren<QLabel *>())
-        texts << l->text();
-    QVERIFY(texts.contains("not a date"));
-}
-
-void TestNotifyLogFrame::alertTextsArePlainText()
-{
-    notifyLogData data = sampleAlert(15);
-    data.comment = "<b>bold</b><img src=x>";
-    data.location = "<a href='http://x'>link</a>";
-    data.firstLog = "<script>alert(1)</script>";
-    const notify_log_frame frame(data);
-    for (QLabel *l : frame.findChildren<QLabel *>()) {
-        if (l->text().contains('<'))
-            QCOMPARE(l->textFormat(), Qt::PlainText);
+    void severityWordsAndColours()
+    {
+        for (const auto &[level, word] :
+            std::vector<std::pair<int, QString>> { { 15, "severe" }, { 14, "normal" }, { 11, "other" } }) {
+            notify_log_frame frame(sampleAlert(level));
+            QCOMPARE(label(frame, "loglevelLabel")->text(), QString("Level: %1").arg(level));
+            QCOMPARE(label(frame, "logtypeLabel")->text(), word);
+            QCOMPARE(isRed(label(frame, "loglevelLabel")), level >= 15);
+            QCOMPARE(isRed(label(frame, "logtypeLabel")), level >= 15);
+            QCOMPARE(label(frame, "loginfoTitleLabel")->text(),
+                QString("sshd: brute force trying to get access to the system."));
+            QCOMPARE(frame.size(), QSize(858, 164));
+        }
     }
-    QCOMPARE(label(frame, "loginfoTitleLabel")->text(), data.comment);
-}
 
-void TestNotifyLogFrame::bidiControlsAreShownAsMarks()
-{
-    // A right-to-left override makes a program "invoice<RLO>gnp.exe" read
-    // "invoiceexe.png"; isolates and embeddings reorder words. Every label
-    // shows them as marks.
-    notifyLogData data = sampleAlert(15);
-    data.comment = QString::fromUtf8("invoice\u202Egnp.exe");
-    data.user = QString::fromUtf8("\u2066root\u2069");
-    data.firstLog = QString::fromUtf8("sshd: \u202BAccepted\u202C password");
-    notify_log_frame frame(data);
-    frame.setHighLight(); // every label made
-    QStringList texts;
-    for (QLabel *l : frame.findChildren<QLabel *>())
-        texts << l->text();
-    QVERIFY(!texts.join("").contains(QRegularExpression("[\u202A-\u202E\u2066-\u2069]")));
-    QCOMPARE(label(frame, "loginfoTitleLabel")->text(), QString("invoice<U+202E>gnp.exe"));
-    QVERIFY(texts.contains("<U+2066>root<U+2069>"));
-    QVERIFY(texts.contains("sshd: <U+202B>Accepted<U+202C> password"));
-}
+    void detailLinesFollowTheirConditions()
+    {
+        notifyLogData bare = sampleAlert(12);
+        bare.otherLogs = "\n"; // only the empty separator line followed the first raw line
+        bare.firstLog = "Mar  5 10:11:12 sshd[811]: Failed password";
+        notify_log_frame bareFrame(bare);
+        QCOMPARE(detailCaptions(bareFrame), QStringList({ "Rule No.: ", "Raw logs: " }));
 
-void TestNotifyLogFrame::textTurnsSelectableUnderThePointer()
-{
-    // Selectable where the pointer is, and while text is selected.
-    notify_log_frame frame(sampleAlert(12));
-    frame.show();
-    QLabel *title = label(frame, "loginfoTitleLabel");
-    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
-    QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
-    QApplication::sendEvent(title, &enter);
-    QCOMPARE(title->textInteractionFlags(), Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
-    title->setSelection(0, 4);
-    QApplication::sendEvent(title, &leave);
-    QCOMPARE(title->selectedText(), QString("sshd"));
-    title->setSelection(0, 0);
-    QApplication::sendEvent(title, &leave);
-    QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
-}
+        notifyLogData full = sampleAlert(12);
+        full.group = "syslog,sshd,";
+        full.user = "root";
+        full.srcIp = "10.0.0.7";
+        full.dstIp = "192.168.1.10";
+        full.firstLog = "first";
+        full.otherLogs = "second\nthird";
+        notify_log_frame frame(full);
+        QCOMPARE(detailCaptions(frame),
+            QStringList({ "Rule No.: ", "Group Category: ", "User: ", "Source IP: ", "Target IP: ",
+                "Raw logs: ", "Associated Informations: " }));
+        // The visible rows: time in display form (or as recorded) and the source.
+        const auto rows = [](const notify_log_frame &shown) {
+            QStringList texts;
+            for (QLabel *l : shown.findChild<QWidget *>("frame")->findChildren<QLabel *>())
+                texts << l->text();
+            return texts;
+        };
+        QVERIFY(rows(frame).contains("2024/03/05 10:11:12")
+            && rows(frame).contains("zorva-pc->/var/log/auth.log"));
+        bare.date = "not a date";
+        QVERIFY(rows(notify_log_frame(bare)).contains("not a date"));
+    }
 
-void TestNotifyLogFrame::arrowTogglesTheDetails()
-{
-    notify_log_frame frame(sampleAlert(12));
-    frame.show();
-    QWidget *details = frame.findChild<QWidget *>("notify_log_detail_frame");
-    QLabel *arrow = label(frame, "upDownIconLabel");
-    const QImage down = arrow->pixmap(Qt::ReturnByValue).toImage();
-    QVERIFY(!details->isVisible());
-    QVERIFY(!frame.findChild<FrameLineWidget *>()); // made when first opened
+    // Alert texts are attacker-influenced: never markup, and direction
+    // controls (a right-to-left override makes "invoice<RLO>gnp.exe" read
+    // "invoiceexe.png") are shown as marks in every label.
+    void alertTextsShownAsTheyStand()
+    {
+        notifyLogData data = sampleAlert(15);
+        data.comment = QString::fromUtf8("<b>bold</b>invoice\u202Egnp.exe");
+        data.location = "<a href='http://x'>link</a>";
+        data.user = QString::fromUtf8("\u2066root\u2069");
+        data.firstLog = QString::fromUtf8("<script>sshd: \u202BAccepted\u202C</script>");
+        notify_log_frame frame(data);
+        frame.setHighLight(); // every label made
+        QStringList texts;
+        for (QLabel *l : frame.findChildren<QLabel *>()) {
+            texts << l->text();
+            if (l->text().contains('<'))
+                QCOMPARE(l->textFormat(), Qt::PlainText);
+        }
+        QVERIFY(!texts.join("").contains(QRegularExpression("[\u202A-\u202E\u2066-\u2069]")));
+        QCOMPARE(label(frame, "loginfoTitleLabel")->text(), QString("<b>bold</b>invoice<U+202E>gnp.exe"));
+        QVERIFY(texts.contains("<U+2066>root<U+2069>"));
+        QVERIFY(texts.contains("<script>sshd: <U+202B>Accepted<U+202C></script>"));
+        QVERIFY(texts.contains(data.location));
+    }
 
-    QTest::mousePress(arrow, Qt::LeftButton);
-    FrameLineWidget *line = frame.findChild<FrameLineWidget *>();
-    QVERIFY(details->isVisible());
-    QVERIFY(line->isVisible());
-    // Under the time and source rows.
-    QVERIFY(line->y() > frame.findChild<QLabel *>("loginfoTitleLabel")->y());
-    QVERIFY(arrow->pixmap(Qt::ReturnByValue).toImage() != down);
+    void textTurnsSelectableUnderThePointer()
+    {
+        // Selectable where the pointer is, and while text is selected.
+        notify_log_frame frame(sampleAlert(12));
+        frame.show();
+        QLabel *title = label(frame, "loginfoTitleLabel");
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
+        QApplication::sendEvent(title, &enter);
+        QCOMPARE(title->textInteractionFlags(), Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
+        title->setSelection(0, 4);
+        QApplication::sendEvent(title, &leave);
+        QCOMPARE(title->selectedText(), QString("sshd"));
+        title->setSelection(0, 0);
+        QApplication::sendEvent(title, &leave);
+        QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
+    }
 
-    QTest::mousePress(arrow, Qt::LeftButton);
-    QVERIFY(!details->isVisible());
-    QVERIFY(!line->isVisible());
-    QCOMPARE(arrow->pixmap(Qt::ReturnByValue).toImage(), down);
-}
+    // The arrow opens and closes the details, made when first opened; a
+    // highlight opens them and colours the title and every detail line red.
+    void detailsOpenByArrowAndHighlight()
+    {
+        notifyLogData data = sampleAlert(12);
+        data.user = "root";
+        notify_log_frame frame(data);
+        frame.show();
+        QWidget *details = frame.findChild<QWidget *>("notify_log_detail_frame");
+        QLabel *arrow = label(frame, "upDownIconLabel");
+        const QImage down = arrow->pixmap(Qt::ReturnByValue).toImage();
+        QVERIFY(!details->isVisible() && !frame.findChild<FrameLineWidget *>());
+        QTest::mousePress(arrow, Qt::LeftButton);
+        FrameLineWidget *line = frame.findChild<FrameLineWidget *>();
+        QVERIFY(details->isVisible() && line->isVisible());
+        QVERIFY(line->y() > label(frame, "loginfoTitleLabel")->y()); // under the time and source rows
+        QVERIFY(arrow->pixmap(Qt::ReturnByValue).toImage() != down);
+        QTest::mousePress(arrow, Qt::LeftButton);
+        QVERIFY(!details->isVisible() && !line->isVisible());
+        QCOMPARE(arrow->pixmap(Qt::ReturnByValue).toImage(), down);
 
-void TestNotifyLogFrame::highlightExpandsAndColours()
-{
-    notifyLogData data = sampleAlert(12);
-    data.user = "root";
-    notify_log_frame frame(data);
-    frame.show();
-    frame.setHighLight();
-    QWidget *details = frame.findChild<QWidget *>("notify_log_detail_frame");
-    QVERIFY(details->isVisible());
-    QVERIFY(isRed(label(frame, "loginfoTitleLabel")));
-    QVERIFY(isRed(details));
-    for (QLabel *l : details->findChildren<QLabel *>())
-        QVERIFY(isRed(l)); // palettes propagate to every detail line
-    QVERIFY(!isRed(label(frame, "loglevelLabel"))); // level 12 keeps its colour
-}
+        frame.setHighLight();
+        QVERIFY(details->isVisible());
+        QVERIFY(isRed(label(frame, "loginfoTitleLabel")));
+        for (QLabel *l : details->findChildren<QLabel *>())
+            QVERIFY(isRed(l)); // palettes propagate to every detail line
+        QVERIFY(!isRed(label(frame, "loglevelLabel"))); // level 12 keeps its colour
+    }
+
+    void textInEveryFieldAnyCase()
+    {
+        const std::vector<loginfo> one { alert(12) };
+        for (const char *found : { "BRUTE", "0.0.7", "Root", "/VAR/log/auth", "failed PASSWORD", "THIRD line",
+                 "line\nthird", "d line", "  root  " })
+            QVERIFY2(kept(found, one) == 1, found);
+        for (const char *missing : { "brute forced", "Mar  6" }) // the date is not searched
+            QVERIFY2(kept(missing, one) == 0, missing);
+
+        const std::vector<loginfo> unicode { alert(12, "Неверный Пароль"),
+            alert(12, "检测到SSH暴力破解攻击") };
+        QCOMPARE(kept("пароль", unicode), 1);
+        QCOMPARE(kept("检测到ssh", unicode), 1);
+        QCOMPARE(kept("暴力破解攻击X", unicode), 0);
+    }
+
+    // The fast scan against Qt's own case-insensitive search, on texts made to
+    // put matches and near misses at every offset and length. Bit 0x20 also
+    // joins '@' and '`', '[' and '{': near misses of their own.
+    void scanAgreesWithQt()
+    {
+        QRandomGenerator random(7);
+        const std::string letters = "aAbB.-0@`[{";
+        const auto text = [&](int length) {
+            std::string made;
+            for (; length > 0; --length)
+                made += letters[random.bounded(int(letters.size()))];
+            return made;
+        };
+        for (int round = 0; round < 5000; ++round) {
+            loginfo a = alert(12, "x");
+            a.srcIp = a.user = a.firstLog = a.otherLogs = "";
+            a.location = text(random.bounded(40));
+            const QString needle = QString::fromStdString(text(1 + random.bounded(4)));
+            const bool expected = QString::fromStdString(a.location).contains(needle, Qt::CaseInsensitive);
+            QCOMPARE(kept(needle, { a }) == 1, expected);
+        }
+    }
+
+    void translatedDescriptions()
+    {
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath("zh_CN/LC_MESSAGES")));
+        QFile catalogue(root.filePath("zh_CN/LC_MESSAGES/tarvix_zh_CN.ts"));
+        QVERIFY(catalogue.open(QIODevice::WriteOnly));
+        catalogue.write("<TS><context><name>c</name><message><source>sshd: brute force</source>"
+                        "<translation>暴力破解</translation></message></context></TS>");
+        catalogue.close();
+        const Translation titles("zh_CN", root.path().toStdString());
+        // The list shows the translation; both it and the description are searched.
+        QCOMPARE(ruleTitle(&titles, "sshd: brute force"), std::string("暴力破解"));
+        QCOMPARE(ruleTitle(&titles, "no such rule"), std::string("no such rule"));
+        QCOMPARE(kept("暴力", { alert(12) }, AlertFilter::AnySeverity, &titles), 1);
+        QCOMPARE(kept("brute", { alert(12) }, AlertFilter::AnySeverity, &titles), 1);
+    }
+
+    void severitiesAndNarrowing()
+    {
+        const std::vector<loginfo> alerts { alert(12), alert(14), alert(15), alert(16, "rooted") };
+        QCOMPARE(kept("", alerts, AlertFilter::HighRisk), 2);
+        QCOMPARE(kept("", alerts, AlertFilter::NormalRisk), 2);
+        QCOMPARE(kept("rooted", alerts, AlertFilter::HighRisk), 1);
+        QVERIFY(!AlertFilter(" ", AlertFilter::AnySeverity, nullptr).isActive());
+
+        // Typing on searches only what the last keystroke kept, when that is all it can find.
+        const auto narrows
+            = [](const QString &earlier, int earlierLevel, const QString &later, int laterLevel) {
+                  const AlertFilter first(earlier, AlertFilter::Severity(earlierLevel), nullptr);
+                  const AlertFilter second(later, AlertFilter::Severity(laterLevel), nullptr);
+                  return second.narrows(first);
+              };
+        QVERIFY(narrows("ro", 0, "roo", 0) && narrows("oo", 0, "roo", 0) && narrows("", 0, "r", 1));
+        QVERIFY(narrows("r", 0, "r", 1));
+        QVERIFY(!narrows("roo", 0, "ro", 0));
+        QVERIFY(!narrows("RO", 0, "root", 0));
+        QVERIFY(!narrows("r", 1, "r", 0) && !narrows("r", 1, "r", 2));
+        QVERIFY(!narrows("s", 0, "sП", 0)); // Cyrillic compares case otherwise than ASCII
+    }
+};
 
 QTEST_MAIN(TestNotifyLogFrame)
 #include "tst_notify_log_frame.moc"

@@ -3,6 +3,7 @@
 
 #include "logpage/notify_log_frame.h"
 #include "logpage/notifylogmainpage.h"
+#include "support/alertlog.h"
 #include "support/bustestmain.h"
 #include "support/daemonsimfixture.h"
 #include "support/logcapture.h"
@@ -19,38 +20,13 @@
 
 namespace {
 
-// One alert per entry of times, newest last as a live log is written; ids
-// are "a<n>". fields gives alert n a level and lines of its own.
-struct AlertFields
+// Alerts a0 (oldest) on at the given times, with comments "alert <n>".
+QList<TestAlert> alertsAt(const QList<QDateTime> &times)
 {
-    int level = 12;
-    QByteArray lines; // after the source address, before the raw line
-};
-QByteArray alertsLog(const QList<QDateTime> &times, const std::function<AlertFields(int)> &fields)
-{
-    QByteArray log;
-    for (int i = 0; i < times.size(); ++i) {
-        const AlertFields alert = fields(i);
-        const QByteArray date = QLocale::c().toString(times[i], "yyyy MMM dd HH:mm:ss").toLatin1();
-        log += "** Alert a" + QByteArray::number(i) + ": - syslog,\n" + date + " host->/var/log/auth.log\n"
-            + "Rule: 5712 (level " + QByteArray::number(alert.level) + ") -> 'alert " + QByteArray::number(i)
-            + "'\nSrc IP: 10.0.0." + QByteArray::number(i % 250) + "\n" + alert.lines + "raw line\n\n";
-    }
-    return log;
-}
-QByteArray alertsLog(const QList<QDateTime> &times, int level = 12)
-{
-    return alertsLog(times, [level](int) { return AlertFields { level, {} }; });
-}
-
-// n alerts a minute apart, the newest an hour ago.
-QList<QDateTime> recentTimes(int n)
-{
-    QList<QDateTime> times;
-    const QDateTime newest = QDateTime::currentDateTime().addSecs(-3600);
-    for (int i = n - 1; i >= 0; --i)
-        times << newest.addSecs(-60 * i);
-    return times;
+    QList<TestAlert> alerts = recentAlerts(times.size());
+    for (int i = 0; i < times.size(); ++i)
+        alerts[i].time = times[i];
+    return alerts;
 }
 
 QList<notify_log_frame *> entries(notifyLogMainPage &page)
@@ -91,326 +67,270 @@ class TestNotifyLogMainPage : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void feedsTwentyThenOnePerScroll();
-    void highlightsTheNotifiedAlertAnywhere();
-    void rangesAndReload();
-    void emptyState();
-    void replacedWorkerDeliversNothing();
-    void listStaysWhileLoading();
-    void highlightWaitsForItsLoad();
-    void daemonUnreachable();
-    void searchAndSeverity();
-
 private:
-    bool serve(const QByteArray &log, const QStringList &options = {});
-
+    QTemporaryDir m_dir;
     std::unique_ptr<DaemonSimFixture> m_sim;
-};
 
-void TestNotifyLogMainPage::init()
-{
-    m_sim = std::make_unique<DaemonSimFixture>();
-    m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
-}
-
-void TestNotifyLogMainPage::cleanup()
-{
-    m_sim.reset();
-}
-
-bool TestNotifyLogMainPage::serve(const QByteArray &log, const QStringList &options)
-{
-    const QString path = m_sim->filePath("alerts.log");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(log) != log.size())
-        return false;
-    file.close();
-    return m_sim->start(QStringList { "--alerts", path } + options);
-}
-
-void TestNotifyLogMainPage::feedsTwentyThenOnePerScroll()
-{
-    QVERIFY(serve(alertsLog(recentTimes(25))));
-    notifyLogMainPage page;
-    page.show();
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 25);
-    QCOMPARE(entries(page).size(), 20);
-    QCOMPARE(titleOf(entries(page).first()), QString("alert 24")); // newest first
-    QCOMPARE(labelText(page, "countLabel"), QString("A total of 25 alarm logs"));
-
-    // Small moves near the top: at the bottom, a range that settles a little
-    // later (a scroll bar coming or going) would move the bar by itself.
-    QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
-    QTRY_VERIFY(bar->maximum() > 2);
-    for (int move = 1; move <= 8; ++move) {
-        bar->setValue(move % 2 ? 1 : 2);
-        QTRY_COMPARE(entries(page).size(), qMin(20 + move, 25));
+    bool serve(const QList<TestAlert> &alerts, const QStringList &options = {})
+    {
+        return m_sim->start(
+            QStringList { "--alerts", writeTestFile(m_dir, "alerts.log", alertLog(alerts)) } + options);
     }
-    QTest::qWait(100);
-    QCOMPARE(entries(page).size(), 25);
-    QCOMPARE(titleOf(entries(page).last()), QString("alert 0"));
-}
 
-void TestNotifyLogMainPage::highlightsTheNotifiedAlertAnywhere()
-{
-    QVERIFY(serve(alertsLog(recentTimes(60))));
-    notifyLogMainPage page;
-    page.resize(856, 400);
-    page.show();
-    WAIT_LOADED(page);
-    QSignalSpy highlighted(&page, &notifyLogMainPage::signal_highlight);
-    LogCapture log;
+private slots:
+    void init()
+    {
+        m_sim = std::make_unique<DaemonSimFixture>();
+        m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
+    }
 
-    // The 50th newest is a10 (ids count up with time): its entry and those above it are made.
-    page.slot_highlight_loginfo("a10");
-    WAIT_LOADED(page);
-    QCOMPARE(log.count("The string is at index:  50"), 1);
-    const QList<notify_log_frame *> shown = entries(page);
-    QVERIFY(shown.size() >= 50); // and one more for the scrolling to it
-    for (int i = 0; i < shown.size(); ++i)
-        QCOMPARE(isHighlighted(shown[i]), i == 49);
-    QCOMPARE(titleOf(shown[49]), QString("alert 10"));
-    QWidget *viewport = page.findChild<QScrollArea *>()->viewport();
-    QVERIFY(viewport->rect().contains(shown[49]->mapTo(viewport, QPoint(0, 0))));
-    QCOMPARE(highlighted.count(), 1);
+    void cleanup() { m_sim.reset(); }
 
-    page.slot_highlight_loginfo("missing");
-    WAIT_LOADED(page);
-    QCOMPARE(log.count("The string was not found in the vector."), 1);
-    QCOMPARE(highlighted.count(), 1);
-}
+    // Up before the daemon answered and saying so, never "no alarm logs";
+    // twenty entries, newest first, then one more per scroll-bar movement; a
+    // reload leaves the list on screen until the new one is there.
+    void loadsFeedsAndReloads()
+    {
+        QVERIFY(serve(recentAlerts(25), { "--delay", "generateLogFile=500" }));
+        notifyLogMainPage page;
+        page.show();
+        QVERIFY(page.isLoading());
+        BusyIndicator *busy = page.findChild<BusyIndicator *>("busyIndicator");
+        QVERIFY(busy->isVisible());
+        QCOMPARE(labelText(page, "countLabel"), QString("Loading alarm logs..."));
+        QVERIFY(!page.findChild<EmptyWidget *>());
+        WAIT_LOADED(page);
+        QVERIFY(!busy->isVisible());
+        QCOMPARE(entries(page).size(), 20);
+        QCOMPARE(titleOf(entries(page).first()), QString("alert 24"));
+        QCOMPARE(labelText(page, "countLabel"), QString("A total of 25 alarm logs"));
 
-void TestNotifyLogMainPage::rangesAndReload()
-{
-    const QDate today = QDate::currentDate();
-    const QDateTime yesterdayNoon(today.addDays(-1), QTime(12, 0));
-    // Three days back, two days back, yesterday at noon, and today's first second.
-    QVERIFY(serve(alertsLog({ QDateTime(today.addDays(-3), QTime(9, 0)),
-        QDateTime(today.addDays(-2), QTime(9, 0)), yesterdayNoon, QDateTime(today, QTime(0, 0)) })));
-    notifyLogMainPage page;
-    page.show();
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 4);
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
+        notify_log_frame *shown = entries(page).first();
+        page.slot_do_reload();
+        QTest::qWait(200);
+        QVERIFY(page.isLoading() && busy->isVisible());
+        QCOMPARE(entries(page).first(), shown);
+        QVERIFY(shown->isVisible());
+        WAIT_LOADED(page);
+        QCOMPARE(entries(page).size(), 20);
+        QVERIFY(entries(page).first() != shown);
 
-    // Yesterday only: the alert at today's midnight belongs to it (end 23:59:60).
-    QList<QDate> days = { today.addDays(-1), today.addDays(-1) };
-    page.slot_update_dateTime(days);
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 2);
-    QCOMPARE(labelText(page, "countLabel"), QString("A total of 2 alarm logs"));
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), today.addDays(-1).toString("yyyy 年 MM 月 dd 日"));
+        // Small moves near the top: at the bottom, a range that settles a little
+        // later (a scroll bar coming or going) would move the bar by itself.
+        QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 2);
+        for (int move = 1; move <= 8; ++move) {
+            bar->setValue(move % 2 ? 1 : 2);
+            QTRY_COMPARE(entries(page).size(), qMin(20 + move, 25));
+        }
+        QTest::qWait(100);
+        QCOMPARE(entries(page).size(), 25);
+        QCOMPARE(titleOf(entries(page).last()), QString("alert 0"));
+    }
 
-    days = { today, today };
-    page.slot_update_dateTime(days);
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 1);
-    QCOMPARE(labelText(page, "startLabel"), QString("So far"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
+    // The notified alert is highlighted wherever it is, once its load is in:
+    // one handed over during the first load, then two in a row (the last
+    // counts), then the 50th newest, whose entry and those above it are made.
+    void highlightsTheNotifiedAlert()
+    {
+        QVERIFY(serve(recentAlerts(60), { "--delay", "generateLogFile=400" }));
+        notifyLogMainPage page;
+        page.resize(856, 400);
+        page.show();
+        QSignalSpy highlighted(&page, &notifyLogMainPage::signal_highlight);
+        LogCapture log;
+        const auto highlightedAt = [&page](int index) {
+            const QList<notify_log_frame *> shown = entries(page);
+            for (int i = 0; i < shown.size(); ++i) {
+                if (isHighlighted(shown[i]) != (i == index))
+                    return false;
+            }
+            return shown.size() > index;
+        };
+        page.slot_highlight_loginfo("a55");
+        WAIT_LOADED(page);
+        QVERIFY(highlightedAt(4));
+        log.clear();
+        page.slot_highlight_loginfo("a40");
+        QTest::qWait(100);
+        page.slot_highlight_loginfo("a45");
+        WAIT_LOADED(page);
+        QCOMPARE(log.countContaining("The string is at index: "), 1);
+        QVERIFY(highlightedAt(14));
 
-    QList<QDate> invalid = { QDate(), QDate() };
-    page.slot_update_dateTime(invalid); // keeps the range
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 1);
+        page.slot_highlight_loginfo("a10");
+        WAIT_LOADED(page);
+        QVERIFY(highlightedAt(49));
+        QCOMPARE(titleOf(entries(page).at(49)), QString("alert 10"));
+        QWidget *viewport = page.findChild<QScrollArea *>()->viewport();
+        QVERIFY(viewport->rect().contains(entries(page).at(49)->mapTo(viewport, QPoint(0, 0))));
+        QCOMPARE(highlighted.count(), 3);
+        page.slot_highlight_loginfo("missing");
+        WAIT_LOADED(page);
+        QCOMPARE(log.count("The string was not found in the vector."), 1);
+        QCOMPARE(highlighted.count(), 3);
+    }
 
-    page.slot_do_reload();
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 4);
-    QCOMPARE(labelText(page, "startLabel"), today.addDays(-3).toString("yyyy 年 MM 月 dd 日"));
-    QCOMPARE(labelText(page, "endLabel"), QString("So far"));
-}
+    void rangesAndReload()
+    {
+        const QDate today = QDate::currentDate();
+        // Three days back, two days back, yesterday at noon, and today's first second.
+        QVERIFY(serve(
+            alertsAt({ QDateTime(today.addDays(-3), QTime(9, 0)), QDateTime(today.addDays(-2), QTime(9, 0)),
+                QDateTime(today.addDays(-1), QTime(12, 0)), QDateTime(today, QTime(0, 0)) })));
+        notifyLogMainPage page;
+        page.show();
+        WAIT_LOADED(page);
+        const auto day
+            = [&today](int offset) { return today.addDays(offset).toString("yyyy 年 MM 月 dd 日"); };
+        // Yesterday only: the alert at today's midnight belongs to it (end 23:59:60).
+        // Invalid dates keep the range; none is a Reload.
+        const std::vector<std::tuple<QList<QDate>, int, QString, QString>> steps {
+            { {}, 4, day(-3), "So far" },
+            { { today.addDays(-1), today.addDays(-1) }, 2, day(-1), day(-1) },
+            { { today, today }, 1, "So far", "So far" },
+            { { QDate(), QDate() }, 1, "So far", "So far" },
+            { { today.addDays(-9), today.addDays(-5) }, 0, day(-9), day(-5) },
+            { {}, 4, day(-3), "So far" },
+        };
+        for (auto [days, count, start, end] : steps) {
+            if (days.isEmpty())
+                page.slot_do_reload();
+            else
+                page.slot_update_dateTime(days);
+            WAIT_LOADED(page);
+            QCOMPARE(page.alertCount(), count);
+            QCOMPARE(labelText(page, "countLabel"), QString("A total of %1 alarm logs").arg(count));
+            QCOMPARE(labelText(page, "startLabel"), start);
+            QCOMPARE(labelText(page, "endLabel"), end);
+            QCOMPARE(emptyText(page), QString(count ? "" : "There are no alarm logs"));
+        }
+    }
 
-void TestNotifyLogMainPage::emptyState()
-{
-    QVERIFY(serve(alertsLog(recentTimes(3), 5))); // nothing of level 12 or more
-    notifyLogMainPage page;
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 0);
-    QVERIFY(entries(page).isEmpty());
-    QScrollArea *area = page.findChild<QScrollArea *>();
-    QVERIFY(area->widget()->findChild<EmptyWidget *>());
-    QCOMPARE(labelText(page, "countLabel"), QString("A total of 0 alarm logs"));
-    QCOMPARE(labelText(page, "startLabel"), QDate::currentDate().toString("yyyy 年 MM 月 dd 日"));
-}
+    void replacedWorkerDeliversNothing()
+    {
+        const QDate today = QDate::currentDate();
+        QList<QDateTime> times;
+        for (int i = 0; i < 60; ++i)
+            times << QDateTime(today.addDays(-2), QTime(8, 0).addSecs(60 * i));
+        times << QDateTime(today.addDays(-1), QTime(9, 0)) << QDateTime(today.addDays(-1), QTime(10, 0));
+        QVERIFY(serve(alertsAt(times)));
+        notifyLogMainPage page;
+        page.show();
+        WAIT_LOADED(page);
+        QCOMPARE(page.alertCount(), 62);
 
-void TestNotifyLogMainPage::replacedWorkerDeliversNothing()
-{
-    const QDate today = QDate::currentDate();
-    QList<QDateTime> times;
-    for (int i = 0; i < 60; ++i)
-        times << QDateTime(today.addDays(-2), QTime(8, 0).addSecs(60 * i));
-    times << QDateTime(today.addDays(-1), QTime(9, 0)) << QDateTime(today.addDays(-1), QTime(10, 0));
-    QVERIFY(serve(alertsLog(times)));
-    notifyLogMainPage page;
-    page.show();
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 62);
+        // Ask for many more entries and let the worker queue them, but do not
+        // deliver them before the range changes.
+        for (int i = 0; i < 30; ++i)
+            emit page.signal_load_more_widget(page.alertCount());
+        QThread::msleep(200);
+        QList<QDate> days = { today.addDays(-1), today.addDays(-1) };
+        page.slot_update_dateTime(days);
+        WAIT_LOADED(page);
+        QTest::qWait(200);
 
-    // Ask for many more entries and let the worker queue them, but do not
-    // deliver them before the range changes.
-    for (int i = 0; i < 30; ++i)
-        emit page.signal_load_more_widget(page.alertCount());
-    QThread::msleep(200);
-    QList<QDate> days = { today.addDays(-1), today.addDays(-1) };
-    page.slot_update_dateTime(days);
-    WAIT_LOADED(page);
-    QTest::qWait(200);
+        const QList<notify_log_frame *> shown = entries(page);
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(titleOf(shown[0]), QString("alert 61"));
+        QCOMPARE(titleOf(shown[1]), QString("alert 60"));
+    }
 
-    const QList<notify_log_frame *> shown = entries(page);
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(titleOf(shown[0]), QString("alert 61"));
-    QCOMPARE(titleOf(shown[1]), QString("alert 60"));
-}
+    // What the page cannot know, it never calls "no alarm logs".
+    void daemonUnreachable()
+    {
+        notifyLogMainPage page; // no daemon at start: nothing to keep
+        page.show();
+        WAIT_LOADED(page);
+        QVERIFY(page.findChild<EmptyWidget *>("loadFailure"));
+        QCOMPARE(emptyText(page),
+            QString("The detection service could not be reached\nPress Reload to try again."));
+        QCOMPARE(labelText(page, "countLabel"), QString("No alarm logs loaded"));
+        QLabel *failed = page.findChild<QLabel *>("loadFailedLabel");
+        QVERIFY(!failed->isVisible() && !page.findChild<QLineEdit *>("searchEdit")->isEnabled());
 
-void TestNotifyLogMainPage::listStaysWhileLoading()
-{
-    QVERIFY(serve(alertsLog(recentTimes(25)), { "--delay", "generateLogFile=500" }));
-    notifyLogMainPage page;
-    page.show();
-    // Up before the daemon answered, and saying so; never "no alarm logs".
-    QVERIFY(page.isLoading());
-    BusyIndicator *busy = page.findChild<BusyIndicator *>("busyIndicator");
-    QVERIFY(busy->isVisible());
-    QCOMPARE(labelText(page, "countLabel"), QString("Loading alarm logs..."));
-    QVERIFY(!page.findChild<EmptyWidget *>());
-    WAIT_LOADED(page);
-    QVERIFY(!busy->isVisible());
-    QCOMPARE(entries(page).size(), 20);
+        const QDate today = QDate::currentDate();
+        QList<TestAlert> alerts = recentAlerts(26);
+        alerts[0].time = QDateTime(today.addDays(-3), QTime(9, 0));
+        QVERIFY(serve(alerts));
+        page.findChild<QPushButton *>("reloadButton")->click();
+        WAIT_LOADED(page);
+        const QList<notify_log_frame *> shown = entries(page);
+        QCOMPARE(shown.size(), 20);
 
-    // A reload leaves the list on screen until the new one is there.
-    notify_log_frame *shown = entries(page).first();
-    page.slot_do_reload();
-    QTest::qWait(200);
-    QVERIFY(page.isLoading());
-    QVERIFY(busy->isVisible());
-    QCOMPARE(entries(page).first(), shown);
-    QVERIFY(shown->isVisible());
-    WAIT_LOADED(page);
-    QCOMPARE(entries(page).size(), 20);
-    QVERIFY(entries(page).first() != shown);
-    QCOMPARE(labelText(page, "countLabel"), QString("A total of 25 alarm logs"));
-}
+        // Gone before a Reload: the list stays, and the bar says the reload failed.
+        QVERIFY(m_sim->stop());
+        page.slot_do_reload();
+        WAIT_LOADED(page);
+        QCOMPARE(entries(page), shown);
+        QCOMPARE(labelText(page, "countLabel"), QString("A total of 26 alarm logs"));
+        QVERIFY(failed->isVisible() && emptyText(page).isEmpty());
+        QCOMPARE(failed->text(), QString("Reload failed: The detection service could not be reached"));
+        // A range chosen meanwhile is cut from the list loaded before.
+        QList<QDate> days = { today.addDays(-4), today.addDays(-2) };
+        page.slot_update_dateTime(days);
+        WAIT_LOADED(page);
+        QCOMPARE(titleOf(entries(page).first()), QString("alert 0"));
+        QCOMPARE(page.alertCount(), 1);
 
-void TestNotifyLogMainPage::highlightWaitsForItsLoad()
-{
-    QVERIFY(serve(alertsLog(recentTimes(25)), { "--delay", "generateLogFile=400" }));
-    LogCapture log;
-    // A hand-over during the first load, then two in a row: the last one counts.
-    notifyLogMainPage page;
-    page.resize(856, 400);
-    page.show();
-    page.slot_highlight_loginfo("a20");
-    WAIT_LOADED(page);
-    QVERIFY(isHighlighted(entries(page).at(4)));
+        QVERIFY(serve(alerts));
+        page.slot_do_reload();
+        WAIT_LOADED(page);
+        QCOMPARE(page.alertCount(), 26);
+        QVERIFY(!failed->isVisible());
+    }
 
-    log.clear();
-    page.slot_highlight_loginfo("a10");
-    QTest::qWait(100);
-    page.slot_highlight_loginfo("a7");
-    WAIT_LOADED(page);
-    QCOMPARE(log.countContaining("The string is at index: "), 1);
-    const QList<notify_log_frame *> shown = entries(page);
-    for (int i = 0; i < shown.size(); ++i)
-        QCOMPARE(isHighlighted(shown[i]), i == 17); // a7 is the 18th newest
-}
+    void searchAndSeverity()
+    {
+        // a0..a29 from 10.0.0.x: every third of level 15, the first ten by root, a7 with a line of its own.
+        QList<TestAlert> alerts = recentAlerts(30);
+        for (int i = 0; i < 30; ++i) {
+            alerts[i].level = i % 3 ? 12 : 15;
+            alerts[i].srcIp = "10.0.0." + QByteArray::number(i);
+            alerts[i].user = i < 10 ? "root" : "admin";
+        }
+        alerts[7].raw.prepend("Secret-Token seen");
+        QVERIFY(serve(alerts));
+        notifyLogMainPage page;
+        page.show();
+        WAIT_LOADED(page);
+        const int loads = m_sim->output().count("call generateLogFile");
+        QLineEdit *search = page.findChild<QLineEdit *>("searchEdit");
+        QComboBox *severity = page.findChild<QComboBox *>("severityBox");
+        const auto shows = [&](int count, const QString &label) {
+            return page.shownCount() == count && entries(page).size() == qMin(count, 20)
+                && labelText(page, "countLabel") == label;
+        };
 
-// What the page cannot know, it never calls "no alarm logs".
-void TestNotifyLogMainPage::daemonUnreachable()
-{
-    notifyLogMainPage page; // no daemon at start: nothing to keep
-    page.show();
-    WAIT_LOADED(page);
-    QVERIFY(page.findChild<EmptyWidget *>("loadFailure"));
-    QCOMPARE(emptyText(page), QString("The detection service could not be reached\nPress Reload to try again."));
-    QCOMPARE(labelText(page, "countLabel"), QString("No alarm logs loaded"));
-    QLabel *failed = page.findChild<QLabel *>("loadFailedLabel");
-    QVERIFY(!failed->isVisible() && !page.findChild<QLineEdit *>("searchEdit")->isEnabled());
+        QTest::keyClick(&page, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(search->hasFocus());
+        // Applied at once, without asking the daemon; high risk: a0, a3, a6, a9; normal: a7.
+        for (const auto &[text, risk, count] : std::vector<std::tuple<QString, int, int>> { { "ROOT", 0, 10 },
+                 { "ROOT", 1, 4 }, { "secret-token", 2, 1 }, { "nothing like it", 2, 0 } }) {
+            severity->setCurrentIndex(risk);
+            search->setText(text);
+            QVERIFY(shows(count, QString("%1 of 30 alarm logs").arg(count)));
+            QCOMPARE(emptyText(page), QString(count ? "" : "No matching alarm logs"));
+        }
 
-    const QDate today = QDate::currentDate();
-    QVERIFY(
-        serve(alertsLog(QList<QDateTime> { QDateTime(today.addDays(-3), QTime(9, 0)) } + recentTimes(25))));
-    page.findChild<QPushButton *>("reloadButton")->click();
-    WAIT_LOADED(page);
-    const QList<notify_log_frame *> shown = entries(page);
-    QCOMPARE(shown.size(), 20);
+        // Still fed in batches: 20 matches at once, then one per scroll-bar movement.
+        severity->setCurrentIndex(0);
+        search->setText("10.0.0.");
+        QVERIFY(shows(30, "30 of 30 alarm logs"));
+        QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        bar->setValue(1);
+        QTRY_COMPARE(entries(page).size(), 21);
+        QCOMPARE(m_sim->output().count("call generateLogFile"), loads);
 
-    // Gone before a Reload: the list stays, and the bar says the reload failed.
-    QVERIFY(m_sim->stop());
-    page.slot_do_reload();
-    WAIT_LOADED(page);
-    QCOMPARE(entries(page), shown);
-    QCOMPARE(labelText(page, "countLabel"), QString("A total of 26 alarm logs"));
-    QVERIFY(failed->isVisible() && emptyText(page).isEmpty());
-    QCOMPARE(failed->text(), QString("Reload failed: The detection service could not be reached"));
-    // A range chosen meanwhile is cut from the list loaded before.
-    QList<QDate> days = { today.addDays(-4), today.addDays(-2) };
-    page.slot_update_dateTime(days);
-    WAIT_LOADED(page);
-    QCOMPARE(titleOf(entries(page).first()), QString("alert 0"));
-    QCOMPARE(page.alertCount(), 1);
-
-    QVERIFY(m_sim->start(QStringList { "--alerts", m_sim->filePath("alerts.log") }));
-    page.slot_do_reload();
-    WAIT_LOADED(page);
-    QCOMPARE(page.alertCount(), 26);
-    QVERIFY(!failed->isVisible());
-}
-
-void TestNotifyLogMainPage::searchAndSeverity()
-{
-    // a0..a29: every third of level 15, the first ten by root, a7 with a line of its own.
-    QVERIFY(serve(alertsLog(recentTimes(30), [](int i) {
-        return AlertFields { i % 3 ? 12 : 15,
-            QByteArray(i < 10 ? "User: root\n" : "User: admin\n") + (i == 7 ? "Secret-Token seen\n" : "") };
-    })));
-    notifyLogMainPage page;
-    page.show();
-    WAIT_LOADED(page);
-    const int loads = m_sim->output().count("call generateLogFile");
-    QLineEdit *search = page.findChild<QLineEdit *>("searchEdit");
-    QComboBox *severity = page.findChild<QComboBox *>("severityBox");
-    const auto shows = [&](int count, const QString &label) {
-        return page.shownCount() == count && entries(page).size() == qMin(count, 20)
-            && labelText(page, "countLabel") == label;
-    };
-
-    QTest::keyClick(&page, Qt::Key_F, Qt::ControlModifier);
-    QTRY_VERIFY(search->hasFocus());
-    search->setText("ROOT"); // applied at once, without asking the daemon
-    QVERIFY(shows(10, "10 of 30 alarm logs"));
-    severity->setCurrentIndex(1); // high risk: a0, a3, a6, a9
-    QVERIFY(shows(4, "4 of 30 alarm logs"));
-    severity->setCurrentIndex(2); // normal risk
-    search->setText("secret-token");
-    QVERIFY(shows(1, "1 of 30 alarm logs"));
-    QCOMPARE(titleOf(entries(page).first()), QString("alert 7"));
-    search->setText("nothing like it");
-    QVERIFY(shows(0, "0 of 30 alarm logs"));
-    QCOMPARE(emptyText(page), QString("No matching alarm logs"));
-
-    // Still fed in batches: 20 matches at once, then one per scroll-bar movement.
-    severity->setCurrentIndex(0);
-    search->setText("10.0.0.");
-    QVERIFY(shows(30, "30 of 30 alarm logs"));
-    QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
-    QTRY_VERIFY(bar->maximum() > 0);
-    bar->setValue(1);
-    QTRY_COMPARE(entries(page).size(), 21);
-    QCOMPARE(m_sim->output().count("call generateLogFile"), loads);
-
-    // A notification clears the search: the alert it names is shown whatever was typed.
-    search->setText("admin");
-    page.slot_highlight_loginfo("a3");
-    WAIT_LOADED(page);
-    QCOMPARE(search->text(), QString());
-    QVERIFY(isHighlighted(entries(page).at(26)));
-}
+        // A notification clears the search: the alert it names is shown whatever was typed.
+        search->setText("admin");
+        page.slot_highlight_loginfo("a3");
+        WAIT_LOADED(page);
+        QCOMPARE(search->text(), QString());
+        QVERIFY(isHighlighted(entries(page).at(26)));
+    }
+};
 
 TARVIX_BUS_TEST_MAIN(TestNotifyLogMainPage)
 #include "tst_notifylogmainpage.moc"
