@@ -1,8 +1,10 @@
 // Stand-in for the desktop's status manager on the session bus: answers the
-// tablet-mode query and announces changes. Tests drive it with set_tabletmode.
+// tablet-mode query and announces changes. Tests drive it with set_tabletmode;
+// with --hang it never answers the query in time.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QObject>
+#include <QThread>
 #include <cstdio>
 
 class StatusManager : public QObject
@@ -10,13 +12,19 @@ class StatusManager : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.zorva.statusmanager.interface")
 public:
-    explicit StatusManager(bool tablet)
+    StatusManager(bool tablet, bool hang)
         : m_tablet(tablet)
+        , m_hang(hang)
     {
     }
 
 public slots:
-    bool get_current_tabletmode() { return m_tablet; }
+    bool get_current_tabletmode()
+    {
+        if (m_hang)
+            QThread::sleep(20);
+        return m_tablet;
+    }
     void set_tabletmode(bool tablet)
     {
         m_tablet = tablet;
@@ -28,12 +36,13 @@ signals:
 
 private:
     bool m_tablet;
+    bool m_hang;
 };
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    StatusManager manager(app.arguments().contains("--tablet"));
+    StatusManager manager(app.arguments().contains("--tablet"), app.arguments().contains("--hang"));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(
             "/", &manager, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)

@@ -6,7 +6,6 @@
 #include "kit/kwidget.h"
 #include "kit/kwindowbuttonbar.h"
 
-#include <QBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -36,16 +35,9 @@ QString shownButtons(lumo::KWindowButtonBar *bar)
     return shown;
 }
 
-QColor fill(QWidget *area)
+QRgb fill(QWidget *area)
 {
-    return area->palette().color(QPalette::Window);
-}
-
-QIcon redIcon(int size)
-{
-    QPixmap pm(size, size);
-    pm.fill(Qt::red);
-    return QIcon(pm);
+    return area->palette().color(QPalette::Window).rgb();
 }
 } // namespace
 
@@ -54,53 +46,74 @@ class KWidgetTest : public QObject
     Q_OBJECT
 
 private slots:
-    void areasAndSizes()
+    // Names and sizes the desktop's style and the application's windows rely on.
+    void areasButtonsAndName()
     {
         KWidget w;
         QCOMPARE(w.objectName(), QString("Kwidget"));
         QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
-        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
         const QStringList names { w.iconBar()->objectName(), w.titleBar()->objectName(),
             w.sideBar()->objectName(), w.baseBar()->objectName() };
         QCOMPARE(names, QStringList({ "IconBar", "TitleBar", "SideWidget", "BaseWidget" }));
-        QCOMPARE(w.windowButtonBar(), w.titleBar());
+
+        lumo::KWindowButtonBar *bar = w.windowButtonBar();
+        const struct
+        {
+            QPushButton *button;
+            const char *tip;
+            int windowButton, highlight;
+        } buttons[] = { { bar->minimumButton(), "Minimize", 1, 2 },
+            { bar->maximumButton(), "Maximize", 1, 2 }, { bar->closeButton(), "Close", 2, 8 } };
+        for (const auto &b : buttons) {
+            QCOMPARE(b.button->toolTip(), QString(b.tip));
+            QCOMPARE(b.button->size(), QSize(30, 30));
+            QVERIFY(!b.button->icon().isNull());
+            QCOMPARE(b.button->property("isWindowButton").toInt(), b.windowButton);
+            QCOMPARE(b.button->property("useIconHighlightEffect").toInt(), b.highlight);
+        }
+        QCOMPARE(bar->closeButton()->objectName(), QString("CloseButton"));
+
+        // The title and the icon bar's name follow each other.
+        w.setWidgetName("Zorva Intrusion Detector Setting");
+        QCOMPARE(w.windowTitle(), QString("Zorva Intrusion Detector Setting"));
+        w.setWindowTitle("Other");
+        QCOMPARE(w.iconBar()->nameLabel()->text(), QString("Other"));
+        QPixmap pm(32, 32);
+        pm.fill(Qt::red);
+        w.setIcon(QIcon(pm));
+        QCOMPARE(w.iconBar()->iconLabel()->size(), QSize(24, 24));
 
         QVERIFY(showExposed(w, QSize(910, 520)));
         QCOMPARE(w.iconBar()->geometry(), QRect(0, 0, 200, 40));
         QCOMPARE(w.titleBar()->geometry(), QRect(200, 0, 710, 40));
-        // Default layout type 0: no side widget, the base fills the row.
         QVERIFY(w.sideBar()->isHidden());
         QCOMPARE(w.baseBar()->geometry(), QRect(0, 40, 910, 480));
-
         w.setLayoutType(lumo::HorizontalType);
         QTRY_COMPARE(w.sideBar()->geometry(), QRect(0, 40, 200, 480));
-        // The exact geometries also show that the areas have no spacing or margins.
         QCOMPARE(w.baseBar()->geometry(), QRect(200, 40, 710, 480));
     }
 
     void layoutTypes()
     {
         KWidget w;
-        const QColor base = w.palette().color(QPalette::Base);
+        const QRgb base = w.palette().color(QPalette::Base).rgb();
         const QRgb window = w.palette().color(QPalette::Window).rgb();
-
-        w.setLayoutType(lumo::VerticalType);
-        QVERIFY(w.sideBar()->isHidden());
-        for (QWidget *area : QList<QWidget *> { w.iconBar(), w.titleBar(), w.baseBar() })
-            QCOMPARE(fill(area), base);
-
-        w.setLayoutType(1);
-        QCOMPARE(w.layoutType(), lumo::HorizontalType);
-        QVERIFY(!w.sideBar()->isHidden());
-        QCOMPARE(fill(w.sideBar()).rgb(), window);
-        QCOMPARE(fill(w.iconBar()).rgb(), window);
-        QCOMPARE(fill(w.baseBar()), base);
-
-        w.setLayoutType(lumo::MixedType);
-        QVERIFY(!w.sideBar()->isHidden());
-        QCOMPARE(fill(w.sideBar()).rgb(), window);
-        QCOMPARE(fill(w.iconBar()), base);
-
+        const struct
+        {
+            int type;
+            bool side;
+            QRgb icon, sideFill, baseFill;
+        } types[] = { { lumo::VerticalType, false, base, 0, base }, { 1, true, window, window, base },
+            { lumo::MixedType, true, base, window, base } };
+        for (const auto &t : types) {
+            w.setLayoutType(t.type);
+            QCOMPARE(w.layoutType(), t.type);
+            QCOMPARE(w.sideBar()->isHidden(), !t.side);
+            QCOMPARE(fill(w.iconBar()), t.icon);
+            QCOMPARE(fill(w.baseBar()), t.baseFill);
+            if (t.side)
+                QCOMPARE(fill(w.sideBar()), t.sideFill);
+        }
         QTest::ignoreMessage(QtWarningMsg, "unknown KWidget layout type 7");
         w.setLayoutType(7);
         QCOMPARE(w.layoutType(), lumo::MixedType);
@@ -146,83 +159,34 @@ private slots:
         QVERIFY(w.isNull());
     }
 
-    void windowButtons()
-    {
-        KWidget w;
-        lumo::KWindowButtonBar *bar = w.windowButtonBar();
-        const QList<QPushButton *> buttons { bar->minimumButton(), bar->maximumButton(), bar->closeButton() };
-        const char *tips[] = { "Minimize", "Maximize", "Close" };
-        auto *row = qobject_cast<QHBoxLayout *>(bar->layout());
-        QVERIFY(row);
-        // The four buttons in their documented order, right-aligned.
-        QCOMPARE(row->itemAt(1)->widget(), static_cast<QWidget *>(bar->menuButton()));
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(row->itemAt(i + 2)->widget(), static_cast<QWidget *>(buttons[i]));
-            QCOMPARE(buttons[i]->toolTip(), QString(tips[i]));
-            QCOMPARE(buttons[i]->size(), QSize(30, 30));
-            QVERIFY(!buttons[i]->icon().isNull());
-            QVERIFY(buttons[i]->property("isWindowButton").isValid());
-            QVERIFY(buttons[i]->property("useIconHighlightEffect").isValid());
-        }
-        QCOMPARE(bar->closeButton()->objectName(), QString("CloseButton"));
-        QCOMPARE(bar->closeButton()->property("isWindowButton").toInt(), 2);
-        QCOMPARE(bar->closeButton()->property("useIconHighlightEffect").toInt(), 8);
-        QCOMPARE(bar->maximumButton()->property("isWindowButton").toInt(), 1);
-    }
-
     void maximiseRestoreAndClose()
     {
         KWidget w;
         QVERIFY(showExposed(w, QSize(600, 400)));
         QPushButton *max = w.windowButtonBar()->maximumButton();
         const qint64 maximiseIcon = max->icon().cacheKey();
-
         QTest::mouseClick(max, Qt::LeftButton);
         QTRY_VERIFY(w.isMaximized());
         QCOMPARE(max->toolTip(), QString("Restore"));
         QVERIFY(max->icon().cacheKey() != maximiseIcon);
 
-        // Double-clicking the title bar or the icon bar toggles as well.
-        QSignalSpy titleSpy(w.titleBar(), &lumo::KWindowButtonBar::doubleClick);
+        // Double-clicking the title bar or the icon bar toggles as well; a right button does not.
         QTest::mouseDClick(w.titleBar(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 20));
-        QCOMPARE(titleSpy.count(), 1);
         QTRY_VERIFY(!w.isMaximized());
         QCOMPARE(max->toolTip(), QString("Maximize"));
-
-        QSignalSpy iconSpy(w.iconBar(), &lumo::KIconBar::doubleClick);
-        QTest::mouseDClick(w.iconBar(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 20));
-        QCOMPARE(iconSpy.count(), 1);
-        QTRY_VERIFY(w.isMaximized());
         QTest::mouseDClick(w.iconBar(), Qt::RightButton, Qt::NoModifier, QPoint(100, 20));
-        QCOMPARE(iconSpy.count(), 1);
-
+        QTest::mouseDClick(w.iconBar(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 20));
+        QTRY_VERIFY(w.isMaximized());
         QTest::mouseClick(w.windowButtonBar()->closeButton(), Qt::LeftButton);
         QTRY_VERIFY(!w.isVisible());
-    }
 
-    void dialogTypeIgnoresDoubleClick()
-    {
-        KWidget w;
+        // A dialog is never maximised.
         w.setWindowFlags(Qt::Dialog);
-        QVERIFY(showExposed(w, QSize(500, 300)));
+        w.showNormal();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseDClick(w.titleBar(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
         QTest::qWait(50);
         QVERIFY(!w.isMaximized());
-    }
-
-    void nameAndIcon()
-    {
-        KWidget w;
-        w.setWidgetName("Zorva Intrusion Detector Setting");
-        QCOMPARE(w.windowTitle(), QString("Zorva Intrusion Detector Setting"));
-        QCOMPARE(w.iconBar()->nameLabel()->text(), QString("Zorva Intrusion Detector Setting"));
-        w.setWindowTitle("Other");
-        QCOMPARE(w.iconBar()->widgetName(), QString("Other"));
-
-        w.setIcon(redIcon(32));
-        QVERIFY(!w.iconBar()->iconLabel()->isHidden());
-        QCOMPARE(w.iconBar()->iconLabel()->size(), QSize(24, 24));
-        QVERIFY(!w.windowIcon().isNull());
     }
 
     void dialogShowsOnlyClose()
@@ -231,7 +195,9 @@ private slots:
         dialog.setWindowTitle("About");
         QCOMPARE(shownButtons(dialog.windowButtonBar()), QString("0001"));
         QCOMPARE(dialog.iconBar()->widgetName(), QString("About"));
-        dialog.setWindowIcon(redIcon(16));
+        QPixmap pm(16, 16);
+        pm.fill(Qt::red);
+        dialog.setWindowIcon(QIcon(pm));
         QVERIFY(!dialog.iconBar()->icon().isNull());
         QVERIFY(showExposed(dialog));
         QTest::mouseClick(dialog.windowButtonBar()->closeButton(), Qt::LeftButton);
