@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 using lumo::KWidget;
@@ -17,14 +16,6 @@ using lumo::KWidget;
 Q_DECLARE_METATYPE(Qt::WindowType)
 
 namespace {
-bool showExposed(QWidget &w, QSize size = QSize())
-{
-    if (size.isValid())
-        w.resize(size);
-    w.show();
-    return QTest::qWaitForWindowExposed(&w);
-}
-
 // Which of menu, minimise, maximise and close are shown, as "0111".
 QString shownButtons(lumo::KWindowButtonBar *bar)
 {
@@ -34,11 +25,6 @@ QString shownButtons(lumo::KWindowButtonBar *bar)
         shown += b->isHidden() ? '0' : '1';
     return shown;
 }
-
-QRgb fill(QWidget *area)
-{
-    return area->palette().color(QPalette::Window).rgb();
-}
 } // namespace
 
 class KWidgetTest : public QObject
@@ -47,76 +33,51 @@ class KWidgetTest : public QObject
 
 private slots:
     // Names and sizes the desktop's style and the application's windows rely on.
-    void areasButtonsAndName()
+    void areasButtonsAndLayoutTypes()
     {
         KWidget w;
         QCOMPARE(w.objectName(), QString("Kwidget"));
-        QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
         const QStringList names { w.iconBar()->objectName(), w.titleBar()->objectName(),
             w.sideBar()->objectName(), w.baseBar()->objectName() };
         QCOMPARE(names, QStringList({ "IconBar", "TitleBar", "SideWidget", "BaseWidget" }));
-
         lumo::KWindowButtonBar *bar = w.windowButtonBar();
-        const struct
-        {
-            QPushButton *button;
-            const char *tip;
-            int windowButton, highlight;
-        } buttons[] = { { bar->minimumButton(), "Minimize", 1, 2 },
-            { bar->maximumButton(), "Maximize", 1, 2 }, { bar->closeButton(), "Close", 2, 8 } };
-        for (const auto &b : buttons) {
-            QCOMPARE(b.button->toolTip(), QString(b.tip));
-            QCOMPARE(b.button->size(), QSize(30, 30));
-            QVERIFY(!b.button->icon().isNull());
-            QCOMPARE(b.button->property("isWindowButton").toInt(), b.windowButton);
-            QCOMPARE(b.button->property("useIconHighlightEffect").toInt(), b.highlight);
-        }
         QCOMPARE(bar->closeButton()->objectName(), QString("CloseButton"));
+        QCOMPARE(bar->closeButton()->property("isWindowButton").toInt(), 2);
+        QCOMPARE(bar->closeButton()->property("useIconHighlightEffect").toInt(), 8);
+        QCOMPARE(bar->minimumButton()->property("isWindowButton").toInt(), 1);
+        QCOMPARE(QStringList({ bar->minimumButton()->toolTip(), bar->maximumButton()->toolTip(),
+                     bar->closeButton()->toolTip() }),
+            QStringList({ "Minimize", "Maximize", "Close" }));
 
         // The title and the icon bar's name follow each other.
         w.setWidgetName("Zorva Intrusion Detector Setting");
         QCOMPARE(w.windowTitle(), QString("Zorva Intrusion Detector Setting"));
         w.setWindowTitle("Other");
         QCOMPARE(w.iconBar()->nameLabel()->text(), QString("Other"));
-        QPixmap pm(32, 32);
-        pm.fill(Qt::red);
-        w.setIcon(QIcon(pm));
-        QCOMPARE(w.iconBar()->iconLabel()->size(), QSize(24, 24));
 
-        QVERIFY(showExposed(w, QSize(910, 520)));
+        w.resize(910, 520);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.iconBar()->geometry(), QRect(0, 0, 200, 40));
         QCOMPARE(w.titleBar()->geometry(), QRect(200, 0, 710, 40));
+        QCOMPARE(bar->closeButton()->size(), QSize(30, 30));
         QVERIFY(w.sideBar()->isHidden());
         QCOMPARE(w.baseBar()->geometry(), QRect(0, 40, 910, 480));
         w.setLayoutType(lumo::HorizontalType);
         QTRY_COMPARE(w.sideBar()->geometry(), QRect(0, 40, 200, 480));
         QCOMPARE(w.baseBar()->geometry(), QRect(200, 40, 710, 480));
-    }
 
-    void layoutTypes()
-    {
-        KWidget w;
+        // The icon bar takes the side's colour only beside a side widget of its own.
         const QRgb base = w.palette().color(QPalette::Base).rgb();
-        const QRgb window = w.palette().color(QPalette::Window).rgb();
-        const struct
-        {
-            int type;
-            bool side;
-            QRgb icon, sideFill, baseFill;
-        } types[] = { { lumo::VerticalType, false, base, 0, base }, { 1, true, window, window, base },
-            { lumo::MixedType, true, base, window, base } };
-        for (const auto &t : types) {
-            w.setLayoutType(t.type);
-            QCOMPARE(w.layoutType(), t.type);
-            QCOMPARE(w.sideBar()->isHidden(), !t.side);
-            QCOMPARE(fill(w.iconBar()), t.icon);
-            QCOMPARE(fill(w.baseBar()), t.baseFill);
-            if (t.side)
-                QCOMPARE(fill(w.sideBar()), t.sideFill);
-        }
+        const auto iconFill = [&w] { return w.iconBar()->palette().color(QPalette::Window).rgb(); };
+        QVERIFY(iconFill() != base);
+        w.setLayoutType(lumo::MixedType);
+        QVERIFY(!w.sideBar()->isHidden() && iconFill() == base);
         QTest::ignoreMessage(QtWarningMsg, "unknown KWidget layout type 7");
         w.setLayoutType(7);
         QCOMPARE(w.layoutType(), lumo::MixedType);
+        w.setLayoutType(lumo::VerticalType);
+        QVERIFY(w.sideBar()->isHidden() && iconFill() == base);
     }
 
     void windowFlagRules_data()
@@ -144,7 +105,6 @@ private slots:
         // Extra hints do not change the rule; only the type counts.
         w.setWindowFlags(type | Qt::WindowStaysOnTopHint);
         QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(w.windowType(), type);
         QTEST(shownButtons(w.windowButtonBar()), "shown");
     }
 
@@ -153,8 +113,6 @@ private slots:
         QPointer<KWidget> w = new KWidget;
         QTest::ignoreMessage(QtWarningMsg, "KWidget cannot be a desktop window, deleting it");
         w->setWindowFlags(Qt::Desktop);
-        QVERIFY(w);
-        QCOMPARE(shownButtons(w->windowButtonBar()).mid(1), QString("000"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.isNull());
     }
@@ -162,14 +120,13 @@ private slots:
     void maximiseRestoreAndClose()
     {
         KWidget w;
-        QVERIFY(showExposed(w, QSize(600, 400)));
+        w.resize(600, 400);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QPushButton *max = w.windowButtonBar()->maximumButton();
-        const qint64 maximiseIcon = max->icon().cacheKey();
         QTest::mouseClick(max, Qt::LeftButton);
         QTRY_VERIFY(w.isMaximized());
         QCOMPARE(max->toolTip(), QString("Restore"));
-        QVERIFY(max->icon().cacheKey() != maximiseIcon);
-
         // Double-clicking the title bar or the icon bar toggles as well; a right button does not.
         QTest::mouseDClick(w.titleBar(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 20));
         QTRY_VERIFY(!w.isMaximized());
@@ -187,19 +144,12 @@ private slots:
         QTest::mouseDClick(w.titleBar(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
         QTest::qWait(50);
         QVERIFY(!w.isMaximized());
-    }
 
-    void dialogShowsOnlyClose()
-    {
+        // The kit's dialog shows only Close, which rejects it.
         lumo::KDialog dialog;
-        dialog.setWindowTitle("About");
         QCOMPARE(shownButtons(dialog.windowButtonBar()), QString("0001"));
-        QCOMPARE(dialog.iconBar()->widgetName(), QString("About"));
-        QPixmap pm(16, 16);
-        pm.fill(Qt::red);
-        dialog.setWindowIcon(QIcon(pm));
-        QVERIFY(!dialog.iconBar()->icon().isNull());
-        QVERIFY(showExposed(dialog));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::mouseClick(dialog.windowButtonBar()->closeButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.isVisible());

@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <tuple>
 
 using lumo::KitTheme;
 
@@ -89,57 +90,32 @@ private slots:
         QCOMPARE(ThemeController::transparency(), 1.0);
     }
 
-    void styleName_data()
+    // Each key is set in turn and the state read back; every row differs from the one before.
+    void styleKeys()
     {
-        QTest::addColumn<QString>("styleName");
-        QTest::addColumn<bool>("dark");
-        // Each row differs from the one before, so every row is a real change.
-        QTest::newRow("dark") << "vemo-dark" << true;
-        QTest::newRow("default is light here") << "vemo-default" << false;
-        QTest::newRow("black") << "vemo-black" << true;
-        QTest::newRow("light") << "vemo-light" << false;
-        QTest::newRow("dark again") << "vemo-dark" << true;
-        QTest::newRow("unknown") << "Vemo-Dark" << false;
-        QTest::newRow("black before empty") << "vemo-black" << true;
-        QTest::newRow("empty") << "" << false;
-    }
-
-    void styleName()
-    {
-        QFETCH(QString, styleName);
-        QFETCH(bool, dark);
-        QVERIFY(setStyle(*m_style, "styleName", styleName));
-        QCOMPARE(ThemeController::isDarkTheme(), dark);
-    }
-
-    void defaultStyleIsDarkForDesktopComponents()
-    {
+        const std::tuple<const char *, const char *, int> rows[] = { { "styleName", "vemo-dark", 1 },
+            { "styleName", "vemo-default", 0 }, { "styleName", "vemo-black", 1 },
+            { "styleName", "vemo-light", 0 }, { "styleName", "vemo-dark", 1 },
+            { "styleName", "Vemo-Dark", 0 }, { "styleName", "vemo-black", 1 }, { "styleName", "", 0 },
+            { "iconThemeName", "vemo-icon-theme-classical", ThemeController::ClassicIconTheme },
+            { "iconThemeName", "vemo-icon-theme-default", ThemeController::DefaultIconTheme },
+            { "widgetThemeName", "classical", ThemeController::ClassicTheme },
+            { "widgetThemeName", "fashion", 2 },
+            { "widgetThemeName", "default", ThemeController::DefaultTheme },
+            { "widgetThemeName", "Classical", 2 } };
+        for (const auto &[key, value, expected] : rows) {
+            QVERIFY2(setStyle(*m_style, key, value), value);
+            const int state = QByteArray(key) == "iconThemeName" ? int(ThemeController::iconThemeFlag())
+                : QByteArray(key) == "widgetThemeName"           ? int(ThemeController::widgetTheme())
+                                                                 : ThemeController::isDarkTheme();
+            QVERIFY2(state == expected, value);
+        }
+        // The default style is dark for the desktop's own components.
         const QString ownName = QCoreApplication::applicationName();
-        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         QCoreApplication::setApplicationName("vemo-panel");
         QVERIFY(setStyle(*m_style, "styleName", "vemo-default"));
         QVERIFY(ThemeController::isDarkTheme());
         QCoreApplication::setApplicationName(ownName);
-        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
-        QVERIFY(setStyle(*m_style, "styleName", "vemo-default"));
-        QVERIFY(!ThemeController::isDarkTheme());
-    }
-
-    void iconAndWidgetTheme()
-    {
-        // Each call sets a key and answers the state read back; -1 if the kit was not told.
-        auto icon = [this](const char *name) {
-            return setStyle(*m_style, "iconThemeName", name) ? int(ThemeController::iconThemeFlag()) : -1;
-        };
-        auto widget = [this](const char *name) {
-            return setStyle(*m_style, "widgetThemeName", name) ? int(ThemeController::widgetTheme()) : -1;
-        };
-        QCOMPARE(icon("vemo-icon-theme-classical"), int(ThemeController::ClassicIconTheme));
-        QCOMPARE(icon("vemo-icon-theme-default"), int(ThemeController::DefaultIconTheme));
-        QCOMPARE(widget("classical"), int(ThemeController::ClassicTheme));
-        QCOMPARE(widget("fashion"), 2);
-        QCOMPARE(widget("default"), int(ThemeController::DefaultTheme));
-        QCOMPARE(widget("Classical"), 2);
     }
 
     void fontSizeIsTruncatedAndBadValuesAreIgnored()
