@@ -34,7 +34,6 @@ QStringList aiSwitch(int status)
 }
 
 const QStringList INSTALL_CALL = { "installPackages([\"tarvix-net-ai\"])" };
-const char *const INSTALL_FAILED = "The service installation failed, please try again";
 
 } // namespace
 
@@ -69,31 +68,27 @@ private slots:
         QCOMPARE(closed.count(), 1);
     }
 
+    // A failed or refused installation says so and can be retried.
     void failedInstallationCanBeRetried()
     {
-        QVERIFY(startSim(*m_sim, {}, { "--install-outcome", "fail", "--install-step-ms", "20" }));
-        Page page(nullptr);
-        page.installPageButton(Page::InstallPrompt)->click();
-        QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::InstallFailed));
-        QCOMPARE(
-            page.failureLabel()->text(), QString("Installation of tarvix-net-ai failed: unmet dependencies"));
+        const std::pair<const char *, QString> outcomes[]
+            = { { "fail", "Installation of tarvix-net-ai failed: unmet dependencies" },
+                  { "busy", "The service installation failed, please try again" } };
+        for (const auto &[outcome, failure] : outcomes) {
+            QVERIFY(startSim(*m_sim, {}, { "--install-outcome", outcome, "--install-step-ms", "20" }));
+            Page page(nullptr);
+            LogCapture log;
+            page.installPageButton(Page::InstallPrompt)->click();
+            QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::InstallFailed));
+            QCOMPARE(page.failureLabel()->text(), failure);
+            if (QByteArray(outcome) == "busy")
+                QCOMPARE(log.count("系统繁忙,有其他安装任务正在执行，请稍后重试"), 1);
 
-        TARVIX_START_DAEMON(*m_sim, { "--install-step-ms", "20" });
-        page.installPageButton(Page::InstallFailed)->click();
-        QCOMPARE(page.progressBar()->value(), 0);
-        QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::Installed));
-    }
-
-    void busyDaemonFailsAtOnce()
-    {
-        QVERIFY(startSim(*m_sim, {}, { "--install-outcome", "busy" }));
-        Page page(nullptr);
-        LogCapture log;
-        page.installPageButton(Page::InstallPrompt)->click();
-        QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::InstallFailed));
-        QCOMPARE(page.failureLabel()->text(), QString(INSTALL_FAILED));
-        QCOMPARE(log.count("系统繁忙,有其他安装任务正在执行，请稍后重试"), 1);
-        QCOMPARE(page.progressBar()->value(), 0);
+            TARVIX_START_DAEMON(*m_sim, { "--install-step-ms", "20" });
+            page.installPageButton(Page::InstallFailed)->click();
+            QCOMPARE(page.progressBar()->value(), 0);
+            QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::Installed));
+        }
     }
 
     void switchingOnAsksFirst_data()
@@ -136,10 +131,8 @@ private slots:
         page.serviceGroup()->button(0)->click();
         page.confirmationDialog()->cancelButton()->click();
         QCOMPARE(page.serviceGroup()->checkedId(), 0);
-        LogCapture log;
         QVERIFY(confirmAndWait(page));
         QCOMPARE(writesTo(*m_sim), QStringList());
-        QCOMPARE(log.count("set status return:  -1 -1"), 1);
     }
 
     void switchingOff()

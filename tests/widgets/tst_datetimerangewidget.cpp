@@ -2,7 +2,6 @@
 
 #include <QCalendarWidget>
 #include <QDateEdit>
-#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -39,20 +38,15 @@ struct Picker
     }
 };
 
-// Describes the message box that the next event-loop turn finds open, and presses its button.
+// Presses the button of the message box that the next event-loop turn finds open, after noting its text.
 void acceptNextBox(QString *seen)
 {
     QTimer::singleShot(0, [seen]() {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QAbstractButton *button = box ? box->buttons().value(0) : nullptr;
-        if (!button)
+        if (!box || box->buttons().isEmpty())
             return;
-        *seen = QStringList { box->text(), box->windowTitle(), QString::number(box->icon()),
-            QString::number(box->buttons().size()), button->text(),
-            button->property("isImportant").toString(), QString::number(box->defaultButton() == button),
-            box->parentWidget()->objectName() }
-                    .join('|');
-        button->click();
+        *seen = box->text() + "|" + box->buttons().value(0)->text();
+        box->buttons().value(0)->click();
     });
 }
 
@@ -63,31 +57,16 @@ class TestDateTimeRangeWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void window()
-    {
-        Picker p(MAR_1, MAR_9);
-        QCOMPARE(p.widget.objectName(), QString("DateTimeRangeWidget"));
-        QCOMPARE(p.widget.size(), QSize(800, 400));
-        QCOMPARE(p.widget.minimumSize(), QSize(680, 400));
-        QCOMPARE(p.widget.windowTitle(), QString("Form"));
-        QVERIFY(p.widget.windowFlags().testFlag(Qt::FramelessWindowHint) && p.widget.isWindow());
-        QVERIFY(!p.widget.isModal());
-        QVERIFY(p.widget.findChild<QLayout *>("verticalLayout_4")
-            && p.widget.findChild<QLayout *>("mainVerticalLayout"));
-        QVERIFY(p.shows(MAR_1, MAR_9));
-        QCOMPARE(p.cancel->text(), QString("Cancel"));
-        QCOMPARE(p.confirm->text(), QString("Confirm"));
-        QVERIFY(p.confirm->property("isImportant").toBool());
-        QVERIFY(p.cancel->geometry().right() < p.confirm->geometry().left());
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(p.widget.pos(),
-            QPoint(screen.x() + screen.width() / 2 - 400, screen.y() + screen.height() / 2 - 200));
-    }
-
-    void equalDatesAndKeptRange()
+    void windowAndConfirm()
     {
         Picker p(MAR_5, MAR_5);
-        QTest::ignoreMessage(QtDebugMsg, "date:  \"2024-03-05\" \"2024-03-05\"");
+        QCOMPARE(p.widget.objectName(), QString("DateTimeRangeWidget"));
+        QCOMPARE(p.widget.size(), QSize(800, 400));
+        QCOMPARE(p.cancel->text() + "|" + p.confirm->text(), QString("Cancel|Confirm"));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(
+            p.widget.pos(), screen.topLeft() + QPoint(screen.width() / 2 - 400, screen.height() / 2 - 200));
+        QVERIFY(p.shows(MAR_5, MAR_5));
         p.confirm->click();
         QCOMPARE(p.emitted, (Ranges { { MAR_5, MAR_5 } }));
         QVERIFY(p.widget.isHidden());
@@ -109,9 +88,7 @@ private slots:
         QString seen;
         acceptNextBox(&seen);
         p.confirm->click();
-        QCOMPARE(seen,
-            QString("The screening start time cannot be later than the end time||2|1|Confirm|true|1|"
-                    "DateTimeRangeWidget"));
+        QCOMPARE(seen, QString("The screening start time cannot be later than the end time|Confirm"));
         QVERIFY(p.emitted.isEmpty() && p.widget.isVisible() && p.shows(MAR_9, MAR_5));
     }
 
@@ -164,8 +141,7 @@ private slots:
         QMetaObject::invokeMethod(&p.widget, "slot_date_changed", Q_ARG(QDate, MAR_5), Q_ARG(QDate, MAR_9));
         QVERIFY(p.shows(MAR_5, MAR_9));
         p.left->setSelectedDate(MAR_1); // drifted without a click
-        for (QDate start : { MAR_9, QDate() }) {
-            QTest::ignoreMessage(QtDebugMsg, "update dateime widget error");
+        for (QDate start : { MAR_9, QDate() }) { // inverted or invalid: ignored
             QMetaObject::invokeMethod(
                 &p.widget, "slot_date_changed", Q_ARG(QDate, start), Q_ARG(QDate, MAR_1));
             QVERIFY(p.shows(MAR_5, MAR_9));
