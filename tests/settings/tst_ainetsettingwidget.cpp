@@ -19,12 +19,11 @@ namespace {
 
 using Page = aiNetSettingWidget;
 
-QJsonObject installed(int status, std::initializer_list<std::pair<const char *, int>> others = {})
+QJsonObject installed(int status, int logscan = 1)
 {
-    QJsonObject state = serviceState(others);
-    QJsonObject services = state["services"].toObject();
-    services["tarvix_net_ai"] = QJsonObject { { "type0", status }, { "type1", status } };
-    return { { "services", services }, { "aiPackageInstalled", true } };
+    QJsonObject state = serviceState({ { "tarvix_net_ai", status }, { "tarvix-logscan", logscan } });
+    state["aiPackageInstalled"] = true;
+    return state;
 }
 
 QStringList aiSwitch(int status)
@@ -32,8 +31,6 @@ QStringList aiSwitch(int status)
     return { QString("setServiceStatus(\"tarvix_net_ai\", %1, 0)").arg(status),
         QString("setServiceStatus(\"tarvix_net_ai\", %1, 1)").arg(status) };
 }
-
-const QStringList INSTALL_CALL = { "installPackages([\"tarvix-net-ai\"])" };
 
 } // namespace
 
@@ -45,31 +42,9 @@ private slots:
     void init() { m_sim = std::make_unique<DaemonSimFixture>(); }
     void cleanup() { m_sim.reset(); }
 
-    // Prompt, progress on the bar, success; "Got it" tells the report and closes.
-    void installsThroughTheDaemon()
-    {
-        QVERIFY(startSim(*m_sim, {}, { "--install-step-ms", "20" }));
-        Page page(nullptr);
-        QCOMPARE(page.views()->currentIndex(), 0);
-        QCOMPARE(page.installPages()->currentIndex(), int(Page::InstallPrompt));
-        QList<int> progress;
-        connect(page.progressBar(), &QProgressBar::valueChanged, [&](int value) { progress << value; });
-
-        page.installPageButton(Page::InstallPrompt)->click();
-        QCOMPARE(page.installPages()->currentIndex(), int(Page::Installing));
-        QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::Installed));
-        QCOMPARE(progress, (QList<int> { 35, 60, 85, 100 }));
-        QCOMPARE(writesTo(*m_sim), INSTALL_CALL);
-
-        QSignalSpy reportUpdate(Middleware::instance(), &Middleware::installUpdate);
-        QSignalSpy closed(&page, &Page::signal_close);
-        page.installPageButton(Page::Installed)->click();
-        QCOMPARE(reportUpdate.count(), 1);
-        QCOMPARE(closed.count(), 1);
-    }
-
-    // A failed or refused installation says so and can be retried.
-    void failedInstallationCanBeRetried()
+    // A failed or refused installation says so; Retry shows the progress and
+    // success, and "Got it" tells the report and closes.
+    void installationFailsAndIsRetried()
     {
         const std::pair<const char *, QString> outcomes[]
             = { { "fail", "Installation of tarvix-net-ai failed: unmet dependencies" },
@@ -77,6 +52,7 @@ private slots:
         for (const auto &[outcome, failure] : outcomes) {
             QVERIFY(startSim(*m_sim, {}, { "--install-outcome", outcome, "--install-step-ms", "20" }));
             Page page(nullptr);
+            QCOMPARE(page.views()->currentIndex(), 0);
             LogCapture log;
             page.installPageButton(Page::InstallPrompt)->click();
             QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::InstallFailed));
@@ -86,40 +62,57 @@ private slots:
 
             TARVIX_START_DAEMON(*m_sim, { "--install-step-ms", "20" });
             page.installPageButton(Page::InstallFailed)->click();
+            QCOMPARE(page.installPages()->currentIndex(), int(Page::Installing));
             QCOMPARE(page.progressBar()->value(), 0);
+            QList<int> progress;
+            connect(page.progressBar(), &QProgressBar::valueChanged, [&](int value) { progress << value; });
             QTRY_COMPARE(page.installPages()->currentIndex(), int(Page::Installed));
+            QCOMPARE(progress, (QList<int> { 35, 60, 85, 100 }));
+            QCOMPARE(writesTo(*m_sim), QStringList { "installPackages([\"tarvix-net-ai\"])" });
+
+            QSignalSpy reportUpdate(Middleware::instance(), &Middleware::installUpdate);
+            QSignalSpy closed(&page, &Page::signal_close);
+            page.installPageButton(Page::Installed)->click();
+            QVERIFY(reportUpdate.count() == 1 && closed.count() == 1);
         }
     }
 
-    void switchingOnAsksFirst_data()
+    void switching_data()
     {
-        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("atLoad");
+        QTest::addColumn<QString>("answer"); // to the confirmation; empty: none is asked
         QTest::addColumn<int>("checked");
         QTest::addColumn<QStringList>("sent");
-        QTest::newRow("confirmed") << "confirm" << 0 << aiSwitch(1);
-        QTest::newRow("cancelled") << "cancel" << 1 << QStringList();
-        QTest::newRow("closed unanswered") << "close_btn" << 1 << QStringList();
+        QTest::newRow("on, confirmed") << 0 << "confirm" << 0 << aiSwitch(1);
+        QTest::newRow("on, cancelled") << 0 << "cancel" << 1 << QStringList();
+        QTest::newRow("on, closed unanswered") << 0 << "close_btn" << 1 << QStringList();
+        QTest::newRow("off") << 1 << "" << 1 << aiSwitch(0);
     }
 
-    void switchingOnAsksFirst()
+    // Switching on asks first; an unconfirmed switch restores the state at load.
+    void switching()
     {
+        QFETCH(int, atLoad);
         QFETCH(QString, answer);
         QFETCH(int, checked);
         QFETCH(QStringList, sent);
-        QVERIFY(startSim(*m_sim, installed(0)));
+        QVERIFY(startSim(*m_sim, installed(atLoad)));
         Page page(nullptr);
+        QSignalSpy closed(&page, &Page::signal_close);
         QCOMPARE(page.views()->currentIndex(), 1);
-        QCOMPARE(page.serviceGroup()->checkedId(), 1);
-        page.serviceGroup()->button(0)->click();
+        QCOMPARE(page.serviceGroup()->checkedId(), 1 - atLoad);
+        page.serviceGroup()->button(atLoad)->click();
         TarvixMessageDialog *dialog = page.confirmationDialog();
-        QVERIFY(dialog->isVisible());
-        (answer == "confirm"         ? dialog->confirmButton()
-                : answer == "cancel" ? dialog->cancelButton()
-                                     : dialog->findChild<QPushButton *>(answer))
-            ->click();
+        QCOMPARE(dialog->isVisible(), !answer.isEmpty());
+        if (!answer.isEmpty())
+            (answer == "confirm"         ? dialog->confirmButton()
+                    : answer == "cancel" ? dialog->cancelButton()
+                                         : dialog->findChild<QPushButton *>(answer))
+                ->click();
         QCOMPARE(page.serviceGroup()->checkedId(), checked);
         QVERIFY(confirmAndWait(page));
         QCOMPARE(writesTo(*m_sim), sent);
+        QCOMPARE(closed.count(), 1);
     }
 
     // Close, then Open refused: the page shows the service on, and leaves it on.
@@ -135,21 +128,9 @@ private slots:
         QCOMPARE(writesTo(*m_sim), QStringList());
     }
 
-    void switchingOff()
-    {
-        QVERIFY(startSim(*m_sim, installed(1)));
-        Page page(nullptr);
-        QSignalSpy closed(&page, &Page::signal_close);
-        page.serviceGroup()->button(1)->click();
-        QVERIFY(!page.confirmationDialog()->isVisible());
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim), aiSwitch(0));
-        QCOMPARE(closed.count(), 1);
-    }
-
     void stoppedDetectionStopsTheService()
     {
-        QVERIFY(startSim(*m_sim, installed(1, { { "tarvix-logscan", 0 } })));
+        QVERIFY(startSim(*m_sim, installed(1, 0)));
         Page page(nullptr);
         QCOMPARE(page.serviceGroup()->checkedId(), 1);
         QVERIFY(!page.serviceSection()->isEnabled() && !page.titleRow()->isEnabled());
@@ -184,23 +165,19 @@ private slots:
         QVERIFY(!editor->isHidden());
 
         QSignalSpy taken(editor, &aiNetAdvancedSettingWidget::valuesChanged);
-        const struct
-        {
-            int row;
-            QString text;
-            QString error;
-        } inputs[] = {
-            { 0, "59", "The number of requests is unreasonable, and the value range is: 60~100" },
-            { 1, "1001", "The number of requests is unreasonable, and the value range is: 300~1000" },
-            { 2, "", "The input cannot be empty" },
-            { 3, "many", "Please enter a number" },
-            { 4, "300", "" },
+        const std::pair<const char *, QString> inputs[] = {
+            { "59", "The number of requests is unreasonable, and the value range is: 60~100" },
+            { "1001", "The number of requests is unreasonable, and the value range is: 300~1000" },
+            { "", "The input cannot be empty" },
+            { "many", "Please enter a number" },
+            { "300", "" },
         };
-        for (const auto &input : inputs) {
-            editor->edit(input.row)->setText(input.text);
-            QCOMPARE(editor->errorLabel(input.row)->isVisibleTo(editor), !input.error.isEmpty());
-            if (!input.error.isEmpty())
-                QCOMPARE(editor->errorLabel(input.row)->text(), input.error);
+        for (int row = 0; row < 5; ++row) {
+            const auto &[text, error] = inputs[row];
+            editor->edit(row)->setText(text);
+            QCOMPARE(editor->errorLabel(row)->isVisibleTo(editor), !error.isEmpty());
+            if (!error.isEmpty())
+                QCOMPARE(editor->errorLabel(row)->text(), error);
         }
         QCOMPARE(taken.count(), 1);
         QCOMPARE(taken.first(), (QList<QVariant> { "80", "500", "500", "500", "300" }));

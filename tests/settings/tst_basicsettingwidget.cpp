@@ -46,31 +46,42 @@ private slots:
     }
     void cleanup() { m_sim.reset(); }
 
-    void initialServiceChoice_data()
+    void serviceChoice_data()
     {
         QTest::addColumn<QJsonObject>("state");
-        QTest::addColumn<int>("checked");
+        QTest::addColumn<bool>("admin");
+        QTest::addColumn<int>("checked"); // at load
+        QTest::addColumn<int>("choice"); // -1: none
         QTest::addColumn<QStringList>("sent");
-        QTest::newRow("all on") << QJsonObject() << 0 << QStringList();
-        QTest::newRow("ebpf does not count") << serviceState({ { "tarvix-ebpf", 0 } }) << 0 << QStringList();
-        QTest::newRow("all off") << serviceState(
-            { { "tarvix-research", 0 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 0 } })
-                                 << 1 << QStringList();
-        QTest::newRow("mixed, no choice turns them on") << mixedState() << -1 << ALL_ON;
+        const QJsonObject allOff
+            = serviceState({ { "tarvix-research", 0 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 0 } });
+        QTest::newRow("all on") << QJsonObject() << true << 0 << -1 << QStringList();
+        QTest::newRow("ebpf does not count")
+            << serviceState({ { "tarvix-ebpf", 0 } }) << true << 0 << -1 << QStringList();
+        QTest::newRow("all off") << allOff << true << 1 << -1 << QStringList();
+        QTest::newRow("mixed, no choice turns them on") << mixedState() << true << -1 << -1 << ALL_ON;
+        QTest::newRow("mixed, explicit off") << mixedState() << true << -1 << 1 << ALL_OFF;
+        QTest::newRow("mixed, no rights") << mixedState() << false << -1 << -1 << ALL_ON;
     }
 
-    // What is checked at load, and what Confirm sends without a change.
-    void initialServiceChoice()
+    // What is checked at load, and what Confirm sends; without rights only Confirm is open.
+    void serviceChoice()
     {
         QFETCH(QJsonObject, state);
-        QFETCH(int, checked);
-        QFETCH(QStringList, sent);
+        QFETCH(bool, admin);
+        QFETCH(int, choice);
+        isAdministrator = admin;
         QVERIFY(startSim(*m_sim, state));
         basicSettingWidget page(nullptr);
         QSignalSpy closed(&page, &basicSettingWidget::signal_close);
-        QCOMPARE(page.serviceGroup()->checkedId(), checked);
+        QTEST(page.serviceGroup()->checkedId(), "checked");
+        QCOMPARE(page.timeoutEdit()->isEnabled(), admin);
+        for (QRadioButton *radio : page.findChildren<QRadioButton *>())
+            QCOMPARE(radio->isEnabled(), admin);
+        if (choice >= 0)
+            page.serviceGroup()->button(choice)->click();
         QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim), sent);
+        QTEST(writesTo(*m_sim), "sent");
         QCOMPARE(closed.count(), 1);
     }
 
@@ -103,28 +114,6 @@ private slots:
         QCOMPARE(writesTo(*m_sim),
             (QStringList {
                 "setNotifyConfig(\"no\", \"05\", \"yes\")", "restartService(\"tarvix-research\")" }));
-    }
-
-    void explicitChoiceFromMixedState()
-    {
-        QVERIFY(startSim(*m_sim, mixedState()));
-        basicSettingWidget page(nullptr);
-        page.serviceGroup()->button(1)->click();
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim), ALL_OFF);
-    }
-
-    void withoutAdministratorRights()
-    {
-        isAdministrator = false;
-        QVERIFY(startSim(*m_sim, mixedState()));
-        basicSettingWidget page(nullptr);
-        for (QRadioButton *radio : page.findChildren<QRadioButton *>())
-            QVERIFY2(!radio->isEnabled(), qPrintable(radio->text()));
-        QVERIFY(!page.timeoutEdit()->isEnabled());
-        QVERIFY(page.confirmButton()->isEnabled());
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim), ALL_ON);
     }
 
     void failedWriteKeepsThePageOpen_data()
