@@ -1,0 +1,238 @@
+// The small shared widgets: alert text for display, the empty state, the
+// question box, the loading button and the table with its elided texts.
+#include "widgets/alerttext.h"
+#include "widgets/custombutton.h"
+#include "widgets/emptywidget.h"
+#include "widgets/kheaderview.h"
+#include "widgets/kitemdelegate.h"
+#include "widgets/ktableview.h"
+#include "widgets/tarvixmessagedialog.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QToolTip>
+#include <QtTest>
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QToolTip::hideText(); }
+
+    void bidiControlsBecomeVisibleMarks()
+    {
+        const std::pair<QString, QString> texts[] = {
+            { "/var/log/auth.log", "/var/log/auth.log" },
+            { "evil\u202Egnp.exe", "evil<U+202E>gnp.exe" },
+            { "\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069",
+                "<U+202A><U+202B><U+202C><U+202D><U+202E><U+2066><U+2067><U+2068><U+2069>" },
+            { "a\u2029b\u206Ac\u200Fd", "a\u2029b\u206Ac\u200Fd" }, // neighbours kept
+            { "用户 مستخدم", "用户 مستخدم" },
+        };
+        for (const auto &[text, shown] : texts)
+            QCOMPARE(alertTextForDisplay(text), shown);
+    }
+
+    // Plain text under the picture, which grows with the widget and keeps its proportions.
+    void emptyState()
+    {
+        EmptyWidget widget("<b>No</b> logs", 128, 128);
+        auto *text = widget.findChild<QLabel *>("textLabel");
+        auto *picture = widget.findChild<QLabel *>("pictureLabel");
+        QCOMPARE(text->textFormat(), Qt::PlainText);
+        QCOMPARE(text->palette().color(QPalette::WindowText), QColor(38, 38, 38, 153));
+        QPixmap wide(40, 20);
+        wide.fill(Qt::darkCyan);
+        widget.setPicture(wide);
+        const auto shown = [&]() { return picture->pixmap(Qt::ReturnByValue).size(); };
+        widget.resize(widget.minimumSizeHint());
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(picture->geometry().bottom() < text->geometry().top());
+        const QSize small = shown();
+        QCOMPARE(small, QSize(40, 20).scaled(picture->size(), Qt::KeepAspectRatio));
+        QVERIFY(small.height() >= 64);
+        widget.resize(800, 600);
+        QTRY_VERIFY(picture->width() > 700);
+        QCOMPARE(shown(), QSize(40, 20).scaled(picture->size(), Qt::KeepAspectRatio));
+        QVERIFY(shown().width() > small.width());
+    }
+
+    // Each way out closes the box; only Confirm and Cancel answer.
+    void questionBoxAnswers()
+    {
+        const std::pair<const char *, QStringList> ways[] = { { "confirm", { "close:1", "open:1" } },
+            { "cancel", { "close:0", "open:0" } }, { "close_btn", {} } };
+        for (const auto &[button, expected] : ways) {
+            TarvixMessageDialog box("", QPixmap(), "Question?", "Why it matters", QPixmap(16, 16));
+            QStringList answers; // in the order they were given
+            connect(&box, &TarvixMessageDialog::signal_service_close,
+                [&](bool yes) { answers << QString("close:%1").arg(yes); });
+            connect(&box, &TarvixMessageDialog::signal_service_open,
+                [&](bool yes) { answers << QString("open:%1").arg(yes); });
+            box.show();
+            QCOMPARE(box.size(), QSize(448, 178));
+            QCOMPARE(box.windowModality(), Qt::ApplicationModal);
+            QCOMPARE(box.confirmButton()->size(), QSize(96, 36));
+            (button == QString("confirm")         ? box.confirmButton()
+                    : button == QString("cancel") ? box.cancelButton()
+                                                  : box.findChild<QPushButton *>(button))
+                ->click();
+            QVERIFY(!box.isVisible());
+            QCOMPARE(answers, expected);
+        }
+    }
+
+    void loadingButton()
+    {
+        QIcon::setThemeSearchPaths({}); // the frames come with the program, not from a theme
+        QIcon::setThemeName("missing");
+        CustomButton button;
+        QCOMPARE(button.text(), QString("Confirm"));
+        QCOMPARE(button.frames().size(), 8);
+        for (int i = 0; i < 17; ++i)
+            button.updateLoadingImage();
+        QCOMPARE(button.frameIndex(), 1);
+        button.resize(button.sizeHint());
+        QVERIFY(button.fontMetrics().horizontalAdvance("Configuring...") + 30 < button.width());
+        const int mid = button.height() / 2;
+        const auto at = [&](int x) { return button.grab().toImage().pixelColor(x, mid); };
+        QCOMPARE(at(4), QColor("#3790FA"));
+
+        button.click();
+        QVERIFY(button.isLoading() && button.isAnimating());
+        const QRect frame((button.width() - 24) / 10, mid - 12, 24, 24);
+        const QImage loading = button.grab().toImage().copy(frame);
+        QSignalSpy finished(&button, &CustomButton::loadingAnimationFinished);
+        button.stopTimer();
+        QVERIFY(finished.count() == 1 && button.isLoading() && !button.isAnimating());
+        QVERIFY2(button.grab().toImage().copy(frame) != loading, "the spinner is gone");
+        QCOMPARE(at(4), QColor("#379FFC"));
+
+        // A failed task hands the button back: idle face, and a click loads again.
+        button.resetLoading();
+        QVERIFY(!button.isLoading() && !button.isAnimating());
+        QCOMPARE(at(4), QColor("#3790FA"));
+        button.click();
+        QVERIFY(button.isLoading() && button.isAnimating());
+    }
+
+    // The spinner shows at least half a second, however quick the task.
+    void stopAfterTask()
+    {
+        const std::tuple<int, int, int> tasks[] = { { 0, 495, 1500 }, { 499, 495, 1500 }, { 500, 45, 480 } };
+        for (const auto &[task, atLeast, below] : tasks) {
+            CustomButton button;
+            QSignalSpy finished(&button, &CustomButton::loadingAnimationFinished);
+            button.click();
+            QElapsedTimer clock;
+            clock.start();
+            button.stopAfterTask(task);
+            QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+            QVERIFY2(clock.elapsed() >= atLeast && clock.elapsed() < below,
+                qPrintable(QString::number(clock.elapsed())));
+            QTest::qWait(60);
+            QCOMPARE(finished.count(), 1);
+        }
+    }
+
+    void neitherClicksNorStopLaterRestartTheTimers()
+    {
+        CustomButton button;
+        QSignalSpy finished(&button, &CustomButton::loadingAnimationFinished);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 450) {
+            button.click();
+            QTest::qWait(40);
+        }
+        QVERIFY2(button.frameIndex() >= 2, "clicks restarted the frame timer");
+        clock.restart();
+        button.stopLater(400.9);
+        QTest::qWait(200);
+        button.stopLater(3000);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+        QVERIFY2(clock.elapsed() >= 395, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // A cut header title ends in an ellipsis and shows in full in its tool tip.
+    void headerElidesAndTellsTheFullTitle()
+    {
+        const QString title = "A rather long title that cannot fit";
+        QStandardItemModel model(1, 2);
+        model.setHorizontalHeaderLabels({ title, "Short" });
+        KTableView view;
+        view.setModel(&model);
+        view.header()->setStretchLastSection(false);
+        view.resize(400, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.header()->resizeSection(0, 80);
+        view.header()->resizeSection(1, 200);
+        auto *header = static_cast<KHeaderView *>(view.header());
+        QCOMPARE(header->sizeHint().height(), 37);
+        QTRY_VERIFY(model.headerData(0, Qt::Horizontal).toString().endsWith(QChar(0x2026)));
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QString("Short"));
+
+        const auto tipAt = [&](int section) {
+            QToolTip::hideText();
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+                return QString("still shown");
+            const QPoint at(header->sectionViewportPosition(section) + 10, 10);
+            QHelpEvent tip(QEvent::ToolTip, at, header->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(header->viewport(), &tip);
+            QTest::qWait(20);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(0), title);
+        QCOMPARE(tipAt(1), QString());
+        // Wide enough again: the full title comes back.
+        view.resize(800, 200);
+        header->resizeSection(0, 390);
+        QTRY_COMPARE(model.headerData(0, Qt::Horizontal).toString(), title);
+    }
+
+    // Only a cut cell has a tip, and it shows markup as text.
+    void cellsTipsRowsAndWidths()
+    {
+        QStandardItemModel model(2, 3);
+        model.setItem(0, 0, new QStandardItem("<b>a long cell text from an alert that is cut off</b>"));
+        model.setItem(1, 0, new QStandardItem("short"));
+        KTableView view;
+        view.setModel(&model);
+        view.header()->setStretchLastSection(false);
+        view.resize(600, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.header()->resizeSection(0, 60);
+        auto *delegate = qobject_cast<KItemDelegate *>(view.itemDelegate());
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        const auto ask = [&](int row) {
+            const QModelIndex index = model.index(row, 0);
+            const QPoint at = view.visualRect(index).center();
+            QHelpEvent event(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+            return delegate->helpEvent(&event, &view, option, index);
+        };
+        QVERIFY(ask(0));
+        QTRY_COMPARE(
+            QToolTip::text(), QString("&lt;b&gt;a long cell text from an alert that is cut off&lt;/b&gt;"));
+        QVERIFY(!ask(1));
+        QVERIFY(!delegate->createEditor(&view, option, model.index(0, 0)));
+        QVERIFY(delegate->sizeHint(option, model.index(0, 0)).height() >= 36);
+
+        // The first column takes what the others leave, but at least 150 when the view is too narrow.
+        view.adjustColumnsSize();
+        QHeaderView *header = view.header();
+        QCOMPARE(header->sectionSize(0),
+            view.viewport()->width() - header->sectionSize(1) - header->sectionSize(2));
+        view.resize(200, 300);
+        QTRY_COMPARE(header->sectionSize(0), 150);
+        QCOMPARE(header->sectionSize(1), qMax(header->minimumSectionSize(), (200 - 150) / 2));
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
