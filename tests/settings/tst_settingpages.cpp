@@ -1,0 +1,480 @@
+// The three settings pages against the stand-in daemon: what they show,
+// what Confirm sends, and how a refused or unanswered write is told.
+
+#include "daemon/middleware.h"
+#include "settings/ainetsettingwidget.h"
+#include "settings/basicsettingwidget.h"
+#include "settings/guardsettingwidget.h"
+#include "settingtest.h"
+#include "support/bustestmain.h"
+#include "support/logcapture.h"
+#include "system/systemprobes.h"
+#include "widgets/tarvixmessagedialog.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+
+namespace {
+
+using AiPage = aiNetSettingWidget;
+
+QString allServices(int status, int type)
+{
+    return QString(
+        "setServiceStatus(\"tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf\", %1, %2)")
+        .arg(status)
+        .arg(type);
+}
+
+const QStringList ALL_ON = { allServices(1, 0), allServices(1, 1) };
+const QStringList ALL_OFF = { allServices(0, 0), allServices(0, 1) };
+const QStringList FOLD_SENT
+    = { "setNotifyConfig(\"no\", \"10\", \"yes\")", "restartService(\"tarvix-research\")" };
+const char *const NOTIFY_FAILED = "The desktop notification settings could not be applied, please try again";
+const char *const SERVICES_FAILED = "The detection services could not be switched, please try again";
+
+QJsonObject mixedState()
+{
+    return serviceState({ { "tarvix-research", 1 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 1 } });
+}
+
+QJsonObject blocking(const QString &whitelist, const QString &time)
+{
+    return QJsonObject { { "intervention",
+        QJsonObject {
+            { "block_ip", QJsonObject { { "whitelist", whitelist }, { "blockip_timeout", time } } } } } };
+}
+
+QStringList blockingSent(const QString &whitelist, const QString &time)
+{
+    return { QString("setInterventionConfig(\"block_ip\", \"whitelist\", \"%1\")").arg(whitelist),
+        QString("setInterventionConfig(\"block_ip\", \"blockip_timeout\", \"%1\")").arg(time),
+        "restartService(\"tarvix-intervention\")" };
+}
+
+const char *const WHITELIST_ERROR = "The whitelist must be complete IPv4 addresses separated by commas";
+
+QJsonObject installed(int status, int logscan = 1)
+{
+    QJsonObject state = serviceState({ { "tarvix_net_ai", status }, { "tarvix-logscan", logscan } });
+    state["aiPackageInstalled"] = true;
+    return state;
+}
+
+QStringList aiSwitch(int status)
+{
+    return { QString("setServiceStatus(\"tarvix_net_ai\", %1, 0)").arg(status),
+        QString("setServiceStatus(\"tarvix_net_ai\", %1, 1)").arg(status) };
+}
+
+} // namespace
+
+class TestSettingPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        isAdministrator = true;
+        m_sim = std::make_unique<DaemonSimFixture>();
+    }
+    void cleanup() { m_sim.reset(); }
+
+    void basicServiceChoice_data()
+    {
+        QTest::addColumn<QJsonObject>("state");
+        QTest::addColumn<bool>("admin");
+        QTest::addColumn<int>("checked"); // at load
+        QTest::addColumn<int>("choice"); // -1: none
+        QTest::addColumn<QStringList>("sent");
+        const QJsonObject allOff
+            = serviceState({ { "tarvix-research", 0 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 0 } });
+        QTest::newRow("all on") << QJsonObject() << true << 0 << -1 << QStringList();
+        QTest::newRow("ebpf does not count")
+            << serviceState({ { "tarvix-ebpf", 0 } }) << true << 0 << -1 << QStringList();
+        QTest::newRow("all off") << allOff << true << 1 << -1 << QStringList();
+        QTest::newRow("mixed, no choice turns them on") << mixedState() << true << -1 << -1 << ALL_ON;
+        QTest::newRow("mixed, explicit off") << mixedState() << true << -1 << 1 << ALL_OFF;
+        QTest::newRow("mixed, no rights") << mixedState() << false << -1 << -1 << ALL_ON;
+    }
+
+    // What is checked at load, and what Confirm sends; without rights only Confirm is open.
+    void basicServiceChoice()
+    {
+        QFETCH(QJsonObject, state);
+        QFETCH(bool, admin);
+        QFETCH(int, choice);
+        isAdministrator = admin;
+        QVERIFY(startSim(*m_sim, state));
+        basicSettingWidget page(nullptr);
+        QSignalSpy closed(&page, &basicSettingWidget::signal_close);
+        QTEST(page.serviceGroup()->checkedId(), "checked");
+        QCOMPARE(page.timeoutEdit()->isEnabled(), admin);
+        for (QRadioButton *radio : page.findChildren<QRadioButton *>())
+            QCOMPARE(radio->isEnabled(), admin);
+        if (choice >= 0)
+            page.serviceGroup()->button(choice)->click();
+        QVERIFY(confirmAndWait(page));
+        QTEST(writesTo(*m_sim), "sent");
+        QCOMPARE(closed.count(), 1);
+    }
+
+    void basicTimeoutValidation()
+    {
+        const QString range = "The notification duration is unreasonable, and the value range is 1~60";
+        const QString integer = "Please enter an integer greater than 0";
+        const std::pair<const char *, QString> inputs[]
+            = { { "-1", "" }, { "60", "" }, { "05", "" }, { "0", range }, { "61", range }, { "-2", range },
+                  { "99999999999", range }, { "abc", integer }, { "", integer } };
+        QVERIFY(startSim(*m_sim, {}));
+        basicSettingWidget page(nullptr);
+        for (const auto &[text, error] : inputs) {
+            page.timeoutEdit()->setText(text);
+            QCOMPARE(page.errorLabel()->isVisibleTo(&page), !error.isEmpty());
+            QCOMPARE(page.confirmButton()->isEnabled(), error.isEmpty());
+            if (!error.isEmpty())
+                QCOMPARE(page.errorLabel()->text(), error);
+        }
+    }
+
+    // Changing the fold alone sends all three settings, as typed, and restarts research.
+    void basicSendsWhatChanged()
+    {
+        QVERIFY(startSim(*m_sim, {}));
+        basicSettingWidget page(nullptr);
+        page.foldGroup()->button(0)->click();
+        page.timeoutEdit()->setText("05");
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim),
+            (QStringList {
+                "setNotifyConfig(\"no\", \"05\", \"yes\")", "restartService(\"tarvix-research\")" }));
+    }
+
+    void basicFailedWriteKeepsThePageOpen_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("retried");
+        QTest::newRow("notification refused")
+            << QStringList { "--error", "setNotifyConfig" } << NOTIFY_FAILED << FOLD_SENT;
+        QTest::newRow("service switch refused")
+            << QStringList { "--error", "setServiceStatus" } << SERVICES_FAILED << ALL_OFF;
+        QTest::newRow("no answer and refused")
+            << QStringList { "--no-reply", "restartService", "--error", "setServiceStatus" }
+            << "The notification settings and the service switch could not be applied, please try again"
+            << FOLD_SENT + ALL_OFF;
+    }
+
+    // The user is told, may press Confirm again, and the retry sends what failed.
+    void basicFailedWriteKeepsThePageOpen()
+    {
+        QFETCH(QStringList, faults);
+        QFETCH(QString, error);
+        QFETCH(QStringList, retried);
+        QVERIFY(startSim(*m_sim, {}, faults));
+        basicSettingWidget page(nullptr);
+        QSignalSpy closed(&page, &basicSettingWidget::signal_close);
+        page.foldGroup()->button(0)->click();
+        page.serviceGroup()->button(1)->click();
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(page.errorLabel()->isVisibleTo(&page));
+        QCOMPARE(page.errorLabel()->text(), error);
+        QVERIFY(page.confirmButton()->isEnabled() && !page.confirmButton()->isLoading());
+
+        TARVIX_START_DAEMON(*m_sim, {});
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim), retried);
+        QCOMPARE(closed.count(), 1);
+    }
+
+    // Defaults shown for what could not be read are never sent.
+    void basicUnreadableSettingsAreNotSent()
+    {
+        QVERIFY(startSim(*m_sim, {}, { "--error", "getNotifyConfig" }));
+        basicSettingWidget page(nullptr);
+        QCOMPARE(page.errorLabel()->text(),
+            QString("The current settings could not be read, please try again later"));
+        QVERIFY(page.errorLabel()->isVisibleTo(&page));
+        QVERIFY(!page.confirmButton()->isEnabled() && !page.timeoutEdit()->isEnabled());
+    }
+
+    void guardShowsTheDaemonsValues()
+    {
+        QJsonObject off = blocking("", "");
+        off["services"] = serviceState({ { "tarvix-intervention", 0 } })["services"];
+        const std::tuple<QJsonObject, QString, QString, int> rows[] = {
+            { {}, "127.0.0.1,192.168.1.1", "600", 0 },
+            { blocking("10.0.0.1 \t 10.0.0.2", "-1"), "10.0.0.1,10.0.0.2", "-1", 0 }, // blank runs, endless
+            { off, "", "-1", 1 }, // no time, service off
+        };
+        for (const auto &[state, whitelist, time, checked] : rows) {
+            QVERIFY(startSim(*m_sim, state));
+            guardSettingWidget page(nullptr);
+            QCOMPARE(page.whitelistEdit()->text(), whitelist);
+            QCOMPARE(page.timeEdit()->text(), time);
+            QCOMPARE(page.serviceGroup()->checkedId(), checked);
+            QVERIFY(page.confirmButton()->isEnabled());
+        }
+    }
+
+    void guardSendsOnlyWhatChanged_data()
+    {
+        QTest::addColumn<QString>("whitelist");
+        QTest::addColumn<QString>("time"); // empty: 600 typed again
+        QTest::addColumn<int>("service");
+        QTest::addColumn<QStringList>("sent");
+        const QString loaded = "127.0.0.1,192.168.1.1";
+        const QString sentList = "127.0.0.1 192.168.1.1";
+        QTest::newRow("nothing") << loaded << "600" << -1 << QStringList();
+        QTest::newRow("whitelist keeps 600s") << "10.0.0.1,10.0.0.2"
+                                              << "600" << -1 << blockingSent("10.0.0.1 10.0.0.2", "600s");
+        QTest::newRow("600 retyped") << loaded << "" << -1 << blockingSent(sentList, "600s");
+        QTest::newRow("endless") << loaded << "-1" << -1 << blockingSent(sentList, "-1");
+        QTest::newRow("longest") << loaded << "3600" << -1 << blockingSent(sentList, "3600s");
+        QTest::newRow("empty whitelist") << ""
+                                         << "600" << -1 << blockingSent("", "600s");
+        QTest::newRow("service off") << loaded << "600" << 1
+                                     << QStringList { "setServiceStatus(\"tarvix-intervention\", 0, 0)",
+                                            "setServiceStatus(\"tarvix-intervention\", 0, 1)" };
+    }
+
+    void guardSendsOnlyWhatChanged()
+    {
+        QFETCH(QString, whitelist);
+        QFETCH(QString, time);
+        QFETCH(int, service);
+        QVERIFY(startSim(*m_sim, {}));
+        guardSettingWidget page(nullptr);
+        QSignalSpy closed(&page, &guardSettingWidget::signal_close);
+        page.whitelistEdit()->setText(whitelist);
+        page.timeEdit()->setText(time); // typed again: a change, since the daemon holds "600s"
+        page.timeEdit()->setText(time.isEmpty() ? "600" : time);
+        if (service >= 0)
+            page.serviceGroup()->button(service)->click();
+        QVERIFY(confirmAndWait(page));
+        QTEST(writesTo(*m_sim), "sent");
+        QCOMPARE(closed.count(), 1);
+    }
+
+    // The validator lets unfinished input through while typing; Confirm does not.
+    void guardIncompleteWhitelistIsNeverSent()
+    {
+        QVERIFY(startSim(*m_sim, {}));
+        guardSettingWidget page(nullptr);
+        QLineEdit *edit = page.whitelistEdit();
+        edit->clear();
+        QTest::keyClicks(edit, "10.0.0.x");
+        QCOMPARE(edit->text(), QString("10.0.0."));
+        QCOMPARE(page.errorLabel()->text(), QString(WHITELIST_ERROR));
+        QVERIFY(page.errorLabel()->isVisibleTo(&page) && !page.confirmButton()->isEnabled());
+        QTest::keyClicks(edit, "1,");
+        QVERIFY(!page.confirmButton()->isEnabled());
+
+        // Both faults are named while both remain.
+        page.timeEdit()->setText("3601");
+        QCOMPARE(page.errorLabel()->text(),
+            QString("%1\nThe blocking time is unreasonable, and the value range is 1~3600")
+                .arg(WHITELIST_ERROR));
+        page.timeEdit()->setText("30");
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QVERIFY(!page.errorLabel()->isVisibleTo(&page) && page.confirmButton()->isEnabled());
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim), blockingSent("10.0.0.1", "30s"));
+    }
+
+    void guardStopsWhenDetectionStops()
+    {
+        QVERIFY(startSim(*m_sim, serviceState({ { "tarvix-rootcheck", 0 } })));
+        guardSettingWidget page(nullptr);
+        QCOMPARE(page.serviceGroup()->checkedId(), 1);
+        QVERIFY(!page.serviceSection()->isEnabled() && !page.titleRow()->isEnabled());
+        QTRY_COMPARE(writesTo(*m_sim), QStringList { "setServiceStatus(\"tarvix-intervention\", 0, 0)" });
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim).size(), 1);
+    }
+
+    void guardWithoutAdministratorRights()
+    {
+        isAdministrator = false;
+        QVERIFY(startSim(*m_sim, {}));
+        guardSettingWidget page(nullptr);
+        for (QWidget *control : std::initializer_list<QWidget *> { page.serviceGroup()->button(0),
+                 page.serviceGroup()->button(1), page.whitelistEdit(), page.timeEdit() })
+            QVERIFY(!control->isEnabled());
+        QVERIFY(page.confirmButton()->isEnabled());
+    }
+
+    // A refused write keeps the page open and says so; what could not be read is not sent back.
+    void guardFailedReadOrWrite()
+    {
+        QVERIFY(startSim(*m_sim, {}, { "--error", "setInterventionConfig" }));
+        guardSettingWidget page(nullptr);
+        QSignalSpy closed(&page, &guardSettingWidget::signal_close);
+        page.whitelistEdit()->setText("10.0.0.1");
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(closed.count(), 0);
+        QCOMPARE(page.errorLabel()->text(),
+            QString("The IP blocking settings could not be applied, please try again"));
+        QVERIFY(page.errorLabel()->isVisibleTo(&page) && page.confirmButton()->isEnabled());
+
+        QVERIFY(startSim(*m_sim, {}, { "--no-reply", "getInterventionConfig" }));
+        guardSettingWidget unread(nullptr);
+        QCOMPARE(unread.errorLabel()->text(),
+            QString("The current settings could not be read, please try again later"));
+        QVERIFY(!unread.confirmButton()->isEnabled() && !unread.whitelistEdit()->isEnabled());
+    }
+
+    // A failed or refused installation says so; Retry shows the progress and
+    // success, and "Got it" tells the report and closes.
+    void aiInstallationFailsAndIsRetried()
+    {
+        const std::pair<const char *, QString> outcomes[]
+            = { { "fail", "Installation of tarvix-net-ai failed: unmet dependencies" },
+                  { "busy", "The service installation failed, please try again" } };
+        for (const auto &[outcome, failure] : outcomes) {
+            QVERIFY(startSim(*m_sim, {}, { "--install-outcome", outcome, "--install-step-ms", "20" }));
+            AiPage page(nullptr);
+            QCOMPARE(page.views()->currentIndex(), 0);
+            LogCapture log;
+            page.installPageButton(AiPage::InstallPrompt)->click();
+            QTRY_COMPARE(page.installPages()->currentIndex(), int(AiPage::InstallFailed));
+            QCOMPARE(page.failureLabel()->text(), failure);
+            if (QByteArray(outcome) == "busy")
+                QCOMPARE(log.count("系统繁忙,有其他安装任务正在执行，请稍后重试"), 1);
+
+            TARVIX_START_DAEMON(*m_sim, { "--install-step-ms", "20" });
+            page.installPageButton(AiPage::InstallFailed)->click();
+            QCOMPARE(page.installPages()->currentIndex(), int(AiPage::Installing));
+            QCOMPARE(page.progressBar()->value(), 0);
+            QList<int> progress;
+            connect(page.progressBar(), &QProgressBar::valueChanged, [&](int value) { progress << value; });
+            QTRY_COMPARE(page.installPages()->currentIndex(), int(AiPage::Installed));
+            QCOMPARE(progress, (QList<int> { 35, 60, 85, 100 }));
+            QCOMPARE(writesTo(*m_sim), QStringList { "installPackages([\"tarvix-net-ai\"])" });
+
+            QSignalSpy reportUpdate(Middleware::instance(), &Middleware::installUpdate);
+            QSignalSpy closed(&page, &AiPage::signal_close);
+            page.installPageButton(AiPage::Installed)->click();
+            QVERIFY(reportUpdate.count() == 1 && closed.count() == 1);
+        }
+    }
+
+    void aiSwitching_data()
+    {
+        QTest::addColumn<int>("atLoad");
+        QTest::addColumn<QString>("answer"); // to the confirmation; empty: none is asked
+        QTest::addColumn<int>("checked");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("on, confirmed") << 0 << "confirm" << 0 << aiSwitch(1);
+        QTest::newRow("on, cancelled") << 0 << "cancel" << 1 << QStringList();
+        QTest::newRow("on, closed unanswered") << 0 << "close_btn" << 1 << QStringList();
+        QTest::newRow("off") << 1 << "" << 1 << aiSwitch(0);
+    }
+
+    // Switching on asks first; an unconfirmed switch restores the state at load.
+    void aiSwitching()
+    {
+        QFETCH(int, atLoad);
+        QFETCH(QString, answer);
+        QFETCH(int, checked);
+        QFETCH(QStringList, sent);
+        QVERIFY(startSim(*m_sim, installed(atLoad)));
+        AiPage page(nullptr);
+        QSignalSpy closed(&page, &AiPage::signal_close);
+        QCOMPARE(page.views()->currentIndex(), 1);
+        QCOMPARE(page.serviceGroup()->checkedId(), 1 - atLoad);
+        page.serviceGroup()->button(atLoad)->click();
+        TarvixMessageDialog *dialog = page.confirmationDialog();
+        QCOMPARE(dialog->isVisible(), !answer.isEmpty());
+        if (!answer.isEmpty())
+            (answer == "confirm"         ? dialog->confirmButton()
+                    : answer == "cancel" ? dialog->cancelButton()
+                                         : dialog->findChild<QPushButton *>(answer))
+                ->click();
+        QCOMPARE(page.serviceGroup()->checkedId(), checked);
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim), sent);
+        QCOMPARE(closed.count(), 1);
+    }
+
+    // Close, then Open refused: the page shows the service on, and leaves it on.
+    void aiRefusedConfirmationKeepsTheStateAtLoad()
+    {
+        QVERIFY(startSim(*m_sim, installed(1)));
+        AiPage page(nullptr);
+        page.serviceGroup()->button(1)->click();
+        page.serviceGroup()->button(0)->click();
+        page.confirmationDialog()->cancelButton()->click();
+        QCOMPARE(page.serviceGroup()->checkedId(), 0);
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim), QStringList());
+    }
+
+    void aiStopsWhenDetectionStops()
+    {
+        QVERIFY(startSim(*m_sim, installed(1, 0)));
+        AiPage page(nullptr);
+        QCOMPARE(page.serviceGroup()->checkedId(), 1);
+        QVERIFY(!page.serviceSection()->isEnabled() && !page.titleRow()->isEnabled());
+        QTRY_COMPARE(writesTo(*m_sim), QStringList { "setServiceStatus(\"tarvix_net_ai\", 0, 0)" });
+    }
+
+    void aiFailedSwitchKeepsThePageOpen()
+    {
+        QVERIFY(startSim(*m_sim, installed(0), { "--error", "setServiceStatus" }));
+        AiPage page(nullptr);
+        QSignalSpy closed(&page, &AiPage::signal_close);
+        page.serviceGroup()->button(0)->click();
+        page.confirmationDialog()->confirmButton()->click();
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(page.errorLabel()->isVisibleTo(&page));
+        QCOMPARE(page.errorLabel()->text(),
+            QString("The AI network threat detection service could not be switched, please try again"));
+        QVERIFY(page.confirmButton()->isEnabled() && !page.confirmButton()->isLoading());
+    }
+
+    // Built with the daemon's values and kept out of sight; its checks still hold.
+    void aiHiddenParameterEditor()
+    {
+        QVERIFY(startSim(*m_sim, installed(1)));
+        AiPage page(nullptr);
+        QVERIFY(page.parameterSection()->isHidden());
+        QCOMPARE(page.timeWindowEdit()->text(), QString("100"));
+        aiNetAdvancedSettingWidget *editor = page.advancedEditor();
+        QCOMPARE(editor->edit(0)->text(), QString("80"));
+        QTest::mouseClick(page.arrowLabel(), Qt::LeftButton);
+        QVERIFY(!editor->isHidden());
+
+        QSignalSpy taken(editor, &aiNetAdvancedSettingWidget::valuesChanged);
+        const std::pair<const char *, QString> inputs[] = {
+            { "59", "The number of requests is unreasonable, and the value range is: 60~100" },
+            { "1001", "The number of requests is unreasonable, and the value range is: 300~1000" },
+            { "", "The input cannot be empty" },
+            { "many", "Please enter a number" },
+            { "300", "" },
+        };
+        for (int row = 0; row < 5; ++row) {
+            const auto &[text, error] = inputs[row];
+            editor->edit(row)->setText(text);
+            QCOMPARE(editor->errorLabel(row)->isVisibleTo(editor), !error.isEmpty());
+            if (!error.isEmpty())
+                QCOMPARE(editor->errorLabel(row)->text(), error);
+        }
+        QCOMPARE(taken.count(), 1);
+        QCOMPARE(taken.first(), (QList<QVariant> { "80", "500", "500", "500", "300" }));
+    }
+
+private:
+    std::unique_ptr<DaemonSimFixture> m_sim;
+};
+
+TARVIX_BUS_TEST_MAIN(TestSettingPages)
+#include "tst_settingpages.moc"
