@@ -21,38 +21,21 @@ private slots:
         // Twins that share their shape differ only in colour: a swapped file
         // would put a red mark on a normal alert or a white cross on a white bar.
         QTest::addColumn<QString>("ink");
-        const struct
-        {
-            const char *path;
-            int size;
-            const char *ink;
-        } icons[] = {
-            { "base/zorva-tarvix.svg", 48, "" },
-            { "base/tips.svg", 16, "" },
-            { "base/dialog-success.svg", 96, "" },
-            { "base/dialog-error.svg", 96, "" },
-            { "base/application-mspowerpoint.svg", 96, "" },
+        const std::tuple<const char *, int, const char *> icons[] = { { "base/zorva-tarvix.svg", 48, "" },
+            { "base/tips.svg", 16, "" }, { "base/dialog-success.svg", 96, "" },
+            { "base/dialog-error.svg", 96, "" }, { "base/application-mspowerpoint.svg", 96, "" },
             // EmptyWidget rescales this one itself; an @2x file would make it do so twice.
-            { "base/pic_empty.png", 256, "" },
-            { "base/verticalLine.png", 16, "" },
-            { "base/vemo-up-symbolic.png", 16, "" },
-            { "base/vemo-down-symbolic.png", 16, "" },
-            { "titlebar/min.png", 30, "" },
-            { "titlebar/max.png", 30, "" },
-            { "titlebar/revert.png", 30, "" },
-            { "titlebar/close.png", 30, "dark" },
-            { "titlebar/closeWhite.png", 30, "white" },
-            { "setting/selected.png", 24, "blue" },
-            { "setting/selected_red.png", 24, "red" },
-            { "setting/circle_blue.png", 12, "blue" },
-            { "setting/circle_red.png", 12, "red" },
+            { "base/pic_empty.png", 256, "" }, { "base/verticalLine.png", 16, "" },
+            { "base/vemo-up-symbolic.png", 16, "" }, { "base/vemo-down-symbolic.png", 16, "" },
+            { "titlebar/min.png", 30, "" }, { "titlebar/max.png", 30, "" }, { "titlebar/revert.png", 30, "" },
+            { "titlebar/close.png", 30, "dark" }, { "titlebar/closeWhite.png", 30, "white" },
+            { "setting/selected.png", 24, "blue" }, { "setting/selected_red.png", 24, "red" },
+            { "setting/circle_blue.png", 12, "blue" }, { "setting/circle_red.png", 12, "red" },
             // Shown at the buttons' default 16 px icon size, so drawn at 16.
-            { "setting/calendar.png", 16, "" },
-            { "setting/setting.png", 16, "" },
-            { "setting/messagebox-question.png", 24, "" },
-        };
-        for (const auto &icon : icons)
-            QTest::newRow(icon.path) << QString(":/Resource/Icon/") + icon.path << icon.size << icon.ink;
+            { "setting/calendar.png", 16, "" }, { "setting/setting.png", 16, "" },
+            { "setting/messagebox-question.png", 24, "" } };
+        for (const auto &[path, size, ink] : icons)
+            QTest::newRow(path) << QString(":/Resource/Icon/") + path << size << ink;
     }
 
     void icon()
