@@ -18,8 +18,6 @@
 using lumo::KWidget;
 using lumo::WindowGrip;
 
-Q_DECLARE_METATYPE(Qt::WindowType)
-
 namespace {
 // Which of menu, minimise, maximise and close are shown, as "0111".
 QString shownButtons(lumo::KWindowButtonBar *bar)
@@ -57,14 +55,15 @@ private slots:
     {
         KWidget w;
         QCOMPARE(w.objectName(), QString("Kwidget"));
-        const QStringList names { w.iconBar()->objectName(), w.titleBar()->objectName(),
-            w.sideBar()->objectName(), w.baseBar()->objectName() };
-        QCOMPARE(names, QStringList({ "IconBar", "TitleBar", "SideWidget", "BaseWidget" }));
         lumo::KWindowButtonBar *bar = w.windowButtonBar();
-        QCOMPARE(bar->closeButton()->objectName(), QString("CloseButton"));
-        QCOMPARE(bar->closeButton()->property("isWindowButton").toInt(), 2);
-        QCOMPARE(bar->closeButton()->property("useIconHighlightEffect").toInt(), 8);
-        QCOMPARE(bar->minimumButton()->property("isWindowButton").toInt(), 1);
+        const QStringList names { w.iconBar()->objectName(), w.titleBar()->objectName(),
+            w.sideBar()->objectName(), w.baseBar()->objectName(), bar->closeButton()->objectName() };
+        QCOMPARE(names, QStringList({ "IconBar", "TitleBar", "SideWidget", "BaseWidget", "CloseButton" }));
+        // What the desktop's style reads to draw the window buttons.
+        QCOMPARE(QVariantList({ bar->closeButton()->property("isWindowButton"),
+                     bar->closeButton()->property("useIconHighlightEffect"),
+                     bar->minimumButton()->property("isWindowButton") }),
+            QVariantList({ 2, 8, 1 }));
         QCOMPARE(QStringList({ bar->minimumButton()->toolTip(), bar->maximumButton()->toolTip(),
                      bar->closeButton()->toolTip() }),
             QStringList({ "Minimize", "Maximize", "Close" }));
@@ -100,41 +99,27 @@ private slots:
         QVERIFY(w.sideBar()->isHidden() && iconFill() == base);
     }
 
-    void windowFlagRules_data()
-    {
-        QTest::addColumn<Qt::WindowType>("type");
-        QTest::addColumn<QString>("shown"); // menu, minimise, maximise, close
-        QTest::newRow("window") << Qt::Window << "0111";
-        QTest::newRow("dialog") << Qt::Dialog << "0001";
-        QTest::newRow("sheet") << Qt::Sheet << "0001";
-        QTest::newRow("tool") << Qt::Tool << "0001";
-        QTest::newRow("drawer") << Qt::Drawer << "0011";
-        QTest::newRow("popup") << Qt::Popup << "0000";
-        QTest::newRow("tooltip") << Qt::ToolTip << "0000";
-        QTest::newRow("splash") << Qt::SplashScreen << "0000";
-        QTest::newRow("cover window keeps all") << Qt::CoverWindow << "0111";
-    }
-
     void windowFlagRules()
     {
-        QFETCH(Qt::WindowType, type);
-        KWidget w;
-        // Start from a dialog so that "keeps" really has to show buttons again.
-        w.setWindowFlags(Qt::Dialog);
-        w.windowButtonBar()->menuButton()->show();
-        // Extra hints do not change the rule; only the type counts.
-        w.setWindowFlags(type | Qt::WindowStaysOnTopHint);
-        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
-        QTEST(shownButtons(w.windowButtonBar()), "shown");
-    }
-
-    void desktopTypeDeletesItself()
-    {
-        QPointer<KWidget> w = new KWidget;
+        // What is shown of menu, minimise, maximise and close; only the type counts, not extra hints.
+        const std::pair<Qt::WindowType, const char *> rules[]
+            = { { Qt::Window, "0111" }, { Qt::Dialog, "0001" }, { Qt::Sheet, "0001" }, { Qt::Tool, "0001" },
+                  { Qt::Drawer, "0011" }, { Qt::Popup, "0000" }, { Qt::ToolTip, "0000" },
+                  { Qt::SplashScreen, "0000" }, { Qt::CoverWindow, "0111" } };
+        for (const auto &[type, shown] : rules) {
+            KWidget w;
+            // Start from a dialog so that "keeps" really has to show buttons again.
+            w.setWindowFlags(Qt::Dialog);
+            w.windowButtonBar()->menuButton()->show();
+            w.setWindowFlags(type | Qt::WindowStaysOnTopHint);
+            QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+            QVERIFY2(shownButtons(w.windowButtonBar()) == shown, shown);
+        }
+        QPointer<KWidget> desktop = new KWidget;
         QTest::ignoreMessage(QtWarningMsg, "KWidget cannot be a desktop window, deleting it");
-        w->setWindowFlags(Qt::Desktop);
+        desktop->setWindowFlags(Qt::Desktop);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
+        QVERIFY(desktop.isNull());
     }
 
     void maximiseRestoreAndClose()
@@ -182,25 +167,19 @@ private slots:
         window.resize(400, 300);
         auto *grip = new WindowGrip(&window);
         const Qt::Edges none;
-        const struct
-        {
-            QPoint at;
-            Qt::Edges resizable, fixedWidth;
-        } points[] = {
-            { { 5, 150 }, Qt::LeftEdge, none },
-            { { 6, 150 }, none, none },
-            { { 200, 299 }, Qt::BottomEdge, Qt::BottomEdge },
+        // Point, its edges, and its edges once the width is fixed.
+        const std::tuple<QPoint, Qt::Edges, Qt::Edges> points[] = { { { 5, 150 }, Qt::LeftEdge, none },
+            { { 6, 150 }, none, none }, { { 200, 299 }, Qt::BottomEdge, Qt::BottomEdge },
             { { 0, 0 }, Qt::TopEdge | Qt::LeftEdge, Qt::TopEdge },
             { { 2, 15 }, Qt::TopEdge | Qt::LeftEdge, none },
             { { 384, 297 }, Qt::BottomEdge | Qt::RightEdge, Qt::BottomEdge },
-            { { 383, 297 }, Qt::BottomEdge, Qt::BottomEdge },
-            { { 400, 150 }, none, none },
-        };
-        for (const auto &point : points)
-            QCOMPARE(grip->edgesAt(point.at), point.resizable);
-        window.setFixedWidth(400);
-        for (const auto &point : points)
-            QCOMPARE(grip->edgesAt(point.at), point.fixedWidth);
+            { { 383, 297 }, Qt::BottomEdge, Qt::BottomEdge }, { { 400, 150 }, none, none } };
+        for (const auto &[at, resizable, fixedWidth] : points) {
+            window.setMaximumWidth(QWIDGETSIZE_MAX);
+            QCOMPARE(grip->edgesAt(at), resizable);
+            window.setFixedWidth(400);
+            QCOMPARE(grip->edgesAt(at), fixedWidth);
+        }
     }
 
     void movesAndResizes()

@@ -1,25 +1,87 @@
-// The three settings pages against the stand-in daemon: what they show,
-// what Confirm sends, and how a refused or unanswered write is told.
+// The settings window and its three pages against the stand-in daemon:
+// navigation, what the pages show, what Confirm sends, how a refused or
+// unanswered write is told, and the window's life under the main window.
 
+#include "app/tarvixmainpage.h"
 #include "daemon/middleware.h"
+#include "kit/knavigationbar.h"
+#include "kit/kwindowbuttonbar.h"
+#include "kit/themecontroller.h"
 #include "settings/ainetsettingwidget.h"
 #include "settings/basicsettingwidget.h"
 #include "settings/guardsettingwidget.h"
-#include "settingtest.h"
+#include "settings/settingtabwidget.h"
+#include "settings/tarvixsettingmainpage.h"
 #include "support/bustestmain.h"
+#include "support/daemonsimfixture.h"
 #include "support/logcapture.h"
 #include "system/systemprobes.h"
+#include "widgets/custombutton.h"
 #include "widgets/tarvixmessagedialog.h"
 
 #include <QButtonGroup>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QListView>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <initializer_list>
+#include <utility>
 
 namespace {
+
+// Type-0 and type-1 status of the named services, as the stand-in's state keeps them.
+QJsonObject serviceState(std::initializer_list<std::pair<const char *, int>> statuses)
+{
+    QJsonObject services;
+    for (const auto &status : statuses)
+        services.insert(status.first, QJsonObject { { "type0", status.second }, { "type1", status.second } });
+    return QJsonObject { { "services", services } };
+}
+
+// Starts the stand-in with state laid over its defaults.
+bool startSim(DaemonSimFixture &sim, const QJsonObject &state, const QStringList &options = {})
+{
+    QFile file(sim.statePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QJsonDocument(state).toJson());
+    file.close();
+    return sim.start(options);
+}
+
+// The calls the stand-in received that change something, in order, e.g.
+// setServiceStatus("tarvix-intervention", 0, 0).
+QStringList writesTo(const DaemonSimFixture &sim)
+{
+    QStringList writes;
+    for (const QString &line : sim.output().split('\n')) {
+        for (const char *change : { "call set", "call restart", "call install" })
+            if (line.startsWith(change))
+                writes << line.mid(5);
+    }
+    return writes;
+}
+
+// Presses the page's Confirm and waits until its loading animation is over
+// (the page has acted on the outcome by then).
+template<typename Page> bool confirmAndWait(Page &page)
+{
+    QSignalSpy done(page.confirmButton(), &CustomButton::loadingAnimationFinished);
+    page.confirmButton()->click();
+    return done.wait(10000);
+}
 
 using AiPage = aiNetSettingWidget;
 
@@ -72,9 +134,16 @@ QStringList aiSwitch(int status)
         QString("setServiceStatus(\"tarvix_net_ai\", %1, 1)").arg(status) };
 }
 
+void clickEntry(tarvixSettingMainpage &window, int row)
+{
+    QListView *list = window.navigationBar()->listview();
+    const QRect entry = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+}
+
 } // namespace
 
-class TestSettingPages : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 
@@ -85,6 +154,8 @@ private slots:
         m_sim = std::make_unique<DaemonSimFixture>();
     }
     void cleanup() { m_sim.reset(); }
+
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void basicServiceChoice_data()
     {
@@ -462,9 +533,128 @@ private slots:
         QCOMPARE(taken.first(), (QList<QVariant> { "80", "500", "500", "500", "300" }));
     }
 
+    // The server edition has no AI page.
+    void navigationOfAServerEdition()
+    {
+        TARVIX_START_DAEMON(*m_sim, {});
+        const QStringList desktop { "Basic Setting", "Defense Setting", "AI Network Threat Detect" };
+        for (const QString edition : { "Desktop", "Server" }) {
+            QTemporaryDir dir;
+            QFile file(dir.filePath("os-release"));
+            QVERIFY(file.open(QIODevice::WriteOnly)
+                && file.write(("NAME=\"Zorva " + edition + "\"\n").toUtf8()) > 0);
+            file.close();
+            tarvixSettingMainpage window(nullptr, file.fileName());
+            QStandardItemModel *model = window.navigationBar()->model();
+            QStringList shown;
+            for (int row = 0; row < model->rowCount(); ++row)
+                shown << model->item(row)->text();
+            QCOMPARE(shown, edition == "Server" ? QStringList(desktop.mid(0, 2)) : desktop);
+        }
+    }
+
+    void navigationBuildsEachPageOnce()
+    {
+        TARVIX_START_DAEMON(*m_sim, {});
+        tarvixSettingMainpage window(nullptr);
+        window.show();
+        QCOMPARE(window.size(), QSize(910, 520));
+        QCOMPARE(window.windowTitle(), QString("Zorva Intrusion Detector Setting"));
+        lumo::KWindowButtonBar *buttons = window.windowButtonBar();
+        QVERIFY(buttons->closeButton()->isVisible() && !buttons->maximumButton()->isVisible()
+            && !buttons->minimumButton()->isVisible());
+        QCOMPARE(window.basicContainer()->size(), QSize(710, 464));
+        QVERIFY(window.basicContainer()->isVisible());
+
+        // The keys move the current entry but do not switch pages.
+        QTest::keyClick(window.navigationBar()->listview(), Qt::Key_Down);
+        QVERIFY(!window.guardContainer());
+
+        clickEntry(window, 0);
+        QPointer<SettingTabWidget> guard = window.guardContainer();
+        QVERIFY(guard && !guard->isVisible() && window.basicContainer()->isVisible());
+        for (int i = 0; i < 2; ++i)
+            clickEntry(window, 1);
+        QVERIFY(
+            window.guardContainer() == guard && guard->isVisible() && !window.basicContainer()->isVisible());
+
+        QVERIFY(!window.aiContainer());
+        clickEntry(window, 2);
+        QPointer<SettingTabWidget> ai = window.aiContainer();
+        clickEntry(window, 2);
+        QCOMPARE(window.baseBar()->layout()->count(), 3);
+        QVERIFY(window.aiContainer() == ai && ai->isVisible() && !guard->isVisible());
+        clickEntry(window, 0);
+        QVERIFY(window.basicContainer()->isVisible() && !window.aiContainer()->isVisible());
+    }
+
+    // Under the containers' style sheet the pages would otherwise keep the
+    // application's light palette.
+    void pagesFollowTheTheme()
+    {
+        TARVIX_START_DAEMON(*m_sim, {});
+        tarvixSettingMainpage window(nullptr);
+        window.listViewCurrentRowChangedSlot(window.navigationBar()->model()->index(1, 0));
+        window.listViewCurrentRowChangedSlot(window.navigationBar()->model()->index(2, 0));
+        const auto textColours = [&window] {
+            QSet<QRgb> colours;
+            for (SettingTabWidget *container :
+                { window.basicContainer(), window.guardContainer(), window.aiContainer() })
+                for (QLabel *label : container->page()->findChildren<QLabel *>())
+                    if (!label->text().isEmpty() && label->window() == &window)
+                        colours << label->palette().color(QPalette::WindowText).rgb();
+            return colours;
+        };
+        for (auto choice : { ThemeController::ForceDark, ThemeController::ForceLight }) {
+            ThemeController::setThemeChoice(choice);
+            QCOMPARE(textColours(), QSet<QRgb> { window.palette().color(QPalette::WindowText).rgb() });
+            // The confirmation box is white in either theme, so its text stays dark.
+            auto *ai = static_cast<aiNetSettingWidget *>(window.aiContainer()->page());
+            for (QLabel *label : ai->confirmationDialog()->findChildren<QLabel *>())
+                QCOMPARE(label->palette().color(QPalette::WindowText),
+                    QApplication::palette().color(QPalette::WindowText));
+        }
+        ThemeController::setThemeChoice(ThemeController::FollowDesktop);
+    }
+
+    // One window at a time; Escape closes it and the main window deletes it.
+    void openedOnceAndDeletedWhenClosed()
+    {
+        TARVIX_START_DAEMON(*m_sim, {});
+        tarvixMainPage main;
+        main.settingButton()->click();
+        QPointer<tarvixSettingMainpage> first = main.settingWindow();
+        QVERIFY(first && first->isVisible());
+        main.settingButton()->click();
+        QCOMPARE(main.settingWindow(), first.data());
+        QCOMPARE(main.findChildren<tarvixSettingMainpage *>().size(), 1);
+
+        QTest::keyClick(first, Qt::Key_Escape);
+        QVERIFY(!main.settingWindow());
+        QTRY_VERIFY(!first);
+        main.settingButton()->click();
+        QVERIFY(main.settingWindow());
+    }
+
+    // The task keeps running and reports nowhere once the window is gone.
+    void confirmTaskOutlivesTheWindow()
+    {
+        TARVIX_START_DAEMON(*m_sim, { "--delay", "setNotifyConfig=800" });
+        tarvixMainPage main;
+        main.settingButton()->click();
+        QPointer<tarvixSettingMainpage> window = main.settingWindow();
+        auto *page = static_cast<basicSettingWidget *>(window->basicContainer()->page());
+        page->foldGroup()->button(0)->click();
+        page->confirmButton()->click();
+        window->close();
+        QTRY_VERIFY(!window);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim->output().contains("reply restartService"), 5000);
+        QCOMPARE(writesTo(*m_sim), FOLD_SENT);
+    }
+
 private:
     std::unique_ptr<DaemonSimFixture> m_sim;
 };
 
-TARVIX_BUS_TEST_MAIN(TestSettingPages)
-#include "tst_settingpages.moc"
+TARVIX_BUS_TEST_MAIN(TestSettings)
+#include "tst_settings.moc"
