@@ -20,24 +20,15 @@
 #include "widgets/tarvixmessagedialog.h"
 
 #include <QButtonGroup>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListView>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardItemModel>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <initializer_list>
-#include <utility>
 
 namespace {
 
@@ -66,11 +57,9 @@ bool startSim(DaemonSimFixture &sim, const QJsonObject &state, const QStringList
 QStringList writesTo(const DaemonSimFixture &sim)
 {
     QStringList writes;
-    for (const QString &line : sim.output().split('\n')) {
-        for (const char *change : { "call set", "call restart", "call install" })
-            if (line.startsWith(change))
-                writes << line.mid(5);
-    }
+    for (const QString &line : sim.output().split('\n'))
+        if (line.startsWith("call set") || line.startsWith("call restart") || line.startsWith("call install"))
+            writes << line.mid(5);
     return writes;
 }
 
@@ -97,8 +86,6 @@ const QStringList ALL_ON = { allServices(1, 0), allServices(1, 1) };
 const QStringList ALL_OFF = { allServices(0, 0), allServices(0, 1) };
 const QStringList FOLD_SENT
     = { "setNotifyConfig(\"no\", \"10\", \"yes\")", "restartService(\"tarvix-research\")" };
-const char *const NOTIFY_FAILED = "The desktop notification settings could not be applied, please try again";
-const char *const SERVICES_FAILED = "The detection services could not be switched, please try again";
 
 QJsonObject mixedState()
 {
@@ -121,9 +108,11 @@ QStringList blockingSent(const QString &whitelist, const QString &time)
 
 const char *const WHITELIST_ERROR = "The whitelist must be complete IPv4 addresses separated by commas";
 
-QJsonObject installed(int status, int logscan = 1)
+// The AI service installed and on or off, beside the detection services it needs.
+QJsonObject installed(int status, int detection = 1)
 {
-    QJsonObject state = serviceState({ { "tarvix_net_ai", status }, { "tarvix-logscan", logscan } });
+    QJsonObject state = serviceState(
+        { { "tarvix_net_ai", status }, { "tarvix-logscan", detection }, { "tarvix-rootcheck", detection } });
     state["aiPackageInstalled"] = true;
     return state;
 }
@@ -196,7 +185,7 @@ private slots:
         QCOMPARE(closed.count(), 1);
     }
 
-    void basicTimeoutValidation()
+    void basicTimeoutValidationAndWhatIsSent()
     {
         const QString range = "The notification duration is unreasonable, and the value range is 1~60";
         const QString integer = "Please enter an integer greater than 0";
@@ -212,13 +201,7 @@ private slots:
             if (!error.isEmpty())
                 QCOMPARE(page.errorLabel()->text(), error);
         }
-    }
-
-    // Changing the fold alone sends all three settings, as typed, and restarts research.
-    void basicSendsWhatChanged()
-    {
-        QVERIFY(startSim(*m_sim, {}));
-        basicSettingWidget page(nullptr);
+        // A change sends all three settings, as typed, and restarts research.
         page.foldGroup()->button(0)->click();
         page.timeoutEdit()->setText("05");
         QVERIFY(confirmAndWait(page));
@@ -233,9 +216,11 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("retried");
         QTest::newRow("notification refused")
-            << QStringList { "--error", "setNotifyConfig" } << NOTIFY_FAILED << FOLD_SENT;
+            << QStringList { "--error", "setNotifyConfig" }
+            << "The desktop notification settings could not be applied, please try again" << FOLD_SENT;
         QTest::newRow("service switch refused")
-            << QStringList { "--error", "setServiceStatus" } << SERVICES_FAILED << ALL_OFF;
+            << QStringList { "--error", "setServiceStatus" }
+            << "The detection services could not be switched, please try again" << ALL_OFF;
         QTest::newRow("no answer and refused")
             << QStringList { "--no-reply", "restartService", "--error", "setServiceStatus" }
             << "The notification settings and the service switch could not be applied, please try again"
@@ -356,28 +341,49 @@ private slots:
         QCOMPARE(writesTo(*m_sim), blockingSent("10.0.0.1", "30s"));
     }
 
-    void guardStopsWhenDetectionStops()
+    // Defense and AI detection need the detection services: stopped there, they are stopped too.
+    void pagesStopWhatDetectionNeeds()
     {
-        QVERIFY(startSim(*m_sim, serviceState({ { "tarvix-rootcheck", 0 } })));
-        guardSettingWidget page(nullptr);
-        QCOMPARE(page.serviceGroup()->checkedId(), 1);
-        QVERIFY(!page.serviceSection()->isEnabled() && !page.titleRow()->isEnabled());
-        QTRY_COMPARE(writesTo(*m_sim), QStringList { "setServiceStatus(\"tarvix-intervention\", 0, 0)" });
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim).size(), 1);
+        QVERIFY(startSim(*m_sim, installed(1, 0)));
+        guardSettingWidget guard(nullptr);
+        AiPage ai(nullptr);
+        for (QButtonGroup *group : { guard.serviceGroup(), ai.serviceGroup() })
+            QCOMPARE(group->checkedId(), 1);
+        QVERIFY(!guard.serviceSection()->isEnabled() && !guard.titleRow()->isEnabled());
+        QVERIFY(!ai.serviceSection()->isEnabled() && !ai.titleRow()->isEnabled());
+        const QStringList stops { "setServiceStatus(\"tarvix-intervention\", 0, 0)",
+            "setServiceStatus(\"tarvix_net_ai\", 0, 0)" };
+        const auto sortedWrites = [this] {
+            QStringList writes = writesTo(*m_sim);
+            writes.sort();
+            return writes;
+        };
+        QTRY_COMPARE(sortedWrites(), stops);
+        QVERIFY(confirmAndWait(guard));
+        QCOMPARE(writesTo(*m_sim).size(), 2);
     }
 
-    void guardFailedWriteKeepsThePageOpen()
+    // A refused write keeps the page open and says which setting failed.
+    void refusedWriteKeepsThePageOpen()
     {
-        QVERIFY(startSim(*m_sim, {}, { "--error", "setInterventionConfig" }));
-        guardSettingWidget page(nullptr);
-        QSignalSpy closed(&page, &guardSettingWidget::signal_close);
-        page.whitelistEdit()->setText("10.0.0.1");
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(closed.count(), 0);
-        QCOMPARE(page.errorLabel()->text(),
+        QVERIFY(startSim(
+            *m_sim, installed(0), { "--error", "setInterventionConfig", "--error", "setServiceStatus" }));
+        guardSettingWidget guard(nullptr);
+        AiPage ai(nullptr);
+        QSignalSpy guardClosed(&guard, &guardSettingWidget::signal_close);
+        QSignalSpy aiClosed(&ai, &AiPage::signal_close);
+        guard.whitelistEdit()->setText("10.0.0.1");
+        ai.serviceGroup()->button(0)->click();
+        ai.confirmationDialog()->confirmButton()->click();
+        QVERIFY(confirmAndWait(guard) && confirmAndWait(ai));
+        QCOMPARE(guardClosed.count() + aiClosed.count(), 0);
+        QCOMPARE(guard.errorLabel()->text(),
             QString("The IP blocking settings could not be applied, please try again"));
-        QVERIFY(page.errorLabel()->isVisibleTo(&page) && page.confirmButton()->isEnabled());
+        QCOMPARE(ai.errorLabel()->text(),
+            QString("The AI network threat detection service could not be switched, please try again"));
+        QVERIFY(guard.errorLabel()->isVisibleTo(&guard) && guard.confirmButton()->isEnabled());
+        QVERIFY(ai.errorLabel()->isVisibleTo(&ai) && ai.confirmButton()->isEnabled()
+            && !ai.confirmButton()->isLoading());
     }
 
     // Defaults shown for what could not be read (refused or unanswered) are never sent.
@@ -476,30 +482,6 @@ private slots:
         QCOMPARE(page.serviceGroup()->checkedId(), 0);
         QVERIFY(confirmAndWait(page));
         QCOMPARE(writesTo(*m_sim), QStringList());
-    }
-
-    void aiStopsWhenDetectionStops()
-    {
-        QVERIFY(startSim(*m_sim, installed(1, 0)));
-        AiPage page(nullptr);
-        QCOMPARE(page.serviceGroup()->checkedId(), 1);
-        QVERIFY(!page.serviceSection()->isEnabled() && !page.titleRow()->isEnabled());
-        QTRY_COMPARE(writesTo(*m_sim), QStringList { "setServiceStatus(\"tarvix_net_ai\", 0, 0)" });
-    }
-
-    void aiFailedSwitchKeepsThePageOpen()
-    {
-        QVERIFY(startSim(*m_sim, installed(0), { "--error", "setServiceStatus" }));
-        AiPage page(nullptr);
-        QSignalSpy closed(&page, &AiPage::signal_close);
-        page.serviceGroup()->button(0)->click();
-        page.confirmationDialog()->confirmButton()->click();
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(closed.count(), 0);
-        QVERIFY(page.errorLabel()->isVisibleTo(&page));
-        QCOMPARE(page.errorLabel()->text(),
-            QString("The AI network threat detection service could not be switched, please try again"));
-        QVERIFY(page.confirmButton()->isEnabled() && !page.confirmButton()->isLoading());
     }
 
     // Built with the daemon's values and kept out of sight; its checks still hold.
