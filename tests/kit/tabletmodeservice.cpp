@@ -3,7 +3,6 @@
 // with --hang it never answers the query in time.
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QObject>
 #include <QThread>
 #include <cstdio>
 
@@ -12,37 +11,26 @@ class StatusManager : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.zorva.statusmanager.interface")
 public:
-    StatusManager(bool tablet, bool hang)
-        : m_tablet(tablet)
-        , m_hang(hang)
-    {
-    }
+    bool tablet = QCoreApplication::arguments().contains("--tablet");
+    bool hang = QCoreApplication::arguments().contains("--hang");
 
 public slots:
     bool get_current_tabletmode()
     {
-        if (m_hang)
+        if (hang)
             QThread::sleep(20);
-        return m_tablet;
+        return tablet;
     }
-    void set_tabletmode(bool tablet)
-    {
-        m_tablet = tablet;
-        emit mode_change_signal(tablet);
-    }
+    void set_tabletmode(bool on) { emit mode_change_signal(tablet = on); }
 
 signals:
     void mode_change_signal(bool tabletMode);
-
-private:
-    bool m_tablet;
-    bool m_hang;
 };
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    StatusManager manager(app.arguments().contains("--tablet"), app.arguments().contains("--hang"));
+    StatusManager manager;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(
             "/", &manager, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)
