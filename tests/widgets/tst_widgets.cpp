@@ -1,20 +1,112 @@
-// The small shared widgets: alert text for display, the empty state, the
-// question box, the loading button and the table with its elided texts.
+// The shared widgets: alert text for display, the empty state, the question
+// box, the loading button, the table with its elided texts, the date range
+// picker, and the worker that runs a settings page's task off the GUI thread.
 #include "widgets/alerttext.h"
 #include "widgets/custombutton.h"
+#include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
 #include "widgets/kheaderview.h"
 #include "widgets/kitemdelegate.h"
 #include "widgets/ktableview.h"
 #include "widgets/tarvixmessagedialog.h"
+#include "widgets/threadworker.h"
 
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QToolTip>
 #include <QtTest>
 
-class TestControls : public QObject
+#include <atomic>
+#include <memory>
+
+// A settings page as far as the task protocol goes.
+class Page : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    static inline int reports = 0, elapsed = -1;
+    static inline QThread *reportThread = nullptr;
+public slots:
+    void onTaskFinished(int ms) { ++reports, elapsed = ms, reportThread = QThread::currentThread(); }
+};
+
+// A task that waits for the test's go; `freed` tells when the task and its worker are gone.
+struct Task
+{
+    QSemaphore started, go;
+    std::atomic<QThread *> thread { nullptr };
+    std::atomic<bool> done { false };
+    std::shared_ptr<int> token = std::make_shared<int>();
+    std::weak_ptr<int> freed = token;
+
+    QPointer<QThread> start(Page *page)
+    {
+        auto body = [this, t = std::move(token)]() {
+            thread = QThread::currentThread();
+            started.release();
+            go.acquire();
+            QThread::msleep(120);
+            done = true;
+        };
+        QPointer<QThread> worker = ThreadWorker::start(page, body, &Page::onTaskFinished);
+        return started.tryAcquire(1, 5000) ? worker : nullptr;
+    }
+};
+
+namespace {
+
+const QDate MAR_1(2024, 3, 1), MAR_5(2024, 3, 5), MAR_9(2024, 3, 9);
+using Ranges = QList<QList<QDate>>;
+
+// The picker as its owners use it, with what it hands out recorded.
+struct Picker
+{
+    DateTimeRangeWidget widget;
+    Ranges emitted;
+    QCalendarWidget *left = widget.findChild<QCalendarWidget *>("leftCalendar");
+    QCalendarWidget *right = widget.findChild<QCalendarWidget *>("rightCalendar");
+    QDateEdit *leftEdit = widget.findChild<QDateEdit *>("leftDateEdit");
+    QDateEdit *rightEdit = widget.findChild<QDateEdit *>("rightDateEdit");
+    QPushButton *confirm = widget.findChild<QPushButton *>("confirmButton");
+    QPushButton *cancel = widget.findChild<QPushButton *>("cancelButton");
+
+    Picker(QDate start, QDate end)
+        : widget(start, end)
+    {
+        QObject::connect(&widget, &DateTimeRangeWidget::signal_update_dateTime,
+            [this](QList<QDate> &range) { emitted.append(range); });
+        widget.show();
+    }
+    bool shows(QDate start, QDate end) const
+    {
+        return left->selectedDate() == start && leftEdit->date() == start && right->selectedDate() == end
+            && rightEdit->date() == end;
+    }
+};
+
+// Presses the button of the message box that the next event-loop turn finds open, after noting its text.
+void acceptNextBox(QString *seen)
+{
+    QTimer::singleShot(0, [seen]() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box->buttons().isEmpty())
+            return;
+        *seen = box->text() + "|" + box->buttons().value(0)->text();
+        box->buttons().value(0)->click();
+    });
+}
+
+} // namespace
+
+class TestWidgets : public QObject
 {
     Q_OBJECT
 
@@ -232,7 +324,144 @@ private slots:
         QTRY_COMPARE(header->sectionSize(0), 150);
         QCOMPARE(header->sectionSize(1), qMax(header->minimumSectionSize(), (200 - 150) / 2));
     }
+
+    void windowAndConfirm()
+    {
+        Picker p(MAR_5, MAR_5);
+        QCOMPARE(p.widget.objectName(), QString("DateTimeRangeWidget"));
+        QCOMPARE(p.widget.size(), QSize(800, 400));
+        QCOMPARE(p.cancel->text() + "|" + p.confirm->text(), QString("Cancel|Confirm"));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(
+            p.widget.pos(), screen.topLeft() + QPoint(screen.width() / 2 - 400, screen.height() / 2 - 200));
+        QVERIFY(p.shows(MAR_5, MAR_5));
+        p.confirm->click();
+        QCOMPARE(p.emitted, (Ranges { { MAR_5, MAR_5 } }));
+        QVERIFY(p.widget.isHidden());
+
+        // Calendar and edit follow each other; closing only hides.
+        p.widget.show();
+        emit p.left->clicked(MAR_1);
+        p.rightEdit->setDate(MAR_9);
+        p.confirm->click();
+        p.widget.show();
+        QVERIFY(p.shows(MAR_1, MAR_9));
+        QCOMPARE(p.emitted.last(), (QList<QDate> { MAR_1, MAR_9 }));
+    }
+
+    void invertedRangeOnConfirmWarnsAndStaysOpen()
+    {
+        Picker p(MAR_1, MAR_5);
+        p.leftEdit->setDate(MAR_9);
+        QString seen;
+        acceptNextBox(&seen);
+        p.confirm->click();
+        QCOMPARE(seen, QString("The screening start time cannot be later than the end time|Confirm"));
+        QVERIFY(p.emitted.isEmpty() && p.widget.isVisible() && p.shows(MAR_9, MAR_5));
+    }
+
+    void cancelAndEscapeDropTheEdits()
+    {
+        Picker p(MAR_1, MAR_9);
+        emit p.left->clicked(MAR_5);
+        p.cancel->click();
+        p.rightEdit->setDate(MAR_5); // while hidden: as if left from an earlier showing
+        p.widget.show();
+        QVERIFY(p.shows(MAR_1, MAR_9)); // the range in use, not the edits
+        p.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
+        QTest::keyClick(&p.widget, Qt::Key_Escape);
+        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
+        p.widget.show();
+        emit p.right->clicked(MAR_5);
+        p.confirm->click();
+        QCOMPARE(p.emitted, (Ranges { { MAR_1, MAR_5 } }));
+    }
+
+    void quickRanges()
+    {
+        const QDate today = QDate::currentDate();
+        Picker p(MAR_1, MAR_9);
+        QPushButton *all = p.widget.findChild<QPushButton *>("allButton");
+        QVERIFY(all->isHidden()); // nothing to start "All" with yet
+        const QList<QPair<QString, QDate>> quickRanges = { { "todayButton", today },
+            { "last7DaysButton", today.addDays(-6) }, { "last30DaysButton", today.addDays(-29) } };
+        for (const auto &quick : quickRanges) {
+            p.widget.show();
+            p.widget.findChild<QPushButton *>(quick.first)->click();
+            QCOMPARE(p.emitted.takeLast(), (QList<QDate> { quick.second, today }));
+            QVERIFY(p.widget.isHidden());
+        }
+        p.widget.show();
+        QVERIFY(p.shows(today.addDays(-29), today));
+
+        p.widget.setEarliestDate(MAR_5);
+        QVERIFY(all->isVisible());
+        all->click();
+        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { MAR_5, today }));
+        p.widget.setEarliestDate(today.addDays(3)); // alerts stamped in the future
+        all->click();
+        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { today, today }));
+    }
+
+    void rangeSetFromOutside()
+    {
+        Picker p(MAR_1, MAR_5);
+        QMetaObject::invokeMethod(&p.widget, "slot_date_changed", Q_ARG(QDate, MAR_5), Q_ARG(QDate, MAR_9));
+        QVERIFY(p.shows(MAR_5, MAR_9));
+        p.left->setSelectedDate(MAR_1); // drifted without a click
+        for (QDate start : { MAR_9, QDate() }) { // inverted or invalid: ignored
+            QMetaObject::invokeMethod(
+                &p.widget, "slot_date_changed", Q_ARG(QDate, start), Q_ARG(QDate, MAR_1));
+            QVERIFY(p.shows(MAR_5, MAR_9));
+        }
+        p.confirm->click();
+        QCOMPARE(p.emitted, (Ranges { { MAR_5, MAR_9 } }));
+    }
+
+    void init() { Page::reports = 0; }
+
+    void reportsOnTheOwnersThread()
+    {
+        Page page;
+        Task task;
+        QPointer<QThread> thread = task.start(&page);
+        QTest::qWait(30);
+        QVERIFY2(thread && Page::reports == 0, "the pointer marks a running task");
+        task.go.release();
+        QTRY_VERIFY(thread.isNull());
+        QCOMPARE(Page::reports, 1);
+        QVERIFY(task.thread != QThread::currentThread());
+        QCOMPARE(Page::reportThread, QThread::currentThread());
+        QVERIFY2(Page::elapsed >= 110 && Page::elapsed < 5000, qPrintable(QString::number(Page::elapsed)));
+        QVERIFY(task.freed.expired());
+    }
+
+    void ownerDestroyedWhileTaskRuns()
+    {
+        auto *window = new QWidget;
+        Task task;
+        QPointer<QThread> thread = task.start(new Page(window));
+        QVERIFY(thread);
+        delete window; // the settings window closes mid-task
+        task.go.release();
+        QTRY_VERIFY(thread.isNull());
+        QVERIFY(task.done && task.freed.expired());
+        QCOMPARE(Page::reports, 0);
+    }
+
+    void emptyTaskAndAFunctorReport()
+    {
+        ThreadWorker worker({});
+        QSignalSpy spy(&worker, &ThreadWorker::taskFinished);
+        worker.executeTask();
+        QVERIFY(spy.count() == 1 && spy.at(0).at(0).toInt() >= 0 && spy.at(0).at(0).toInt() < 50);
+
+        bool reported = false;
+        QObject other;
+        QPointer<QThread> thread = ThreadWorker::start(&other, {}, [&](int) { reported = true; });
+        QTRY_VERIFY(reported && thread.isNull());
+    }
 };
 
-QTEST_MAIN(TestControls)
-#include "tst_controls.moc"
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
