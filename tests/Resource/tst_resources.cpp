@@ -2,11 +2,9 @@
 // in, load, and have the size its widget was laid out for. A renamed or
 // forgotten file otherwise only shows up as an empty label at run time.
 
-#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QSvgRenderer>
-#include <QTranslator>
 #include <QtTest>
 
 class tst_resources : public QObject

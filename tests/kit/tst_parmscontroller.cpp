@@ -9,9 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
-#include <QProcess>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 using lumo::Parmscontroller;

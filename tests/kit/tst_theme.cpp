@@ -9,17 +9,10 @@
 #include "kit/themecontroller_p.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QGSettings>
 #include <QMenu>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <cmath>
-#include <tuple>
 
 using lumo::KitTheme;
 

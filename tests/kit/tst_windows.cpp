@@ -22,12 +22,8 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QVariantAnimation>
 #include <QWindow>
 #include <QtTest>

@@ -17,14 +17,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QSemaphore>
-#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QToolTip>
 #include <QtTest>
 
-#include <atomic>
-#include <memory>
 
 // A settings page as far as the task protocol goes.
 class Page : public QWidget
