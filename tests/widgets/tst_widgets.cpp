@@ -21,7 +21,6 @@
 #include <QToolTip>
 #include <QtTest>
 
-
 // A settings page as far as the task protocol goes.
 class Page : public QWidget
 {
@@ -208,7 +207,7 @@ private slots:
     }
 
     // The spinner shows at least half a second, however quick the task.
-    void stopAfterTask()
+    void spinnerTiming()
     {
         const std::tuple<int, int, int> tasks[] = { { 0, 495, 1500 }, { 499, 495, 1500 }, { 500, 45, 480 } };
         for (const auto &[task, atLeast, below] : tasks) {
@@ -224,10 +223,7 @@ private slots:
             QTest::qWait(60);
             QCOMPARE(finished.count(), 1);
         }
-    }
 
-    void neitherClicksNorStopLaterRestartTheTimers()
-    {
         CustomButton button;
         QSignalSpy finished(&button, &CustomButton::loadingAnimationFinished);
         QElapsedTimer clock;
@@ -321,7 +317,7 @@ private slots:
         QCOMPARE(header->sectionSize(1), qMax(header->minimumSectionSize(), (200 - 150) / 2));
     }
 
-    void windowAndConfirm()
+    void windowConfirmAndOutsideRange()
     {
         Picker p(MAR_5, MAR_5);
         QCOMPARE(p.widget.objectName(), QString("DateTimeRangeWidget"));
@@ -343,9 +339,21 @@ private slots:
         p.widget.show();
         QVERIFY(p.shows(MAR_1, MAR_9));
         QCOMPARE(p.emitted.last(), (QList<QDate> { MAR_1, MAR_9 }));
+
+        // A range set from outside; an inverted or invalid one is ignored.
+        QMetaObject::invokeMethod(&p.widget, "slot_date_changed", Q_ARG(QDate, MAR_5), Q_ARG(QDate, MAR_9));
+        QVERIFY(p.shows(MAR_5, MAR_9));
+        p.left->setSelectedDate(MAR_1); // drifted without a click
+        for (QDate start : { MAR_9, QDate() }) { // inverted or invalid: ignored
+            QMetaObject::invokeMethod(
+                &p.widget, "slot_date_changed", Q_ARG(QDate, start), Q_ARG(QDate, MAR_1));
+            QVERIFY(p.shows(MAR_5, MAR_9));
+        }
+        p.confirm->click();
+        QCOMPARE(p.emitted.last(), (QList<QDate> { MAR_5, MAR_9 }));
     }
 
-    void invertedRangeOnConfirmWarnsAndStaysOpen()
+    void invertedCancelledOrEscapedEdits()
     {
         Picker p(MAR_1, MAR_5);
         p.leftEdit->setDate(MAR_9);
@@ -354,23 +362,19 @@ private slots:
         p.confirm->click();
         QCOMPARE(seen, QString("The screening start time cannot be later than the end time|Confirm"));
         QVERIFY(p.emitted.isEmpty() && p.widget.isVisible() && p.shows(MAR_9, MAR_5));
-    }
 
-    void cancelAndEscapeDropTheEdits()
-    {
-        Picker p(MAR_1, MAR_9);
-        emit p.left->clicked(MAR_5);
+        // Cancel and Escape drop the edits and emit nothing: the picker reopens on the range in use.
         p.cancel->click();
-        p.rightEdit->setDate(MAR_5); // while hidden: as if left from an earlier showing
+        p.rightEdit->setDate(MAR_9); // while hidden: as if left from an earlier showing
         p.widget.show();
-        QVERIFY(p.shows(MAR_1, MAR_9)); // the range in use, not the edits
+        QVERIFY(p.shows(MAR_1, MAR_5));
         p.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
         QTest::keyClick(&p.widget, Qt::Key_Escape);
         QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
         p.widget.show();
-        emit p.right->clicked(MAR_5);
+        emit p.right->clicked(MAR_9);
         p.confirm->click();
-        QCOMPARE(p.emitted, (Ranges { { MAR_1, MAR_5 } }));
+        QCOMPARE(p.emitted, (Ranges { { MAR_1, MAR_9 } }));
     }
 
     void quickRanges()
@@ -399,24 +403,7 @@ private slots:
         QCOMPARE(p.emitted.takeLast(), (QList<QDate> { today, today }));
     }
 
-    void rangeSetFromOutside()
-    {
-        Picker p(MAR_1, MAR_5);
-        QMetaObject::invokeMethod(&p.widget, "slot_date_changed", Q_ARG(QDate, MAR_5), Q_ARG(QDate, MAR_9));
-        QVERIFY(p.shows(MAR_5, MAR_9));
-        p.left->setSelectedDate(MAR_1); // drifted without a click
-        for (QDate start : { MAR_9, QDate() }) { // inverted or invalid: ignored
-            QMetaObject::invokeMethod(
-                &p.widget, "slot_date_changed", Q_ARG(QDate, start), Q_ARG(QDate, MAR_1));
-            QVERIFY(p.shows(MAR_5, MAR_9));
-        }
-        p.confirm->click();
-        QCOMPARE(p.emitted, (Ranges { { MAR_5, MAR_9 } }));
-    }
-
-    void init() { Page::reports = 0; }
-
-    void reportsOnTheOwnersThread()
+    void threadWorker()
     {
         Page page;
         Task task;
@@ -430,23 +417,19 @@ private slots:
         QCOMPARE(Page::reportThread, QThread::currentThread());
         QVERIFY2(Page::elapsed >= 110 && Page::elapsed < 5000, qPrintable(QString::number(Page::elapsed)));
         QVERIFY(task.freed.expired());
-    }
 
-    void ownerDestroyedWhileTaskRuns()
-    {
+        // The settings window closes mid-task: the task runs to its end and reports nowhere.
         auto *window = new QWidget;
-        Task task;
-        QPointer<QThread> thread = task.start(new Page(window));
-        QVERIFY(thread);
-        delete window; // the settings window closes mid-task
-        task.go.release();
-        QTRY_VERIFY(thread.isNull());
-        QVERIFY(task.done && task.freed.expired());
-        QCOMPARE(Page::reports, 0);
-    }
+        Task orphaned;
+        QPointer<QThread> running = orphaned.start(new Page(window));
+        QVERIFY(running);
+        delete window;
+        orphaned.go.release();
+        QTRY_VERIFY(running.isNull());
+        QVERIFY(orphaned.done && orphaned.freed.expired());
+        QCOMPARE(Page::reports, 1);
 
-    void emptyTaskAndAFunctorReport()
-    {
+        // An empty task, and a report to a functor.
         ThreadWorker worker({});
         QSignalSpy spy(&worker, &ThreadWorker::taskFinished);
         worker.executeTask();
@@ -454,8 +437,8 @@ private slots:
 
         bool reported = false;
         QObject other;
-        QPointer<QThread> thread = ThreadWorker::start(&other, {}, [&](int) { reported = true; });
-        QTRY_VERIFY(reported && thread.isNull());
+        QPointer<QThread> functor = ThreadWorker::start(&other, {}, [&](int) { reported = true; });
+        QTRY_VERIFY(reported && functor.isNull());
     }
 };
 
