@@ -86,29 +86,16 @@ private slots:
         QCOMPARE(QIcon(":Resource/Icon/setting/setting.png").pixmap(16, 16).size(), QSize(16, 16));
     }
 
-    void catalogue_data()
+    // The language tag drives plural forms; a copied catalogue keeps the wrong one.
+    // The Mongolian file is named "mn" although the locale is mn_MN.
+    void catalogues()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("zh_CN") << "zh_CN"
-                               << "zh_CN";
-        QTest::newRow("bo_CN") << "bo_CN"
-                               << "bo_CN";
-        // The Mongolian file is named "mn" although the locale is mn_MN.
-        QTest::newRow("mn") << "mn"
-                            << "mn_MN";
-        QTest::newRow("zh_HK") << "zh_HK"
-                               << "zh_HK";
-    }
-
-    void catalogue()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, language);
-        QTranslator translator;
-        QVERIFY(translator.load(":/Resource/translations/tarvix_desktop_" + file + ".qm"));
-        // The language tag drives plural forms; a copied catalogue keeps the wrong one.
-        QCOMPARE(translator.language(), language);
+        for (const auto &[file, language] : { std::pair { "zh_CN", "zh_CN" }, { "bo_CN", "bo_CN" },
+                 { "mn", "mn_MN" }, { "zh_HK", "zh_HK" } }) {
+            QTranslator translator;
+            QVERIFY(translator.load(QString(":/Resource/translations/tarvix_desktop_%1.qm").arg(file)));
+            QCOMPARE(translator.language(), QString(language));
+        }
     }
 };
 

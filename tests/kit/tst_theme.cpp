@@ -110,7 +110,7 @@ private slots:
         QCoreApplication::setApplicationName(ownName);
     }
 
-    void fontSizeIsTruncatedAndBadValuesAreIgnored()
+    void fontSizeAndTransparency()
     {
         // Negative and NaN sizes are refused with a warning and keep the last size.
         const std::pair<double, int> steps[]
@@ -121,6 +121,24 @@ private slots:
             m_style->set("systemFontSize", size);
             QCOMPARE(ThemeController::systemFontSize(), expected);
         }
+
+        lumo::KWidget widget;
+        widget.setLayoutType(lumo::HorizontalType);
+        QSignalSpy spy(KitTheme::instance(), &KitTheme::transparencyChanged);
+        m_personalise->set("transparency", 0.4);
+        QVERIFY(spy.count() > 0 || spy.wait(3000));
+        QCOMPARE(ThemeController::transparency(), 0.4);
+        // NaN is refused with a warning and keeps the last value.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ignoring transparency"));
+        m_personalise->set("transparency", std::nan(""));
+        QTest::qWait(100);
+        QCOMPARE(ThemeController::transparency(), 0.4);
+        for (QWidget *area : QList<QWidget *> { widget.sideBar(), widget.iconBar() })
+            QCOMPARE(area->palette().color(QPalette::Window).alpha(), qRound(0.4 * 255));
+        // The base colour stays opaque whatever the transparency.
+        QCOMPARE(widget.baseBar()->palette().color(QPalette::Window).alpha(), 255);
+        m_personalise->set("transparency", 1.0);
+        QVERIFY(spy.wait(3000));
     }
 
     void changeReachesLiveWidgets()
@@ -143,27 +161,6 @@ private slots:
         QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         QCOMPARE(widget.changes, 2);
         QCOMPARE(widget.baseBar()->palette().color(QPalette::Window), lightBase);
-    }
-
-    void transparencyFollowsSettingsAndBadValuesAreIgnored()
-    {
-        lumo::KWidget widget;
-        widget.setLayoutType(lumo::HorizontalType);
-        QSignalSpy spy(KitTheme::instance(), &KitTheme::transparencyChanged);
-        m_personalise->set("transparency", 0.4);
-        QVERIFY(spy.count() > 0 || spy.wait(3000));
-        QCOMPARE(ThemeController::transparency(), 0.4);
-        // NaN is refused with a warning and keeps the last value.
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ignoring transparency"));
-        m_personalise->set("transparency", std::nan(""));
-        QTest::qWait(100);
-        QCOMPARE(ThemeController::transparency(), 0.4);
-        for (QWidget *area : QList<QWidget *> { widget.sideBar(), widget.iconBar() })
-            QCOMPARE(area->palette().color(QPalette::Window).alpha(), qRound(0.4 * 255));
-        // The base colour stays opaque whatever the transparency.
-        QCOMPARE(widget.baseBar()->palette().color(QPalette::Window).alpha(), 255);
-        m_personalise->set("transparency", 1.0);
-        QVERIFY(spy.wait(3000));
     }
 
     void menuChoiceOverridesDesktop()

@@ -512,7 +512,7 @@ private slots:
     }
 
     // The server edition has no AI page.
-    void navigationOfAServerEdition()
+    void navigation()
     {
         TARVIX_START_DAEMON(*m_sim, {});
         const QStringList desktop { "Basic Setting", "Defense Setting", "AI Network Threat Detect" };
@@ -529,10 +529,7 @@ private slots:
                 shown << model->item(row)->text();
             QCOMPARE(shown, edition == "Server" ? QStringList(desktop.mid(0, 2)) : desktop);
         }
-    }
 
-    void navigationBuildsEachPageOnce()
-    {
         TARVIX_START_DAEMON(*m_sim, {});
         tarvixSettingMainpage window(nullptr);
         window.show();
