@@ -145,43 +145,31 @@ private slots:
 
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void basicServiceChoice_data()
-    {
-        QTest::addColumn<QJsonObject>("state");
-        QTest::addColumn<bool>("admin");
-        QTest::addColumn<int>("checked"); // at load
-        QTest::addColumn<int>("choice"); // -1: none
-        QTest::addColumn<QStringList>("sent");
-        const QJsonObject allOff
-            = serviceState({ { "tarvix-research", 0 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 0 } });
-        QTest::newRow("all on") << QJsonObject() << true << 0 << -1 << QStringList();
-        QTest::newRow("ebpf does not count")
-            << serviceState({ { "tarvix-ebpf", 0 } }) << true << 0 << -1 << QStringList();
-        QTest::newRow("all off") << allOff << true << 1 << -1 << QStringList();
-        QTest::newRow("mixed, no choice turns them on") << mixedState() << true << -1 << -1 << ALL_ON;
-        QTest::newRow("mixed, explicit off") << mixedState() << true << -1 << 1 << ALL_OFF;
-        QTest::newRow("mixed, no rights") << mixedState() << false << -1 << -1 << ALL_ON;
-    }
-
     // What is checked at load, and what Confirm sends; without rights only Confirm is open.
     void basicServiceChoice()
     {
-        QFETCH(QJsonObject, state);
-        QFETCH(bool, admin);
-        QFETCH(int, choice);
-        isAdministrator = admin;
-        QVERIFY(startSim(*m_sim, state));
-        basicSettingWidget page(nullptr);
-        QSignalSpy closed(&page, &basicSettingWidget::signal_close);
-        QTEST(page.serviceGroup()->checkedId(), "checked");
-        QCOMPARE(page.timeoutEdit()->isEnabled(), admin);
-        for (QRadioButton *radio : page.findChildren<QRadioButton *>())
-            QCOMPARE(radio->isEnabled(), admin);
-        if (choice >= 0)
-            page.serviceGroup()->button(choice)->click();
-        QVERIFY(confirmAndWait(page));
-        QTEST(writesTo(*m_sim), "sent");
-        QCOMPARE(closed.count(), 1);
+        const QJsonObject allOff
+            = serviceState({ { "tarvix-research", 0 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 0 } });
+        // State, administrator, checked at load, choice (-1: none), sent.
+        const std::tuple<QJsonObject, bool, int, int, QStringList> rows[] = { { {}, true, 0, -1, {} },
+            { serviceState({ { "tarvix-ebpf", 0 } }), true, 0, -1, {} }, // ebpf does not count
+            { allOff, true, 1, -1, {} }, { mixedState(), true, -1, -1, ALL_ON }, // no choice turns them on
+            { mixedState(), true, -1, 1, ALL_OFF }, { mixedState(), false, -1, -1, ALL_ON } };
+        for (const auto &[state, admin, checked, choice, sent] : rows) {
+            isAdministrator = admin;
+            QVERIFY(startSim(*m_sim, state));
+            basicSettingWidget page(nullptr);
+            QSignalSpy closed(&page, &basicSettingWidget::signal_close);
+            QCOMPARE(page.serviceGroup()->checkedId(), checked);
+            QCOMPARE(page.timeoutEdit()->isEnabled(), admin);
+            for (QRadioButton *radio : page.findChildren<QRadioButton *>())
+                QCOMPARE(radio->isEnabled(), admin);
+            if (choice >= 0)
+                page.serviceGroup()->button(choice)->click();
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), sent);
+            QCOMPARE(closed.count(), 1);
+        }
     }
 
     void basicTimeoutValidationAndWhatIsSent()
@@ -209,44 +197,34 @@ private slots:
                 "setNotifyConfig(\"no\", \"05\", \"yes\")", "restartService(\"tarvix-research\")" }));
     }
 
-    void basicFailedWriteKeepsThePageOpen_data()
-    {
-        QTest::addColumn<QStringList>("faults");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QStringList>("retried");
-        QTest::newRow("notification refused")
-            << QStringList { "--error", "setNotifyConfig" }
-            << "The desktop notification settings could not be applied, please try again" << FOLD_SENT;
-        QTest::newRow("service switch refused")
-            << QStringList { "--error", "setServiceStatus" }
-            << "The detection services could not be switched, please try again" << ALL_OFF;
-        QTest::newRow("no answer and refused")
-            << QStringList { "--no-reply", "restartService", "--error", "setServiceStatus" }
-            << "The notification settings and the service switch could not be applied, please try again"
-            << FOLD_SENT + ALL_OFF;
-    }
-
     // The user is told, may press Confirm again, and the retry sends what failed.
     void basicFailedWriteKeepsThePageOpen()
     {
-        QFETCH(QStringList, faults);
-        QFETCH(QString, error);
-        QFETCH(QStringList, retried);
-        QVERIFY(startSim(*m_sim, {}, faults));
-        basicSettingWidget page(nullptr);
-        QSignalSpy closed(&page, &basicSettingWidget::signal_close);
-        page.foldGroup()->button(0)->click();
-        page.serviceGroup()->button(1)->click();
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(closed.count(), 0);
-        QVERIFY(page.errorLabel()->isVisibleTo(&page));
-        QCOMPARE(page.errorLabel()->text(), error);
-        QVERIFY(page.confirmButton()->isEnabled() && !page.confirmButton()->isLoading());
-
-        TARVIX_START_DAEMON(*m_sim, {});
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim), retried);
-        QCOMPARE(closed.count(), 1);
+        const std::tuple<QStringList, QString, QStringList> faults[] = {
+            { { "--error", "setNotifyConfig" },
+                "The desktop notification settings could not be applied, please try again", FOLD_SENT },
+            { { "--error", "setServiceStatus" },
+                "The detection services could not be switched, please try again", ALL_OFF },
+            { { "--no-reply", "restartService", "--error", "setServiceStatus" },
+                "The notification settings and the service switch could not be applied, please try again",
+                FOLD_SENT + ALL_OFF }
+        };
+        for (const auto &[options, error, retried] : faults) {
+            QVERIFY(startSim(*m_sim, {}, options));
+            basicSettingWidget page(nullptr);
+            QSignalSpy closed(&page, &basicSettingWidget::signal_close);
+            page.foldGroup()->button(0)->click();
+            page.serviceGroup()->button(1)->click();
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(closed.count(), 0);
+            QVERIFY(page.errorLabel()->isVisibleTo(&page));
+            QCOMPARE(page.errorLabel()->text(), error);
+            QVERIFY(page.confirmButton()->isEnabled() && !page.confirmButton()->isLoading());
+            TARVIX_START_DAEMON(*m_sim, {});
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), retried);
+            QCOMPARE(closed.count(), 1);
+        }
     }
 
     void guardShowsTheDaemonsValues()
@@ -275,43 +253,32 @@ private slots:
         QVERIFY(page.confirmButton()->isEnabled());
     }
 
-    void guardSendsOnlyWhatChanged_data()
-    {
-        QTest::addColumn<QString>("whitelist");
-        QTest::addColumn<QString>("time"); // empty: 600 typed again
-        QTest::addColumn<int>("service");
-        QTest::addColumn<QStringList>("sent");
-        const QString loaded = "127.0.0.1,192.168.1.1";
-        const QString sentList = "127.0.0.1 192.168.1.1";
-        QTest::newRow("nothing") << loaded << "600" << -1 << QStringList();
-        QTest::newRow("whitelist keeps 600s") << "10.0.0.1,10.0.0.2"
-                                              << "600" << -1 << blockingSent("10.0.0.1 10.0.0.2", "600s");
-        QTest::newRow("600 retyped") << loaded << "" << -1 << blockingSent(sentList, "600s");
-        QTest::newRow("endless") << loaded << "-1" << -1 << blockingSent(sentList, "-1");
-        QTest::newRow("longest") << loaded << "3600" << -1 << blockingSent(sentList, "3600s");
-        QTest::newRow("empty whitelist") << ""
-                                         << "600" << -1 << blockingSent("", "600s");
-        QTest::newRow("service off") << loaded << "600" << 1
-                                     << QStringList { "setServiceStatus(\"tarvix-intervention\", 0, 0)",
-                                            "setServiceStatus(\"tarvix-intervention\", 0, 1)" };
-    }
-
     void guardSendsOnlyWhatChanged()
     {
-        QFETCH(QString, whitelist);
-        QFETCH(QString, time);
-        QFETCH(int, service);
-        QVERIFY(startSim(*m_sim, {}));
-        guardSettingWidget page(nullptr);
-        QSignalSpy closed(&page, &guardSettingWidget::signal_close);
-        page.whitelistEdit()->setText(whitelist);
-        page.timeEdit()->setText(time); // typed again: a change, since the daemon holds "600s"
-        page.timeEdit()->setText(time.isEmpty() ? "600" : time);
-        if (service >= 0)
-            page.serviceGroup()->button(service)->click();
-        QVERIFY(confirmAndWait(page));
-        QTEST(writesTo(*m_sim), "sent");
-        QCOMPARE(closed.count(), 1);
+        const QString loaded = "127.0.0.1,192.168.1.1", sentList = "127.0.0.1 192.168.1.1";
+        // Whitelist, time (empty: 600 typed again), service choice (-1: none), sent.
+        const std::tuple<QString, QString, int, QStringList> rows[] = { { loaded, "600", -1, {} },
+            { "10.0.0.1,10.0.0.2", "600", -1, blockingSent("10.0.0.1 10.0.0.2", "600s") },
+            { loaded, "", -1, blockingSent(sentList, "600s") },
+            { loaded, "-1", -1, blockingSent(sentList, "-1") },
+            { loaded, "3600", -1, blockingSent(sentList, "3600s") },
+            { "", "600", -1, blockingSent("", "600s") },
+            { loaded, "600", 1,
+                { "setServiceStatus(\"tarvix-intervention\", 0, 0)",
+                    "setServiceStatus(\"tarvix-intervention\", 0, 1)" } } };
+        for (const auto &[whitelist, time, service, sent] : rows) {
+            QVERIFY(startSim(*m_sim, {}));
+            guardSettingWidget page(nullptr);
+            QSignalSpy closed(&page, &guardSettingWidget::signal_close);
+            page.whitelistEdit()->setText(whitelist);
+            page.timeEdit()->setText(time); // typed again: a change, since the daemon holds "600s"
+            page.timeEdit()->setText(time.isEmpty() ? "600" : time);
+            if (service >= 0)
+                page.serviceGroup()->button(service)->click();
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), sent);
+            QCOMPARE(closed.count(), 1);
+        }
     }
 
     // The validator lets unfinished input through while typing; Confirm does not.
@@ -432,55 +399,35 @@ private slots:
         }
     }
 
-    void aiSwitching_data()
-    {
-        QTest::addColumn<int>("atLoad");
-        QTest::addColumn<QString>("answer"); // to the confirmation; empty: none is asked
-        QTest::addColumn<int>("checked");
-        QTest::addColumn<QStringList>("sent");
-        QTest::newRow("on, confirmed") << 0 << "confirm" << 0 << aiSwitch(1);
-        QTest::newRow("on, cancelled") << 0 << "cancel" << 1 << QStringList();
-        QTest::newRow("on, closed unanswered") << 0 << "close_btn" << 1 << QStringList();
-        QTest::newRow("off") << 1 << "" << 1 << aiSwitch(0);
-    }
-
-    // Switching on asks first; an unconfirmed switch restores the state at load.
+    // Switching on asks first; an unconfirmed switch restores the state at load,
+    // also after the service was switched off and on again before Confirm.
     void aiSwitching()
     {
-        QFETCH(int, atLoad);
-        QFETCH(QString, answer);
-        QFETCH(int, checked);
-        QFETCH(QStringList, sent);
-        QVERIFY(startSim(*m_sim, installed(atLoad)));
-        AiPage page(nullptr);
-        QSignalSpy closed(&page, &AiPage::signal_close);
-        QCOMPARE(page.views()->currentIndex(), 1);
-        QCOMPARE(page.serviceGroup()->checkedId(), 1 - atLoad);
-        page.serviceGroup()->button(atLoad)->click();
-        TarvixMessageDialog *dialog = page.confirmationDialog();
-        QCOMPARE(dialog->isVisible(), !answer.isEmpty());
-        if (!answer.isEmpty())
-            (answer == "confirm"         ? dialog->confirmButton()
-                    : answer == "cancel" ? dialog->cancelButton()
-                                         : dialog->findChild<QPushButton *>(answer))
-                ->click();
-        QCOMPARE(page.serviceGroup()->checkedId(), checked);
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim), sent);
-        QCOMPARE(closed.count(), 1);
-    }
-
-    // Close, then Open refused: the page shows the service on, and leaves it on.
-    void aiRefusedConfirmationKeepsTheStateAtLoad()
-    {
-        QVERIFY(startSim(*m_sim, installed(1)));
-        AiPage page(nullptr);
-        page.serviceGroup()->button(1)->click();
-        page.serviceGroup()->button(0)->click();
-        page.confirmationDialog()->cancelButton()->click();
-        QCOMPARE(page.serviceGroup()->checkedId(), 0);
-        QVERIFY(confirmAndWait(page));
-        QCOMPARE(writesTo(*m_sim), QStringList());
+        // Status at load, buttons pressed (0 on, 1 off), answer (empty: none asked), checked, sent.
+        const std::tuple<int, QList<int>, QString, int, QStringList> rows[]
+            = { { 0, { 0 }, "confirm", 0, aiSwitch(1) }, { 0, { 0 }, "cancel", 1, {} },
+                  { 0, { 0 }, "close_btn", 1, {} }, { 1, { 1 }, "", 1, aiSwitch(0) },
+                  { 1, { 1, 0 }, "cancel", 0, {} } };
+        for (const auto &[status, presses, answer, checked, sent] : rows) {
+            QVERIFY(startSim(*m_sim, installed(status)));
+            AiPage page(nullptr);
+            QSignalSpy closed(&page, &AiPage::signal_close);
+            QCOMPARE(page.views()->currentIndex(), 1);
+            QCOMPARE(page.serviceGroup()->checkedId(), 1 - status);
+            for (int button : presses)
+                page.serviceGroup()->button(button)->click();
+            TarvixMessageDialog *dialog = page.confirmationDialog();
+            QCOMPARE(dialog->isVisible(), !answer.isEmpty());
+            if (!answer.isEmpty())
+                (answer == "confirm"         ? dialog->confirmButton()
+                        : answer == "cancel" ? dialog->cancelButton()
+                                             : dialog->findChild<QPushButton *>(answer))
+                    ->click();
+            QCOMPARE(page.serviceGroup()->checkedId(), checked);
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), sent);
+            QCOMPARE(closed.count(), 1);
+        }
     }
 
     // Built with the daemon's values and kept out of sight; its checks still hold.
