@@ -141,7 +141,7 @@ private slots:
         QVERIFY(spy.wait(3000));
     }
 
-    void changeReachesLiveWidgets()
+    void liveWidgetsAndMenuChoice()
     {
         QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         CountingWidget widget;
@@ -161,10 +161,7 @@ private slots:
         QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         QCOMPARE(widget.changes, 2);
         QCOMPARE(widget.baseBar()->palette().color(QPalette::Window), lightBase);
-    }
 
-    void menuChoiceOverridesDesktop()
-    {
         QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         ThemeController::setThemeChoice(ThemeController::ForceDark);
         QVERIFY(ThemeController::isDarkTheme());

@@ -330,7 +330,7 @@ private slots:
     }
 
     // A refused write keeps the page open and says which setting failed.
-    void refusedWriteKeepsThePageOpen()
+    void refusedOrUnreadSettings()
     {
         QVERIFY(startSim(
             *m_sim, installed(0), { "--error", "setInterventionConfig", "--error", "setServiceStatus" }));
@@ -350,20 +350,18 @@ private slots:
         QVERIFY(guard.errorLabel()->isVisibleTo(&guard) && guard.confirmButton()->isEnabled());
         QVERIFY(ai.errorLabel()->isVisibleTo(&ai) && ai.confirmButton()->isEnabled()
             && !ai.confirmButton()->isLoading());
-    }
 
-    // Defaults shown for what could not be read (refused or unanswered) are never sent.
-    void unreadableSettingsAreNotSent()
-    {
+        // Defaults shown for what could not be read (refused or unanswered) are never sent.
         QVERIFY(
             startSim(*m_sim, {}, { "--error", "getNotifyConfig", "--no-reply", "getInterventionConfig" }));
         basicSettingWidget basic(nullptr);
-        guardSettingWidget guard(nullptr);
+        guardSettingWidget unreadGuard(nullptr);
         const QString unread = "The current settings could not be read, please try again later";
         QVERIFY(basic.errorLabel()->isVisibleTo(&basic) && basic.errorLabel()->text() == unread);
-        QVERIFY(guard.errorLabel()->isVisibleTo(&guard) && guard.errorLabel()->text() == unread);
+        QVERIFY(unreadGuard.errorLabel()->isVisibleTo(&unreadGuard)
+            && unreadGuard.errorLabel()->text() == unread);
         QVERIFY(!basic.confirmButton()->isEnabled() && !basic.timeoutEdit()->isEnabled());
-        QVERIFY(!guard.confirmButton()->isEnabled() && !guard.whitelistEdit()->isEnabled());
+        QVERIFY(!unreadGuard.confirmButton()->isEnabled() && !unreadGuard.whitelistEdit()->isEnabled());
     }
 
     void aiInstallationFailsAndIsRetried()

@@ -201,11 +201,8 @@ private slots:
         QCOMPARE(at(4), QColor("#3790FA"));
         button.click();
         QVERIFY(button.isLoading() && button.isAnimating());
-    }
 
-    // The spinner shows at least half a second, however quick the task.
-    void spinnerTiming()
-    {
+        // The spinner shows at least half a second, however quick the task.
         const std::tuple<int, int, int> tasks[] = { { 0, 495, 1500 }, { 499, 495, 1500 }, { 500, 45, 480 } };
         for (const auto &[task, atLeast, below] : tasks) {
             CustomButton button;
@@ -221,25 +218,26 @@ private slots:
             QCOMPARE(finished.count(), 1);
         }
 
-        CustomButton button;
-        QSignalSpy finished(&button, &CustomButton::loadingAnimationFinished);
+        // Neither further clicks nor a later stop restart the timers.
+        CustomButton repeated;
+        QSignalSpy stopped(&repeated, &CustomButton::loadingAnimationFinished);
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 450) {
-            button.click();
+            repeated.click();
             QTest::qWait(40);
         }
-        QVERIFY2(button.frameIndex() >= 2, "clicks restarted the frame timer");
+        QVERIFY2(repeated.frameIndex() >= 2, "clicks restarted the frame timer");
         clock.restart();
-        button.stopLater(400.9);
+        repeated.stopLater(400.9);
         QTest::qWait(200);
-        button.stopLater(3000);
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+        repeated.stopLater(3000);
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 2000);
         QVERIFY2(clock.elapsed() >= 395, qPrintable(QString::number(clock.elapsed())));
     }
 
     // A cut header title ends in an ellipsis and shows in full in its tool tip.
-    void headerElidesAndTellsTheFullTitle()
+    void tableElisionTipsAndWidths()
     {
         const QString title = "A rather long title that cannot fit";
         QStandardItemModel model(1, 2);
@@ -273,45 +271,42 @@ private slots:
         view.resize(800, 200);
         header->resizeSection(0, 390);
         QTRY_COMPARE(model.headerData(0, Qt::Horizontal).toString(), title);
-    }
 
-    // Only a cut cell has a tip, and it shows markup as text.
-    void cellsTipsRowsAndWidths()
-    {
-        QStandardItemModel model(2, 3);
-        model.setItem(0, 0, new QStandardItem("<b>a long cell text from an alert that is cut off</b>"));
-        model.setItem(1, 0, new QStandardItem("short"));
-        KTableView view;
-        view.setModel(&model);
-        view.header()->setStretchLastSection(false);
-        view.resize(600, 300);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.header()->resizeSection(0, 60);
-        auto *delegate = qobject_cast<KItemDelegate *>(view.itemDelegate());
+        // Only a cut cell has a tip, and it shows markup as text.
+        QStandardItemModel cells(2, 3);
+        cells.setItem(0, 0, new QStandardItem("<b>a long cell text from an alert that is cut off</b>"));
+        cells.setItem(1, 0, new QStandardItem("short"));
+        KTableView cellView;
+        cellView.setModel(&cells);
+        cellView.header()->setStretchLastSection(false);
+        cellView.resize(600, 300);
+        cellView.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cellView));
+        cellView.header()->resizeSection(0, 60);
+        auto *delegate = qobject_cast<KItemDelegate *>(cellView.itemDelegate());
         QStyleOptionViewItem option;
-        option.initFrom(&view);
+        option.initFrom(&cellView);
         const auto ask = [&](int row) {
-            const QModelIndex index = model.index(row, 0);
-            const QPoint at = view.visualRect(index).center();
-            QHelpEvent event(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
-            return delegate->helpEvent(&event, &view, option, index);
+            const QModelIndex index = cells.index(row, 0);
+            const QPoint at = cellView.visualRect(index).center();
+            QHelpEvent event(QEvent::ToolTip, at, cellView.viewport()->mapToGlobal(at));
+            return delegate->helpEvent(&event, &cellView, option, index);
         };
         QVERIFY(ask(0));
         QTRY_COMPARE(
             QToolTip::text(), QString("&lt;b&gt;a long cell text from an alert that is cut off&lt;/b&gt;"));
         QVERIFY(!ask(1));
-        QVERIFY(!delegate->createEditor(&view, option, model.index(0, 0)));
-        QVERIFY(delegate->sizeHint(option, model.index(0, 0)).height() >= 36);
+        QVERIFY(!delegate->createEditor(&cellView, option, cells.index(0, 0)));
+        QVERIFY(delegate->sizeHint(option, cells.index(0, 0)).height() >= 36);
 
-        // The first column takes what the others leave, but at least 150 when the view is too narrow.
-        view.adjustColumnsSize();
-        QHeaderView *header = view.header();
-        QCOMPARE(header->sectionSize(0),
-            view.viewport()->width() - header->sectionSize(1) - header->sectionSize(2));
-        view.resize(200, 300);
-        QTRY_COMPARE(header->sectionSize(0), 150);
-        QCOMPARE(header->sectionSize(1), qMax(header->minimumSectionSize(), (200 - 150) / 2));
+        // The first column takes what the others leave, but at least 150 when the cellView is too narrow.
+        cellView.adjustColumnsSize();
+        QHeaderView *columns = cellView.header();
+        QCOMPARE(columns->sectionSize(0),
+            cellView.viewport()->width() - columns->sectionSize(1) - columns->sectionSize(2));
+        cellView.resize(200, 300);
+        QTRY_COMPARE(columns->sectionSize(0), 150);
+        QCOMPARE(columns->sectionSize(1), qMax(columns->minimumSectionSize(), (200 - 150) / 2));
     }
 
     void windowConfirmAndOutsideRange()
