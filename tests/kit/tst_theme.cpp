@@ -83,7 +83,7 @@ private slots:
     }
 
     // Each key is set in turn and the state read back; every row differs from the one before.
-    void styleKeys()
+    void styleKeysFontSizeAndTransparency()
     {
         const std::tuple<const char *, const char *, int> rows[] = { { "styleName", "vemo-dark", 1 },
             { "styleName", "vemo-default", 0 }, { "styleName", "vemo-black", 1 },
@@ -108,10 +108,7 @@ private slots:
         QVERIFY(setStyle(*m_style, "styleName", "vemo-default"));
         QVERIFY(ThemeController::isDarkTheme());
         QCoreApplication::setApplicationName(ownName);
-    }
 
-    void fontSizeAndTransparency()
-    {
         // Negative and NaN sizes are refused with a warning and keep the last size.
         const std::pair<double, int> steps[]
             = { { 13.7, 13 }, { 9.99, 9 }, { -4.0, 9 }, { std::nan(""), 9 }, { 11.0, 11 } };

@@ -143,7 +143,7 @@ private slots:
         QVERIFY(w.sideBar()->isHidden() && iconFill() == base);
     }
 
-    void windowFlagRules()
+    void windowFlagsAndMaximising()
     {
         // What is shown of menu, minimise, maximise and close; only the type counts, not extra hints.
         const std::pair<Qt::WindowType, const char *> rules[]
@@ -164,10 +164,7 @@ private slots:
         desktop->setWindowFlags(Qt::Desktop);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(desktop.isNull());
-    }
 
-    void maximiseRestoreAndClose()
-    {
         KWidget w;
         w.resize(600, 400);
         w.show();

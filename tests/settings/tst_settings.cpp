@@ -457,7 +457,7 @@ private slots:
     }
 
     // The server edition has no AI page.
-    void navigation()
+    void navigationAndTheme()
     {
         TARVIX_START_DAEMON(*m_sim, {});
         const QStringList desktop { "Basic Setting", "Defense Setting", "AI Network Threat Detect" };
@@ -475,7 +475,6 @@ private slots:
             QCOMPARE(shown, edition == "Server" ? QStringList(desktop.mid(0, 2)) : desktop);
         }
 
-        TARVIX_START_DAEMON(*m_sim, {});
         tarvixSettingMainpage window(nullptr);
         window.show();
         QCOMPARE(window.size(), QSize(910, 520));
@@ -503,16 +502,9 @@ private slots:
         QVERIFY(window.aiContainer() == ai && ai->isVisible() && !guard->isVisible());
         clickEntry(window, 0);
         QVERIFY(window.basicContainer()->isVisible() && !window.aiContainer()->isVisible());
-    }
 
-    // Under the containers' style sheet the pages would otherwise keep the
-    // application's light palette.
-    void pagesFollowTheTheme()
-    {
-        TARVIX_START_DAEMON(*m_sim, {});
-        tarvixSettingMainpage window(nullptr);
-        window.listViewCurrentRowChangedSlot(window.navigationBar()->model()->index(1, 0));
-        window.listViewCurrentRowChangedSlot(window.navigationBar()->model()->index(2, 0));
+        // Under the containers' style sheet the pages would otherwise keep the
+        // application's light palette.
         const auto textColours = [&window] {
             QSet<QRgb> colours;
             for (SettingTabWidget *container :
@@ -526,8 +518,8 @@ private slots:
             ThemeController::setThemeChoice(choice);
             QCOMPARE(textColours(), QSet<QRgb> { window.palette().color(QPalette::WindowText).rgb() });
             // The confirmation box is white in either theme, so its text stays dark.
-            auto *ai = static_cast<aiNetSettingWidget *>(window.aiContainer()->page());
-            for (QLabel *label : ai->confirmationDialog()->findChildren<QLabel *>())
+            auto *aiPage = static_cast<aiNetSettingWidget *>(window.aiContainer()->page());
+            for (QLabel *label : aiPage->confirmationDialog()->findChildren<QLabel *>())
                 QCOMPARE(label->palette().color(QPalette::WindowText),
                     QApplication::palette().color(QPalette::WindowText));
         }
