@@ -309,7 +309,7 @@ private slots:
         QCOMPARE(columns->sectionSize(1), qMax(columns->minimumSectionSize(), (200 - 150) / 2));
     }
 
-    void windowConfirmAndOutsideRange()
+    void datePicker()
     {
         Picker p(MAR_5, MAR_5);
         QCOMPARE(p.widget.objectName(), QString("DateTimeRangeWidget"));
@@ -343,56 +343,50 @@ private slots:
         }
         p.confirm->click();
         QCOMPARE(p.emitted.last(), (QList<QDate> { MAR_5, MAR_9 }));
-    }
 
-    void invertedCancelledOrEscapedEdits()
-    {
-        Picker p(MAR_1, MAR_5);
-        p.leftEdit->setDate(MAR_9);
+        Picker edited(MAR_1, MAR_5);
+        edited.leftEdit->setDate(MAR_9);
         QString seen;
         acceptNextBox(&seen);
-        p.confirm->click();
+        edited.confirm->click();
         QCOMPARE(seen, QString("The screening start time cannot be later than the end time|Confirm"));
-        QVERIFY(p.emitted.isEmpty() && p.widget.isVisible() && p.shows(MAR_9, MAR_5));
+        QVERIFY(edited.emitted.isEmpty() && edited.widget.isVisible() && edited.shows(MAR_9, MAR_5));
 
         // Cancel and Escape drop the edits and emit nothing: the picker reopens on the range in use.
-        p.cancel->click();
-        p.rightEdit->setDate(MAR_9); // while hidden: as if left from an earlier showing
-        p.widget.show();
-        QVERIFY(p.shows(MAR_1, MAR_5));
-        p.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
-        QTest::keyClick(&p.widget, Qt::Key_Escape);
-        QVERIFY(p.emitted.isEmpty() && p.widget.isHidden());
-        p.widget.show();
-        emit p.right->clicked(MAR_9);
-        p.confirm->click();
-        QCOMPARE(p.emitted, (Ranges { { MAR_1, MAR_9 } }));
-    }
+        edited.cancel->click();
+        edited.rightEdit->setDate(MAR_9); // while hidden: as if left from an earlier showing
+        edited.widget.show();
+        QVERIFY(edited.shows(MAR_1, MAR_5));
+        edited.rightEdit->setDate(QDate(2024, 2, 1)); // inverted
+        QTest::keyClick(&edited.widget, Qt::Key_Escape);
+        QVERIFY(edited.emitted.isEmpty() && edited.widget.isHidden());
+        edited.widget.show();
+        emit edited.right->clicked(MAR_9);
+        edited.confirm->click();
+        QCOMPARE(edited.emitted, (Ranges { { MAR_1, MAR_9 } }));
 
-    void quickRanges()
-    {
         const QDate today = QDate::currentDate();
-        Picker p(MAR_1, MAR_9);
-        QPushButton *all = p.widget.findChild<QPushButton *>("allButton");
+        Picker ranges(MAR_1, MAR_9);
+        QPushButton *all = ranges.widget.findChild<QPushButton *>("allButton");
         QVERIFY(all->isHidden()); // nothing to start "All" with yet
         const QList<QPair<QString, QDate>> quickRanges = { { "todayButton", today },
             { "last7DaysButton", today.addDays(-6) }, { "last30DaysButton", today.addDays(-29) } };
         for (const auto &quick : quickRanges) {
-            p.widget.show();
-            p.widget.findChild<QPushButton *>(quick.first)->click();
-            QCOMPARE(p.emitted.takeLast(), (QList<QDate> { quick.second, today }));
-            QVERIFY(p.widget.isHidden());
+            ranges.widget.show();
+            ranges.widget.findChild<QPushButton *>(quick.first)->click();
+            QCOMPARE(ranges.emitted.takeLast(), (QList<QDate> { quick.second, today }));
+            QVERIFY(ranges.widget.isHidden());
         }
-        p.widget.show();
-        QVERIFY(p.shows(today.addDays(-29), today));
+        ranges.widget.show();
+        QVERIFY(ranges.shows(today.addDays(-29), today));
 
-        p.widget.setEarliestDate(MAR_5);
+        ranges.widget.setEarliestDate(MAR_5);
         QVERIFY(all->isVisible());
         all->click();
-        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { MAR_5, today }));
-        p.widget.setEarliestDate(today.addDays(3)); // alerts stamped in the future
+        QCOMPARE(ranges.emitted.takeLast(), (QList<QDate> { MAR_5, today }));
+        ranges.widget.setEarliestDate(today.addDays(3)); // alerts stamped in the future
         all->click();
-        QCOMPARE(p.emitted.takeLast(), (QList<QDate> { today, today }));
+        QCOMPARE(ranges.emitted.takeLast(), (QList<QDate> { today, today }));
     }
 
     void threadWorker()
