@@ -33,17 +33,12 @@ bool installSchemas(const QString &dir, const QStringList &schemaFiles)
     return true;
 }
 
+// Counts the theme changes it is told of.
 class CountingWidget : public lumo::KWidget
 {
 public:
     int changes = 0;
-
-protected:
-    void changeTheme() override
-    {
-        lumo::KWidget::changeTheme();
-        ++changes;
-    }
+    void changeTheme() override { lumo::KWidget::changeTheme(), ++changes; }
 };
 
 // Sets a style key the way the desktop's control centre would and waits until
