@@ -178,16 +178,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        const QString schema = m_dir.filePath("org.vemo.style.gschema.xml");
-        QFile file(schema);
+        QFile file(m_dir.filePath("org.vemo.style.gschema.xml"));
         QVERIFY(file.open(QIODevice::WriteOnly)
             && file.write("<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
                           "<key name=\"style-name\" type=\"s\"><default>'vemo-dark'</default></key>"
                           "</schema></schemalist>")
                 > 0);
         file.close();
-        QVERIFY(QDir().mkpath(m_dir.filePath("compiled")));
-        QVERIFY(installSchemas(m_dir.filePath("compiled"), { schema }));
+        QVERIFY(installSchemas(m_dir.path(), {}));
     }
 
     void missingKeysKeepTheirValues()

@@ -48,7 +48,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(QX11Info::isPlatformX11(), "run under xvfb-run with the xcb platform");
-        QVERIFY(XAtomHelper::getInstance()->isAvailable());
+        XAtomHelper *helper = XAtomHelper::getInstance();
+        QVERIFY(helper->isAvailable() && helper->motifWmHintsAtom() && helper->borderRadiusAtom()
+            && helper->decorationAtom());
     }
 
     void windowAndDialogHints()
