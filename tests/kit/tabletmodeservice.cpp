@@ -1,8 +1,9 @@
 // Stand-in for the desktop's status manager on the session bus: answers the
-// tablet-mode query and announces changes. Tests drive it with set_tabletmode.
+// tablet-mode query and announces changes. Tests drive it with set_tabletmode;
+// with --hang it never answers the query in time.
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QObject>
+#include <QThread>
 #include <cstdio>
 
 class StatusManager : public QObject
@@ -10,30 +11,26 @@ class StatusManager : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.zorva.statusmanager.interface")
 public:
-    explicit StatusManager(bool tablet)
-        : m_tablet(tablet)
-    {
-    }
+    bool tablet = QCoreApplication::arguments().contains("--tablet");
+    bool hang = QCoreApplication::arguments().contains("--hang");
 
 public slots:
-    bool get_current_tabletmode() { return m_tablet; }
-    void set_tabletmode(bool tablet)
+    bool get_current_tabletmode()
     {
-        m_tablet = tablet;
-        emit mode_change_signal(tablet);
+        if (hang)
+            QThread::sleep(20);
+        return tablet;
     }
+    void set_tabletmode(bool on) { emit mode_change_signal(tablet = on); }
 
 signals:
     void mode_change_signal(bool tabletMode);
-
-private:
-    bool m_tablet;
 };
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    StatusManager manager(app.arguments().contains("--tablet"));
+    StatusManager manager;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(
             "/", &manager, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)

@@ -45,22 +45,15 @@ class X11Test : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY2(QX11Info::isPlatformX11(), "run under xvfb-run with the xcb platform"); }
-
-    void atoms()
+    void initTestCase()
     {
+        QVERIFY2(QX11Info::isPlatformX11(), "run under xvfb-run with the xcb platform");
         XAtomHelper *helper = XAtomHelper::getInstance();
-        QVERIFY(helper->isAvailable());
-        const std::pair<Atom, const char *> atoms[] = { { helper->motifWmHintsAtom(), "_MOTIF_WM_HINTS" },
-            { helper->borderRadiusAtom(), "_UNITY_GTK_BORDER_RADIUS" },
-            { helper->decorationAtom(), "_KWIN_VEMO_DECORAION" } };
-        for (const auto &[atom, name] : atoms) {
-            QVERIFY2(atom != 0, name);
-            QCOMPARE(atom, XInternAtom(QX11Info::display(), name, True));
-        }
+        QVERIFY(helper->isAvailable() && helper->motifWmHintsAtom() && helper->borderRadiusAtom()
+            && helper->decorationAtom());
     }
 
-    void kitWindowHints()
+    void windowAndDialogHints()
     {
         lumo::KWidget widget;
         widget.setWindowFlags(Qt::Dialog);
@@ -70,9 +63,7 @@ private slots:
         const WId id = widget.winId();
 
         QCOMPARE(readProperty(id, "_MOTIF_WM_HINTS"), kFramelessHints);
-        const lumo::MotifWmHints hints = XAtomHelper::getInstance()->getWindowMotifHint(id);
-        QCOMPARE(hints.flags, 3ul);
-        QCOMPARE(hints.decorations, 2ul);
+        QCOMPARE(XAtomHelper::getInstance()->getWindowMotifHint(id).decorations, 2ul);
         QVERIFY(XAtomHelper::isFrameLessWindow(id));
         QCOMPARE(readProperty(id, "_KWIN_VEMO_DECORAION"), QVector<long>({ 1 }));
         QCOMPARE(readProperty(id, "_UNITY_GTK_BORDER_RADIUS").size(), 4);
@@ -84,15 +75,12 @@ private slots:
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         QCOMPARE(readProperty(widget.winId(), "_MOTIF_WM_HINTS"), kFramelessHints);
-    }
 
-    void dialogHintsAndRadius()
-    {
         lumo::KAboutDialog dialog(nullptr, QIcon(), "Zorva Intrusion Detector", "1.0");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(readProperty(dialog.winId(), "_MOTIF_WM_HINTS"), kFramelessHints);
-
+        // A negative radius is sent as none.
         XAtomHelper::getInstance()->setWindowBorderRadius(dialog.winId(), 12, 10, 8, -3);
         QCOMPARE(readProperty(dialog.winId(), "_UNITY_GTK_BORDER_RADIUS"), QVector<long>({ 12, 10, 8, 0 }));
         XAtomHelper::getInstance()->setVemoDecorationHint(dialog.winId(), false);

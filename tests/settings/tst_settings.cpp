@@ -1,0 +1,561 @@
+// The settings window and its three pages against the stand-in daemon:
+// navigation, what the pages show, what Confirm sends, how a refused or
+// unanswered write is told, and the window's life under the main window.
+
+#include "app/tarvixmainpage.h"
+#include "daemon/middleware.h"
+#include "kit/knavigationbar.h"
+#include "kit/themecontroller.h"
+#include "settings/ainetsettingwidget.h"
+#include "settings/basicsettingwidget.h"
+#include "settings/guardsettingwidget.h"
+#include "settings/settingtabwidget.h"
+#include "settings/tarvixsettingmainpage.h"
+#include "support/bustestmain.h"
+#include "support/daemonsimfixture.h"
+#include "support/logcapture.h"
+#include "system/systemprobes.h"
+#include "widgets/custombutton.h"
+#include "widgets/tarvixmessagedialog.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+
+namespace {
+
+// Type-0 and type-1 status of the named services, as the stand-in's state keeps them.
+QJsonObject serviceState(std::initializer_list<std::pair<const char *, int>> statuses)
+{
+    QJsonObject services;
+    for (const auto &status : statuses)
+        services.insert(status.first, QJsonObject { { "type0", status.second }, { "type1", status.second } });
+    return QJsonObject { { "services", services } };
+}
+
+// Starts the stand-in with state laid over its defaults.
+bool startSim(DaemonSimFixture &sim, const QJsonObject &state, const QStringList &options = {})
+{
+    QFile file(sim.statePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QJsonDocument(state).toJson());
+    file.close();
+    return sim.start(options);
+}
+
+// The calls the stand-in received that change something, in order, e.g.
+// setServiceStatus("tarvix-intervention", 0, 0).
+QStringList writesTo(const DaemonSimFixture &sim)
+{
+    QStringList writes;
+    for (const QString &line : sim.output().split('\n'))
+        if (line.startsWith("call set") || line.startsWith("call restart") || line.startsWith("call install"))
+            writes << line.mid(5);
+    return writes;
+}
+
+// Presses the page's Confirm and waits until its loading animation is over
+// (the page has acted on the outcome by then).
+template<typename Page> bool confirmAndWait(Page &page)
+{
+    QSignalSpy done(page.confirmButton(), &CustomButton::loadingAnimationFinished);
+    page.confirmButton()->click();
+    return done.wait(10000);
+}
+
+using AiPage = aiNetSettingWidget;
+
+QString allServices(int status, int type)
+{
+    return QString(
+        "setServiceStatus(\"tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf\", %1, %2)")
+        .arg(status)
+        .arg(type);
+}
+
+const QStringList ALL_ON = { allServices(1, 0), allServices(1, 1) };
+const QStringList ALL_OFF = { allServices(0, 0), allServices(0, 1) };
+const QStringList FOLD_SENT
+    = { "setNotifyConfig(\"no\", \"10\", \"yes\")", "restartService(\"tarvix-research\")" };
+
+QJsonObject mixedState()
+{
+    return serviceState({ { "tarvix-research", 1 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 1 } });
+}
+
+QJsonObject blocking(const QString &whitelist, const QString &time)
+{
+    return QJsonObject { { "intervention",
+        QJsonObject {
+            { "block_ip", QJsonObject { { "whitelist", whitelist }, { "blockip_timeout", time } } } } } };
+}
+
+QStringList blockingSent(const QString &whitelist, const QString &time)
+{
+    return { QString("setInterventionConfig(\"block_ip\", \"whitelist\", \"%1\")").arg(whitelist),
+        QString("setInterventionConfig(\"block_ip\", \"blockip_timeout\", \"%1\")").arg(time),
+        "restartService(\"tarvix-intervention\")" };
+}
+
+const char *const WHITELIST_ERROR = "The whitelist must be complete IPv4 addresses separated by commas";
+
+// The AI service installed and on or off, beside the detection services it needs.
+QJsonObject installed(int status, int detection = 1)
+{
+    QJsonObject state = serviceState(
+        { { "tarvix_net_ai", status }, { "tarvix-logscan", detection }, { "tarvix-rootcheck", detection } });
+    state["aiPackageInstalled"] = true;
+    return state;
+}
+
+QStringList aiSwitch(int status)
+{
+    return { QString("setServiceStatus(\"tarvix_net_ai\", %1, 0)").arg(status),
+        QString("setServiceStatus(\"tarvix_net_ai\", %1, 1)").arg(status) };
+}
+
+void clickEntry(tarvixSettingMainpage &window, int row)
+{
+    QListView *list = window.navigationBar()->listview();
+    const QRect entry = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        isAdministrator = true;
+        m_sim = std::make_unique<DaemonSimFixture>();
+    }
+    void cleanup() { m_sim.reset(); }
+
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // What is checked at load, and what Confirm sends; without rights only Confirm is open.
+    void basicServiceChoice()
+    {
+        const QJsonObject allOff
+            = serviceState({ { "tarvix-research", 0 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 0 } });
+        // State, administrator, checked at load, choice (-1: none), sent.
+        const std::tuple<QJsonObject, bool, int, int, QStringList> rows[] = { { {}, true, 0, -1, {} },
+            { serviceState({ { "tarvix-ebpf", 0 } }), true, 0, -1, {} }, // ebpf does not count
+            { allOff, true, 1, -1, {} }, { mixedState(), true, -1, -1, ALL_ON }, // no choice turns them on
+            { mixedState(), true, -1, 1, ALL_OFF }, { mixedState(), false, -1, -1, ALL_ON } };
+        for (const auto &[state, admin, checked, choice, sent] : rows) {
+            isAdministrator = admin;
+            QVERIFY(startSim(*m_sim, state));
+            basicSettingWidget page(nullptr);
+            QSignalSpy closed(&page, &basicSettingWidget::signal_close);
+            QCOMPARE(page.serviceGroup()->checkedId(), checked);
+            QCOMPARE(page.timeoutEdit()->isEnabled(), admin);
+            for (QRadioButton *radio : page.findChildren<QRadioButton *>())
+                QCOMPARE(radio->isEnabled(), admin);
+            if (choice >= 0)
+                page.serviceGroup()->button(choice)->click();
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), sent);
+            QCOMPARE(closed.count(), 1);
+        }
+    }
+
+    void basicTimeoutValidationAndWhatIsSent()
+    {
+        const QString range = "The notification duration is unreasonable, and the value range is 1~60";
+        const QString integer = "Please enter an integer greater than 0";
+        const std::pair<const char *, QString> inputs[]
+            = { { "-1", "" }, { "60", "" }, { "05", "" }, { "0", range }, { "61", range }, { "-2", range },
+                  { "99999999999", range }, { "abc", integer }, { "", integer } };
+        QVERIFY(startSim(*m_sim, {}));
+        basicSettingWidget page(nullptr);
+        for (const auto &[text, error] : inputs) {
+            page.timeoutEdit()->setText(text);
+            QCOMPARE(page.errorLabel()->isVisibleTo(&page), !error.isEmpty());
+            QCOMPARE(page.confirmButton()->isEnabled(), error.isEmpty());
+            if (!error.isEmpty())
+                QCOMPARE(page.errorLabel()->text(), error);
+        }
+        // A change sends all three settings, as typed, and restarts research.
+        page.foldGroup()->button(0)->click();
+        page.timeoutEdit()->setText("05");
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim),
+            (QStringList {
+                "setNotifyConfig(\"no\", \"05\", \"yes\")", "restartService(\"tarvix-research\")" }));
+    }
+
+    // The user is told, may press Confirm again, and the retry sends what failed.
+    void basicFailedWriteKeepsThePageOpen()
+    {
+        const std::tuple<QStringList, QString, QStringList> faults[] = {
+            { { "--error", "setNotifyConfig" },
+                "The desktop notification settings could not be applied, please try again", FOLD_SENT },
+            { { "--error", "setServiceStatus" },
+                "The detection services could not be switched, please try again", ALL_OFF },
+            { { "--no-reply", "restartService", "--error", "setServiceStatus" },
+                "The notification settings and the service switch could not be applied, please try again",
+                FOLD_SENT + ALL_OFF }
+        };
+        for (const auto &[options, error, retried] : faults) {
+            QVERIFY(startSim(*m_sim, {}, options));
+            basicSettingWidget page(nullptr);
+            QSignalSpy closed(&page, &basicSettingWidget::signal_close);
+            page.foldGroup()->button(0)->click();
+            page.serviceGroup()->button(1)->click();
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(closed.count(), 0);
+            QVERIFY(page.errorLabel()->isVisibleTo(&page));
+            QCOMPARE(page.errorLabel()->text(), error);
+            QVERIFY(page.confirmButton()->isEnabled() && !page.confirmButton()->isLoading());
+            TARVIX_START_DAEMON(*m_sim, {});
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), retried);
+            QCOMPARE(closed.count(), 1);
+        }
+    }
+
+    void guardShowsTheDaemonsValues()
+    {
+        QJsonObject off = blocking("", "");
+        off["services"] = serviceState({ { "tarvix-intervention", 0 } })["services"];
+        const std::tuple<QJsonObject, QString, QString, int> rows[] = {
+            { {}, "127.0.0.1,192.168.1.1", "600", 0 },
+            { blocking("10.0.0.1 \t 10.0.0.2", "-1"), "10.0.0.1,10.0.0.2", "-1", 0 }, // blank runs, endless
+            { off, "", "-1", 1 }, // no time, service off
+        };
+        for (const auto &[state, whitelist, time, checked] : rows) {
+            QVERIFY(startSim(*m_sim, state));
+            guardSettingWidget page(nullptr);
+            QCOMPARE(page.whitelistEdit()->text(), whitelist);
+            QCOMPARE(page.timeEdit()->text(), time);
+            QCOMPARE(page.serviceGroup()->checkedId(), checked);
+            QVERIFY(page.confirmButton()->isEnabled());
+        }
+        // Without rights only Confirm is open.
+        isAdministrator = false;
+        guardSettingWidget page(nullptr);
+        for (QWidget *control : std::initializer_list<QWidget *> { page.serviceGroup()->button(0),
+                 page.serviceGroup()->button(1), page.whitelistEdit(), page.timeEdit() })
+            QVERIFY(!control->isEnabled());
+        QVERIFY(page.confirmButton()->isEnabled());
+    }
+
+    void guardSendsOnlyWhatChanged()
+    {
+        const QString loaded = "127.0.0.1,192.168.1.1", sentList = "127.0.0.1 192.168.1.1";
+        // Whitelist, time (empty: 600 typed again), service choice (-1: none), sent.
+        const std::tuple<QString, QString, int, QStringList> rows[] = { { loaded, "600", -1, {} },
+            { "10.0.0.1,10.0.0.2", "600", -1, blockingSent("10.0.0.1 10.0.0.2", "600s") },
+            { loaded, "", -1, blockingSent(sentList, "600s") },
+            { loaded, "-1", -1, blockingSent(sentList, "-1") },
+            { loaded, "3600", -1, blockingSent(sentList, "3600s") },
+            { "", "600", -1, blockingSent("", "600s") },
+            { loaded, "600", 1,
+                { "setServiceStatus(\"tarvix-intervention\", 0, 0)",
+                    "setServiceStatus(\"tarvix-intervention\", 0, 1)" } } };
+        for (const auto &[whitelist, time, service, sent] : rows) {
+            QVERIFY(startSim(*m_sim, {}));
+            guardSettingWidget page(nullptr);
+            QSignalSpy closed(&page, &guardSettingWidget::signal_close);
+            page.whitelistEdit()->setText(whitelist);
+            page.timeEdit()->setText(time); // typed again: a change, since the daemon holds "600s"
+            page.timeEdit()->setText(time.isEmpty() ? "600" : time);
+            if (service >= 0)
+                page.serviceGroup()->button(service)->click();
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), sent);
+            QCOMPARE(closed.count(), 1);
+        }
+    }
+
+    // The validator lets unfinished input through while typing; Confirm does not.
+    void guardIncompleteWhitelistIsNeverSent()
+    {
+        QVERIFY(startSim(*m_sim, {}));
+        guardSettingWidget page(nullptr);
+        QLineEdit *edit = page.whitelistEdit();
+        edit->clear();
+        QTest::keyClicks(edit, "10.0.0.x");
+        QCOMPARE(edit->text(), QString("10.0.0."));
+        QCOMPARE(page.errorLabel()->text(), QString(WHITELIST_ERROR));
+        QVERIFY(page.errorLabel()->isVisibleTo(&page) && !page.confirmButton()->isEnabled());
+        QTest::keyClicks(edit, "1,");
+        QVERIFY(!page.confirmButton()->isEnabled());
+
+        // Both faults are named while both remain.
+        page.timeEdit()->setText("3601");
+        QCOMPARE(page.errorLabel()->text(),
+            QString("%1\nThe blocking time is unreasonable, and the value range is 1~3600")
+                .arg(WHITELIST_ERROR));
+        page.timeEdit()->setText("30");
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QVERIFY(!page.errorLabel()->isVisibleTo(&page) && page.confirmButton()->isEnabled());
+        QVERIFY(confirmAndWait(page));
+        QCOMPARE(writesTo(*m_sim), blockingSent("10.0.0.1", "30s"));
+    }
+
+    // Defense and AI detection need the detection services: stopped there, they are stopped too.
+    void pagesStopWhatDetectionNeeds()
+    {
+        QVERIFY(startSim(*m_sim, installed(1, 0)));
+        guardSettingWidget guard(nullptr);
+        AiPage ai(nullptr);
+        for (QButtonGroup *group : { guard.serviceGroup(), ai.serviceGroup() })
+            QCOMPARE(group->checkedId(), 1);
+        QVERIFY(!guard.serviceSection()->isEnabled() && !guard.titleRow()->isEnabled());
+        QVERIFY(!ai.serviceSection()->isEnabled() && !ai.titleRow()->isEnabled());
+        const QStringList stops { "setServiceStatus(\"tarvix-intervention\", 0, 0)",
+            "setServiceStatus(\"tarvix_net_ai\", 0, 0)" };
+        const auto sortedWrites = [this] {
+            QStringList writes = writesTo(*m_sim);
+            writes.sort();
+            return writes;
+        };
+        QTRY_COMPARE(sortedWrites(), stops);
+        QVERIFY(confirmAndWait(guard));
+        QCOMPARE(writesTo(*m_sim).size(), 2);
+    }
+
+    // A refused write keeps the page open and says which setting failed.
+    void refusedOrUnreadSettings()
+    {
+        QVERIFY(startSim(
+            *m_sim, installed(0), { "--error", "setInterventionConfig", "--error", "setServiceStatus" }));
+        guardSettingWidget guard(nullptr);
+        AiPage ai(nullptr);
+        QSignalSpy guardClosed(&guard, &guardSettingWidget::signal_close);
+        QSignalSpy aiClosed(&ai, &AiPage::signal_close);
+        guard.whitelistEdit()->setText("10.0.0.1");
+        ai.serviceGroup()->button(0)->click();
+        ai.confirmationDialog()->confirmButton()->click();
+        QVERIFY(confirmAndWait(guard) && confirmAndWait(ai));
+        QCOMPARE(guardClosed.count() + aiClosed.count(), 0);
+        QCOMPARE(guard.errorLabel()->text(),
+            QString("The IP blocking settings could not be applied, please try again"));
+        QCOMPARE(ai.errorLabel()->text(),
+            QString("The AI network threat detection service could not be switched, please try again"));
+        QVERIFY(guard.errorLabel()->isVisibleTo(&guard) && guard.confirmButton()->isEnabled());
+        QVERIFY(ai.errorLabel()->isVisibleTo(&ai) && ai.confirmButton()->isEnabled()
+            && !ai.confirmButton()->isLoading());
+
+        // Defaults shown for what could not be read (refused or unanswered) are never sent.
+        QVERIFY(
+            startSim(*m_sim, {}, { "--error", "getNotifyConfig", "--no-reply", "getInterventionConfig" }));
+        basicSettingWidget basic(nullptr);
+        guardSettingWidget unreadGuard(nullptr);
+        const QString unread = "The current settings could not be read, please try again later";
+        QVERIFY(basic.errorLabel()->isVisibleTo(&basic) && basic.errorLabel()->text() == unread);
+        QVERIFY(unreadGuard.errorLabel()->isVisibleTo(&unreadGuard)
+            && unreadGuard.errorLabel()->text() == unread);
+        QVERIFY(!basic.confirmButton()->isEnabled() && !basic.timeoutEdit()->isEnabled());
+        QVERIFY(!unreadGuard.confirmButton()->isEnabled() && !unreadGuard.whitelistEdit()->isEnabled());
+    }
+
+    void aiInstallationFailsAndIsRetried()
+    {
+        const std::pair<const char *, QString> outcomes[]
+            = { { "fail", "Installation of tarvix-net-ai failed: unmet dependencies" },
+                  { "busy", "The service installation failed, please try again" } };
+        for (const auto &[outcome, failure] : outcomes) {
+            QVERIFY(startSim(*m_sim, {}, { "--install-outcome", outcome, "--install-step-ms", "20" }));
+            AiPage page(nullptr);
+            QCOMPARE(page.views()->currentIndex(), 0);
+            LogCapture log;
+            page.installPageButton(AiPage::InstallPrompt)->click();
+            QTRY_COMPARE(page.installPages()->currentIndex(), int(AiPage::InstallFailed));
+            QCOMPARE(page.failureLabel()->text(), failure);
+            if (QByteArray(outcome) == "busy")
+                QCOMPARE(log.count("系统繁忙,有其他安装任务正在执行，请稍后重试"), 1);
+
+            TARVIX_START_DAEMON(*m_sim, { "--install-step-ms", "20" });
+            page.installPageButton(AiPage::InstallFailed)->click();
+            QCOMPARE(page.installPages()->currentIndex(), int(AiPage::Installing));
+            QCOMPARE(page.progressBar()->value(), 0);
+            QList<int> progress;
+            connect(page.progressBar(), &QProgressBar::valueChanged, [&](int value) { progress << value; });
+            QTRY_COMPARE(page.installPages()->currentIndex(), int(AiPage::Installed));
+            QCOMPARE(progress, (QList<int> { 35, 60, 85, 100 }));
+            QCOMPARE(writesTo(*m_sim), QStringList { "installPackages([\"tarvix-net-ai\"])" });
+
+            QSignalSpy reportUpdate(Middleware::instance(), &Middleware::installUpdate);
+            QSignalSpy closed(&page, &AiPage::signal_close);
+            page.installPageButton(AiPage::Installed)->click();
+            QVERIFY(reportUpdate.count() == 1 && closed.count() == 1);
+        }
+    }
+
+    // Switching on asks first; an unconfirmed switch restores the state at load,
+    // also after the service was switched off and on again before Confirm.
+    void aiSwitching()
+    {
+        // Status at load, buttons pressed (0 on, 1 off), answer (empty: none asked), checked, sent.
+        const std::tuple<int, QList<int>, QString, int, QStringList> rows[]
+            = { { 0, { 0 }, "confirm", 0, aiSwitch(1) }, { 0, { 0 }, "cancel", 1, {} },
+                  { 0, { 0 }, "close_btn", 1, {} }, { 1, { 1 }, "", 1, aiSwitch(0) },
+                  { 1, { 1, 0 }, "cancel", 0, {} } };
+        for (const auto &[status, presses, answer, checked, sent] : rows) {
+            QVERIFY(startSim(*m_sim, installed(status)));
+            AiPage page(nullptr);
+            QSignalSpy closed(&page, &AiPage::signal_close);
+            QCOMPARE(page.views()->currentIndex(), 1);
+            QCOMPARE(page.serviceGroup()->checkedId(), 1 - status);
+            for (int button : presses)
+                page.serviceGroup()->button(button)->click();
+            TarvixMessageDialog *dialog = page.confirmationDialog();
+            QCOMPARE(dialog->isVisible(), !answer.isEmpty());
+            if (!answer.isEmpty())
+                (answer == "confirm"         ? dialog->confirmButton()
+                        : answer == "cancel" ? dialog->cancelButton()
+                                             : dialog->findChild<QPushButton *>(answer))
+                    ->click();
+            QCOMPARE(page.serviceGroup()->checkedId(), checked);
+            QVERIFY(confirmAndWait(page));
+            QCOMPARE(writesTo(*m_sim), sent);
+            QCOMPARE(closed.count(), 1);
+        }
+    }
+
+    // Built with the daemon's values and kept out of sight; its checks still hold.
+    void aiHiddenParameterEditor()
+    {
+        QVERIFY(startSim(*m_sim, installed(1)));
+        AiPage page(nullptr);
+        QVERIFY(page.parameterSection()->isHidden());
+        QCOMPARE(page.timeWindowEdit()->text(), QString("100"));
+        aiNetAdvancedSettingWidget *editor = page.advancedEditor();
+        QCOMPARE(editor->edit(0)->text(), QString("80"));
+        QTest::mouseClick(page.arrowLabel(), Qt::LeftButton);
+        QVERIFY(!editor->isHidden());
+
+        QSignalSpy taken(editor, &aiNetAdvancedSettingWidget::valuesChanged);
+        const std::pair<const char *, QString> inputs[]
+            = { { "59", "The number of requests is unreasonable, and the value range is: 60~100" },
+                  { "1001", "The number of requests is unreasonable, and the value range is: 300~1000" },
+                  { "", "The input cannot be empty" }, { "many", "Please enter a number" }, { "300", "" } };
+        for (int row = 0; row < 5; ++row) {
+            const auto &[text, error] = inputs[row];
+            editor->edit(row)->setText(text);
+            QCOMPARE(editor->errorLabel(row)->isVisibleTo(editor), !error.isEmpty());
+            if (!error.isEmpty())
+                QCOMPARE(editor->errorLabel(row)->text(), error);
+        }
+        QCOMPARE(taken.count(), 1);
+        QCOMPARE(taken.first(), (QList<QVariant> { "80", "500", "500", "500", "300" }));
+    }
+
+    // The server edition has no AI page.
+    void navigationAndTheme()
+    {
+        TARVIX_START_DAEMON(*m_sim, {});
+        const QStringList desktop { "Basic Setting", "Defense Setting", "AI Network Threat Detect" };
+        for (const QString edition : { "Desktop", "Server" }) {
+            QTemporaryDir dir;
+            QFile file(dir.filePath("os-release"));
+            QVERIFY(file.open(QIODevice::WriteOnly)
+                && file.write(("NAME=\"Zorva " + edition + "\"\n").toUtf8()) > 0);
+            file.close();
+            tarvixSettingMainpage window(nullptr, file.fileName());
+            QStandardItemModel *model = window.navigationBar()->model();
+            QStringList shown;
+            for (int row = 0; row < model->rowCount(); ++row)
+                shown << model->item(row)->text();
+            QCOMPARE(shown, edition == "Server" ? QStringList(desktop.mid(0, 2)) : desktop);
+        }
+
+        tarvixSettingMainpage window(nullptr);
+        window.show();
+        QCOMPARE(window.size(), QSize(910, 520));
+        QCOMPARE(window.windowTitle(), QString("Zorva Intrusion Detector Setting"));
+        QCOMPARE(window.basicContainer()->size(), QSize(710, 464));
+        QVERIFY(window.basicContainer()->isVisible());
+
+        // The keys move the current entry but do not switch pages.
+        QTest::keyClick(window.navigationBar()->listview(), Qt::Key_Down);
+        QVERIFY(!window.guardContainer());
+
+        clickEntry(window, 0);
+        QPointer<SettingTabWidget> guard = window.guardContainer();
+        QVERIFY(guard && !guard->isVisible() && window.basicContainer()->isVisible());
+        for (int i = 0; i < 2; ++i)
+            clickEntry(window, 1);
+        QVERIFY(
+            window.guardContainer() == guard && guard->isVisible() && !window.basicContainer()->isVisible());
+
+        QVERIFY(!window.aiContainer());
+        clickEntry(window, 2);
+        QPointer<SettingTabWidget> ai = window.aiContainer();
+        clickEntry(window, 2);
+        QCOMPARE(window.baseBar()->layout()->count(), 3);
+        QVERIFY(window.aiContainer() == ai && ai->isVisible() && !guard->isVisible());
+        clickEntry(window, 0);
+        QVERIFY(window.basicContainer()->isVisible() && !window.aiContainer()->isVisible());
+
+        // Under the containers' style sheet the pages would otherwise keep the
+        // application's light palette.
+        const auto textColours = [&window] {
+            QSet<QRgb> colours;
+            for (SettingTabWidget *container :
+                { window.basicContainer(), window.guardContainer(), window.aiContainer() })
+                for (QLabel *label : container->page()->findChildren<QLabel *>())
+                    if (!label->text().isEmpty() && label->window() == &window)
+                        colours << label->palette().color(QPalette::WindowText).rgb();
+            return colours;
+        };
+        for (auto choice : { ThemeController::ForceDark, ThemeController::ForceLight }) {
+            ThemeController::setThemeChoice(choice);
+            QCOMPARE(textColours(), QSet<QRgb> { window.palette().color(QPalette::WindowText).rgb() });
+            // The confirmation box is white in either theme, so its text stays dark.
+            auto *aiPage = static_cast<aiNetSettingWidget *>(window.aiContainer()->page());
+            for (QLabel *label : aiPage->confirmationDialog()->findChildren<QLabel *>())
+                QCOMPARE(label->palette().color(QPalette::WindowText),
+                    QApplication::palette().color(QPalette::WindowText));
+        }
+        ThemeController::setThemeChoice(ThemeController::FollowDesktop);
+    }
+
+    // One window at a time; Escape closes it and the main window deletes it.
+    // A confirmed task keeps running and reports nowhere once its window is gone.
+    void settingWindowLife()
+    {
+        TARVIX_START_DAEMON(*m_sim, { "--delay", "setNotifyConfig=800" });
+        tarvixMainPage main;
+        main.settingButton()->click();
+        QPointer<tarvixSettingMainpage> window = main.settingWindow();
+        QVERIFY(window && window->isVisible());
+        main.settingButton()->click();
+        QCOMPARE(main.settingWindow(), window.data());
+        QCOMPARE(main.findChildren<tarvixSettingMainpage *>().size(), 1);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!main.settingWindow());
+        QTRY_VERIFY(!window);
+
+        main.settingButton()->click();
+        window = main.settingWindow();
+        auto *page = static_cast<basicSettingWidget *>(window->basicContainer()->page());
+        page->foldGroup()->button(0)->click();
+        page->confirmButton()->click();
+        window->close();
+        QTRY_VERIFY(!window);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim->output().contains("reply restartService"), 5000);
+        QCOMPARE(writesTo(*m_sim), FOLD_SENT);
+    }
+
+private:
+    std::unique_ptr<DaemonSimFixture> m_sim;
+};
+
+TARVIX_BUS_TEST_MAIN(TestSettings)
+#include "tst_settings.moc"
