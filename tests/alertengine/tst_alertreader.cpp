@@ -260,19 +260,6 @@ private slots:
         QCOMPARE(loaderDifference(content), QByteArray());
     }
 
-    void pipeCannotHandBackAHeader()
-    {
-        int fds[2];
-        QCOMPARE(pipe(fds), 0);
-        const QByteArray content = block("1", DATE, RULE) + block("2", DATE, RULE) + block("3", DATE, RULE);
-        QCOMPARE(write(fds[1], content.constData(), size_t(content.size())), ssize_t(content.size()));
-        close(fds[1]);
-        // The first block ends at a header that cannot be pushed back, which
-        // costs the second block its header too; the last one ends with the data.
-        File stream(fdopen(fds[0], "r"), fclose);
-        QCOMPARE(readAll(stream.get()), QStringList({ "-", "3 1 12 'x' 2:raw.." }));
-    }
-
     void queue()
     {
         AlertFileQueue queue = {};
