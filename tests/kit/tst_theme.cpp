@@ -146,15 +146,13 @@ private slots:
         QVERIFY(setStyle(*m_style, "styleName", "vemo-dark"));
         QCOMPARE(widget.changes, 1);
         const QColor darkBase = widget.baseBar()->palette().color(QPalette::Window);
-        QVERIFY(darkBase != lightBase);
-        QVERIFY(darkBase.lightness() < 80);
+        QVERIFY(darkBase != lightBase && darkBase.lightness() < 80);
         QVERIFY(button.menu()->palette().color(QPalette::Window).lightness() < 80);
 
         QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         QCOMPARE(widget.changes, 2);
         QCOMPARE(widget.baseBar()->palette().color(QPalette::Window), lightBase);
 
-        QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         ThemeController::setThemeChoice(ThemeController::ForceDark);
         QVERIFY(ThemeController::isDarkTheme());
         QVERIFY(setStyle(*m_style, "styleName", "vemo-black"));

@@ -296,8 +296,6 @@ private slots:
         QTRY_COMPARE(
             QToolTip::text(), QString("&lt;b&gt;a long cell text from an alert that is cut off&lt;/b&gt;"));
         QVERIFY(!ask(1));
-        QVERIFY(!delegate->createEditor(&cellView, option, cells.index(0, 0)));
-        QVERIFY(delegate->sizeHint(option, cells.index(0, 0)).height() >= 36);
 
         // The first column takes what the others leave, but at least 150 when the cellView is too narrow.
         cellView.adjustColumnsSize();
@@ -415,12 +413,7 @@ private slots:
         QVERIFY(orphaned.done && orphaned.freed.expired());
         QCOMPARE(Page::reports, 1);
 
-        // An empty task, and a report to a functor.
-        ThreadWorker worker({});
-        QSignalSpy spy(&worker, &ThreadWorker::taskFinished);
-        worker.executeTask();
-        QVERIFY(spy.count() == 1 && spy.at(0).at(0).toInt() >= 0 && spy.at(0).at(0).toInt() < 50);
-
+        // An empty task, reported to a functor.
         bool reported = false;
         QObject other;
         QPointer<QThread> functor = ThreadWorker::start(&other, {}, [&](int) { reported = true; });
