@@ -85,23 +85,17 @@ template<typename Page> QStringList confirmed(Page &page, const DaemonSimFixture
 
 using AiPage = aiNetSettingWidget;
 
-QString allServices(int status, int type)
+// Both types of the services switched on (1) or off (0).
+QStringList switched(const QString &services, int status)
 {
-    return QString(
-        "setServiceStatus(\"tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf\", %1, %2)")
-        .arg(status)
-        .arg(type);
+    const QString call = QString("setServiceStatus(\"%1\", %2, %3)").arg(services).arg(status);
+    return { call.arg(0), call.arg(1) };
 }
 
-const QStringList ALL_ON = { allServices(1, 0), allServices(1, 1) };
-const QStringList ALL_OFF = { allServices(0, 0), allServices(0, 1) };
+const char *const DETECTION = "tarvix-research tarvix-logscan tarvix-rootcheck tarvix-ebpf";
+const QStringList ALL_ON = switched(DETECTION, 1), ALL_OFF = switched(DETECTION, 0);
 const QStringList FOLD_SENT
     = { "setNotifyConfig(\"no\", \"10\", \"yes\")", "restartService(\"tarvix-research\")" };
-
-QJsonObject mixedState()
-{
-    return serviceState({ { "tarvix-research", 1 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 1 } });
-}
 
 QJsonObject blocking(const QString &whitelist, const QString &time)
 {
@@ -126,12 +120,6 @@ QJsonObject installed(int status, int detection = 1)
         { { "tarvix_net_ai", status }, { "tarvix-logscan", detection }, { "tarvix-rootcheck", detection } });
     state["aiPackageInstalled"] = true;
     return state;
-}
-
-QStringList aiSwitch(int status)
-{
-    return { QString("setServiceStatus(\"tarvix_net_ai\", %1, 0)").arg(status),
-        QString("setServiceStatus(\"tarvix_net_ai\", %1, 1)").arg(status) };
 }
 
 void clickEntry(tarvixSettingMainpage &window, int row)
@@ -162,11 +150,13 @@ private slots:
     {
         const QJsonObject allOff
             = serviceState({ { "tarvix-research", 0 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 0 } });
+        const QJsonObject mixed
+            = serviceState({ { "tarvix-research", 1 }, { "tarvix-logscan", 0 }, { "tarvix-rootcheck", 1 } });
         // State, administrator, checked at load, choice (-1: none), sent.
         const std::tuple<QJsonObject, bool, int, int, QStringList> rows[] = { { {}, true, 0, -1, {} },
             { serviceState({ { "tarvix-ebpf", 0 } }), true, 0, -1, {} }, // ebpf does not count
-            { allOff, true, 1, -1, {} }, { mixedState(), true, -1, -1, ALL_ON }, // no choice turns them on
-            { mixedState(), true, -1, 1, ALL_OFF }, { mixedState(), false, -1, -1, ALL_ON } };
+            { allOff, true, 1, -1, {} }, { mixed, true, -1, -1, ALL_ON }, // no choice turns them on
+            { mixed, true, -1, 1, ALL_OFF }, { mixed, false, -1, -1, ALL_ON } };
         for (const auto &[state, admin, checked, choice, sent] : rows) {
             isAdministrator = admin;
             QVERIFY(startSim(*m_sim, state));
@@ -235,26 +225,26 @@ private slots:
     {
         QJsonObject off = blocking("", "");
         off["services"] = serviceState({ { "tarvix-intervention", 0 } })["services"];
-        const std::tuple<QJsonObject, QString, QString, int> rows[] = {
-            { {}, "127.0.0.1,192.168.1.1", "600", 0 },
-            { blocking("10.0.0.1 \t 10.0.0.2", "-1"), "10.0.0.1,10.0.0.2", "-1", 0 }, // blank runs, endless
-            { off, "", "-1", 1 }, // no time, service off
+        // State, whitelist and time shown, service checked, administrator (without rights only Confirm is
+        // open).
+        const std::tuple<QJsonObject, QString, QString, int, bool> rows[] = {
+            { {}, "127.0.0.1,192.168.1.1", "600", 0, true },
+            { blocking("10.0.0.1 \t 10.0.0.2", "-1"), "10.0.0.1,10.0.0.2", "-1", 0,
+                false }, // blank runs, endless
+            { off, "", "-1", 1, true }, // no time, service off
         };
-        for (const auto &[state, whitelist, time, checked] : rows) {
+        for (const auto &[state, whitelist, time, checked, admin] : rows) {
+            isAdministrator = admin;
             QVERIFY(startSim(*m_sim, state));
             guardSettingWidget page(nullptr);
             QCOMPARE(page.whitelistEdit()->text(), whitelist);
             QCOMPARE(page.timeEdit()->text(), time);
             QCOMPARE(page.serviceGroup()->checkedId(), checked);
+            for (QWidget *control : std::initializer_list<QWidget *> { page.serviceGroup()->button(0),
+                     page.serviceGroup()->button(1), page.whitelistEdit(), page.timeEdit() })
+                QCOMPARE(control->isEnabled(), admin);
             QVERIFY(page.confirmButton()->isEnabled());
         }
-        // Without rights only Confirm is open.
-        isAdministrator = false;
-        guardSettingWidget page(nullptr);
-        for (QWidget *control : std::initializer_list<QWidget *> { page.serviceGroup()->button(0),
-                 page.serviceGroup()->button(1), page.whitelistEdit(), page.timeEdit() })
-            QVERIFY(!control->isEnabled());
-        QVERIFY(page.confirmButton()->isEnabled());
     }
 
     void guardSendsOnlyWhatChanged()
@@ -267,9 +257,7 @@ private slots:
             { loaded, "-1", -1, blockingSent(sentList, "-1") },
             { loaded, "3600", -1, blockingSent(sentList, "3600s") },
             { "", "600", -1, blockingSent("", "600s") },
-            { loaded, "600", 1,
-                { "setServiceStatus(\"tarvix-intervention\", 0, 0)",
-                    "setServiceStatus(\"tarvix-intervention\", 0, 1)" } } };
+            { loaded, "600", 1, switched("tarvix-intervention", 0) } };
         for (const auto &[whitelist, time, service, sent] : rows) {
             QVERIFY(startSim(*m_sim, {}));
             guardSettingWidget page(nullptr);
@@ -399,8 +387,8 @@ private slots:
     {
         // Status at load, buttons pressed (0 on, 1 off), answer (empty: none asked), checked, sent.
         const std::tuple<int, QList<int>, QString, int, QStringList> rows[]
-            = { { 0, { 0 }, "confirm", 0, aiSwitch(1) }, { 0, { 0 }, "cancel", 1, {} },
-                  { 0, { 0 }, "close_btn", 1, {} }, { 1, { 1 }, "", 1, aiSwitch(0) },
+            = { { 0, { 0 }, "confirm", 0, switched("tarvix_net_ai", 1) }, { 0, { 0 }, "cancel", 1, {} },
+                  { 0, { 0 }, "close_btn", 1, {} }, { 1, { 1 }, "", 1, switched("tarvix_net_ai", 0) },
                   { 1, { 1, 0 }, "cancel", 0, {} } };
         for (const auto &[status, presses, answer, checked, sent] : rows) {
             QVERIFY(startSim(*m_sim, installed(status)));
