@@ -7,6 +7,7 @@
 #include "kit/kwidget.h"
 #include "kit/themecontroller.h"
 #include "kit/themecontroller_p.h"
+#include "support/alertlog.h"
 
 #include <QApplication>
 #include <QGSettings>
@@ -176,13 +177,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QFile file(m_dir.filePath("org.vemo.style.gschema.xml"));
-        QVERIFY(file.open(QIODevice::WriteOnly)
-            && file.write("<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
-                          "<key name=\"style-name\" type=\"s\"><default>'vemo-dark'</default></key>"
-                          "</schema></schemalist>")
-                > 0);
-        file.close();
+        writeTestFile(m_dir, "org.vemo.style.gschema.xml",
+            "<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
+            "<key name=\"style-name\" type=\"s\"><default>'vemo-dark'</default></key></schema></schemalist>");
         QVERIFY(installSchemas(m_dir.path(), {}));
     }
 

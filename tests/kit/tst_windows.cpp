@@ -16,6 +16,7 @@
 #include "kit/linklabel.h"
 #include "kit/themecontroller.h"
 #include "kit/windowgrip.h"
+#include "support/alertlog.h"
 
 #include <QLabel>
 #include <QListView>
@@ -59,17 +60,11 @@ int overrideCursor()
     return QGuiApplication::overrideCursor() ? int(QGuiApplication::overrideCursor()->shape()) : -1;
 }
 
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
 // A mime list under home naming the mailto handler(s).
-bool writeMailList(const QTemporaryDir &home, const char *list, const QByteArray &handlers)
+void writeMailList(const QTemporaryDir &home, const char *list, const QByteArray &handlers)
 {
-    return writeFile(home.filePath(QString(".config/") + list),
+    QDir(home.path()).mkdir(".config");
+    writeTestFile(home, QString(".config/") + list,
         "[Default Applications]\nx-scheme-handler/mailto=" + handlers + "\n");
 }
 
@@ -97,7 +92,7 @@ class WindowsTest : public QObject
 
 private slots:
     // Names and sizes the desktop's style and the application's windows rely on.
-    void areasButtonsAndLayoutTypes()
+    void areasLayoutTypesAndMaximising()
     {
         KWidget w;
         QCOMPARE(w.objectName(), QString("Kwidget"));
@@ -140,34 +135,7 @@ private slots:
         QCOMPARE(w.layoutType(), lumo::MixedType);
         w.setLayoutType(lumo::VerticalType);
         QVERIFY(w.sideBar()->isHidden() && iconFill() == base);
-    }
 
-    void windowFlagsAndMaximising()
-    {
-        // What is shown of menu, minimise, maximise and close; only the type counts, not extra hints.
-        const std::pair<Qt::WindowType, const char *> rules[]
-            = { { Qt::Window, "0111" }, { Qt::Dialog, "0001" }, { Qt::Sheet, "0001" }, { Qt::Tool, "0001" },
-                  { Qt::Drawer, "0011" }, { Qt::Popup, "0000" }, { Qt::ToolTip, "0000" },
-                  { Qt::SplashScreen, "0000" }, { Qt::CoverWindow, "0111" } };
-        for (const auto &[type, shown] : rules) {
-            KWidget w;
-            // Start from a dialog so that "keeps" really has to show buttons again.
-            w.setWindowFlags(Qt::Dialog);
-            w.windowButtonBar()->menuButton()->show();
-            w.setWindowFlags(type | Qt::WindowStaysOnTopHint);
-            QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
-            QVERIFY2(shownButtons(w.windowButtonBar()) == shown, shown);
-        }
-        QPointer<KWidget> desktop = new KWidget;
-        QTest::ignoreMessage(QtWarningMsg, "KWidget cannot be a desktop window, deleting it");
-        desktop->setWindowFlags(Qt::Desktop);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(desktop.isNull());
-
-        KWidget w;
-        w.resize(600, 400);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QPushButton *max = w.windowButtonBar()->maximumButton();
         QTest::mouseClick(max, Qt::LeftButton);
         QTRY_VERIFY(w.isMaximized());
@@ -189,6 +157,29 @@ private slots:
         QTest::mouseDClick(w.titleBar(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
         QTest::qWait(50);
         QVERIFY(!w.isMaximized());
+    }
+
+    void windowFlags()
+    {
+        // What is shown of menu, minimise, maximise and close; only the type counts, not extra hints.
+        const std::pair<Qt::WindowType, const char *> rules[]
+            = { { Qt::Window, "0111" }, { Qt::Dialog, "0001" }, { Qt::Sheet, "0001" }, { Qt::Tool, "0001" },
+                  { Qt::Drawer, "0011" }, { Qt::Popup, "0000" }, { Qt::ToolTip, "0000" },
+                  { Qt::SplashScreen, "0000" }, { Qt::CoverWindow, "0111" } };
+        for (const auto &[type, shown] : rules) {
+            KWidget w;
+            // Start from a dialog so that "keeps" really has to show buttons again.
+            w.setWindowFlags(Qt::Dialog);
+            w.windowButtonBar()->menuButton()->show();
+            w.setWindowFlags(type | Qt::WindowStaysOnTopHint);
+            QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+            QVERIFY2(shownButtons(w.windowButtonBar()) == shown, shown);
+        }
+        QPointer<KWidget> desktop = new KWidget;
+        QTest::ignoreMessage(QtWarningMsg, "KWidget cannot be a desktop window, deleting it");
+        desktop->setWindowFlags(Qt::Desktop);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(desktop.isNull());
     }
 
     void windowGrip()
@@ -378,10 +369,10 @@ private slots:
 
         const QString out = dir.filePath("args");
         const QString tool = dir.filePath("service-support-mini");
-        QVERIFY(writeFile(tool,
+        writeTestFile(dir, "service-support-mini",
             QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.tmp'\nmv '%1.tmp' '%1'\n")
                 .arg(out)
-                .toUtf8()));
+                .toUtf8());
         QVERIFY(QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner));
         const qint64 pid = QCoreApplication::applicationPid();
         QVERIFY(KMenuButton::startFeedback(tool, pid));
@@ -421,19 +412,19 @@ private slots:
         const QString mailer = apps.filePath("mailer.desktop");
         auto lookup = [&] { return KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()); };
         QCOMPARE(lookup(), QString());
-        QVERIFY(writeMailList(home, "mimeapps.list", "gone.desktop;mailer.desktop;"));
+        writeMailList(home, "mimeapps.list", "gone.desktop;mailer.desktop;");
         QCOMPARE(lookup(), QString());
-        QVERIFY(writeFile(mailer, "[Desktop Entry]\nName=Mailer\n"));
+        writeTestFile(apps, "mailer.desktop", "[Desktop Entry]\nName=Mailer\n");
         QCOMPARE(lookup(), mailer);
 
         // The desktop's own list is the second place to look.
         QFile::remove(home.filePath(".config/mimeapps.list"));
-        QVERIFY(writeMailList(home, "vemo-mimeapps.list", "mailer.desktop"));
+        writeMailList(home, "vemo-mimeapps.list", "mailer.desktop");
         QCOMPARE(lookup(), mailer);
 
         // A handler name must not lead out of the applications directory (sub/../ would find it).
         QVERIFY(QDir(apps.path()).mkdir("sub"));
-        QVERIFY(writeMailList(home, "vemo-mimeapps.list", "../mailer.desktop"));
+        writeMailList(home, "vemo-mimeapps.list", "../mailer.desktop");
         QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.filePath("sub")), QString());
 
         // Its texts and theme colours; without a mail application, a click on the address says so.
