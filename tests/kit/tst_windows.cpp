@@ -436,19 +436,16 @@ private slots:
         QTemporaryDir emptyHome;
         const QByteArray oldHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(emptyHome.path()));
-        dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::mouseClick(mail, Qt::LeftButton);
         qputenv("HOME", oldHome);
         auto *box = dialog.findChild<QMessageBox *>("MailErrorBox");
-        QVERIFY(box);
-        QTRY_VERIFY(box->isVisible());
+        QTRY_VERIFY(box && box->isVisible());
         QCOMPARE(box->windowTitle(), QString("Unable to open mail application"));
         QCOMPARE(box->text(),
             QString("Your system does not have any email application installed or the default "
                     "mail application is not set up."));
         QVERIFY(!box->iconPixmap().isNull());
-        box->close();
     }
 
     // Every message of every catalogue is translated and compiled in, and live widgets follow.
