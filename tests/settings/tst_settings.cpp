@@ -182,10 +182,8 @@ private slots:
         basicSettingWidget page(nullptr);
         for (const auto &[text, error] : inputs) {
             page.timeoutEdit()->setText(text);
-            QCOMPARE(page.errorLabel()->isVisibleTo(&page), !error.isEmpty());
+            QCOMPARE(page.errorLabel()->isVisibleTo(&page) ? page.errorLabel()->text() : "", error);
             QCOMPARE(page.confirmButton()->isEnabled(), error.isEmpty());
-            if (!error.isEmpty())
-                QCOMPARE(page.errorLabel()->text(), error);
         }
         // A change sends all three settings, as typed, and restarts research.
         page.foldGroup()->button(0)->click();
@@ -429,9 +427,8 @@ private slots:
         for (int row = 0; row < 5; ++row) {
             const auto &[text, error] = inputs[row];
             editor->edit(row)->setText(text);
-            QCOMPARE(editor->errorLabel(row)->isVisibleTo(editor), !error.isEmpty());
-            if (!error.isEmpty())
-                QCOMPARE(editor->errorLabel(row)->text(), error);
+            QLabel *label = editor->errorLabel(row);
+            QCOMPARE(label->isVisibleTo(editor) ? label->text() : "", error);
         }
         QCOMPARE(taken.count(), 1);
         QCOMPARE(taken.first(), (QList<QVariant> { "80", "500", "500", "500", "300" }));
