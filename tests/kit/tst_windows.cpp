@@ -316,9 +316,7 @@ private slots:
         // The custom type shows only a pixmap it was given.
         tip.setTipType(lumo::TipCustom);
         QVERIFY(icon->isHidden());
-        QPixmap pm(48, 48);
-        pm.fill(Qt::green);
-        tip.setPixmap(pm);
+        tip.setPixmap(QPixmap(48, 48));
         QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), QSize(24, 24));
         QTest::ignoreMessage(QtWarningMsg, "unknown balloon tip type 9");
         tip.setTipType(9);
@@ -363,8 +361,7 @@ private slots:
             KMenuButton::defaultFeedbackTool(), QString("/opt/zorva-os-manager/tools/service-support-mini"));
 
         const QString out = dir.filePath("args");
-        const QString tool = dir.filePath("service-support-mini");
-        writeTestFile(dir, "service-support-mini",
+        const QString tool = writeTestFile(dir, "service-support-mini",
             QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.tmp'\nmv '%1.tmp' '%1'\n")
                 .arg(out)
                 .toUtf8());
@@ -395,9 +392,7 @@ private slots:
         QVERIFY(!QFile::exists(marker));
 
         // A dialog whose package is not installed says so.
-        QPixmap pm(64, 64);
-        pm.fill(Qt::blue);
-        KAboutDialog dialog(nullptr, QIcon(pm), "Zorva Intrusion Detector");
+        KAboutDialog dialog(nullptr, QIcon(QPixmap(64, 64)), "Zorva Intrusion Detector");
         dialog.setPackageName("no-such-package-kit-test");
         dialog.show();
         QCOMPARE(dialog.appVersion(), QString("Version number not found"));
