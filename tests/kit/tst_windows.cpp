@@ -28,15 +28,11 @@
 #include <QWindow>
 #include <QtTest>
 
-using lumo::KAboutDialog;
-using lumo::KBallonTip;
-using lumo::KMenuButton;
-using lumo::KWidget;
-using lumo::WindowGrip;
+using namespace lumo;
 
 namespace {
 // Which of menu, minimise, maximise and close are shown, as "0111".
-QString shownButtons(lumo::KWindowButtonBar *bar)
+QString shownButtons(KWindowButtonBar *bar)
 {
     QString shown;
     for (QWidget *b : QList<QWidget *> {
@@ -96,7 +92,7 @@ private slots:
     {
         KWidget w;
         QCOMPARE(w.objectName(), QString("Kwidget"));
-        lumo::KWindowButtonBar *bar = w.windowButtonBar();
+        KWindowButtonBar *bar = w.windowButtonBar();
         const QStringList names { w.iconBar()->objectName(), w.titleBar()->objectName(),
             w.sideBar()->objectName(), w.baseBar()->objectName(), bar->closeButton()->objectName() };
         QCOMPARE(names, QStringList({ "IconBar", "TitleBar", "SideWidget", "BaseWidget", "CloseButton" }));
@@ -120,7 +116,7 @@ private slots:
         QCOMPARE(w.titleBar()->geometry(), QRect(200, 0, 710, 40));
         QVERIFY(w.sideBar()->isHidden());
         QCOMPARE(w.baseBar()->geometry(), QRect(0, 40, 910, 480));
-        w.setLayoutType(lumo::HorizontalType);
+        w.setLayoutType(HorizontalType);
         QTRY_COMPARE(w.sideBar()->geometry(), QRect(0, 40, 200, 480));
         QCOMPARE(w.baseBar()->geometry(), QRect(200, 40, 710, 480));
 
@@ -128,12 +124,12 @@ private slots:
         const QRgb base = w.palette().color(QPalette::Base).rgb();
         const auto iconFill = [&w] { return w.iconBar()->palette().color(QPalette::Window).rgb(); };
         QVERIFY(iconFill() != base);
-        w.setLayoutType(lumo::MixedType);
+        w.setLayoutType(MixedType);
         QVERIFY(!w.sideBar()->isHidden() && iconFill() == base);
         QTest::ignoreMessage(QtWarningMsg, "unknown KWidget layout type 7");
         w.setLayoutType(7);
-        QCOMPARE(w.layoutType(), lumo::MixedType);
-        w.setLayoutType(lumo::VerticalType);
+        QCOMPARE(w.layoutType(), MixedType);
+        w.setLayoutType(VerticalType);
         QVERIFY(w.sideBar()->isHidden() && iconFill() == base);
 
         QPushButton *max = w.windowButtonBar()->maximumButton();
@@ -203,7 +199,7 @@ private slots:
             QCOMPARE(edges->edgesAt(at), fixedWidth);
         }
 
-        lumo::KWidget window;
+        KWidget window;
         window.resize(600, 400);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -243,7 +239,7 @@ private slots:
         QCOMPARE(resizes.count(), 1);
 
         // The kit's dialog moves by its icon bar and shows only Close, which rejects it.
-        lumo::KDialog dialog;
+        KDialog dialog;
         dialog.setWindowTitle("About");
         dialog.setWindowIcon(dialog.style()->standardIcon(QStyle::SP_FileIcon));
         QVERIFY(dialog.iconBar()->widgetName() == "About" && !dialog.iconBar()->icon().isNull());
@@ -260,8 +256,8 @@ private slots:
     void barsButtonsAndLinks()
     {
         QTest::ignoreMessage(QtWarningMsg, "unknown tab bar style 9 - using the light segments");
-        QCOMPARE(lumo::KTabBar(9, nullptr).barStyle(), lumo::SegmentLight);
-        lumo::KTabBar tabs(1, nullptr);
+        QCOMPARE(KTabBar(9, nullptr).barStyle(), SegmentLight);
+        KTabBar tabs(1, nullptr);
         tabs.setFixedSize(200, 36);
         tabs.addTab("Alarm Logs");
         tabs.addTab("Alarm Statistics");
@@ -272,7 +268,7 @@ private slots:
         QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, tabs.tabRect(1).center());
         QTRY_COMPARE_WITH_TIMEOUT(animation->currentValue().toRectF(), QRectF(tabs.tabRect(1)), 2000);
 
-        lumo::KNavigationBar bar;
+        KNavigationBar bar;
         for (const char *name : { "Basic Setting", "Defense Setting", "AI Network Threat Detect" })
             bar.addItem(new QStandardItem(name));
         bar.addGroupItems({ new QStandardItem("Report") }, "More");
@@ -291,11 +287,11 @@ private slots:
             list->visualRect(bar.model()->index(3, 0)).center());
         QCOMPARE(list->currentIndex().row(), 1);
 
-        lumo::LinkLabel link("support@zorvasoft.com");
+        LinkLabel link("support@zorvasoft.com");
         QCOMPARE(link.textFormat(), Qt::PlainText);
         link.resize(200, 20);
         link.show();
-        QSignalSpy clicked(&link, &lumo::LinkLabel::clicked);
+        QSignalSpy clicked(&link, &LinkLabel::clicked);
         // Pressing and letting go elsewhere is no click.
         QTest::mousePress(&link, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
         QTest::mouseRelease(&link, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
@@ -305,26 +301,26 @@ private slots:
 
     void balloonTip()
     {
-        KBallonTip tip("Saved", lumo::TipNone);
+        KBallonTip tip("Saved", TipNone);
         auto *icon = tip.findChild<QLabel *>("m_pIconLabel");
         QVERIFY(icon->isHidden());
-        for (int type = lumo::TipSuccess; type <= lumo::TipError; ++type) {
+        for (int type = TipSuccess; type <= TipError; ++type) {
             tip.setTipType(type);
             QVERIFY2(!icon->isHidden() && !icon->pixmap(Qt::ReturnByValue).isNull(),
                 qPrintable(QString::number(type)));
         }
         // The custom type shows only a pixmap it was given.
-        tip.setTipType(lumo::TipCustom);
+        tip.setTipType(TipCustom);
         QVERIFY(icon->isHidden());
         tip.setPixmap(QPixmap(48, 48));
         QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), QSize(24, 24));
         QTest::ignoreMessage(QtWarningMsg, "unknown balloon tip type 9");
         tip.setTipType(9);
-        QVERIFY(tip.tipType() == lumo::TipNone && icon->isHidden());
+        QVERIFY(tip.tipType() == TipNone && icon->isHidden());
 
         // A closed tip waits: an owner that keeps it and hides it on leave must find it again;
         // shown, it deletes itself after its time.
-        QPointer<KBallonTip> hint = new KBallonTip("Hint", lumo::TipNone);
+        QPointer<KBallonTip> hint = new KBallonTip("Hint", TipNone);
         hint->setTipTime(60);
         hint->show();
         hint->close();
@@ -420,8 +416,8 @@ private slots:
         // Its texts and theme colours; without a mail application, a click on the address says so.
         QVERIFY(!dialog.findChild<QLabel *>("AppIconLabel")->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(dialog.findChild<QLabel *>("SupportLabel")->text(), QString("Service & Support: "));
-        QCOMPARE(dialog.findChild<lumo::LinkLabel *>("PrivacyLabel")->text(), QString("Privacy statement"));
-        auto *mail = dialog.findChild<lumo::LinkLabel *>("SupportMailLabel");
+        QCOMPARE(dialog.findChild<LinkLabel *>("PrivacyLabel")->text(), QString("Privacy statement"));
+        auto *mail = dialog.findChild<LinkLabel *>("SupportMailLabel");
         ThemeController::setThemeChoice(ThemeController::ForceDark);
         QCOMPARE(mail->textColor(), QColor("#D9D9D9"));
         QVERIFY(dialog.palette().color(QPalette::Base).lightness() < 80);
@@ -453,12 +449,11 @@ private slots:
             // None unfinished, obsolete or empty.
             QVERIFY(source.count("<translation>") == 21 && source.count("<translation") == 21
                 && !source.contains("<translation></translation>"));
-            QVERIFY(QTranslator().load(lumo::kitTranslationPath(locale)));
+            QVERIFY(QTranslator().load(kitTranslationPath(locale)));
         }
-        lumo::KWindowButtonBar bar;
-        QCOMPARE(bar.closeButton()->toolTip(), QString("Close"));
-        QVERIFY(!lumo::installKitTranslation("xx_YY"));
-        QVERIFY(lumo::installKitTranslation("zh_CN"));
+        KWindowButtonBar bar;
+        QVERIFY(!installKitTranslation("xx_YY"));
+        QVERIFY(installKitTranslation("zh_CN"));
         QTRY_COMPARE(bar.closeButton()->toolTip(), QString::fromUtf8("关闭"));
         QCOMPARE(bar.menuButton()->toolTip() + bar.menuButton()->darkAction()->text(),
             QString::fromUtf8("选项深色"));

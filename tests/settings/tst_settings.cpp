@@ -252,9 +252,7 @@ private slots:
         const std::tuple<QString, QString, int, QStringList> rows[] = { { loaded, "600", -1, {} },
             { "10.0.0.1,10.0.0.2", "600", -1, blockingSent("10.0.0.1 10.0.0.2", "600s") },
             { loaded, "", -1, blockingSent(sentList, "600s") },
-            { loaded, "-1", -1, blockingSent(sentList, "-1") },
-            { loaded, "3600", -1, blockingSent(sentList, "3600s") },
-            { "", "600", -1, blockingSent("", "600s") },
+            { loaded, "-1", -1, blockingSent(sentList, "-1") }, { "", "600", -1, blockingSent("", "600s") },
             { loaded, "600", 1, switched("tarvix-intervention", 0) } };
         for (const auto &[whitelist, time, service, sent] : rows) {
             QVERIFY(startSim(*m_sim, {}));

@@ -94,8 +94,6 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { QToolTip::hideText(); }
-
     void bidiControlsBecomeVisibleMarks()
     {
         const std::pair<QString, QString> texts[] = {
