@@ -338,6 +338,9 @@ private slots:
         QCOMPARE(texts(button.menu()) + texts(button.themeMenu()),
             QStringList(
                 { "Setting", "Theme", "Help", "About", "Feedback", "Quit", "Auto", "Light", "Dark" }));
+        QCOMPARE(button.menu()->actions(),
+            QList<QAction *>({ button.settingAction(), button.themeAction(), button.assistAction(),
+                button.aboutAction(), button.feedbackAction(), button.quitAction() }));
         QCOMPARE(checked(button), QString("100"));
 
         // Exclusive, and every menu of the process shows the same choice.
