@@ -51,11 +51,7 @@ class ParmscontrollerTest : public QObject
 
     void stopService()
     {
-        if (m_service.state() == QProcess::NotRunning)
-            return;
-        m_service.terminate();
-        if (!m_service.waitForFinished(3000))
-            m_service.kill();
+        m_service.kill();
         m_service.waitForFinished(3000);
     }
 

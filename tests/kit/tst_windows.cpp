@@ -5,7 +5,6 @@
 // (last, since they switch the language).
 #include "kit/kaboutdialog.h"
 #include "kit/kballontip.h"
-#include "kit/kborderlessbutton.h"
 #include "kit/kdialog.h"
 #include "kit/kiconbar.h"
 #include "kit/kittranslation.h"
@@ -17,6 +16,7 @@
 #include "kit/linklabel.h"
 #include "kit/themecontroller.h"
 #include "kit/windowgrip.h"
+#include "support/alertlog.h"
 
 #include <QLabel>
 #include <QListView>
@@ -28,15 +28,11 @@
 #include <QWindow>
 #include <QtTest>
 
-using lumo::KAboutDialog;
-using lumo::KBallonTip;
-using lumo::KMenuButton;
-using lumo::KWidget;
-using lumo::WindowGrip;
+using namespace lumo;
 
 namespace {
 // Which of menu, minimise, maximise and close are shown, as "0111".
-QString shownButtons(lumo::KWindowButtonBar *bar)
+QString shownButtons(KWindowButtonBar *bar)
 {
     QString shown;
     for (QWidget *b : QList<QWidget *> {
@@ -60,17 +56,11 @@ int overrideCursor()
     return QGuiApplication::overrideCursor() ? int(QGuiApplication::overrideCursor()->shape()) : -1;
 }
 
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
 // A mime list under home naming the mailto handler(s).
-bool writeMailList(const QTemporaryDir &home, const char *list, const QByteArray &handlers)
+void writeMailList(const QTemporaryDir &home, const char *list, const QByteArray &handlers)
 {
-    return writeFile(home.filePath(QString(".config/") + list),
+    QDir(home.path()).mkdir(".config");
+    writeTestFile(home, QString(".config/") + list,
         "[Default Applications]\nx-scheme-handler/mailto=" + handlers + "\n");
 }
 
@@ -98,11 +88,11 @@ class WindowsTest : public QObject
 
 private slots:
     // Names and sizes the desktop's style and the application's windows rely on.
-    void areasButtonsAndLayoutTypes()
+    void areasLayoutTypesAndMaximising()
     {
         KWidget w;
         QCOMPARE(w.objectName(), QString("Kwidget"));
-        lumo::KWindowButtonBar *bar = w.windowButtonBar();
+        KWindowButtonBar *bar = w.windowButtonBar();
         const QStringList names { w.iconBar()->objectName(), w.titleBar()->objectName(),
             w.sideBar()->objectName(), w.baseBar()->objectName(), bar->closeButton()->objectName() };
         QCOMPARE(names, QStringList({ "IconBar", "TitleBar", "SideWidget", "BaseWidget", "CloseButton" }));
@@ -126,7 +116,7 @@ private slots:
         QCOMPARE(w.titleBar()->geometry(), QRect(200, 0, 710, 40));
         QVERIFY(w.sideBar()->isHidden());
         QCOMPARE(w.baseBar()->geometry(), QRect(0, 40, 910, 480));
-        w.setLayoutType(lumo::HorizontalType);
+        w.setLayoutType(HorizontalType);
         QTRY_COMPARE(w.sideBar()->geometry(), QRect(0, 40, 200, 480));
         QCOMPARE(w.baseBar()->geometry(), QRect(200, 40, 710, 480));
 
@@ -134,41 +124,14 @@ private slots:
         const QRgb base = w.palette().color(QPalette::Base).rgb();
         const auto iconFill = [&w] { return w.iconBar()->palette().color(QPalette::Window).rgb(); };
         QVERIFY(iconFill() != base);
-        w.setLayoutType(lumo::MixedType);
+        w.setLayoutType(MixedType);
         QVERIFY(!w.sideBar()->isHidden() && iconFill() == base);
         QTest::ignoreMessage(QtWarningMsg, "unknown KWidget layout type 7");
         w.setLayoutType(7);
-        QCOMPARE(w.layoutType(), lumo::MixedType);
-        w.setLayoutType(lumo::VerticalType);
+        QCOMPARE(w.layoutType(), MixedType);
+        w.setLayoutType(VerticalType);
         QVERIFY(w.sideBar()->isHidden() && iconFill() == base);
-    }
 
-    void windowFlagsAndMaximising()
-    {
-        // What is shown of menu, minimise, maximise and close; only the type counts, not extra hints.
-        const std::pair<Qt::WindowType, const char *> rules[]
-            = { { Qt::Window, "0111" }, { Qt::Dialog, "0001" }, { Qt::Sheet, "0001" }, { Qt::Tool, "0001" },
-                  { Qt::Drawer, "0011" }, { Qt::Popup, "0000" }, { Qt::ToolTip, "0000" },
-                  { Qt::SplashScreen, "0000" }, { Qt::CoverWindow, "0111" } };
-        for (const auto &[type, shown] : rules) {
-            KWidget w;
-            // Start from a dialog so that "keeps" really has to show buttons again.
-            w.setWindowFlags(Qt::Dialog);
-            w.windowButtonBar()->menuButton()->show();
-            w.setWindowFlags(type | Qt::WindowStaysOnTopHint);
-            QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
-            QVERIFY2(shownButtons(w.windowButtonBar()) == shown, shown);
-        }
-        QPointer<KWidget> desktop = new KWidget;
-        QTest::ignoreMessage(QtWarningMsg, "KWidget cannot be a desktop window, deleting it");
-        desktop->setWindowFlags(Qt::Desktop);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(desktop.isNull());
-
-        KWidget w;
-        w.resize(600, 400);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QPushButton *max = w.windowButtonBar()->maximumButton();
         QTest::mouseClick(max, Qt::LeftButton);
         QTRY_VERIFY(w.isMaximized());
@@ -192,6 +155,29 @@ private slots:
         QVERIFY(!w.isMaximized());
     }
 
+    void windowFlags()
+    {
+        // What is shown of menu, minimise, maximise and close; only the type counts, not extra hints.
+        const std::pair<Qt::WindowType, const char *> rules[]
+            = { { Qt::Window, "0111" }, { Qt::Dialog, "0001" }, { Qt::Sheet, "0001" }, { Qt::Tool, "0001" },
+                  { Qt::Drawer, "0011" }, { Qt::Popup, "0000" }, { Qt::ToolTip, "0000" },
+                  { Qt::SplashScreen, "0000" }, { Qt::CoverWindow, "0111" } };
+        for (const auto &[type, shown] : rules) {
+            KWidget w;
+            // Start from a dialog so that "keeps" really has to show buttons again.
+            w.setWindowFlags(Qt::Dialog);
+            w.windowButtonBar()->menuButton()->show();
+            w.setWindowFlags(type | Qt::WindowStaysOnTopHint);
+            QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+            QVERIFY2(shownButtons(w.windowButtonBar()) == shown, shown);
+        }
+        QPointer<KWidget> desktop = new KWidget;
+        QTest::ignoreMessage(QtWarningMsg, "KWidget cannot be a desktop window, deleting it");
+        desktop->setWindowFlags(Qt::Desktop);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(desktop.isNull());
+    }
+
     void windowGrip()
     {
         // A 400 x 300 window; the band is 6 wide, 16 along an edge near a corner.
@@ -213,7 +199,7 @@ private slots:
             QCOMPARE(edges->edgesAt(at), fixedWidth);
         }
 
-        lumo::KWidget window;
+        KWidget window;
         window.resize(600, 400);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -253,7 +239,7 @@ private slots:
         QCOMPARE(resizes.count(), 1);
 
         // The kit's dialog moves by its icon bar and shows only Close, which rejects it.
-        lumo::KDialog dialog;
+        KDialog dialog;
         dialog.setWindowTitle("About");
         dialog.setWindowIcon(dialog.style()->standardIcon(QStyle::SP_FileIcon));
         QVERIFY(dialog.iconBar()->widgetName() == "About" && !dialog.iconBar()->icon().isNull());
@@ -270,8 +256,8 @@ private slots:
     void barsButtonsAndLinks()
     {
         QTest::ignoreMessage(QtWarningMsg, "unknown tab bar style 9 - using the light segments");
-        QCOMPARE(lumo::KTabBar(9, nullptr).barStyle(), lumo::SegmentLight);
-        lumo::KTabBar tabs(1, nullptr);
+        QCOMPARE(KTabBar(9, nullptr).barStyle(), SegmentLight);
+        KTabBar tabs(1, nullptr);
         tabs.setFixedSize(200, 36);
         tabs.addTab("Alarm Logs");
         tabs.addTab("Alarm Statistics");
@@ -282,7 +268,7 @@ private slots:
         QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, tabs.tabRect(1).center());
         QTRY_COMPARE_WITH_TIMEOUT(animation->currentValue().toRectF(), QRectF(tabs.tabRect(1)), 2000);
 
-        lumo::KNavigationBar bar;
+        KNavigationBar bar;
         for (const char *name : { "Basic Setting", "Defense Setting", "AI Network Threat Detect" })
             bar.addItem(new QStandardItem(name));
         bar.addGroupItems({ new QStandardItem("Report") }, "More");
@@ -301,13 +287,11 @@ private slots:
             list->visualRect(bar.model()->index(3, 0)).center());
         QCOMPARE(list->currentIndex().row(), 1);
 
-        lumo::KBorderlessButton button("See all");
-        QVERIFY(button.sizeHint().width() >= button.fontMetrics().horizontalAdvance("See all"));
-        lumo::LinkLabel link("support@zorvasoft.com");
+        LinkLabel link("support@zorvasoft.com");
         QCOMPARE(link.textFormat(), Qt::PlainText);
         link.resize(200, 20);
         link.show();
-        QSignalSpy clicked(&link, &lumo::LinkLabel::clicked);
+        QSignalSpy clicked(&link, &LinkLabel::clicked);
         // Pressing and letting go elsewhere is no click.
         QTest::mousePress(&link, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
         QTest::mouseRelease(&link, Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
@@ -317,39 +301,32 @@ private slots:
 
     void balloonTip()
     {
-        KBallonTip tip("Saved", lumo::TipNone);
+        KBallonTip tip("Saved", TipNone);
         auto *icon = tip.findChild<QLabel *>("m_pIconLabel");
         QVERIFY(icon->isHidden());
-        for (int type = lumo::TipSuccess; type <= lumo::TipError; ++type) {
+        for (int type = TipSuccess; type <= TipError; ++type) {
             tip.setTipType(type);
             QVERIFY2(!icon->isHidden() && !icon->pixmap(Qt::ReturnByValue).isNull(),
                 qPrintable(QString::number(type)));
         }
         // The custom type shows only a pixmap it was given.
-        tip.setTipType(lumo::TipCustom);
+        tip.setTipType(TipCustom);
         QVERIFY(icon->isHidden());
-        QPixmap pm(48, 48);
-        pm.fill(Qt::green);
-        tip.setPixmap(pm);
+        tip.setPixmap(QPixmap(48, 48));
         QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), QSize(24, 24));
         QTest::ignoreMessage(QtWarningMsg, "unknown balloon tip type 9");
         tip.setTipType(9);
-        QVERIFY(tip.tipType() == lumo::TipNone && icon->isHidden());
+        QVERIFY(tip.tipType() == TipNone && icon->isHidden());
 
-        // Shown, it deletes itself after its time.
-        QPointer<KBallonTip> shown = new KBallonTip("Done", lumo::TipInfo);
-        shown->setTipTime(60);
-        shown->showInfo();
-        QTRY_VERIFY_WITH_TIMEOUT(shown.isNull(), 2000);
-
-        // A closed tip waits: an owner that keeps it and hides it on leave must find it again.
-        QPointer<KBallonTip> hint = new KBallonTip("Hint", lumo::TipNone);
+        // A closed tip waits: an owner that keeps it and hides it on leave must find it again;
+        // shown, it deletes itself after its time.
+        QPointer<KBallonTip> hint = new KBallonTip("Hint", TipNone);
         hint->setTipTime(60);
         hint->show();
         hint->close();
         QTest::qWait(200);
         QVERIFY(!hint.isNull());
-        hint->show();
+        hint->showInfo();
         QTRY_VERIFY_WITH_TIMEOUT(hint.isNull(), 2000);
     }
 
@@ -383,11 +360,10 @@ private slots:
             KMenuButton::defaultFeedbackTool(), QString("/opt/zorva-os-manager/tools/service-support-mini"));
 
         const QString out = dir.filePath("args");
-        const QString tool = dir.filePath("service-support-mini");
-        QVERIFY(writeFile(tool,
+        const QString tool = writeTestFile(dir, "service-support-mini",
             QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.tmp'\nmv '%1.tmp' '%1'\n")
                 .arg(out)
-                .toUtf8()));
+                .toUtf8());
         QVERIFY(QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner));
         const qint64 pid = QCoreApplication::applicationPid();
         QVERIFY(KMenuButton::startFeedback(tool, pid));
@@ -415,9 +391,7 @@ private slots:
         QVERIFY(!QFile::exists(marker));
 
         // A dialog whose package is not installed says so.
-        QPixmap pm(64, 64);
-        pm.fill(Qt::blue);
-        KAboutDialog dialog(nullptr, QIcon(pm), "Zorva Intrusion Detector");
+        KAboutDialog dialog(nullptr, QIcon(QPixmap(64, 64)), "Zorva Intrusion Detector");
         dialog.setPackageName("no-such-package-kit-test");
         dialog.show();
         QCOMPARE(dialog.appVersion(), QString("Version number not found"));
@@ -427,27 +401,26 @@ private slots:
         const QString mailer = apps.filePath("mailer.desktop");
         auto lookup = [&] { return KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()); };
         QCOMPARE(lookup(), QString());
-        QVERIFY(writeMailList(home, "mimeapps.list", "gone.desktop;mailer.desktop;"));
+        writeMailList(home, "mimeapps.list", "gone.desktop;mailer.desktop;");
         QCOMPARE(lookup(), QString());
-        QVERIFY(writeFile(mailer, "[Desktop Entry]\nName=Mailer\n"));
+        writeTestFile(apps, "mailer.desktop", "[Desktop Entry]\nName=Mailer\n");
         QCOMPARE(lookup(), mailer);
 
         // The desktop's own list is the second place to look.
         QFile::remove(home.filePath(".config/mimeapps.list"));
-        QVERIFY(writeMailList(home, "vemo-mimeapps.list", "mailer.desktop"));
+        writeMailList(home, "vemo-mimeapps.list", "mailer.desktop");
         QCOMPARE(lookup(), mailer);
 
         // A handler name must not lead out of the applications directory (sub/../ would find it).
         QVERIFY(QDir(apps.path()).mkdir("sub"));
-        QVERIFY(writeMailList(home, "vemo-mimeapps.list", "../mailer.desktop"));
+        writeMailList(home, "vemo-mimeapps.list", "../mailer.desktop");
         QCOMPARE(KAboutDialog::mailHandlerDesktopFile(home.path(), apps.filePath("sub")), QString());
 
         // Its texts and theme colours; without a mail application, a click on the address says so.
-        QCOMPARE(dialog.property("isAboutDialog").toBool(), true);
         QVERIFY(!dialog.findChild<QLabel *>("AppIconLabel")->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(dialog.findChild<QLabel *>("SupportLabel")->text(), QString("Service & Support: "));
-        QCOMPARE(dialog.findChild<lumo::LinkLabel *>("PrivacyLabel")->text(), QString("Privacy statement"));
-        auto *mail = dialog.findChild<lumo::LinkLabel *>("SupportMailLabel");
+        QCOMPARE(dialog.findChild<LinkLabel *>("PrivacyLabel")->text(), QString("Privacy statement"));
+        auto *mail = dialog.findChild<LinkLabel *>("SupportMailLabel");
         ThemeController::setThemeChoice(ThemeController::ForceDark);
         QCOMPARE(mail->textColor(), QColor("#D9D9D9"));
         QVERIFY(dialog.palette().color(QPalette::Base).lightness() < 80);
@@ -457,19 +430,16 @@ private slots:
         QTemporaryDir emptyHome;
         const QByteArray oldHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(emptyHome.path()));
-        dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::mouseClick(mail, Qt::LeftButton);
         qputenv("HOME", oldHome);
         auto *box = dialog.findChild<QMessageBox *>("MailErrorBox");
-        QVERIFY(box);
-        QTRY_VERIFY(box->isVisible());
+        QTRY_VERIFY(box && box->isVisible());
         QCOMPARE(box->windowTitle(), QString("Unable to open mail application"));
         QCOMPARE(box->text(),
             QString("Your system does not have any email application installed or the default "
                     "mail application is not set up."));
         QVERIFY(!box->iconPixmap().isNull());
-        box->close();
     }
 
     // Every message of every catalogue is translated and compiled in, and live widgets follow.
@@ -479,20 +449,17 @@ private slots:
             QFile ts(QString(KIT_SOURCE_DIR "/translations/gui_%1.ts").arg(locale));
             QVERIFY(ts.open(QIODevice::ReadOnly));
             const QByteArray source = ts.readAll();
-            QCOMPARE(source.count("<translation>"), 21);
-            QCOMPARE(source.count("<translation"), 21); // none unfinished or obsolete
-            QVERIFY(!source.contains("<translation></translation>"));
-            QVERIFY(QTranslator().load(lumo::kitTranslationPath(locale)));
+            // None unfinished, obsolete or empty.
+            QVERIFY(source.count("<translation>") == 21 && source.count("<translation") == 21
+                && !source.contains("<translation></translation>"));
+            QVERIFY(QTranslator().load(kitTranslationPath(locale)));
         }
-        lumo::KWindowButtonBar bar;
-        QCOMPARE(bar.closeButton()->toolTip(), QString("Close"));
-        QVERIFY(!lumo::installKitTranslation("xx_YY"));
-        QVERIFY(lumo::installKitTranslation("zh_CN"));
+        KWindowButtonBar bar;
+        QVERIFY(!installKitTranslation("xx_YY"));
+        QVERIFY(installKitTranslation("zh_CN"));
         QTRY_COMPARE(bar.closeButton()->toolTip(), QString::fromUtf8("关闭"));
-        QCOMPARE(bar.menuButton()->settingAction()->text(), QString::fromUtf8("设置"));
-        lumo::KMenuButton fresh;
-        QCOMPARE(fresh.toolTip(), QString::fromUtf8("选项"));
-        QCOMPARE(fresh.darkAction()->text(), QString::fromUtf8("深色"));
+        QCOMPARE(bar.menuButton()->toolTip() + bar.menuButton()->darkAction()->text(),
+            QString::fromUtf8("选项深色"));
     }
 };
 
