@@ -33,9 +33,7 @@ namespace {
 
 const char *const STARTED = "main execute time: ";
 const char *const HANDED_OVER = "send msg to notify log";
-// The offscreen platform says so on every raise, which makes activation visible.
-const char *const RAISED = "This plugin does not support raise()";
-
+const char *const RAISED = "This plugin does not support raise()"; // said offscreen on every raise
 const QString HIGHLIGHT = "get mainpage msg is:  \"%1\"";
 const char *const ALONE = "; running without single-instance hand-over";
 const uid_t OTHER_USER = 65534;
@@ -47,10 +45,9 @@ QByteArray message(const QByteArray &text)
     return QByteArray(reinterpret_cast<const char *>(&length), 4) + text;
 }
 
-// body in a child process that dies with the test; with asOtherUser it runs
-// as uid/gid 65534, after bindTo (when given) was bound while still root.
-// body runs after a fork of a threaded process: system calls only, no allocation.
-pid_t child(bool asOtherUser, const std::function<int(int socket)> &body, const QByteArray &bindTo = {})
+// body in a child process as uid/gid 65534, which dies with the test, after bindTo (when
+// given) was bound as root. After a fork of a threaded process: system calls only, no allocation.
+pid_t otherUser(const std::function<int(int socket)> &body, const QByteArray &bindTo = {})
 {
     const pid_t pid = fork();
     if (pid != 0)
@@ -64,7 +61,7 @@ pid_t child(bool asOtherUser, const std::function<int(int socket)> &body, const 
         && (unlink(bindTo.constData()), bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)))
             != 0)
         _exit(9);
-    if (asOtherUser && (setgroups(0, nullptr) != 0 || setgid(OTHER_USER) != 0 || setuid(OTHER_USER) != 0))
+    if (setgroups(0, nullptr) != 0 || setgid(OTHER_USER) != 0 || setuid(OTHER_USER) != 0)
         _exit(9);
     _exit(body(fd));
 }
@@ -89,8 +86,7 @@ pid_t otherUsersListener(const QString &path)
     int ready[2];
     if (pipe(ready) != 0)
         return -1;
-    const pid_t pid = child(
-        true,
+    const pid_t pid = otherUser(
         [&ready](int fd) {
             if (listen(fd, 1) != 0 || write(ready[1], "L", 1) != 1)
                 return 9;
@@ -480,7 +476,7 @@ private slots:
         // Made before the fork: a child of a threaded process must not allocate.
         const QByteArray socketPath = dir + "/socket";
         const QByteArray bytes = message("a9");
-        const pid_t peer = child(true, [&socketPath, &bytes](int fd) {
+        const pid_t peer = otherUser([&socketPath, &bytes](int fd) {
             sockaddr_un address {};
             address.sun_family = AF_UNIX;
             strcpy(address.sun_path, socketPath.constData());
