@@ -367,36 +367,9 @@ private slots:
         QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files | QDir::System), QStringList());
     }
 
-    void sizeCapAndStalledPeer()
-    {
-        auto instance = first();
-        QVERIFY(instance);
-        auto tooLong = probe({ QString(4097, 'x') });
-        QVERIFY(tooLong->waitForExit());
-        QCOMPARE(tooLong->output(), QString("running\nnot sent\n"));
-        QCOMPARE(tooLong->exitCode(), 1);
-        QVERIFY(tooLong->log().contains("not sending a message of 4097 bytes (at most 4096)"));
-
-        // A peer that announces more than it sends holds only its own connection.
-        QLocalSocket stalled, megabyte, longest;
-        for (QLocalSocket *peer : { &stalled, &megabyte, &longest }) {
-            peer->connectToServer(privateDirectory() + "/socket");
-            QVERIFY(peer->waitForConnected(5000));
-        }
-        stalled.write(message(QByteArray(100, 'x')).left(6));
-        megabyte.write(message(QByteArray(1 << 20, 'y')));
-        QTRY_COMPARE_WITH_TIMEOUT(megabyte.state(), QLocalSocket::UnconnectedState, 4000);
-        longest.write(message(QByteArray(4096, 'z')));
-        QVERIFY(instance->waitForOutput("received 4096 zzz", 4000));
-        QCOMPARE(stalled.state(), QLocalSocket::ConnectedState); // dropped after 5 s
-        QCOMPARE(instance->output().count("received"), 1);
-        QCOMPARE(instance->log(),
-            QString("QtSingleApplication: dropped a message of 1048576 bytes (at most 4096)\n"));
-    }
-
     // An instance that took over the lock and socket a killed one left
-    // serves eight peers at a time.
-    void staleLockAndConnectionFlood()
+    // serves eight peers at a time, and messages of at most 4 KiB.
+    void staleLockFloodAndSizeCap()
     {
         QVERIFY(!privateDirectory(true).isEmpty());
         auto instance = first();
@@ -412,6 +385,27 @@ private slots:
         flood.clear();
         QCOMPARE(send("a3"), QString("sent"));
         QVERIFY(instance->waitForOutput("received 2 a3\n"));
+
+        auto tooLong = probe({ QString(4097, 'x') });
+        QVERIFY(tooLong->waitForExit());
+        QVERIFY(tooLong->output() == "running\nnot sent\n" && tooLong->exitCode() == 1);
+        QVERIFY(tooLong->log().contains("not sending a message of 4097 bytes (at most 4096)"));
+
+        // A peer that announces more than it sends holds only its own connection.
+        QLocalSocket stalled, megabyte, longest;
+        for (QLocalSocket *peer : { &stalled, &megabyte, &longest }) {
+            peer->connectToServer(privateDirectory() + "/socket");
+            QVERIFY(peer->waitForConnected(5000));
+        }
+        stalled.write(message(QByteArray(100, 'x')).left(6));
+        megabyte.write(message(QByteArray(1 << 20, 'y')));
+        QTRY_COMPARE_WITH_TIMEOUT(megabyte.state(), QLocalSocket::UnconnectedState, 4000);
+        longest.write(message(QByteArray(4096, 'z')));
+        QVERIFY(instance->waitForOutput("received 4096 zzz", 4000));
+        QCOMPARE(stalled.state(), QLocalSocket::ConnectedState); // dropped after 5 s
+        QCOMPARE(instance->output().count("received"), 2);
+        QCOMPARE(instance->log(),
+            QString("QtSingleApplication: dropped a message of 1048576 bytes (at most 4096)\n"));
     }
 
     void acceptFailureKeepsListening()
