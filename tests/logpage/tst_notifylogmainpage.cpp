@@ -90,10 +90,9 @@ private slots:
         LogCapture log;
         const auto highlightedAt = [&page](int index) {
             const QList<notify_log_frame *> shown = entries(page);
-            for (int i = 0; i < shown.size(); ++i) {
+            for (int i = 0; i < shown.size(); ++i)
                 if (isHighlighted(shown[i]) != (i == index))
                     return false;
-            }
             return shown.size() > index;
         };
         page.slot_highlight_loginfo("a55");

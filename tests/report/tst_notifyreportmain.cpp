@@ -473,9 +473,8 @@ private slots:
         const auto exportTo = [&](const QString &target) {
             QString offered;
             QTimer::singleShot(0, this, [&] {
-                QTRY_VERIFY(QApplication::activeModalWidget());
-                auto *dialog = qobject_cast<CustomFileDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
+                CustomFileDialog *dialog = nullptr;
+                QTRY_VERIFY(dialog = qobject_cast<CustomFileDialog *>(QApplication::activeModalWidget()));
                 // The name suggested once shown, its base selected to be typed over.
                 QLineEdit *name = dialog->findChild<QLineEdit *>();
                 QTRY_COMPARE(name->text(), dialog->baseName() + ".pdf");
