@@ -574,6 +574,7 @@ private slots:
         QCOMPARE(
             QStringList({ column(&model, 1).last(), column(&model, 2).last(), column(&model, 3).last() }),
             (QStringList { "16", "ebpf", "2024/03/06 08:00:00" }));
+        QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QString("Happen Time"));
         model.updateServiceInfo(row("yesterday", 14, "odd")); // shown as recorded
         QVERIFY(model.canFetchMore(QModelIndex()));
         model.fetchMore(QModelIndex());
@@ -590,6 +591,7 @@ private slots:
         allEventStatisticsWidget window(rangeOf({}), english(), nullptr);
         EventTableView *view = window.tableView();
         window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window)); // painted: the view asks for every role
         QLabel *empty = view->findChild<QLabel *>("emptyTextLabel");
         QCOMPARE(empty->text(), QString("There is no alarm information"));
         QTRY_VERIFY(empty->isVisible());
