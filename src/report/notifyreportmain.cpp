@@ -753,6 +753,9 @@ std::unique_ptr<QTemporaryFile> notifyReportMain::takeReportPicture()
 
 void notifyReportMain::exportScrollAreaToImage()
 {
+    // The failure of an earlier export goes; other news in the strip stays.
+    if (!m_exportError.isEmpty() && m_statusLabel->text() == m_exportError)
+        m_statusLabel->clear();
     const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
     if (!picture) {
         showExportFailure();

@@ -8,9 +8,8 @@
 #include <csignal>
 #include <sys/prctl.h>
 
-// One run of a program under test; its output and its log (standard error)
-// are collected while a test waits for text, so no test sleeps a fixed time.
-// It dies with the test.
+// One run of a program under test, which dies with the test; its output and
+// log (standard error) are collected while a test waits for text.
 class AppRun : public QProcess
 {
 public:

@@ -1,6 +1,5 @@
-// Closes the main window while its log page still waits for the daemon, the
-// way the close button does, and then ends as the application does: a test
-// times how long the process takes to end after "closing".
+// Closes the main window while its log page still waits for the daemon and
+// ends as the application does; a test times the end after "closing".
 
 #include "app/tarvixmainpage.h"
 #include "daemon/tarvixdesktopdaemonclient.h"

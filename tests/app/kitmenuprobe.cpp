@@ -1,5 +1,4 @@
-// Prints the entries of the main window's options menu, one a line, so that
-// a test can run it with a kit library of its choice on the loader's path.
+// Prints the main window's options menu, one entry a line, with whatever kit library the loader finds.
 
 #include "app/tarvixmainpage.h"
 #include "daemon/tarvixdesktopdaemonclient.h"

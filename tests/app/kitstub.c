@@ -1,7 +1,5 @@
-/* Stand-in for the desktop kit library "liblumosdk-qtwidgets.so.1". The main
- * window only probes it for the symbol of lumo::KMenuButton::feedbackAction(),
- * so the variant built with KIT_STUB_FEEDBACK exports a function of that
- * (mangled) name and the other one exports something else. */
+/* Stand-in for the desktop kit library, with or without the (mangled)
+ * symbol of lumo::KMenuButton::feedbackAction() the main window probes for. */
 #ifdef KIT_STUB_FEEDBACK
 void _ZN4lumo11KMenuButton14feedbackActionEv(void) { }
 #else

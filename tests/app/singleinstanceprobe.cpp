@@ -1,8 +1,5 @@
-// A single-instance application and nothing else, for the hand-over tests.
-//   singleinstanceprobe ID         prints "first" and then "received <length> <text>" for each message,
-//                                  or "running" when an instance of ID runs
-//   singleinstanceprobe ID TEXT    likewise, and when an instance runs hands TEXT to it, prints "sent"
-//                                  or "not sent" and exits with 0 or 1
+// singleinstanceprobe ID [TEXT]: prints "first" and "received <length> <text>" per message, or
+// "running" when an instance of ID runs and then hands TEXT to it: "sent" (0) or "not sent" (1).
 #include "app/qtsingleapplication.h"
 
 #include <cstdio>
