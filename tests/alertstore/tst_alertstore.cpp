@@ -5,8 +5,6 @@
 #include "support/alertlog.h"
 #include "support/bustestmain.h"
 
-#include <QElapsedTimer>
-#include <QThread>
 
 namespace {
 

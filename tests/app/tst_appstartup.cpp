@@ -7,17 +7,7 @@
 #include "apptest.h"
 #include "support/bustestmain.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
-#include <QLibraryInfo>
 #include <QLocalSocket>
-#include <QLockFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTextCodec>
-#include <QThread>
-#include <QtEndian>
 
 #include <csignal>
 #include <functional>

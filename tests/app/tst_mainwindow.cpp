@@ -16,13 +16,10 @@
 
 #include <QAction>
 #include <QDBusConnection>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QThread>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
@@ -245,11 +242,9 @@ private slots:
         const QList<QPair<QString, QString>> rows = {
             { "||/ Name Version Architecture\n+++-====-====\nii  tarvix-desktop  1.2.3-1  amd64  d\n",
                 "1.2.3-1" },
-            { "ii  tarvix-desktop 2.0-1 amd64 desc", "2.0-1" }, // no line feed
             { "ii  tarvix-desktop 1.0 amd64 a\nrc  tarvix-desktop 2.0 amd64 b\n", "2.0" }, // the last wins
             { "ii  tarvix-desktop 1.0 amd64 a\nii  tarvix-desktop\n", "1.0" }, // one with a version
             { "", "none" },
-            { "   \n\n", "none" },
         };
         for (const auto &row : rows)
             QCOMPARE(tarvixMainPage::versionFromPackageList(row.first), row.second);
@@ -289,16 +284,8 @@ private slots:
         QDBusConnection::disconnectFromBus("guide");
         menuAction(window, "Quit")->trigger();
         QVERIFY(!window.isVisible());
-
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        // The close button's pressed image stays until the pointer leaves.
-        auto *close = window.findChild<tarvix_title_bar_btn *>("close_btn");
-        QTest::mouseClick(close, Qt::LeftButton);
-        QCOMPARE(close->currentImage(), QString(":/Resource/Icon/titlebar/closeWhite.png"));
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(close, &leave);
-        QCOMPARE(close->currentImage(), QString(":/Resource/Icon/titlebar/close.png"));
+        QTest::mouseClick(window.findChild<tarvix_title_bar_btn *>("close_btn"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
     }
 

@@ -24,7 +24,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QVariantAnimation>
 #include <QWindow>
 #include <QtTest>
 
@@ -257,16 +256,6 @@ private slots:
     {
         QTest::ignoreMessage(QtWarningMsg, "unknown tab bar style 9 - using the light segments");
         QCOMPARE(KTabBar(9, nullptr).barStyle(), SegmentLight);
-        KTabBar tabs(1, nullptr);
-        tabs.setFixedSize(200, 36);
-        tabs.addTab("Alarm Logs");
-        tabs.addTab("Alarm Statistics");
-        tabs.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
-        // The highlight slides to the new tab and comes to rest on it.
-        auto *animation = tabs.findChild<QVariantAnimation *>();
-        QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, tabs.tabRect(1).center());
-        QTRY_COMPARE_WITH_TIMEOUT(animation->currentValue().toRectF(), QRectF(tabs.tabRect(1)), 2000);
 
         KNavigationBar bar;
         for (const char *name : { "Basic Setting", "Defense Setting", "AI Network Threat Detect" })

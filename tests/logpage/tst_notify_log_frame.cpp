@@ -8,8 +8,6 @@
 #include "translation/translation.h"
 
 #include <QLabel>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -17,7 +15,7 @@ namespace {
 notifyLogData sampleAlert(int level)
 {
     return { 5712, level, "1709633472.1001", "2024 Mar 05 10:11:12", "zorva-pc->/var/log/auth.log",
-        "sshd: brute force trying to get access to the system." };
+        "sshd: brute force trying to get access to the system.", {}, {}, 0, {}, 0, {}, {}, {} };
 }
 
 QLabel *label(const QWidget &frame, const char *name)

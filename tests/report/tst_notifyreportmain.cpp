@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedBarSeries>
@@ -43,7 +42,7 @@ namespace {
 TestAlert alert(const QDateTime &time, int level = 12, const QByteArray &comment = "sshd: brute force",
     const QByteArray &srcIp = {}, const QByteArray &user = {})
 {
-    return { {}, time, {}, 5712, level, comment, "host->/var/log/auth.log", srcIp, user };
+    return { {}, time, {}, 5712, level, comment, "host->/var/log/auth.log", srcIp, user, { "raw line" }, {} };
 }
 
 QDateTime daysAgo(int days, int hour = 9)
@@ -105,7 +104,7 @@ const char *const LOCATION = "host->/var/log/auth.log";
 loginfo row(const std::string &date, int level, const std::string &comment,
     const std::string &location = LOCATION, const std::string &srcIp = {}, const std::string &user = {})
 {
-    return { 0, level, {}, date, location, comment, {}, srcIp, 0, {}, 0, user };
+    return { 0, level, {}, date, location, comment, {}, srcIp, 0, {}, 0, user, {}, {}, 0 };
 }
 
 AlertRange rangeOf(std::vector<loginfo> alerts)

@@ -1,8 +1,5 @@
 #include "system/systemprobes.h"
 
-#include <QElapsedTimer>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <grp.h>

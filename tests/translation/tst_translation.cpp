@@ -1,7 +1,5 @@
 #include "translation/translation.h"
 
-#include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <cerrno>
@@ -58,20 +56,6 @@ private slots:
         QCOMPARE(QString::fromStdString(catalogue.at("Repeated rule")), QString::fromUtf8("第一条译文"));
         QCOMPARE(QString::fromStdString(catalogue.at("File & directory changed")),
             QString::fromUtf8("文件和目录已更改"));
-
-        // A file in UTF-16 with its byte order mark.
-        QTemporaryDir dir;
-        QFile file(dir.filePath("utf16.ts"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            QTextCodec::codecForName("UTF-16LE")
-                ->fromUnicode(QChar(QChar::ByteOrderMark)
-                    + QString::fromUtf8("<?xml version=\"1.0\" encoding=\"utf-16\"?><TS><context><message>"
-                                        "<source>Desktop</source><translation>桌面</translation>"
-                                        "</message></context></TS>")));
-        file.close();
-        QCOMPARE(Translation::loadCatalogue(file.fileName().toStdString(), catalogue), 0);
-        QCOMPARE(QString::fromStdString(catalogue["Desktop"]), QString::fromUtf8("桌面"));
 
         // Failures leave an empty catalogue.
         for (const std::string &path : { DATA + "/malformed.ts", DATA + "/absent.ts", std::string() }) {

@@ -1,10 +1,6 @@
 #include "daemon/globaldata.h"
 #include "usage/usageevents.h"
 
-#include <QLibraryInfo>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <unistd.h>

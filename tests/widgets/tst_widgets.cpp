@@ -115,18 +115,9 @@ private slots:
         auto *text = widget.findChild<QLabel *>("textLabel");
         auto *picture = widget.findChild<QLabel *>("pictureLabel");
         QCOMPARE(text->textFormat(), Qt::PlainText);
-        QPixmap wide(40, 20);
-        wide.fill(Qt::darkCyan);
-        widget.setPicture(wide);
-        const auto shown = [&]() { return picture->pixmap(Qt::ReturnByValue).size(); };
-        widget.resize(widget.minimumSizeHint());
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         QVERIFY(picture->geometry().bottom() < text->geometry().top());
-        QVERIFY(shown().height() >= 64);
-        widget.resize(800, 600);
-        QTRY_VERIFY(picture->width() > 700);
-        QCOMPARE(shown(), QSize(40, 20).scaled(picture->size(), Qt::KeepAspectRatio));
     }
 
     // Each way out closes the box; only Confirm and Cancel answer.
