@@ -445,17 +445,12 @@ void aiNetSettingWidget::slot_aiServiceBtnConfirm()
 
 int aiNetSettingWidget::apply(int target0, int target1)
 {
-    // target0 is -1 when the switch did not change.
-    int r1 = -1;
-    int r2 = -1;
-    const bool send = target0 == 0 || target0 == 1;
-    if (send) {
-        TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-        r1 = client->setServiceStatus(servicenames::AI_NET, target0, 0);
-        r2 = client->setServiceStatus(servicenames::AI_NET, target1, 1);
+    // target0 is -1 when the switch did not change: nothing is sent.
+    if (target0 != 0 && target0 != 1) {
+        qDebug() << "set status return: " << -1 << -1;
+        return 0;
     }
-    qDebug() << "set status return: " << r1 << r2;
-    return send && (r1 != 0 || r2 != 0) ? 1 : 0;
+    return switchService(servicenames::AI_NET, target0, target1) ? 0 : 1;
 }
 
 void aiNetSettingWidget::onTaskFinished(int mseconds)

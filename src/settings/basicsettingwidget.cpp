@@ -291,10 +291,7 @@ int basicSettingWidget::apply(const Changes &changes)
         const QString services = QStringLiteral("%1 %2 %3 %4")
                                      .arg(servicenames::RESEARCH, servicenames::LOGSCAN,
                                          servicenames::ROOTCHECK, servicenames::EBPF);
-        const int r1 = client->setServiceStatus(services, changes.serviceStatus0, 0);
-        const int r2 = client->setServiceStatus(services, changes.serviceStatus1, 1);
-        qDebug() << "set status return: " << r1 << r2;
-        if (r1 != 0 || r2 != 0)
+        if (!switchService(services, changes.serviceStatus0, changes.serviceStatus1))
             failed |= ServiceWrites;
     }
     return failed;

@@ -260,13 +260,9 @@ int guardSettingWidget::apply(const Changes &changes)
         if (whitelist != 0 || timeout != 0 || restart != 0)
             failed |= BlockingWrites;
     }
-    if (changes.service) {
-        const int r1 = client->setServiceStatus(servicenames::INTERVENTION, changes.serviceStatus0, 0);
-        const int r2 = client->setServiceStatus(servicenames::INTERVENTION, changes.serviceStatus1, 1);
-        qDebug() << "set status return: " << r1 << r2;
-        if (r1 != 0 || r2 != 0)
-            failed |= ServiceWrites;
-    }
+    if (changes.service
+        && !switchService(servicenames::INTERVENTION, changes.serviceStatus0, changes.serviceStatus1))
+        failed |= ServiceWrites;
     return failed;
 }
 

@@ -165,6 +165,15 @@ bool detectionServicesRunning()
     return research == 1 && rootcheck == 1 && logscan == 1;
 }
 
+bool switchService(const QString &service, int status0, int status1)
+{
+    TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+    const int r1 = client->setServiceStatus(service, status0, 0);
+    const int r2 = client->setServiceStatus(service, status1, 1);
+    qDebug() << "set status return: " << r1 << r2;
+    return r1 == 0 && r2 == 0;
+}
+
 void stopServiceInBackground(QObject *context, const QString &service)
 {
     // The facade logs the result; there is nobody to tell beyond that.

@@ -53,6 +53,11 @@ DurationInput checkDuration(const QString &text, int max, const char *logLabel =
 // Whether research, rootcheck and logscan all run (type 0); logs the three.
 bool detectionServicesRunning();
 
+// Sets service (or a blank-separated list of them) to status0 for type 0 and
+// status1 for type 1, logs both replies and says whether both were taken.
+// It waits on the daemon: task threads only.
+bool switchService(const QString &service, int status0, int status1);
+
 // Stops service (type 0) on a task thread; the report only reaches context
 // while it lives.
 void stopServiceInBackground(QObject *context, const QString &service);
