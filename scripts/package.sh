@@ -14,6 +14,10 @@ esac
 out=$(realpath -m "${1:-build/package}")
 
 bash scripts/install-deps.sh
+# File times in the package are those of the last commit, so that two runs
+# give the same bytes.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)}
+export SOURCE_DATE_EPOCH
 cmake --preset release >/dev/null
 cmake --build --preset release --target tarvix-desktop package-files
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# check_package.sh CPACK CPACK_CONFIG VERSION
-# Builds tarvix-desktop_<VERSION>_<arch>.deb into a temporary directory and
-# checks its control fields, its file list, the files themselves and lintian.
+# check_package.sh CPACK CPACK_CONFIG VERSION SOURCE_DIR
+# Builds tarvix-desktop_<VERSION>_<arch>.deb twice into a temporary directory
+# and checks that both are the same bytes, its control fields, its file list,
+# the files themselves, the AppStream data and lintian.
 set -uo pipefail
-cpack=$1 config=$2 version=$3
+cpack=$1 config=$2 version=$3 source=$4
 arch=$(dpkg --print-architecture)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -11,13 +12,19 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-"$cpack" --config "$config" -B "$work/out" >"$work/cpack.log" 2>&1 || {
-    cat "$work/cpack.log"
-    echo "FAIL: cpack"
-    exit 1
-}
+# As scripts/package.sh does: file times from the last commit.
+SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct 2>/dev/null || stat -c %Y "$source/CMakeLists.txt")
+export SOURCE_DATE_EPOCH
+for run in out again; do
+    "$cpack" --config "$config" -B "$work/$run" >"$work/cpack.log" 2>&1 || {
+        cat "$work/cpack.log"
+        echo "FAIL: cpack"
+        exit 1
+    }
+done
 deb=$work/out/tarvix-desktop_${version}_${arch}.deb
 [ -f "$deb" ] || { ls "$work/out"; echo "FAIL: no $(basename "$deb")"; exit 1; }
+cmp "$deb" "$work/again/$(basename "$deb")" || fail "two builds of the package differ"
 
 # Control fields. Depends: what dpkg-shlibdeps found, plus what the program
 # loads or names at run time.
@@ -39,7 +46,8 @@ done
 sizes="16 22 24 32 48 64 96 128 256"
 {
     echo ./usr/bin/tarvix-desktop
-    echo ./usr/share/applications/tarvix-desktop.desktop
+    echo ./usr/share/applications/com.zorva.tarvix_desktop.desktop
+    echo ./usr/share/metainfo/com.zorva.tarvix_desktop.metainfo.xml
     echo ./usr/share/doc/tarvix-desktop/changelog.gz
     echo ./usr/share/doc/tarvix-desktop/copyright
     for size in $sizes; do echo "./usr/share/icons/hicolor/${size}x${size}/apps/zorva-tarvix.png"; done
@@ -55,8 +63,13 @@ binary=$root/usr/bin/tarvix-desktop
 [ -x "$binary" ] || fail "usr/bin/tarvix-desktop is not executable"
 readelf --sections "$binary" 2>/dev/null | grep -q '\.symtab' && fail "usr/bin/tarvix-desktop is not stripped"
 
-entry=$root/usr/share/applications/tarvix-desktop.desktop
+entry=$root/usr/share/applications/com.zorva.tarvix_desktop.desktop
 desktop-file-validate "$entry" || fail "desktop entry does not validate"
+metainfo=$root/usr/share/metainfo/com.zorva.tarvix_desktop.metainfo.xml
+appstreamcli validate --pedantic --no-net "$metainfo" || fail "AppStream data does not validate"
+grep -q "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" ||
+    fail "AppStream data does not launch $(basename "$entry")"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "AppStream data lacks release $version"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [ -x "$root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not a program of the package"
 icon_name=$(sed -n 's/^Icon=//p' "$entry")
