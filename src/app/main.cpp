@@ -3,6 +3,7 @@
 #else
 #include "app/qtsingleapplication.h"
 #endif
+#include "app/apptranslation.h"
 #include "app/exportcommand.h"
 #include "app/tarvixmainpage.h"
 #include "daemon/globaldata.h"
@@ -39,25 +40,6 @@ QByteArray notificationArgument(int argc, char **argv)
     return text;
 }
 
-void installApplicationTranslation(QApplication &app)
-{
-    static const struct {
-        const char *locale;
-        const char *file;
-    } catalogues[] = {
-        { "zh_CN", ":/Resource/translations/tarvix_desktop_zh_CN.qm" },
-        { "bo_CN", ":/Resource/translations/tarvix_desktop_bo_CN.qm" },
-        { "mn_MN", ":/Resource/translations/tarvix_desktop_mn.qm" },
-        { "zh_HK", ":/Resource/translations/tarvix_desktop_zh_HK.qm" },
-    };
-    const QString locale = QLocale::system().name();
-    auto *translator = new QTranslator(&app);
-    for (const auto &catalogue : catalogues) {
-        if (locale == catalogue.locale && translator->load(catalogue.file))
-            app.installTranslator(translator);
-    }
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -75,6 +57,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationDomain("zorvasoft.example");
     QApplication::setApplicationName(name);
     QApplication::setWindowIcon(QIcon(":/Resource/Icon/base/zorva-tarvix.svg"));
+    QGuiApplication::setDesktopFileName("com.zorva.tarvix_desktop");
 
     QTranslator kitTranslator;
     if (kitTranslator.load(":/translations/gui_" + QLocale::system().name() + ".qm"))
