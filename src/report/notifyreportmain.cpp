@@ -34,7 +34,6 @@
 #include <QScatterSeries>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryFile>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -100,6 +99,16 @@ template<class Shared> void releaseOffGuiThread(Shared shared)
     QThreadPool::globalInstance()->start([shared = std::move(shared)]() mutable { shared.reset(); });
 }
 
+// The one place the report's PDF is written; it runs on a worker.
+bool writePdf(const QString &path, const QImage &picture, const SharedReportData &data,
+    const Translation &translation, QString *error)
+{
+    return ReportPdf::write(path, picture, data ? data->range : AlertRange(), translation, error);
+}
+
+const char *const CANNOT_PICTURE = QT_TRANSLATE_NOOP(
+    "notifyReportMain", "The report could not be written: its picture could not be made.");
+
 } // namespace
 
 notifyReportMain::Totals::Totals()
@@ -128,6 +137,42 @@ notifyReportMain::notifyReportMain(QWidget *parent)
     connect(
         Middleware::instance(), &Middleware::installUpdate, this, &notifyReportMain::slot_refresh_ai_ui_tips);
     startAction(Action::Build);
+}
+
+notifyReportMain::notifyReportMain(const SharedReportData &data, const Figures &figures, const QDate &start,
+    const QDate &end, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName("notifyReportMain");
+    setWindowTitle("Form");
+    resize(856, 400);
+    setMinimumSize(856, 400);
+    m_translation = std::make_shared<const Translation>(QLocale::system().name().toUtf8().toStdString());
+    m_serverEdition = isServerEdition(sources().osReleasePath);
+    buildContent();
+    applyDaemonTotals(figures.daemon);
+    if (figures.aiInferences)
+        m_totals.aiInferences = *figures.aiInferences;
+    if (m_aiCard)
+        m_aiCard->updateUi(m_totals.aiInferences);
+    const bool whole = start.isNull() && end.isNull();
+    m_action = whole ? Action::Build : Action::Range;
+    m_startDate = start;
+    m_endDate = end;
+    m_loadStart = rangeStartText(start);
+    m_loadEnd = rangeEndText(end);
+    m_loadingAlerts = true;
+    applyData(data);
+}
+
+QString notifyReportMain::rangeStartText(const QDate &day)
+{
+    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), "00:00:00");
+}
+
+QString notifyReportMain::rangeEndText(const QDate &day)
+{
+    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), "23:59:59");
 }
 
 notifyReportMain::~notifyReportMain()
@@ -275,10 +320,10 @@ QWidget *notifyReportMain::buildBottomBar()
     bar->setObjectName("bottomBar");
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *exportButton = new lumo::KBorderlessButton(tr("Export a statistical report"), bar);
-    exportButton->setObjectName("exportButton");
-    connect(exportButton, &QPushButton::clicked, this, &notifyReportMain::exportScrollAreaToImage);
-    layout->addWidget(exportButton);
+    m_exportButton = new lumo::KBorderlessButton(tr("Export a statistical report"), bar);
+    m_exportButton->setObjectName("exportButton");
+    connect(m_exportButton, &QPushButton::clicked, this, &notifyReportMain::exportScrollAreaToImage);
+    layout->addWidget(m_exportButton);
     layout->addStretch();
 
     m_busy = new BusyIndicator(16, bar);
@@ -665,8 +710,7 @@ void notifyReportMain::slot_update_dateTime(QList<QDate> &text)
     } else {
         qDebug() << "no update date";
     }
-    startAction(Action::Range, QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00"),
-        QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:59"));
+    startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate));
 }
 
 void notifyReportMain::slot_refresh_data()
@@ -719,15 +763,14 @@ void notifyReportMain::removeVerticalLine()
     delete m_hoverLine;
 }
 
-// Each shot of the scrolled report goes into one picture of its whole
-// height, in a private temporary file: never a file of the user's.
-std::unique_ptr<QTemporaryFile> notifyReportMain::takeReportPicture()
+// Each shot of the scrolled report goes into one picture of its whole height.
+QImage notifyReportMain::takeReportPicture()
 {
     QWidget *content = m_scrollArea->widget();
     if (!content) {
         qDebug() << "Content widget not found in scroll area.";
-        m_exportError = tr("The report could not be written: its picture could not be made.");
-        return nullptr;
+        m_exportError = tr(CANNOT_PICTURE);
+        return QImage();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QWidget *viewport = m_scrollArea->viewport();
@@ -737,37 +780,30 @@ std::unique_ptr<QTemporaryFile> notifyReportMain::takeReportPicture()
     qDebug() << "numScreenshots: " << offsets.size();
     qDebug() << "totalHeight: " << totalHeight;
     qDebug() << "viewportHeight: " << viewportHeight;
+    if (offsets.isEmpty()) {
+        qDebug() << "Failed to save the screenshot.";
+        m_exportError = tr(CANNOT_PICTURE);
+        return QImage();
+    }
 
     QImage picture(viewport->width(), totalHeight, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
-    {
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        for (int i = 0; i < offsets.size(); ++i) {
-            m_scrollArea->verticalScrollBar()->setValue(i * viewportHeight);
-            painter.drawPixmap(0, offsets.at(i), viewport->grab());
-        }
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < offsets.size(); ++i) {
+        m_scrollArea->verticalScrollBar()->setValue(i * viewportHeight);
+        painter.drawPixmap(0, offsets.at(i), viewport->grab());
     }
-    auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath("tarvix-report-XXXXXX.png"));
-    if (offsets.isEmpty() || !file->open() || !picture.save(file.get(), "PNG") || !file->flush()) {
-        qDebug() << "Failed to save the screenshot.";
-        m_exportError = tr("The report could not be written: its picture could not be made.");
-        return nullptr;
-    }
-    qDebug() << "Scroll area content saved to" << file->fileName();
-    return file;
+    return picture;
 }
 
 void notifyReportMain::exportScrollAreaToImage()
 {
+    if (m_exporting)
+        return;
     // The failure of an earlier export goes; other news in the strip stays.
     if (!m_exportError.isEmpty() && m_statusLabel->text() == m_exportError)
         m_statusLabel->clear();
-    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
-    if (!picture) {
-        showExportFailure();
-        return;
-    }
     const QString baseName = QString("%1-%2").arg(
         ReportPdf::tr("Intrusion detection statistics report"), QDate::currentDate().toString("yyyy-MM-dd"));
     CustomFileDialog dialog(baseName, nullptr);
@@ -775,8 +811,52 @@ void notifyReportMain::exportScrollAreaToImage()
         return;
     const QString path = dialog.selectedFiles().first();
     qDebug() << "export filepath:" << path;
-    if (!writeReportPdf(path, picture->fileName()))
+    startExport(path);
+}
+
+// The picture must be taken here; the pages of text, which take seconds for
+// a large range, are written on a worker while the window goes on.
+bool notifyReportMain::startExport(const QString &pdfPath)
+{
+    if (m_exporting)
+        return false;
+    const QImage picture = takeReportPicture();
+    if (picture.isNull()) {
         showExportFailure();
+        return true;
+    }
+    m_exporting = true;
+    m_exportButton->setEnabled(false);
+    m_busy->setVisible(true);
+    m_statusLabel->setText(tr("Writing the report..."));
+    struct Outcome
+    {
+        bool written = false;
+        QString error;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    const SharedReportData data = m_data;
+    const std::shared_ptr<const Translation> translation = m_translation;
+    ThreadWorker::start(
+        this,
+        [outcome, pdfPath, picture, data, translation] {
+            outcome->written = writePdf(pdfPath, picture, data, *translation, &outcome->error);
+        },
+        [this, outcome, pdfPath](int) { finishExport(outcome->written, pdfPath, outcome->error); });
+    return true;
+}
+
+void notifyReportMain::finishExport(bool written, const QString &path, const QString &error)
+{
+    m_exporting = false;
+    m_exportButton->setEnabled(true);
+    m_busy->setVisible(isLoading());
+    m_exportError = error;
+    if (!written) {
+        showExportFailure();
+        return;
+    }
+    m_statusLabel->setText(tr("The report was written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void notifyReportMain::showExportFailure()
@@ -786,8 +866,11 @@ void notifyReportMain::showExportFailure()
 
 bool notifyReportMain::exportReport(const QString &pdfPath)
 {
-    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
-    return picture && writeReportPdf(pdfPath, picture->fileName());
+    const QImage picture = takeReportPicture();
+    if (picture.isNull())
+        return false;
+    m_exportError.clear();
+    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
 }
 
 bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &imagePath)
@@ -795,12 +878,11 @@ bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &ima
     const QImage picture(imagePath);
     if (picture.isNull()) {
         qDebug() << "Failed to load image file:" << imagePath;
-        m_exportError = tr("The report could not be written: its picture could not be made.");
+        m_exportError = tr(CANNOT_PICTURE);
         return false;
     }
     m_exportError.clear();
-    return ReportPdf::write(
-        pdfPath, picture, m_data ? m_data->range : AlertRange(), *m_translation, &m_exportError);
+    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
 }
 
 void notifyReportMain::paintEvent(QPaintEvent *)

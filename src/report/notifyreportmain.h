@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class AttackStatisticsWidget;
 class BusyIndicator;
@@ -22,7 +23,8 @@ class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QScrollArea;
-class QTemporaryFile;
+class QImage;
+class QPushButton;
 class QVBoxLayout;
 class Translation;
 class UserStatisticsWidget;
@@ -55,14 +57,35 @@ public:
     };
     static Sources &sources();
 
+    // What a page shows that is built from data at hand rather than loaded.
+    struct Figures
+    {
+        ReportFigures daemon;
+        std::optional<qint64> aiInferences;
+    };
+
     explicit notifyReportMain(QWidget *parent = nullptr);
+    // The report of data as it stands, for drawing it without a window: asks
+    // neither the store nor the daemon. The range is the whole snapshot when
+    // start and end are null, else those days.
+    notifyReportMain(const SharedReportData &data, const Figures &figures, const QDate &start,
+        const QDate &end, QWidget *parent = nullptr);
     ~notifyReportMain() override;
+
+    // The texts a range of days is cut by, as ReportData::compute takes them.
+    static QString rangeStartText(const QDate &day);
+    static QString rangeEndText(const QDate &day);
 
     // Writes the report of the shown range as a PDF with the picture at
     // imagePath on its first page. On failure exportError() says why.
     bool writeReportPdf(const QString &pdfPath, const QString &imagePath);
-    // The picture of the whole report and the PDF, without asking for a name.
+    // The picture of the whole report and the PDF, without asking for a name;
+    // blocks until it is written.
     bool exportReport(const QString &pdfPath);
+    // Writes the report to path on a worker, the picture taken here first; the
+    // status strip says how it went. False when one is under way already.
+    bool startExport(const QString &pdfPath);
+    bool isExporting() const { return m_exporting; }
     QString exportError() const { return m_exportError; }
 
     // Whether a load of alerts or of the daemon's totals is under way.
@@ -143,8 +166,9 @@ private:
     void emitTotals();
     void showRangeResult();
 
-    std::unique_ptr<QTemporaryFile> takeReportPicture();
+    QImage takeReportPicture();
     void showExportFailure();
+    void finishExport(bool written, const QString &path, const QString &error);
 
     void clearBody();
     void buildReportBody();
@@ -174,6 +198,7 @@ private:
     bool m_emitAiCount = false;
     bool m_shownOnce = false; // the figures of a load have been shown
     bool m_totalsKnown = false; // the daemon's totals have arrived once
+    bool m_exporting = false;
 
     // Widgets.
     QHBoxLayout *m_mainHLayout = nullptr;
@@ -183,6 +208,7 @@ private:
     QLabel *m_startLabel = nullptr;
     QLabel *m_endLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
+    QPushButton *m_exportButton = nullptr;
     BusyIndicator *m_busy = nullptr;
     DateTimeRangeWidget *m_picker = nullptr;
     notifyReportItem *m_guardCard = nullptr;

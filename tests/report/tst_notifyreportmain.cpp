@@ -27,6 +27,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -540,6 +541,7 @@ private slots:
                 static_cast<QDialog *>(dialog)->accept();
             });
             page.exportScrollAreaToImage();
+            QTest::qWaitFor([&page] { return !page.isExporting(); }, 20000);
             return offered;
         };
 
@@ -560,7 +562,7 @@ private slots:
         QDir::setCurrent(previous);
         QCOMPARE(pageCount(target), 3); // picture, events, sources
         QVERIFY(pageText(target, 2).contains("alert 0"));
-        QCOMPARE(status->text(), QString());
+        QCOMPARE(status->text(), "The report was written to " + target);
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("a user's own file"));
         QCOMPARE(QDir(work.path()).entryList(QDir::Files), (QStringList { "report.pdf", "tmpReport.png" }));
@@ -571,6 +573,43 @@ private slots:
         QVERIFY(!page.writeReportPdf(earlier.fileName(), m_dir.filePath("no-picture.png")));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("old report"));
+    }
+
+    // The pages of text are written on a worker: the longest gap between
+    // ticks of a 10 ms timer shows how long the window ever stood still.
+    void exportKeepsTheWindowResponsive()
+    {
+        std::vector<loginfo> alerts;
+        for (int i = 0; i < 100000; ++i)
+            alerts.push_back(row(DATE, 12 + i % 5, "event " + std::to_string(i % 300), LOCATION,
+                "10.1." + std::to_string(i % 5000 / 250) + "." + std::to_string(i % 250),
+                "user" + std::to_string(i % 500)));
+        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        notifyReportMain page(ReportData::compute(snapshot, "init", "init"), {}, {}, {});
+        page.resize(856, 500);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QString target = m_dir.filePath("responsive.pdf");
+
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longest = 0;
+        QTimer ticker;
+        ticker.setInterval(10);
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            longest = qMax(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+            page.repaint();
+        });
+        ticker.start();
+        QVERIFY(page.startExport(target));
+        const qint64 picture = clock.elapsed();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isExporting(), 60000);
+        ticker.stop();
+        QVERIFY2(longest < 100,
+            qPrintable(QString("blocked for %1 ms (%2 ms for the picture)").arg(longest).arg(picture)));
+        QCOMPARE(page.findChild<QLabel *>("statusLabel")->text(), "The report was written to " + target);
+        QVERIFY(pageCount(target) > 2000);
     }
 
     void commandLine()
