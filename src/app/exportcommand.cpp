@@ -1,7 +1,10 @@
 #include "app/exportcommand.h"
 
+#include "alertengine/alertloader.h"
+#include "alertstore/alertstore.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "report/notifyreportmain.h"
+#include "reportdata/reportdata.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -59,11 +62,12 @@ void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &m
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void waitForFigures(notifyReportMain &page)
+// The day of the oldest alert, as the page takes it for an open start.
+QDate oldestDay(const std::vector<loginfo> &newestFirst)
 {
-    while (page.isLoading() || page.isCountingAi())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
+    if (newestFirst.empty() || newestFirst.back().timeNs == 0)
+        return QDate::currentDate();
+    return QDateTime::fromMSecsSinceEpoch(newestFirst.back().timeNs / 1000000).date();
 }
 
 bool readDate(const QCommandLineParser &parser, const QString &option, QDate &date, QString *error)
@@ -125,23 +129,33 @@ int ExportCommand::run(int argc, char **argv, void (*installTranslation)(QApplic
     installTranslation(app);
     qInstallMessageHandler(dropDebugLines);
     const QuietStandardError standardError;
+    // No window waits here, so everything is asked for in turn on this thread.
+    auto alerts = std::make_shared<std::vector<loginfo>>();
+    const int loaded = loadAllAlerts(*alerts);
+    if (loaded != 0) {
+        standardError.say(AlertStore::failureText(loaded));
+        return TarvixDesktopDaemonClient::endProcess(1);
+    }
+    const notifyReportMain::Sources &sources = notifyReportMain::sources();
+    notifyReportMain::Figures figures;
+    figures.daemon = ReportFigures::fetch(sources.installTimePath.toStdString());
+    figures.aiInferences = ReportFigures::countAiInferences(sources.aiCountProgram, sources.aiCountArguments);
+    if (from.isValid() || to.isValid()) {
+        from = from.isValid() ? from : oldestDay(*alerts);
+        to = to.isValid() ? to : QDate::currentDate();
+    }
+    const bool whole = !from.isValid();
+    const SharedReportData data
+        = ReportData::compute(alerts, whole ? "init" : notifyReportMain::rangeStartText(from).toStdString(),
+            whole ? "init" : notifyReportMain::rangeEndText(to).toStdString());
+
     int status = 0;
     {
-        notifyReportMain page;
+        notifyReportMain page(data, figures, from, to);
         page.setAttribute(Qt::WA_DontShowOnScreen);
         page.resize(874, 460); // the page's place in the main window
         page.show();
-        waitForFigures(page);
-        if (page.loadResult() == 0 && (from.isValid() || to.isValid())) {
-            QList<QDate> range { from.isValid() ? from : page.startDate(),
-                to.isValid() ? to : QDate::currentDate() };
-            page.slot_update_dateTime(range);
-            waitForFigures(page);
-        }
-        if (page.loadResult() != 0) {
-            standardError.say(AlertStore::failureText(page.loadResult()));
-            status = 1;
-        } else if (page.showsEmptyState()) {
+        if (page.showsEmptyState()) {
             standardError.say(tr("There are no alarms in the chosen range; no report was written."));
             status = 1;
         } else if (!page.exportReport(parser.value("export-report"))) {

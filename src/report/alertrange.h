@@ -1,15 +1,7 @@
 #ifndef REPORT_ALERTRANGE_H
 #define REPORT_ALERTRANGE_H
 
-#include "alertengine/alertspan.h"
-#include "alertstore/alertstore.h"
-
-// The alerts of a date range together with the snapshot they belong to, so
-// whoever keeps the range keeps its alerts alive without copying them.
-struct AlertRange
-{
-    AlertList snapshot;
-    AlertSpan alerts;
-};
+// The range moved below the widgets; the PDF writer still includes it from here.
+#include "reportdata/alertrange.h"
 
 #endif

@@ -1,8 +1,8 @@
 #ifndef REPORT_ALLEVENTSTATISTICSWIDGET_H
 #define REPORT_ALLEVENTSTATISTICSWIDGET_H
 
-#include "report/alertrange.h"
 #include "report/allstatisticswindow.h"
+#include "reportdata/alertrange.h"
 
 #include <memory>
 

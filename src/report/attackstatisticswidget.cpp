@@ -1,13 +1,12 @@
 #include "report/attackstatisticswidget.h"
 
-#include "alertengine/reportstats.h"
 #include "report/allattackstatisticsdata.h"
 #include "widgets/alerttext.h"
 
-AttackStatisticsWidget::AttackStatisticsWidget(const AlertRange &range, QWidget *parent)
+AttackStatisticsWidget::AttackStatisticsWidget(const SharedReportData &data, QWidget *parent)
     : HitStatisticsWidget(tr("Statistics on attack sources"), parent)
 {
-    setAlerts(range);
+    setData(data);
 }
 
 HitRowTexts AttackStatisticsWidget::attackRowTexts(const HitEntry &entry)
@@ -17,9 +16,14 @@ HitRowTexts AttackStatisticsWidget::attackRowTexts(const HitEntry &entry)
         QString("%1 %2").arg(tr("Latest attack time:"), hitLatestTime(entry.second)) };
 }
 
-void AttackStatisticsWidget::count(AlertSpan alerts, HitStats &stats) const
+SharedHitStats AttackStatisticsWidget::ranking(const ReportData &data) const
 {
-    countBySourceIp(alerts, stats);
+    return data.sources;
+}
+
+const std::vector<const HitEntry *> &AttackStatisticsWidget::top(const ReportData &data) const
+{
+    return data.topSources;
 }
 
 QString AttackStatisticsWidget::emptyText() const

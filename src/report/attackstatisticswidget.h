@@ -8,13 +8,14 @@ class AttackStatisticsWidget : public HitStatisticsWidget
 {
     Q_OBJECT
 public:
-    AttackStatisticsWidget(const AlertRange &range, QWidget *parent);
+    AttackStatisticsWidget(const SharedReportData &data, QWidget *parent);
 
     // A row of the card; the window's row differs only in its first line.
     static HitRowTexts attackRowTexts(const HitEntry &entry);
 
 protected:
-    void count(AlertSpan alerts, HitStats &stats) const override;
+    SharedHitStats ranking(const ReportData &data) const override;
+    const std::vector<const HitEntry *> &top(const ReportData &data) const override;
     QString emptyText() const override;
     HitRowTexts rowTexts(const HitEntry &entry) const override;
     AllStatisticsWindow *createWindow() override;

@@ -1,6 +1,5 @@
 #include "report/eventstatisticswidget.h"
 
-#include "alertengine/reportstats.h"
 #include "report/alleventstatisticswidget.h"
 #include "translation/translation.h"
 #include "widgets/alerttext.h"
@@ -9,54 +8,32 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <vector>
-
-namespace {
-
-const size_t SHOWN_ROWS = 5;
-
-} // namespace
-
 EventStatisticsWidget::EventStatisticsWidget(
-    const AlertRange &range, std::shared_ptr<const Translation> translation, QWidget *parent)
+    SharedReportData data, std::shared_ptr<const Translation> translation, QWidget *parent)
     : RankingCard(tr("Statistics of event"), parent)
     , m_translation(std::move(translation))
 {
     setMinimumSize(856, 200);
-    setAlerts(range);
+    setData(std::move(data));
 }
 
-void EventStatisticsWidget::setAlerts(const AlertRange &range)
+void EventStatisticsWidget::setData(SharedReportData data)
 {
-    if (range.alerts.empty())
+    if (!data || data->range.alerts.empty())
         return;
-    m_range = range;
-    m_counts.clear();
-    countByComment(m_range.alerts, m_counts);
+    m_data = std::move(data);
     buildRows();
     if (m_window)
-        m_window->updateAlerts(m_range);
+        m_window->updateAlerts(m_data->range);
 }
 
 void EventStatisticsWidget::buildRows()
 {
-    using Entry = std::pair<const std::string *, int>;
-    std::vector<Entry> entries;
-    entries.reserve(m_counts.size());
-    for (const auto &count : m_counts)
-        entries.emplace_back(&count.first, count.second);
-    // Largest counts first; equal counts by title, so the order does not depend on hashing.
-    const size_t shown = std::min(SHOWN_ROWS, entries.size());
-    std::partial_sort(
-        entries.begin(), entries.begin() + long(shown), entries.end(), [](const Entry &a, const Entry &b) {
-            return a.second > b.second || (a.second == b.second && *a.first < *b.first);
-        });
-
+    const std::vector<ReportData::EventCount> &entries = m_data->topEvents;
     auto *rows = new QWidget(this);
     rows->setObjectName("eventRows");
     auto *layout = new QVBoxLayout(rows);
-    for (size_t i = 0; i < shown; ++i) {
+    for (size_t i = 0; i < entries.size(); ++i) {
         const std::string translated = m_translation->translate(entries[i].first->c_str());
         auto *row = new QWidget(rows);
         auto *rowLayout = new QHBoxLayout(row);
@@ -83,7 +60,7 @@ void EventStatisticsWidget::buildRows()
 void EventStatisticsWidget::slot_clicked()
 {
     if (!m_window)
-        m_window = new allEventStatisticsWidget(m_range, m_translation, this);
+        m_window = new allEventStatisticsWidget(m_data->range, m_translation, this);
     m_window->show();
     m_window->raise();
 }

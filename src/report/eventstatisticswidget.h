@@ -1,14 +1,12 @@
 #ifndef REPORT_EVENTSTATISTICSWIDGET_H
 #define REPORT_EVENTSTATISTICSWIDGET_H
 
-#include "report/alertrange.h"
 #include "report/rankingcard.h"
+#include "reportdata/reportdata.h"
 
 #include <QPointer>
 
 #include <memory>
-#include <string>
-#include <unordered_map>
 
 class allEventStatisticsWidget;
 class Translation;
@@ -21,12 +19,12 @@ class EventStatisticsWidget : public RankingCard
     Q_OBJECT
 public:
     EventStatisticsWidget(
-        const AlertRange &range, std::shared_ptr<const Translation> translation, QWidget *parent);
+        SharedReportData data, std::shared_ptr<const Translation> translation, QWidget *parent);
 
-    // Counts the range anew and rebuilds the rows; an empty range leaves the card as it is.
-    void setAlerts(const AlertRange &range);
+    // Shows the data of another range; an empty range leaves the card as it is.
+    void setData(SharedReportData data);
 
-    const std::unordered_map<std::string, int> &eventCounts() const { return m_counts; }
+    const SharedReportData &data() const { return m_data; }
     allEventStatisticsWidget *allWindow() const;
 
 public slots:
@@ -35,9 +33,8 @@ public slots:
 private:
     void buildRows();
 
-    AlertRange m_range;
+    SharedReportData m_data;
     std::shared_ptr<const Translation> m_translation;
-    std::unordered_map<std::string, int> m_counts;
     QPointer<allEventStatisticsWidget> m_window;
 };
 

@@ -1,7 +1,7 @@
 #ifndef REPORT_EVENTTABLEMODEL_H
 #define REPORT_EVENTTABLEMODEL_H
 
-#include "report/alertrange.h"
+#include "reportdata/alertrange.h"
 
 #include <QAbstractTableModel>
 #include <QMap>

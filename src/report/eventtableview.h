@@ -1,7 +1,7 @@
 #ifndef REPORT_EVENTTABLEVIEW_H
 #define REPORT_EVENTTABLEVIEW_H
 
-#include "report/alertrange.h"
+#include "reportdata/alertrange.h"
 #include "widgets/ktableview.h"
 
 #include <memory>

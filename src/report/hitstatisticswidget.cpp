@@ -3,14 +3,6 @@
 #include "report/allstatisticswindow.h"
 #include "widgets/emptywidget.h"
 
-#include <algorithm>
-
-namespace {
-
-const size_t SHOWN_ROWS = 3;
-
-} // namespace
-
 HitStatisticsWidget::HitStatisticsWidget(const QString &title, QWidget *parent)
     : RankingCard(title, parent)
     , m_stats(std::make_shared<const HitStats>())
@@ -19,34 +11,21 @@ HitStatisticsWidget::HitStatisticsWidget(const QString &title, QWidget *parent)
     setMaximumHeight(278);
 }
 
-void HitStatisticsWidget::setAlerts(const AlertRange &range)
+void HitStatisticsWidget::setData(const SharedReportData &data)
 {
-    if (range.alerts.empty())
+    if (!data || data->range.alerts.empty())
         return;
-    auto stats = std::make_shared<HitStats>();
-    count(range.alerts, *stats);
-    m_stats = std::move(stats);
-    buildRows();
+    m_stats = ranking(*data);
+    buildRows(top(*data));
 }
 
-void HitStatisticsWidget::buildRows()
+void HitStatisticsWidget::buildRows(std::vector<const HitEntry *> entries)
 {
     if (m_stats->empty()) {
         setRows(new EmptyWidget(emptyText(), 128, 128, this));
         return;
     }
-    std::vector<const HitEntry *> entries;
-    entries.reserve(m_stats->size());
-    for (const HitEntry &entry : *m_stats)
-        entries.push_back(&entry);
-    // Largest counts first; equal counts keep the order of their keys.
-    const size_t shown = std::min(SHOWN_ROWS, entries.size());
-    std::partial_sort(entries.begin(), entries.begin() + long(shown), entries.end(),
-        [](const HitEntry *a, const HitEntry *b) {
-            return a->second.count > b->second.count
-                || (a->second.count == b->second.count && a->first < b->first);
-        });
-    entries.resize(shown);
+    const size_t shown = entries.size();
     auto *model = new HitStatModel(
         m_stats, std::move(entries), [this](const HitEntry &entry) { return rowTexts(entry); }, nullptr);
     auto *list = new HitStatListView(model, this);

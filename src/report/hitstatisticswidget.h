@@ -1,9 +1,9 @@
 #ifndef REPORT_HITSTATISTICSWIDGET_H
 #define REPORT_HITSTATISTICSWIDGET_H
 
-#include "report/alertrange.h"
 #include "report/hitstatlist.h"
 #include "report/rankingcard.h"
+#include "reportdata/reportdata.h"
 
 #include <QPointer>
 
@@ -16,8 +16,8 @@ class HitStatisticsWidget : public RankingCard
 {
     Q_OBJECT
 public:
-    // Counts the range anew and rebuilds the rows; an empty range leaves the card as it is.
-    void setAlerts(const AlertRange &range);
+    // Shows the ranking of another range; an empty range leaves the card as it is.
+    void setData(const SharedReportData &data);
 
     const SharedHitStats &statistics() const { return m_stats; }
     // The "See all" window, once it has been opened.
@@ -29,13 +29,15 @@ public slots:
 protected:
     HitStatisticsWidget(const QString &title, QWidget *parent);
 
-    virtual void count(AlertSpan alerts, HitStats &stats) const = 0;
+    // The card's ranking in key order, and its most frequent entries.
+    virtual SharedHitStats ranking(const ReportData &data) const = 0;
+    virtual const std::vector<const HitEntry *> &top(const ReportData &data) const = 0;
     virtual QString emptyText() const = 0;
     virtual HitRowTexts rowTexts(const HitEntry &entry) const = 0;
     virtual AllStatisticsWindow *createWindow() = 0;
 
 private:
-    void buildRows();
+    void buildRows(std::vector<const HitEntry *> shown);
 
     SharedHitStats m_stats;
     QPointer<AllStatisticsWindow> m_window;

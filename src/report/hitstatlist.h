@@ -1,21 +1,20 @@
 #ifndef REPORT_HITSTATLIST_H
 #define REPORT_HITSTATLIST_H
 
-#include "alertengine/reportstats.h"
+#include "reportdata/hitranking.h"
 
 #include <QAbstractListModel>
 #include <QListView>
 #include <QStyledItemDelegate>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 // Attack sources or user names with their counts, shared by a ranking card
 // and its "See all" window.
-using HitStats = std::map<std::string, HitStat>;
+using HitStats = HitRanking;
 using SharedHitStats = std::shared_ptr<const HitStats>;
 using HitEntry = HitStats::value_type;
 

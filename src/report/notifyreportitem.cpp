@@ -97,7 +97,7 @@ QString notifyReportItem::valueText() const
     return QString::number(m_data.value);
 }
 
-void notifyReportItem::updateUi(int value)
+void notifyReportItem::updateUi(qint64 value)
 {
     m_data.value = value;
     m_valueLabel->setText(valueText());

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <limits>
+
 class QLabel;
 namespace lumo {
 class KBallonTip;
@@ -15,12 +17,12 @@ class KBallonTip;
 struct ReportItemData
 {
     // Shown as "None": the value could not be determined.
-    static constexpr int NoValue = 2147483647;
-    // Shown as "--": the value has not arrived yet.
-    static constexpr int Pending = -2147483647 - 1;
+    static constexpr qint64 NoValue = std::numeric_limits<qint64>::max();
+    // Shown as "--": the value is not known (yet).
+    static constexpr qint64 Pending = std::numeric_limits<qint64>::min();
 
     int type = 1; // 1 for the totals strip, 0 for the level cards
-    int value = 0;
+    qint64 value = 0;
     QString unit;
     QString title;
     QPixmap icon; // none when null
@@ -34,7 +36,7 @@ class notifyReportItem : public QWidget
 public:
     explicit notifyReportItem(const ReportItemData &data, QWidget *parent = nullptr);
 
-    int value() const { return m_data.value; }
+    qint64 value() const { return m_data.value; }
     QString valueText() const;
     bool tipShown() const { return m_data.showTip; }
     // The AI card learns whether the AI service is installed once its state has arrived.
@@ -42,7 +44,7 @@ public:
     lumo::KBallonTip *ballonTip() const;
 
 public slots:
-    void updateUi(int value);
+    void updateUi(qint64 value);
     // Asks the daemon again whether the AI service is installed; hides the tip once it is.
     void updateAiUi();
 

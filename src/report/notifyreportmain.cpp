@@ -34,7 +34,6 @@
 #include <QScatterSeries>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryFile>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -90,26 +89,33 @@ void emptyLayout(QLayout *layout)
     }
 }
 
-// Freeing a snapshot of a hundred thousand alerts takes a good tenth of a
-// second: when the page held the last reference, it goes on a thread.
-void releaseOffGuiThread(AlertList snapshot)
+// Freeing a snapshot of a hundred thousand alerts, or the rankings of as
+// many addresses, takes a good tenth of a second: when the page held the last
+// reference, it goes on a thread.
+template<class Shared> void releaseOffGuiThread(Shared shared)
 {
-    if (!snapshot || snapshot.use_count() > 1)
+    if (!shared || shared.use_count() > 1)
         return;
-    QThreadPool::globalInstance()->start([snapshot = std::move(snapshot)]() mutable { snapshot.reset(); });
+    QThreadPool::globalInstance()->start([shared = std::move(shared)]() mutable { shared.reset(); });
 }
+
+// The one place the report's PDF is written; it runs on a worker.
+bool writePdf(const QString &path, const QImage &picture, const SharedReportData &data,
+    const Translation &translation, QString *error)
+{
+    return ReportPdf::write(path, picture, data ? data->range : AlertRange(), translation, error);
+}
+
+const char *const CANNOT_PICTURE = QT_TRANSLATE_NOOP(
+    "notifyReportMain", "The report could not be written: its picture could not be made.");
 
 } // namespace
 
-// What the daemon and the system say besides the alerts, read on a thread.
-struct notifyReportMain::DaemonTotals
+notifyReportMain::Totals::Totals()
+    : eventTotal(ReportItemData::Pending)
+    , aiInferences(ReportItemData::Pending)
 {
-    int installResult = 0;
-    int minutes = 0;
-    int eventResult = 0;
-    QString eventText;
-    int aiStatus = 0;
-};
+}
 
 notifyReportMain::Sources &notifyReportMain::sources()
 {
@@ -131,6 +137,42 @@ notifyReportMain::notifyReportMain(QWidget *parent)
     connect(
         Middleware::instance(), &Middleware::installUpdate, this, &notifyReportMain::slot_refresh_ai_ui_tips);
     startAction(Action::Build);
+}
+
+notifyReportMain::notifyReportMain(const SharedReportData &data, const Figures &figures, const QDate &start,
+    const QDate &end, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName("notifyReportMain");
+    setWindowTitle("Form");
+    resize(856, 400);
+    setMinimumSize(856, 400);
+    m_translation = std::make_shared<const Translation>(QLocale::system().name().toUtf8().toStdString());
+    m_serverEdition = isServerEdition(sources().osReleasePath);
+    buildContent();
+    applyDaemonTotals(figures.daemon);
+    if (figures.aiInferences)
+        m_totals.aiInferences = *figures.aiInferences;
+    if (m_aiCard)
+        m_aiCard->updateUi(m_totals.aiInferences);
+    const bool whole = start.isNull() && end.isNull();
+    m_action = whole ? Action::Build : Action::Range;
+    m_startDate = start;
+    m_endDate = end;
+    m_loadStart = rangeStartText(start);
+    m_loadEnd = rangeEndText(end);
+    m_loadingAlerts = true;
+    applyData(data);
+}
+
+QString notifyReportMain::rangeStartText(const QDate &day)
+{
+    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), "00:00:00");
+}
+
+QString notifyReportMain::rangeEndText(const QDate &day)
+{
+    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), "23:59:59");
 }
 
 notifyReportMain::~notifyReportMain()
@@ -278,10 +320,10 @@ QWidget *notifyReportMain::buildBottomBar()
     bar->setObjectName("bottomBar");
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *exportButton = new lumo::KBorderlessButton(tr("Export a statistical report"), bar);
-    exportButton->setObjectName("exportButton");
-    connect(exportButton, &QPushButton::clicked, this, &notifyReportMain::exportScrollAreaToImage);
-    layout->addWidget(exportButton);
+    m_exportButton = new lumo::KBorderlessButton(tr("Export a statistical report"), bar);
+    m_exportButton->setObjectName("exportButton");
+    connect(m_exportButton, &QPushButton::clicked, this, &notifyReportMain::exportScrollAreaToImage);
+    layout->addWidget(m_exportButton);
     layout->addStretch();
 
     m_busy = new BusyIndicator(16, bar);
@@ -305,65 +347,63 @@ QWidget *notifyReportMain::buildBottomBar()
     return bar;
 }
 
-// Starts one user action: one fresh snapshot from the store, and the other
-// totals from the daemon; a newer action supersedes this one.
+// Starts one user action; a newer action supersedes this one. The build
+// shows the snapshot the store holds (the log page's), Refresh asks for a
+// fresh one and the daemon's totals, and a picked range is cut from the
+// snapshot shown without asking the daemon anything.
 void notifyReportMain::startAction(Action action, const QString &start, const QString &end)
 {
     m_action = action;
     m_loadStart = start;
     m_loadEnd = end;
     m_loadingAlerts = true;
-    collectDaemonTotals();
-    // A picked range shows no totals, and the AI count may take half a minute.
-    if (action != Action::Range)
+    ++m_dataRound;
+    if (action != Action::Range) {
+        collectDaemonTotals();
         collectAiCount();
+    }
     setLoadingShown();
-    AlertStore::instance()->requestFresh(
-        this, [this](const AlertList &alerts, int result) { applyAlerts(alerts, result); });
+    AlertStore *store = AlertStore::instance();
+    // An empty snapshot may be one that never loaded: that one is asked for.
+    const AlertList held = store->isLoading() ? nullptr : store->current();
+    if (action == Action::Range && m_data)
+        computeData(m_data->range.snapshot);
+    else if (action != Action::Refresh && held && !held->empty())
+        computeData(held);
+    else
+        store->requestFresh(
+            this, [this](const AlertList &alerts, int result) { applyAlerts(alerts, result); });
 }
 
 void notifyReportMain::collectDaemonTotals()
 {
     m_loadingTotals = true;
     const int round = ++m_totalsRound;
-    auto totals = std::make_shared<DaemonTotals>();
+    auto figures = std::make_shared<ReportFigures>();
     const std::string installTimePath = sources().installTimePath.toStdString();
     ThreadWorker::start(
-        this,
-        [totals, installTimePath] {
-            totals->installResult = minutesSinceInstall(totals->minutes, installTimePath);
-            TarvixDesktopDaemonClient *daemon = TarvixDesktopDaemonClient::instance();
-            totals->eventResult = daemon->getEventTotalCount(totals->eventText);
-            totals->aiStatus = daemon->getServiceStatus("tarvix_net_ai", 2);
-        },
-        [this, totals, round](int) {
+        this, [figures, installTimePath] { *figures = ReportFigures::fetch(installTimePath); },
+        [this, figures, round](int) {
             if (round == m_totalsRound)
-                applyDaemonTotals(*totals);
+                applyDaemonTotals(*figures);
         });
 }
 
-void notifyReportMain::applyDaemonTotals(const DaemonTotals &totals)
+void notifyReportMain::applyDaemonTotals(const ReportFigures &figures)
 {
     const bool first = !std::exchange(m_totalsKnown, true);
-    if (totals.installResult != 0) {
-        qDebug() << "get time error!";
-        m_totals.guardHours = ReportItemData::NoValue;
-    } else {
-        m_totals.guardHours = totals.minutes / 60;
-    }
-    if (totals.eventResult != 0)
-        qDebug() << "get event total error!";
-    m_totals.eventTotal = totals.eventText.toInt(); // 0 when empty or unreadable
-    m_totals.aiStatus = totals.aiStatus;
+    m_totals.guardHours = figures.guardHours.value_or(ReportItemData::NoValue);
+    // An event total that could not be read is unknown: a failed Refresh keeps what was shown.
+    if (figures.eventTotal)
+        m_totals.eventTotal = *figures.eventTotal;
+    m_totals.aiStatus = figures.aiStatus;
     m_loadingTotals = false;
 
     // The AI card learns once whether the service is installed, as if it had been built with it.
     if (first && m_aiCard)
         m_aiCard->setShowTip(m_totals.aiStatus == AI_NOT_INSTALLED);
-    if (m_action != Action::Range) {
-        emit update_total_guard_time(m_totals.guardHours);
-        emit update_total_events(m_totals.eventTotal);
-    }
+    emit update_total_guard_time(m_totals.guardHours);
+    emit update_total_events(m_totals.eventTotal);
     finishAction();
 }
 
@@ -374,26 +414,20 @@ void notifyReportMain::collectAiCount()
         return; // the running count serves this action too
     m_countingAi = true;
     const int round = ++m_aiRound;
-    struct Count
-    {
-        bool ran = false;
-        QString output;
-    };
-    auto count = std::make_shared<Count>();
+    auto count = std::make_shared<std::optional<qint64>>();
     const Sources paths = sources();
     ThreadWorker::start(
         this,
         [count, paths] {
-            count->ran = runCommand(paths.aiCountProgram, paths.aiCountArguments, count->output);
+            *count = ReportFigures::countAiInferences(paths.aiCountProgram, paths.aiCountArguments);
         },
         [this, count, round](int) {
             if (round != m_aiRound)
                 return;
             m_countingAi = false;
-            bool isNumber = false;
-            const qlonglong value = count->output.toLongLong(&isNumber);
-            if (count->ran && isNumber)
-                m_totals.aiInferences = int(value);
+            // No count keeps the previous one, which is unknown until a count has come.
+            if (*count)
+                m_totals.aiInferences = **count;
             if (std::exchange(m_emitAiCount, false) && !m_serverEdition)
                 emit update_ai_inferences(m_totals.aiInferences);
         });
@@ -401,23 +435,50 @@ void notifyReportMain::collectAiCount()
 
 void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
 {
-    m_loadingAlerts = false;
     m_loadResult = result;
     if (result != 0) {
+        m_loadingAlerts = false;
         qDebug() << "get total alert info error!";
         showLoadFailure(result);
         finishAction();
         return;
     }
-    m_statusLabel->clear();
-    AlertList previous = std::exchange(m_alerts, alerts);
-    m_totals.alertTotal = int(m_alerts->size());
+    computeData(alerts);
+}
+
+// Everything the action shows is counted on a worker; the page builds itself
+// from the result on the GUI thread.
+void notifyReportMain::computeData(const AlertList &alerts)
+{
+    const int round = m_dataRound;
+    const bool whole = m_action != Action::Range;
+    const std::string start = whole ? "init" : m_loadStart.toUtf8().toStdString();
+    const std::string end = whole ? "init" : m_loadEnd.toUtf8().toStdString();
+    auto result = std::make_shared<SharedReportData>();
+    ThreadWorker::start(
+        this, [result, alerts, start, end] { *result = ReportData::compute(alerts, start, end); },
+        [this, result, round](int) {
+            SharedReportData data = std::move(*result);
+            if (round == m_dataRound)
+                applyData(data);
+            releaseOffGuiThread(std::move(data));
+        });
+}
+
+void notifyReportMain::applyData(const SharedReportData &data)
+{
+    m_loadingAlerts = false;
+    // A range of the snapshot shown leaves the news of its load standing.
+    if (m_action != Action::Range)
+        m_statusLabel->clear();
+    SharedReportData previous = std::exchange(m_data, data);
+    m_totals.alertTotal = qint64(m_data->alertTotal);
     if (m_action != Action::Range)
         emit update_total_alerts(m_totals.alertTotal);
 
     switch (m_action) {
     case Action::Build:
-        refreshTotalData("init", "init");
+        logRange("init", "init");
         m_startDate = oldestAlertDate();
         m_endDate = QDate::currentDate();
         qDebug() << "init start date: " << m_startDate;
@@ -441,7 +502,7 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
             showEmptyState(tr("There are no alarm details"));
             break;
         }
-        refreshTotalData("init", "init");
+        logRange("init", "init");
         m_startDate = oldestAlertDate();
         m_endDate = QDate::currentDate();
         m_startLabel->setText(dayText(m_startDate));
@@ -458,8 +519,8 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
             showEmptyState(tr("There are no alarm details"));
             break;
         }
-        refreshTotalData(m_loadStart, m_loadEnd);
-        if (m_highCount == 0 && m_normalCount == 0)
+        logRange(m_loadStart, m_loadEnd);
+        if (m_data->highCount == 0 && m_data->normalCount == 0)
             showEmptyState(tr("There are no alarm details"));
         else
             showRangeResult();
@@ -467,7 +528,7 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
     }
     }
     m_shownOnce = true;
-    // The old body and range are gone: whatever of the old snapshot is left is ours alone.
+    // The old body is gone: whatever of the old data is left is ours alone.
     releaseOffGuiThread(std::move(previous));
     finishAction();
 }
@@ -482,7 +543,7 @@ void notifyReportMain::showLoadFailure(int result)
         return;
     }
     m_statusLabel->clear();
-    showEmptyState(text);
+    showEmptyState(text, true);
 }
 
 void notifyReportMain::finishAction()
@@ -490,52 +551,41 @@ void notifyReportMain::finishAction()
     setLoadingShown();
     if (isLoading())
         return;
-    if (m_action == Action::Refresh)
-        qDebug() << "total data:" << m_totals.guardHours << m_totals.eventTotal << m_totals.alertTotal;
+    if (m_action == Action::Refresh) {
+        // The log has always given the unreadable installation time as the largest int.
+        const qint64 hours
+            = m_totals.guardHours == ReportItemData::NoValue ? 2147483647 : m_totals.guardHours;
+        qDebug() << "total data:" << hours << m_totals.eventTotal << m_totals.alertTotal;
+    }
 }
 
 void notifyReportMain::setLoadingShown()
 {
     m_busy->setVisible(isLoading());
-    if (m_loadingAlerts)
+    if (m_loadingAlerts && m_action != Action::Range)
         m_statusLabel->setText(tr("Loading alarm statistics..."));
 }
 
 void notifyReportMain::showRangeResult()
 {
     buildReportBody();
-    qDebug() << "daterange data:" << m_highCount << m_normalCount;
-    emit update_high_level_count(m_highCount);
-    emit update_normal_level_count(m_normalCount);
+    qDebug() << "daterange data:" << m_data->highCount << m_data->normalCount;
+    emit update_high_level_count(m_data->highCount);
+    emit update_normal_level_count(m_data->normalCount);
 }
 
-void notifyReportMain::refreshTotalData(const QString &start, const QString &end)
+void notifyReportMain::logRange(const QString &start, const QString &end) const
 {
     qDebug() << "daterange date:" << start << end;
     if (start == "init" && end == "init")
         qDebug() << "refreshTotalData process has finished init.";
-    // The range is a run of the snapshot: nothing is copied.
-    m_range
-        = { m_alerts, alertsInRange(*m_alerts, start.toUtf8().toStdString(), end.toUtf8().toStdString()) };
-    m_levelCounts.clear();
-    countByLevel(m_range.alerts, m_levelCounts);
-    m_highCount = 0;
-    m_normalCount = 0;
-    for (const auto &level : m_levelCounts) {
-        if (level.first > 14)
-            m_highCount += level.second;
-        else if (level.first >= 12)
-            m_normalCount += level.second;
-    }
 }
 
 QDate notifyReportMain::oldestAlertDate() const
 {
-    if (m_range.alerts.empty())
+    if (!m_data || m_data->range.alerts.empty())
         return QDate::currentDate();
-    return QLocale("en_US")
-        .toDateTime(QString::fromStdString(m_range.alerts.back().date), "yyyy MMM d H:mm:ss")
-        .date();
+    return m_data->oldestDate();
 }
 
 QString notifyReportMain::dayText(const QDate &day) const
@@ -567,7 +617,7 @@ void notifyReportMain::buildReportBody()
     heading->addStretch();
     levelLayout->addLayout(heading);
     auto *levelCards = new QHBoxLayout();
-    const auto levelCard = [levelArea, levelCards](const char *icon, int value, const QString &title) {
+    const auto levelCard = [levelArea, levelCards](const char *icon, qint64 value, const QString &title) {
         ReportItemData data;
         data.type = 0;
         data.value = value;
@@ -579,10 +629,10 @@ void notifyReportMain::buildReportBody()
         return card;
     };
     notifyReportItem *high = levelCard(
-        ":/Resource/Icon/setting/selected_red.png", m_highCount, tr("High-risk alerts (level 15-16)"));
+        ":/Resource/Icon/setting/selected_red.png", m_data->highCount, tr("High-risk alerts (level 15-16)"));
     high->setObjectName("highRiskCard");
     notifyReportItem *normal = levelCard(
-        ":/Resource/Icon/setting/selected.png", m_normalCount, tr("Normal-risk alerts (level 12-14)"));
+        ":/Resource/Icon/setting/selected.png", m_data->normalCount, tr("Normal-risk alerts (level 12-14)"));
     normal->setObjectName("normalRiskCard");
     connect(this, &notifyReportMain::update_high_level_count, high, &notifyReportItem::updateUi);
     connect(this, &notifyReportMain::update_normal_level_count, normal, &notifyReportItem::updateUi);
@@ -590,9 +640,9 @@ void notifyReportMain::buildReportBody()
     levelLayout->addWidget(new QLabel(tr("Date distribution of alarm severity"), levelArea));
 
     buildCharts();
-    m_eventCard = new EventStatisticsWidget(m_range, m_translation, m_content);
-    m_attackCard = new AttackStatisticsWidget(m_range, m_content);
-    m_userCard = new UserStatisticsWidget(m_range, m_content);
+    m_eventCard = new EventStatisticsWidget(m_data, m_translation, m_content);
+    m_attackCard = new AttackStatisticsWidget(m_data, m_content);
+    m_userCard = new UserStatisticsWidget(m_data, m_content);
 
     m_bodyLayout->addWidget(levelArea);
     m_bodyLayout->addWidget(m_dateChartView);
@@ -615,26 +665,28 @@ void notifyReportMain::buildReportBody()
 
 void notifyReportMain::buildCharts()
 {
-    m_dayCounts.clear();
-    countRiskByDay(m_range.alerts, m_dayCounts);
     QList<QScatterSeries *> scatters;
     m_dateChartView = SeverityCharts::dateChart(
-        SeverityCharts::datePoints(m_dayCounts, int(m_range.alerts.size())), scatters);
+        SeverityCharts::datePoints(m_data->dayCounts, int(m_data->range.alerts.size())), scatters);
     m_dateChartView->setParent(m_content);
-    m_levelChartView = SeverityCharts::levelChart(m_levelCounts);
+    m_levelChartView = SeverityCharts::levelChart(m_data->levelCounts);
     m_levelChartView->setParent(m_content);
     for (QScatterSeries *series : scatters)
         connect(series, &QScatterSeries::hovered, this,
             [this](const QPointF &point, bool) { onScatterPointClicked(point); });
 }
 
-void notifyReportMain::showEmptyState(const QString &text)
+void notifyReportMain::showEmptyState(const QString &text, bool failure)
 {
     clearBody();
     QWidget *panel = greyPanel(m_content);
     panel->setObjectName("emptyPanel");
     auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(new EmptyWidget(text, 128, 128, panel));
+    auto *empty = new EmptyWidget(text, 128, 128, panel);
+    // Not the "nothing found" picture when nothing could be looked at.
+    if (failure)
+        empty->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(128, 128));
+    layout->addWidget(empty);
     m_bodyLayout->addWidget(panel);
     m_bodyLayout->addStretch();
     m_content->setMinimumWidth(832);
@@ -658,8 +710,7 @@ void notifyReportMain::slot_update_dateTime(QList<QDate> &text)
     } else {
         qDebug() << "no update date";
     }
-    startAction(Action::Range, QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00"),
-        QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:59"));
+    startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate));
 }
 
 void notifyReportMain::slot_refresh_data()
@@ -690,8 +741,8 @@ void notifyReportMain::onScatterPointClicked(QPointF point)
     m_hoverLine->attachAxis(chart->axes(Qt::Horizontal).first());
     QTimer::singleShot(HOVER_MS, this, &notifyReportMain::removeVerticalLine);
 
-    const auto day = m_dayCounts.find(date.toStdString());
-    const DayRiskCounts counts = day == m_dayCounts.end() ? DayRiskCounts() : day->second;
+    const auto day = m_data->dayCounts.find(date.toStdString());
+    const DayRiskCounts counts = day == m_data->dayCounts.end() ? DayRiskCounts() : day->second;
     // The tip belongs to the chart view and goes with it on a rebuild; a
     // hover after that makes a new one.
     if (!m_tip)
@@ -712,15 +763,14 @@ void notifyReportMain::removeVerticalLine()
     delete m_hoverLine;
 }
 
-// Each shot of the scrolled report goes into one picture of its whole
-// height, in a private temporary file: never a file of the user's.
-std::unique_ptr<QTemporaryFile> notifyReportMain::takeReportPicture()
+// Each shot of the scrolled report goes into one picture of its whole height.
+QImage notifyReportMain::takeReportPicture()
 {
     QWidget *content = m_scrollArea->widget();
     if (!content) {
         qDebug() << "Content widget not found in scroll area.";
-        m_exportError = tr("The report could not be written: its picture could not be made.");
-        return nullptr;
+        m_exportError = tr(CANNOT_PICTURE);
+        return QImage();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QWidget *viewport = m_scrollArea->viewport();
@@ -730,37 +780,30 @@ std::unique_ptr<QTemporaryFile> notifyReportMain::takeReportPicture()
     qDebug() << "numScreenshots: " << offsets.size();
     qDebug() << "totalHeight: " << totalHeight;
     qDebug() << "viewportHeight: " << viewportHeight;
+    if (offsets.isEmpty()) {
+        qDebug() << "Failed to save the screenshot.";
+        m_exportError = tr(CANNOT_PICTURE);
+        return QImage();
+    }
 
     QImage picture(viewport->width(), totalHeight, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
-    {
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        for (int i = 0; i < offsets.size(); ++i) {
-            m_scrollArea->verticalScrollBar()->setValue(i * viewportHeight);
-            painter.drawPixmap(0, offsets.at(i), viewport->grab());
-        }
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < offsets.size(); ++i) {
+        m_scrollArea->verticalScrollBar()->setValue(i * viewportHeight);
+        painter.drawPixmap(0, offsets.at(i), viewport->grab());
     }
-    auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath("tarvix-report-XXXXXX.png"));
-    if (offsets.isEmpty() || !file->open() || !picture.save(file.get(), "PNG") || !file->flush()) {
-        qDebug() << "Failed to save the screenshot.";
-        m_exportError = tr("The report could not be written: its picture could not be made.");
-        return nullptr;
-    }
-    qDebug() << "Scroll area content saved to" << file->fileName();
-    return file;
+    return picture;
 }
 
 void notifyReportMain::exportScrollAreaToImage()
 {
+    if (m_exporting)
+        return;
     // The failure of an earlier export goes; other news in the strip stays.
     if (!m_exportError.isEmpty() && m_statusLabel->text() == m_exportError)
         m_statusLabel->clear();
-    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
-    if (!picture) {
-        showExportFailure();
-        return;
-    }
     const QString baseName = QString("%1-%2").arg(
         ReportPdf::tr("Intrusion detection statistics report"), QDate::currentDate().toString("yyyy-MM-dd"));
     CustomFileDialog dialog(baseName, nullptr);
@@ -768,8 +811,52 @@ void notifyReportMain::exportScrollAreaToImage()
         return;
     const QString path = dialog.selectedFiles().first();
     qDebug() << "export filepath:" << path;
-    if (!writeReportPdf(path, picture->fileName()))
+    startExport(path);
+}
+
+// The picture must be taken here; the pages of text, which take seconds for
+// a large range, are written on a worker while the window goes on.
+bool notifyReportMain::startExport(const QString &pdfPath)
+{
+    if (m_exporting)
+        return false;
+    const QImage picture = takeReportPicture();
+    if (picture.isNull()) {
         showExportFailure();
+        return true;
+    }
+    m_exporting = true;
+    m_exportButton->setEnabled(false);
+    m_busy->setVisible(true);
+    m_statusLabel->setText(tr("Writing the report..."));
+    struct Outcome
+    {
+        bool written = false;
+        QString error;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    const SharedReportData data = m_data;
+    const std::shared_ptr<const Translation> translation = m_translation;
+    ThreadWorker::start(
+        this,
+        [outcome, pdfPath, picture, data, translation] {
+            outcome->written = writePdf(pdfPath, picture, data, *translation, &outcome->error);
+        },
+        [this, outcome, pdfPath](int) { finishExport(outcome->written, pdfPath, outcome->error); });
+    return true;
+}
+
+void notifyReportMain::finishExport(bool written, const QString &path, const QString &error)
+{
+    m_exporting = false;
+    m_exportButton->setEnabled(true);
+    m_busy->setVisible(isLoading());
+    m_exportError = error;
+    if (!written) {
+        showExportFailure();
+        return;
+    }
+    m_statusLabel->setText(tr("The report was written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void notifyReportMain::showExportFailure()
@@ -779,8 +866,11 @@ void notifyReportMain::showExportFailure()
 
 bool notifyReportMain::exportReport(const QString &pdfPath)
 {
-    const std::unique_ptr<QTemporaryFile> picture = takeReportPicture();
-    return picture && writeReportPdf(pdfPath, picture->fileName());
+    const QImage picture = takeReportPicture();
+    if (picture.isNull())
+        return false;
+    m_exportError.clear();
+    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
 }
 
 bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &imagePath)
@@ -788,11 +878,11 @@ bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &ima
     const QImage picture(imagePath);
     if (picture.isNull()) {
         qDebug() << "Failed to load image file:" << imagePath;
-        m_exportError = tr("The report could not be written: its picture could not be made.");
+        m_exportError = tr(CANNOT_PICTURE);
         return false;
     }
     m_exportError.clear();
-    return ReportPdf::write(pdfPath, picture, m_range, *m_translation, &m_exportError);
+    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
 }
 
 void notifyReportMain::paintEvent(QPaintEvent *)

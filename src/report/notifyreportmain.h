@@ -1,10 +1,8 @@
 #ifndef REPORT_NOTIFYREPORTMAIN_H
 #define REPORT_NOTIFYREPORTMAIN_H
 
-#include "alertengine/alertspan.h"
-#include "alertengine/reportstats.h"
 #include "alertstore/alertstore.h"
-#include "report/alertrange.h"
+#include "reportdata/reportdata.h"
 
 #include <QDate>
 #include <QList>
@@ -14,10 +12,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <map>
 #include <memory>
-#include <string>
-#include <unordered_map>
+#include <optional>
 
 class AttackStatisticsWidget;
 class BusyIndicator;
@@ -27,7 +23,8 @@ class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QScrollArea;
-class QTemporaryFile;
+class QImage;
+class QPushButton;
 class QVBoxLayout;
 class Translation;
 class UserStatisticsWidget;
@@ -42,9 +39,10 @@ class QLineSeries;
 // The "Alarm Statistics" tab: totals, the alarm levels of a date range with
 // their charts, and the rankings of events, attack sources and users.
 //
-// Alerts come from the alert store, one fresh snapshot per user action (the
-// build, Refresh, a picked range); the other totals are collected on threads
-// of their own. Nothing here waits for the daemon on the GUI thread.
+// The page shows the report's data (ReportData) of the store's snapshot: the
+// build takes the snapshot the store holds, Refresh asks for a fresh one and
+// a picked range is cut from the one shown. Counting and the daemon's totals
+// run on threads of their own; nothing here waits on the GUI thread.
 class notifyReportMain : public QWidget
 {
     Q_OBJECT
@@ -59,14 +57,35 @@ public:
     };
     static Sources &sources();
 
+    // What a page shows that is built from data at hand rather than loaded.
+    struct Figures
+    {
+        ReportFigures daemon;
+        std::optional<qint64> aiInferences;
+    };
+
     explicit notifyReportMain(QWidget *parent = nullptr);
+    // The report of data as it stands, for drawing it without a window: asks
+    // neither the store nor the daemon. The range is the whole snapshot when
+    // start and end are null, else those days.
+    notifyReportMain(const SharedReportData &data, const Figures &figures, const QDate &start,
+        const QDate &end, QWidget *parent = nullptr);
     ~notifyReportMain() override;
+
+    // The texts a range of days is cut by, as ReportData::compute takes them.
+    static QString rangeStartText(const QDate &day);
+    static QString rangeEndText(const QDate &day);
 
     // Writes the report of the shown range as a PDF with the picture at
     // imagePath on its first page. On failure exportError() says why.
     bool writeReportPdf(const QString &pdfPath, const QString &imagePath);
-    // The picture of the whole report and the PDF, without asking for a name.
+    // The picture of the whole report and the PDF, without asking for a name;
+    // blocks until it is written.
     bool exportReport(const QString &pdfPath);
+    // Writes the report to path on a worker, the picture taken here first; the
+    // status strip says how it went. False when one is under way already.
+    bool startExport(const QString &pdfPath);
+    bool isExporting() const { return m_exporting; }
     QString exportError() const { return m_exportError; }
 
     // Whether a load of alerts or of the daemon's totals is under way.
@@ -75,10 +94,11 @@ public:
     bool showsEmptyState() const { return m_emptyState; }
     // The result of the last load of alerts: 0, or why it failed (see AlertStore).
     int loadResult() const { return m_loadResult; }
-    int alertTotal() const { return m_totals.alertTotal; }
-    int highRiskCount() const { return m_highCount; }
-    int normalRiskCount() const { return m_normalCount; }
-    AlertSpan rangeAlerts() const { return m_range.alerts; }
+    qint64 alertTotal() const { return m_totals.alertTotal; }
+    int highRiskCount() const { return m_data ? m_data->highCount : 0; }
+    int normalRiskCount() const { return m_data ? m_data->normalCount : 0; }
+    AlertSpan rangeAlerts() const { return m_data ? m_data->range.alerts : AlertSpan(); }
+    const SharedReportData &reportData() const { return m_data; }
     QDate startDate() const { return m_startDate; }
     QDate endDate() const { return m_endDate; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
@@ -90,10 +110,10 @@ public:
     UserStatisticsWidget *userCard() const;
 
 signals:
-    void update_total_guard_time(int hours);
-    void update_total_events(int count);
-    void update_ai_inferences(int count);
-    void update_total_alerts(int count);
+    void update_total_guard_time(qint64 hours);
+    void update_total_events(qint64 count);
+    void update_ai_inferences(qint64 count);
+    void update_total_alerts(qint64 count);
     void update_high_level_count(int count);
     void update_normal_level_count(int count);
     void signal_update_dateWidget(QDate start, QDate end);
@@ -113,15 +133,16 @@ protected:
 private:
     // What the page reloads for; the last action wins.
     enum class Action { Build, Refresh, Range };
+    // As the cards show them: a figure not known yet is pending ("--").
     struct Totals
     {
-        int guardHours = 0;
-        int eventTotal = 0;
-        int aiInferences = 0;
+        qint64 guardHours = 0;
+        qint64 eventTotal;
+        qint64 aiInferences;
         int aiStatus = 0;
-        int alertTotal = 0;
+        qint64 alertTotal = 0;
+        Totals();
     };
-    struct DaemonTotals; // collected on a thread
 
     void buildContent();
     QWidget *buildTitleRow();
@@ -131,37 +152,35 @@ private:
     void startAction(Action action, const QString &start = QString(), const QString &end = QString());
     void collectDaemonTotals();
     void collectAiCount();
-    void applyDaemonTotals(const DaemonTotals &totals);
+    void applyDaemonTotals(const ReportFigures &figures);
     void applyAlerts(const AlertList &alerts, int result);
+    void computeData(const AlertList &alerts);
+    void applyData(const SharedReportData &data);
     void finishAction();
     void showLoadFailure(int result);
     void setLoadingShown();
 
-    void refreshTotalData(const QString &start, const QString &end);
+    void logRange(const QString &start, const QString &end) const;
     QDate oldestAlertDate() const;
     QString dayText(const QDate &day) const;
     void emitTotals();
     void showRangeResult();
 
-    std::unique_ptr<QTemporaryFile> takeReportPicture();
+    QImage takeReportPicture();
     void showExportFailure();
+    void finishExport(bool written, const QString &path, const QString &error);
 
     void clearBody();
     void buildReportBody();
-    void showEmptyState(const QString &text);
+    void showEmptyState(const QString &text, bool failure = false);
     void buildCharts();
 
     // Sources of the figures.
     std::shared_ptr<const Translation> m_translation;
-    AlertList m_alerts; // the snapshot shown
-    AlertRange m_range;
+    SharedReportData m_data; // of the range shown, with its snapshot
     Totals m_totals;
     int m_loadResult = 0;
     QString m_exportError;
-    int m_highCount = 0;
-    int m_normalCount = 0;
-    std::unordered_map<int, int> m_levelCounts;
-    std::map<std::string, DayRiskCounts> m_dayCounts;
     QDate m_startDate;
     QDate m_endDate;
     bool m_serverEdition = false;
@@ -174,10 +193,12 @@ private:
     bool m_loadingTotals = false;
     bool m_countingAi = false;
     int m_totalsRound = 0; // totals of older rounds are dropped
+    int m_dataRound = 0; // and so is the data of an older action
     int m_aiRound = 0;
     bool m_emitAiCount = false;
     bool m_shownOnce = false; // the figures of a load have been shown
     bool m_totalsKnown = false; // the daemon's totals have arrived once
+    bool m_exporting = false;
 
     // Widgets.
     QHBoxLayout *m_mainHLayout = nullptr;
@@ -187,6 +208,7 @@ private:
     QLabel *m_startLabel = nullptr;
     QLabel *m_endLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
+    QPushButton *m_exportButton = nullptr;
     BusyIndicator *m_busy = nullptr;
     DateTimeRangeWidget *m_picker = nullptr;
     notifyReportItem *m_guardCard = nullptr;

@@ -1,13 +1,12 @@
 #include "report/userstatisticswidget.h"
 
-#include "alertengine/reportstats.h"
 #include "report/alluserstatisticsdata.h"
 #include "widgets/alerttext.h"
 
-UserStatisticsWidget::UserStatisticsWidget(const AlertRange &range, QWidget *parent)
+UserStatisticsWidget::UserStatisticsWidget(const SharedReportData &data, QWidget *parent)
     : HitStatisticsWidget(tr("User statistics"), parent)
 {
-    setAlerts(range);
+    setData(data);
 }
 
 HitRowTexts UserStatisticsWidget::userRowTexts(const HitEntry &entry)
@@ -17,9 +16,14 @@ HitRowTexts UserStatisticsWidget::userRowTexts(const HitEntry &entry)
         QString("%1  %2").arg(tr("Latest attack time:"), hitLatestTime(entry.second)) };
 }
 
-void UserStatisticsWidget::count(AlertSpan alerts, HitStats &stats) const
+SharedHitStats UserStatisticsWidget::ranking(const ReportData &data) const
 {
-    countByUser(alerts, stats);
+    return data.users;
+}
+
+const std::vector<const HitEntry *> &UserStatisticsWidget::top(const ReportData &data) const
+{
+    return data.topUsers;
 }
 
 QString UserStatisticsWidget::emptyText() const

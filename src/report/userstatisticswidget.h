@@ -8,13 +8,14 @@ class UserStatisticsWidget : public HitStatisticsWidget
 {
     Q_OBJECT
 public:
-    UserStatisticsWidget(const AlertRange &range, QWidget *parent);
+    UserStatisticsWidget(const SharedReportData &data, QWidget *parent);
 
     // A row of the card and of its window.
     static HitRowTexts userRowTexts(const HitEntry &entry);
 
 protected:
-    void count(AlertSpan alerts, HitStats &stats) const override;
+    SharedHitStats ranking(const ReportData &data) const override;
+    const std::vector<const HitEntry *> &top(const ReportData &data) const override;
     QString emptyText() const override;
     HitRowTexts rowTexts(const HitEntry &entry) const override;
     AllStatisticsWindow *createWindow() override;

@@ -1,0 +1,177 @@
+// The report's data of a range against the engine's counts of the same alerts
+// (copied out of the list the slow way), and the counts read from text.
+
+#include "alertengine/alertloader.h"
+#include "reportdata/reportdata.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+
+Q_DECLARE_METATYPE(std::optional<qint64>)
+
+namespace {
+
+// Texts of a ranking, so that a mismatch shows where.
+QStringList described(const std::map<std::string, HitStat> &stats)
+{
+    QStringList texts;
+    for (const auto &[key, stat] : stats)
+        texts << QString("%1 %2 %3")
+                     .arg(QString::fromStdString(key))
+                     .arg(stat.count)
+                     .arg(stat.latestDate.c_str());
+    return texts;
+}
+
+QStringList described(const HitRanking &ranking)
+{
+    return described(std::map<std::string, HitStat>(ranking.begin(), ranking.end()));
+}
+
+} // namespace
+
+class TestReportData : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    AlertList m_alerts;
+
+private slots:
+    void initTestCase()
+    {
+        const QString path = m_dir.filePath("generated.log");
+        QCOMPARE(QProcess::execute(TARVIX_BINARY_DIR "/tools/alertgen/alertgen",
+                     { "--count", "3000", "--days", "60", "--seed", "7", "--min-level", "12", "--sources",
+                         "300", "--users", "40", "--out", path }),
+            0);
+        std::vector<loginfo> alerts;
+        QCOMPARE(loadAlertLog(path.toStdString(), alerts), 0);
+        sortAlertsNewestFirst(alerts);
+        m_alerts = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+    }
+
+    void matchesTheEngine_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("empty");
+        const auto day = [this](size_t index, const char *time) {
+            return QDateTime::fromMSecsSinceEpoch((*m_alerts)[index].timeNs / 1000000)
+                       .date()
+                       .toString("yyyy-MM-dd")
+                + " " + time;
+        };
+        QTest::newRow("everything") << "init"
+                                    << "init" << false;
+        QTest::newRow("some days") << day(2000, "00:00:00") << day(500, "23:59:59") << false;
+        QTest::newRow("one day") << day(1500, "00:00:00") << day(1500, "23:59:59") << false;
+        QTest::newRow("before the first") << "1999-01-01 00:00:00"
+                                          << "1999-01-02 23:59:59" << true;
+    }
+
+    void matchesTheEngine()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(bool, empty);
+        const SharedReportData data = ReportData::compute(m_alerts, start.toStdString(), end.toStdString());
+
+        std::vector<loginfo> range;
+        filterAlertsByRange(*m_alerts, range, start.toStdString(), end.toStdString());
+        QCOMPARE(data->range.alerts.size(), range.size());
+        QCOMPARE(range.empty(), empty);
+        QCOMPARE(data->alertTotal, m_alerts->size());
+        QVERIFY(data->range.snapshot == m_alerts); // held, not copied
+
+        std::vector<loginfo> high, normal;
+        filterByLevelClass(range, high, HighRiskClass);
+        filterByLevelClass(range, normal, NormalRiskClass);
+        QCOMPARE(QList<size_t>({ size_t(data->highCount), size_t(data->normalCount) }),
+            QList<size_t>({ high.size(), normal.size() }));
+        std::unordered_map<int, int> levels;
+        countByLevel(range, levels);
+        QCOMPARE(data->levelCounts, levels);
+        std::map<std::string, DayRiskCounts> days;
+        countRiskByDay(range, days);
+        QCOMPARE(data->dayCounts.size(), days.size());
+        for (const auto &[key, counts] : days) {
+            const DayRiskCounts &got = data->dayCounts.at(key);
+            QCOMPARE(QList<int>({ got.highRisk, got.normalRisk }),
+                QList<int>({ counts.highRisk, counts.normalRisk }));
+        }
+
+        std::unordered_map<std::string, int> events;
+        countByComment(range, events);
+        QCOMPARE(data->eventCounts, events);
+        std::vector<std::pair<int, std::string>> byCount;
+        for (const auto &[title, count] : events)
+            byCount.emplace_back(-count, title);
+        std::sort(byCount.begin(), byCount.end());
+        byCount.resize(std::min<size_t>(5, byCount.size()));
+        QCOMPARE(data->topEvents.size(), byCount.size());
+        for (size_t i = 0; i < byCount.size(); ++i)
+            QCOMPARE(*data->topEvents[i].first + " " + std::to_string(data->topEvents[i].second),
+                byCount[i].second + " " + std::to_string(-byCount[i].first));
+
+        for (auto count : { countBySourceIp, countByUser }) {
+            const bool sources = count == countBySourceIp;
+            std::map<std::string, HitStat> reference;
+            count(range, reference);
+            const HitRanking &ranking = sources ? *data->sources : *data->users;
+            QCOMPARE(described(ranking), described(reference));
+            QVERIFY(std::is_sorted(ranking.begin(), ranking.end(),
+                [](const auto &a, const auto &b) { return a.first < b.first; }));
+            const auto &top = sources ? data->topSources : data->topUsers;
+            QCOMPARE(top.size(), std::min<size_t>(3, reference.size()));
+            for (size_t i = 1; i < top.size(); ++i)
+                QVERIFY(top[i - 1]->second.count > top[i]->second.count
+                    || (top[i - 1]->second.count == top[i]->second.count
+                        && top[i - 1]->first < top[i]->first));
+            for (const auto &entry : ranking)
+                QVERIFY(top.empty() || entry.second.count <= top.front()->second.count);
+        }
+
+        const QDate oldest = empty
+            ? QDate()
+            : QLocale("en_US")
+                  .toDateTime(QString::fromStdString(range.back().date), "yyyy MMM d H:mm:ss")
+                  .date();
+        QCOMPARE(data->oldestDate(), oldest);
+    }
+
+    void nothingLoaded()
+    {
+        const SharedReportData data = ReportData::compute(nullptr, "init", "init");
+        QVERIFY(data->range.alerts.empty() && data->alertTotal == 0 && data->sources->empty());
+        QVERIFY(!data->oldestDate().isValid());
+    }
+
+    // A count read as 64 bits; whatever is not a count is unknown, never 0.
+    void readCount_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<qint64>>("count");
+        QTest::newRow("plain") << "1024" << std::optional<qint64>(1024);
+        QTest::newRow("line feed") << "42\n" << std::optional<qint64>(42);
+        QTest::newRow("zero") << "0" << std::optional<qint64>(0);
+        QTest::newRow("above 32 bits") << "99999999999" << std::optional<qint64>(99999999999LL);
+        QTest::newRow("negative") << "-7" << std::optional<qint64>();
+        QTest::newRow("words") << "many" << std::optional<qint64>();
+        QTest::newRow("empty") << "" << std::optional<qint64>();
+        QTest::newRow("beyond 64 bits") << "99999999999999999999" << std::optional<qint64>();
+    }
+
+    void readCount()
+    {
+        QFETCH(QString, text);
+        QFETCH(std::optional<qint64>, count);
+        QCOMPARE(ReportFigures::readCount(text), count);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReportData)
+#include "tst_reportdata.moc"
