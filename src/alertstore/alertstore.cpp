@@ -42,6 +42,8 @@ QString AlertStore::failureText(int result)
 {
     if (result == ALERT_SNAPSHOT_UNREADABLE)
         return tr("The alarm logs could not be read");
+    if (result == ALERT_SNAPSHOT_CUT_SHORT)
+        return tr("The alarm logs were cut short while being read");
     return tr("The detection service could not be reached");
 }
 
@@ -65,21 +67,25 @@ void AlertStore::startLoad()
     m_superseded = false;
     QMetaObject::invokeMethod(m_loader, [this] {
         auto alerts = std::make_shared<std::vector<loginfo>>();
-        const int result = loadAllAlerts(*alerts); // leaves the list empty when it fails
+        int skipped = 0;
+        const int result = loadAllAlerts(*alerts, skipped); // leaves the list empty when it fails
         QMetaObject::invokeMethod(
-            this, [this, alerts, result] { finishLoad(alerts, result); }, Qt::QueuedConnection);
+            this, [this, alerts, result, skipped] { finishLoad(alerts, result, skipped); },
+            Qt::QueuedConnection);
     });
 }
 
-void AlertStore::finishLoad(const AlertList &alerts, int result)
+void AlertStore::finishLoad(const AlertList &alerts, int result, int skipped)
 {
     if (m_superseded) {
         startLoad();
         return;
     }
     m_loading = false;
-    if (result == 0)
+    if (result == 0) {
         m_current = alerts;
+        m_currentSkipped = skipped;
+    }
     // Taken out first: a requester may ask again from within its delivery.
     const std::vector<Request> requests = std::exchange(m_requests, {});
     for (const Request &request : requests) {
