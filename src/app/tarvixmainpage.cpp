@@ -246,7 +246,6 @@ void tarvixMainPage::buildTabRow()
     m_tabBar->setFixedSize(200, 36);
     m_tabBar->addTab(tr("Alarm Logs"));
     m_tabBar->addTab(tr("Alarm Statistics"));
-    m_tabBar->setAccessibleName(tr("Pages"));
     connect(m_tabBar, &QTabBar::currentChanged, this, &tarvixMainPage::slot_current_tab_changed);
 
     m_settingButton = new QPushButton(this);
