@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 AlertStore *storeInstance = nullptr;
@@ -92,6 +96,20 @@ void AlertStore::finishLoad(const AlertList &alerts, int result, int skipped)
         if (request.requester)
             request.done(alerts, result);
     }
+}
+
+void AlertStore::dispose(AlertList alerts)
+{
+    if (alerts.use_count() != 1)
+        return;
+    QMetaObject::invokeMethod(m_loader, [alerts = std::move(alerts)]() mutable {
+        alerts.reset();
+        // Freed memory stays with the process until it is trimmed: without
+        // this a reload of a large list would keep its size.
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    });
 }
 
 void AlertStore::stopIdleThread()

@@ -46,6 +46,11 @@ public:
     int skippedRecords() const { return m_currentSkipped; }
     bool isLoading() const { return m_loading; }
 
+    // Lets go of a list a page no longer shows. When it was the last holder,
+    // the list is freed on the store's thread (a million alerts take a while)
+    // and the memory handed back to the system.
+    void dispose(AlertList alerts);
+
 private:
     AlertStore();
 

@@ -26,10 +26,6 @@
 #include <algorithm>
 #include <utility>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 std::unique_ptr<Translation> &translationInstance()
@@ -42,15 +38,6 @@ const char *const RELOAD_STYLE
     = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
       "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
       "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
-
-// Freed memory stays with the process until it is trimmed: without this a
-// reload of a large list would keep its size.
-void returnFreedMemory()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
 
 QDate dayOf(const loginfo &alert)
 {
@@ -397,10 +384,7 @@ void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
         // A failed load leaves the last snapshot: the range asked for is cut from it.
         showList(m_loadStart, m_loadEnd);
     }
-    const bool lastHolder = replaced.use_count() == 1;
-    replaced.reset();
-    if (lastHolder)
-        returnFreedMemory();
+    AlertStore::instance()->dispose(std::move(replaced));
 
     setLoading(false);
     if (std::exchange(m_rangeLabelsFromLoad, false)) {
