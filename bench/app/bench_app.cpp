@@ -3,14 +3,19 @@
 // the real snapshot path):
 // - BM_StartUp: the start of the real binary as its "main execute time" line
 //   reports it, with the resident memory of that process once its window is up;
-// - BM_LogPage: the log page built in this process until its first entries are on screen;
-// - BM_ScrollMemory: the memory each entry costs as the user scrolls down the
-//   list (TARVIX_BENCH_SCROLL entries, default 2400), and what a Reload that
-//   replaces the list leaves of it;
+// - BM_LogPage: the log page built in this process until its first entries are
+//   on screen, and how long after the load ended they were painted;
+// - BM_ScrollDrag: the scroll bar dragged from top to bottom in 100 steps,
+//   the time of each step until painted (median and slowest) and the memory
+//   it adds over the loaded page;
+// - BM_HighlightFar: a notified alert in the middle of the list, from the
+//   notification until it is highlighted (a fresh load included), with the
+//   memory it adds;
 // - BM_SearchTyped, BM_SearchPasted: a keystroke in the search field until the
 //   first matches are on screen.
 
-#include "logpage/notify_log_frame.h"
+#include "alertstore/alertstore.h"
+#include "logpage/alertlistview.h"
 #include "logpage/notifylogmainpage.h"
 #include "support/daemonsimfixture.h"
 
@@ -20,15 +25,16 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -96,18 +102,29 @@ BENCHMARK(BM_StartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 void BM_LogPage(benchmark::State &state)
 {
     int alerts = 0;
+    double painted = 0;
     for (auto _ : state) {
+        // Asked first, so this hears of the load just before the page does.
+        QObject listener;
+        QElapsedTimer sinceLoad;
+        AlertStore::instance()->requestFresh(
+            &listener, [&sinceLoad](const AlertList &, int) { sinceLoad.start(); });
         QElapsedTimer timer;
         timer.start();
         auto *page = new notifyLogMainPage();
+        page->resize(856, 600);
+        page->show();
         // The alerts arrive from the store's thread: until then nothing is on screen.
         while (page->isLoading())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        page->repaint();
         state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        painted += sinceLoad.nsecsElapsed() / 1e6;
         alerts = page->alertCount();
         delete page;
     }
     state.counters["alerts"] = alerts;
+    state.counters["painted_after_load_ms"] = benchmark::Counter(painted, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_LogPage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -127,50 +144,84 @@ long settledOwnKiB()
     return residentKiB(QCoreApplication::applicationPid());
 }
 
-// What each entry costs when the user scrolls down the list, and how much of
-// it a Reload gives back when it replaces the list. TARVIX_BENCH_SCROLL sets
-// the entries to scroll down to (default 2400).
-void BM_ScrollMemory(benchmark::State &state)
+// A page shown at the size of the window, its alerts loaded.
+notifyLogMainPage *loadedPage()
 {
-    const char *scroll = getenv("TARVIX_BENCH_SCROLL");
-    const int wanted = scroll ? atoi(scroll) : 2400;
-    double perEntry = 0, kept = 0, shownCount = 0;
+    auto *page = new notifyLogMainPage();
+    page->resize(856, 600);
+    page->show();
+    waitLoaded(page);
+    QCoreApplication::processEvents();
+    return page;
+}
+
+// The scroll bar dragged from top to bottom in 100 steps, each until painted.
+void BM_ScrollDrag(benchmark::State &state)
+{
+    std::vector<double> steps;
+    double grown = 0, entries = 0;
     for (auto _ : state) {
-        auto *page = new notifyLogMainPage();
-        page->resize(856, 600);
-        page->show();
-        waitLoaded(page);
-        const int target = qMin(wanted, page->alertCount());
+        notifyLogMainPage *page = loadedPage();
         const long loaded = settledOwnKiB();
-        QElapsedTimer timer;
-        timer.start();
-        QScrollBar *bar = page->findChild<QScrollArea *>()->verticalScrollBar();
-        QWidget *content = page->findChild<QScrollArea *>()->widget();
-        int shown = content->findChildren<notify_log_frame *>(QString(), Qt::FindDirectChildrenOnly).size();
-        while (shown < target) {
-            bar->setValue(bar->value() == bar->maximum() ? bar->maximum() - 1 : bar->maximum());
-            const int before = shown;
-            while (shown == before) {
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-                shown
-                    = content->findChildren<notify_log_frame *>(QString(), Qt::FindDirectChildrenOnly).size();
-            }
+        QScrollBar *bar = page->findChild<AlertListView *>()->verticalScrollBar();
+        QElapsedTimer total;
+        total.start();
+        for (int step = 1; step <= 100; ++step) {
+            QElapsedTimer timer;
+            timer.start();
+            bar->setValue(int(qint64(bar->maximum()) * step / 100));
+            page->repaint();
+            QCoreApplication::processEvents();
+            steps.push_back(timer.nsecsElapsed() / 1e6);
+            entries = qMax(entries, double(page->entryCount()));
         }
-        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
-        const long scrolled = settledOwnKiB();
-        page->slot_do_reload();
-        waitLoaded(page);
-        const long reloaded = settledOwnKiB();
-        perEntry += double(scrolled - loaded) / shown;
-        kept += double(reloaded - loaded) / 1024.0;
-        shownCount = shown;
+        state.SetIterationTime(total.nsecsElapsed() / 1e9);
+        grown += double(settledOwnKiB() - loaded) / 1024.0;
         delete page;
     }
-    state.counters["entries"] = shownCount;
-    state.counters["KiB_per_entry"] = benchmark::Counter(perEntry, benchmark::Counter::kAvgIterations);
-    state.counters["kept_after_reload_MiB"] = benchmark::Counter(kept, benchmark::Counter::kAvgIterations);
+    std::sort(steps.begin(), steps.end());
+    state.counters["median_step_ms"] = steps[steps.size() / 2];
+    state.counters["slowest_step_ms"] = steps.back();
+    state.counters["most_entries"] = entries;
+    state.counters["rss_grown_MiB"] = benchmark::Counter(grown, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_ScrollMemory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ScrollDrag)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A notification for the alert in the middle of the list: a fresh load, then
+// the highlight; the load alone is BM_LogPage's.
+void BM_HighlightFar(benchmark::State &state)
+{
+    double grown = 0, afterLoad = 0;
+    for (auto _ : state) {
+        notifyLogMainPage *page = loadedPage();
+        const QString id = [] {
+            const AlertList alerts = AlertStore::instance()->current();
+            return QString::fromStdString((*alerts)[alerts->size() / 2].alertId);
+        }();
+        const long loaded = settledOwnKiB();
+        bool done = false;
+        QObject::connect(page, &notifyLogMainPage::signal_highlight, [&done] { done = true; });
+        // Asked first, so this hears of the load just before the page does.
+        QObject listener;
+        QElapsedTimer sinceLoad;
+        AlertStore::instance()->requestFresh(
+            &listener, [&sinceLoad](const AlertList &, int) { sinceLoad.start(); });
+        QElapsedTimer timer;
+        timer.start();
+        page->slot_highlight_loginfo(id);
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        page->repaint();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        afterLoad += sinceLoad.nsecsElapsed() / 1e6;
+        grown += double(settledOwnKiB() - loaded) / 1024.0;
+        delete page;
+    }
+    state.counters["highlighted_after_load_ms"]
+        = benchmark::Counter(afterLoad, benchmark::Counter::kAvgIterations);
+    state.counters["rss_grown_MiB"] = benchmark::Counter(grown, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_HighlightFar)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // A page on the loaded alerts (TARVIX_BENCH_ALERTS), shown, and its search field.
 struct SearchedPage
@@ -187,14 +238,15 @@ struct SearchedPage
     }
     ~SearchedPage() { delete page; }
 
-    // Seconds from setting the text until the first matches (20, or all there
-    // are) have their entries and the page has been laid out and painted.
+    // Seconds from setting the text until the first matches have their
+    // entries and the page has been laid out and painted.
     double type(benchmark::State &state, const QString &text)
     {
         QElapsedTimer timer;
         timer.start();
         search->setText(text);
-        if (page->entryCount() < qMin(20, page->shownCount()))
+        page->repaint();
+        if (page->shownCount() > 0 && page->entryCount() == 0)
             state.SkipWithError("the first matches have no entries");
         QCoreApplication::processEvents();
         const double seconds = timer.nsecsElapsed() / 1e9;

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -25,16 +24,17 @@ namespace {
 const char INSTALL_TIME_PREFIX[] = "InstallTime=";
 const size_t INSTALL_TIME_LENGTH = 19;
 
-// Opens the snapshot for reading if it can be trusted, else says why not.
-// The file lies in the shared /tmp: another local user may have put a FIFO
-// there (a plain open would never return), a link to a file of their own, or
-// a file anyone may rewrite. Only the open descriptor is checked, so nothing
-// can be swapped in between the check and the reading.
-std::string openSnapshot(const std::string &path, int64_t maxBytes, int &fd)
+// Opens a regular file of at most maxBytes for reading, else says why not. A
+// FIFO in its place would make a plain open wait for a writer forever. Only
+// the open descriptor is checked, so nothing can be swapped in between the
+// check and the reading. With trusted, the file must also be reached without
+// a link, be owned by root or the user running the program and be writable by
+// nobody else: the snapshot lies in the shared /tmp.
+std::string openRegularFile(const std::string &path, int64_t maxBytes, bool trusted, int &fd, int64_t &size)
 {
-    fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (trusted ? O_NOFOLLOW : 0));
     if (fd < 0)
-        return errno == ELOOP ? "it is a symbolic link" : strerror(errno);
+        return errno == ELOOP && trusted ? "it is a symbolic link" : strerror(errno);
     std::string refused;
     struct stat status;
     int flags;
@@ -42,10 +42,10 @@ std::string openSnapshot(const std::string &path, int64_t maxBytes, int &fd)
         refused = strerror(errno);
     } else if (!S_ISREG(status.st_mode)) {
         refused = "it is not a regular file";
-    } else if (status.st_uid != 0 && status.st_uid != geteuid()) {
+    } else if (trusted && status.st_uid != 0 && status.st_uid != geteuid()) {
         refused = "it belongs to user " + std::to_string(status.st_uid)
             + ", neither root nor the user running this program";
-    } else if (status.st_mode & (S_IWGRP | S_IWOTH)) {
+    } else if (trusted && (status.st_mode & (S_IWGRP | S_IWOTH))) {
         char mode[8];
         snprintf(mode, sizeof(mode), "%04o", unsigned(status.st_mode & 07777));
         refused = std::string("others may write it (mode ") + mode + ")";
@@ -57,6 +57,8 @@ std::string openSnapshot(const std::string &path, int64_t maxBytes, int &fd)
     if (!refused.empty()) {
         close(fd);
         fd = -1;
+    } else {
+        size = int64_t(status.st_size);
     }
     return refused;
 }
@@ -75,14 +77,22 @@ int loadAlertLog(const std::string &path, std::vector<loginfo> &list)
 
 int loadAlertLog(const std::string &path, std::vector<loginfo> &list, int64_t maxBytes)
 {
+    int skipped = 0;
+    return loadAlertLog(path, list, maxBytes, skipped);
+}
+
+int loadAlertLog(const std::string &path, std::vector<loginfo> &list, int64_t maxBytes, int &skipped)
+{
+    skipped = 0;
     int fd;
-    const std::string refused = openSnapshot(path, maxBytes, fd);
+    int64_t size = 0;
+    const std::string refused = openRegularFile(path, maxBytes, true, fd, size);
     if (!refused.empty()) {
         std::cerr << "Alert snapshot " << path << " not read: " << refused << std::endl;
         std::cout << "Unable to open alerts file to generate report." << std::flush;
         return ALERT_SNAPSHOT_UNREADABLE;
     }
-    const int result = scanAlertLog(fd, path, list, maxBytes);
+    const int result = scanAlertLog(fd, path, list, maxBytes, size, skipped);
     close(fd);
     return result;
 }
@@ -102,7 +112,7 @@ void sortAlertsNewestFirst(std::vector<loginfo> &list)
 }
 
 void filterAlertsByRange(const std::vector<loginfo> &all, std::vector<loginfo> &out, const std::string &start,
-                         const std::string &end)
+    const std::string &end)
 {
     if (all.empty())
         return;
@@ -118,8 +128,8 @@ void filterAlertsByRange(const std::vector<loginfo> &all, std::vector<loginfo> &
     }
 }
 
-void filterAlertsByRange(std::vector<loginfo> &&all, std::vector<loginfo> &out, const std::string &start,
-                         const std::string &end)
+void filterAlertsByRange(
+    std::vector<loginfo> &&all, std::vector<loginfo> &out, const std::string &start, const std::string &end)
 {
     if (!all.empty() && start == "init" && end == "init")
         out = std::move(all);
@@ -140,7 +150,7 @@ std::string alertDateToDay(const std::string &date)
     if (AlertClock::plainDayNumber(date, fields) >= 0) {
         // Four-digit year, month and day as they stand: what strftime writes.
         char day[11] = { date[0], date[1], date[2], date[3], '-', char('0' + (fields.tm_mon + 1) / 10),
-                         char('0' + (fields.tm_mon + 1) % 10), '-', date[9], date[10], '\0' };
+            char('0' + (fields.tm_mon + 1) % 10), '-', date[9], date[10], '\0' };
         return std::string(day, 10);
     }
     memset(&fields, 0, sizeof(fields));
@@ -152,9 +162,9 @@ std::string alertDateToDay(const std::string &date)
 
 std::string alertDateToDisplay(const std::string &date)
 {
-    static const char *const months[12][2] = { { "Jan", "01" }, { "Feb", "02" }, { "Mar", "03" }, { "Apr", "04" },
-                                               { "May", "05" }, { "Jun", "06" }, { "Jul", "07" }, { "Aug", "08" },
-                                               { "Sep", "09" }, { "Oct", "10" }, { "Nov", "11" }, { "Dec", "12" } };
+    static const char *const months[12][2] = { { "Jan", "01" }, { "Feb", "02" }, { "Mar", "03" },
+        { "Apr", "04" }, { "May", "05" }, { "Jun", "06" }, { "Jul", "07" }, { "Aug", "08" }, { "Sep", "09" },
+        { "Oct", "10" }, { "Nov", "11" }, { "Dec", "12" } };
     std::istringstream words(date);
     std::string year, month, day, time;
     if (!(words >> year >> month >> day >> time)) {
@@ -171,15 +181,28 @@ std::string alertDateToDisplay(const std::string &date)
 
 bool readInstallTime(const std::string &path, struct tm &out)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        std::cerr << "Could not open file: " << path << std::endl;
+    int fd;
+    int64_t size = 0;
+    const std::string refused = openRegularFile(path, INSTALL_TIME_MAX_BYTES, false, fd, size);
+    if (!refused.empty()) {
+        std::cerr << "Could not open file: " << path << ": " << refused << std::endl;
         return false;
     }
-    std::stringstream content;
-    content << file.rdbuf();
-    file.close();
-    const std::string text = content.str();
+    // One byte past the cap tells a file that grew since it was looked at.
+    std::string text(size_t(INSTALL_TIME_MAX_BYTES) + 1, '\0');
+    size_t filled = 0;
+    ssize_t count = 0;
+    while (filled < text.size()
+        && ((count = read(fd, &text[filled], text.size() - filled)) > 0 || (count < 0 && errno == EINTR)))
+        filled += size_t(std::max<ssize_t>(count, 0));
+    const int readError = count < 0 ? errno : 0;
+    close(fd);
+    if (readError != 0 || filled > size_t(INSTALL_TIME_MAX_BYTES)) {
+        std::cerr << "Could not read file: " << path << ": "
+                  << (readError ? strerror(readError) : "it is too large") << std::endl;
+        return false;
+    }
+    text.resize(filled);
 
     size_t prefix = text.find(INSTALL_TIME_PREFIX);
     if (prefix == std::string::npos) {

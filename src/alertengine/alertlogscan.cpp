@@ -80,6 +80,9 @@ public:
     // Bytes consumed, the skipped rest of an overlong line included once
     // atEnd() or next() has run.
     int64_t offset() const { return m_base + int64_t(m_begin); }
+    // Everything read from the descriptor so far, and its last byte.
+    int64_t bytesRead() const { return m_base + int64_t(m_end); }
+    char lastByte() const { return m_lastByte; }
     int error() const { return m_error; }
 
 private:
@@ -100,6 +103,7 @@ private:
             const ssize_t count = read(m_fd, m_buffer.data() + m_end, wanted);
             if (count > 0) {
                 m_end += size_t(count);
+                m_lastByte = m_buffer[m_end - 1];
                 if (m_base + int64_t(m_end) > m_maxBytes) {
                     m_error = EFBIG;
                     m_eof = true;
@@ -143,6 +147,7 @@ private:
     bool m_eof = false;
     bool m_skipPending = false;
     int m_error = 0;
+    char m_lastByte = 0;
 };
 
 // One block's fields in buffers kept from block to block, so that a block
@@ -207,9 +212,17 @@ struct ScratchFields
 
 int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list, int64_t maxBytes)
 {
-    const size_t before = list.size();
     struct stat status;
     const int64_t fileSize = fstat(fd, &status) == 0 ? int64_t(status.st_size) : 0;
+    int skipped = 0;
+    return scanAlertLog(fd, name, list, maxBytes, fileSize, skipped);
+}
+
+int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list, int64_t maxBytes,
+    int64_t fileSize, int &skipped)
+{
+    skipped = 0;
+    const size_t before = list.size();
     bool reserved = false;
 
     LineCutter lines(fd, maxBytes);
@@ -229,10 +242,14 @@ int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list, in
             lines.putBack(); // the header opens the next block
             complete = true;
         } else if (outcome == alertblock::Line::FailsBlock) {
-            // A bad block costs only itself, not every (newer) alert after it.
-            if (!lines.atEnd())
+            // A bad block costs only itself, not every (newer) alert after it;
+            // it is counted, so the user learns that alerts are missing. One
+            // that fails on its last line may still be being written.
+            if (!lines.atEnd()) {
+                ++skipped;
                 std::cerr << "Skipped a malformed alert block in " << name << " (near byte " << lines.offset()
                           << ")" << std::endl;
+            }
         } else {
             complete = parser.complete();
         }
@@ -247,10 +264,25 @@ int scanAlertLog(int fd, const std::string &name, std::vector<loginfo> &list, in
         }
     }
 
+    // A file cut shorter while it was read, or ending in the NUL bytes a
+    // writer that died leaves behind, lost alerts: the list would look complete.
+    std::string failure;
+    int result = ALERT_SNAPSHOT_UNREADABLE;
     if (lines.error() != 0) {
-        std::cerr << "Alert snapshot " << name << " not read: " << strerror(lines.error()) << std::endl;
+        failure = strerror(lines.error());
+    } else if (lines.bytesRead() < fileSize) {
+        failure = "it was cut to " + std::to_string(lines.bytesRead()) + " of " + std::to_string(fileSize)
+            + " bytes while being read";
+        result = ALERT_SNAPSHOT_CUT_SHORT;
+    } else if (lines.bytesRead() > 0 && lines.lastByte() == '\0') {
+        failure = "it ends in NUL bytes, cut off while being written";
+        result = ALERT_SNAPSHOT_CUT_SHORT;
+    }
+    if (!failure.empty()) {
+        std::cerr << "Alert snapshot " << name << " not read: " << failure << std::endl;
         list.resize(before);
-        return ALERT_SNAPSHOT_UNREADABLE;
+        skipped = 0;
+        return result;
     }
     return 0;
 }

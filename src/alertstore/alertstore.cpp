@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 AlertStore *storeInstance = nullptr;
@@ -42,6 +46,8 @@ QString AlertStore::failureText(int result)
 {
     if (result == ALERT_SNAPSHOT_UNREADABLE)
         return tr("The alarm logs could not be read");
+    if (result == ALERT_SNAPSHOT_CUT_SHORT)
+        return tr("The alarm logs were cut short while being read");
     return tr("The detection service could not be reached");
 }
 
@@ -65,27 +71,45 @@ void AlertStore::startLoad()
     m_superseded = false;
     QMetaObject::invokeMethod(m_loader, [this] {
         auto alerts = std::make_shared<std::vector<loginfo>>();
-        const int result = loadAllAlerts(*alerts); // leaves the list empty when it fails
+        int skipped = 0;
+        const int result = loadAllAlerts(*alerts, skipped); // leaves the list empty when it fails
         QMetaObject::invokeMethod(
-            this, [this, alerts, result] { finishLoad(alerts, result); }, Qt::QueuedConnection);
+            this, [this, alerts, result, skipped] { finishLoad(alerts, result, skipped); },
+            Qt::QueuedConnection);
     });
 }
 
-void AlertStore::finishLoad(const AlertList &alerts, int result)
+void AlertStore::finishLoad(const AlertList &alerts, int result, int skipped)
 {
     if (m_superseded) {
         startLoad();
         return;
     }
     m_loading = false;
-    if (result == 0)
+    if (result == 0) {
         m_current = alerts;
+        m_currentSkipped = skipped;
+    }
     // Taken out first: a requester may ask again from within its delivery.
     const std::vector<Request> requests = std::exchange(m_requests, {});
     for (const Request &request : requests) {
         if (request.requester)
             request.done(alerts, result);
     }
+}
+
+void AlertStore::dispose(AlertList alerts)
+{
+    if (alerts.use_count() != 1)
+        return;
+    QMetaObject::invokeMethod(m_loader, [alerts = std::move(alerts)]() mutable {
+        alerts.reset();
+        // Freed memory stays with the process until it is trimmed: without
+        // this a reload of a large list would keep its size.
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    });
 }
 
 void AlertStore::stopIdleThread()

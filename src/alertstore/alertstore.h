@@ -40,18 +40,28 @@ public:
 
     // The list of the last load that succeeded (empty before one has).
     AlertList current() const { return m_current; }
+    // The alert records that load could not read and passed over: a page
+    // says so, and never calls a list with such gaps empty. Already up to
+    // date when a delivery runs.
+    int skippedRecords() const { return m_currentSkipped; }
     bool isLoading() const { return m_loading; }
+
+    // Lets go of a list a page no longer shows. When it was the last holder,
+    // the list is freed on the store's thread (a million alerts take a while)
+    // and the memory handed back to the system.
+    void dispose(AlertList alerts);
 
 private:
     AlertStore();
 
     void startLoad();
     void stopIdleThread();
-    void finishLoad(const AlertList &alerts, int result);
+    void finishLoad(const AlertList &alerts, int result, int skipped);
 
     QThread m_thread;
     QObject *m_loader = nullptr; // lives in m_thread
     AlertList m_current;
+    int m_currentSkipped = 0;
     bool m_loading = false;
     bool m_superseded = false;
     struct Request

@@ -38,8 +38,8 @@ namespace {
 const char *const KIT_LIBRARY = "liblumosdk-qtwidgets.so.1";
 // lumo::KMenuButton::feedbackAction()
 const char *const FEEDBACK_SYMBOL = "_ZN4lumo11KMenuButton14feedbackActionEv";
-const char *const VERSION_COMMAND =
-    "export PATH='/usr/sbin:/usr/bin:/sbin:/bin' && dpkg -l  tarvix-desktop | grep tarvix-desktop";
+const char *const VERSION_COMMAND
+    = "export PATH='/usr/sbin:/usr/bin:/sbin:/bin' && dpkg -l  tarvix-desktop | grep tarvix-desktop";
 const char *const MAX_IMAGE = ":/Resource/Icon/titlebar/max.png";
 const char *const REVERT_IMAGE = ":/Resource/Icon/titlebar/revert.png";
 const int TITLE_STRIP_HEIGHT = 35;
@@ -186,9 +186,15 @@ void tarvixMainPage::buildTitleBar()
     m_maximumButton->setToolTip(tr("Maximize"));
     m_minimumButton->setToolTip(tr("Minimize"));
     m_closeButton->setToolTip(tr("Close"));
+    // Icon-only buttons: a screen reader needs their names, not only the tooltips.
+    m_maximumButton->setAccessibleName(tr("Maximize"));
+    m_minimumButton->setAccessibleName(tr("Minimize"));
+    m_closeButton->setAccessibleName(tr("Close"));
+    iconButton->setAccessibleName(tr("Zorva Intrusion Detector"));
 
     QToolButton *toolButton = findChild<QToolButton *>("tool_button");
     toolButton->setToolTip(tr("Option"));
+    toolButton->setAccessibleName(tr("Main menu"));
     toolButton->setPopupMode(QToolButton::InstantPopup);
     toolButton->setProperty("useIconHighlightEffect", 2);
     toolButton->setProperty("isWindowButton", 1);
@@ -197,7 +203,7 @@ void tarvixMainPage::buildTitleBar()
     const char *minimum = ":/Resource/Icon/titlebar/min.png";
     m_minimumButton->setImages(minimum, minimum, minimum);
     m_closeButton->setImages(":/Resource/Icon/titlebar/close.png", ":/Resource/Icon/titlebar/closeWhite.png",
-                             ":/Resource/Icon/titlebar/closeWhite.png");
+        ":/Resource/Icon/titlebar/closeWhite.png");
 }
 
 void tarvixMainPage::buildMenu()
@@ -207,7 +213,8 @@ void tarvixMainPage::buildMenu()
     m_kitMenuButton = new lumo::KMenuButton(this);
     m_kitMenuButton->hide();
     // The kit knows where the menu icon comes from when the theme lacks it.
-    findChild<QToolButton *>("tool_button")->setIcon(QIcon::fromTheme("open-menu-symbolic", m_kitMenuButton->icon()));
+    findChild<QToolButton *>("tool_button")
+        ->setIcon(QIcon::fromTheme("open-menu-symbolic", m_kitMenuButton->icon()));
 
     // The kit's Feedback entry is offered only where the desktop's own kit
     // library provides it.
@@ -246,6 +253,7 @@ void tarvixMainPage::buildTabRow()
     m_settingButton->setIcon(QIcon(":Resource/Icon/setting/setting.png"));
     m_settingButton->setFixedSize(96, 36);
     m_settingButton->setText(tr("Setting"));
+    m_settingButton->setAccessibleName(tr("Setting"));
     connect(m_settingButton, &QPushButton::clicked, this, &tarvixMainPage::slot_do_config);
 
     QFont font("Noto Sans CJK SC", 14, QFont::Normal);
@@ -272,15 +280,19 @@ void tarvixMainPage::showLogPage()
     if (created) {
         m_tabLayout->addItem(new QSpacerItem(20, 8, QSizePolicy::Minimum, QSizePolicy::Fixed));
         connect(this, &tarvixMainPage::signal_update_notify_log_widget, m_logPage,
-                &notifyLogMainPage::slot_highlight_loginfo);
+            &notifyLogMainPage::slot_highlight_loginfo);
     }
 }
 
 void tarvixMainPage::showStatisticsPage()
 {
     // Built on the first choice of the tab (which loads its alerts), then kept.
-    if (!m_reportPage)
+    if (!m_reportPage) {
         m_reportPage = new notifyReportMain();
+        // A ranking row leads to its alerts in the log.
+        connect(m_reportPage, SIGNAL(signal_drill_down(AlertField, QString, QList<QDate>)), this,
+            SLOT(slot_drill_down(AlertField, QString, QList<QDate>)));
+    }
     GlobalData::instance()->recordReportTab();
     m_reportPage->show();
     m_contentLayout->addWidget(m_reportPage);
@@ -306,6 +318,14 @@ void tarvixMainPage::slot_current_tab_changed(int itab)
         clearContent();
         showStatisticsPage();
     }
+}
+
+void tarvixMainPage::slot_drill_down(AlertField field, const QString &value, const QList<QDate> &range)
+{
+    m_tabBar->setCurrentIndex(0); // builds the log page when needed
+    if (!m_logPage)
+        slot_current_tab_changed(0);
+    m_logPage->showFiltered(field, value, range);
 }
 
 void tarvixMainPage::on_close_btn_clicked()
@@ -422,7 +442,7 @@ QString tarvixMainPage::packageVersion() const
 void tarvixMainPage::showAbout()
 {
     lumo::KAboutDialog about(this, applicationIcon(), tr("Zorva Intrusion Detector"),
-                             QString("%1 %2").arg(tr("Version Number: "), packageVersion()));
+        QString("%1 %2").arg(tr("Version Number: "), packageVersion()));
     about.exec();
 }
 

@@ -1,7 +1,11 @@
 #ifndef APP_TARVIXMAINPAGE_H
 #define APP_TARVIXMAINPAGE_H
 
+#include "alertengine/alertfield.h"
+
+#include <QDate>
 #include <QIcon>
+#include <QList>
 #include <QMainWindow>
 
 class QAction;
@@ -15,7 +19,7 @@ class tarvix_title_bar_btn;
 namespace lumo {
 class KTabBar;
 class KMenuButton;
-}
+} // namespace lumo
 
 // The application's main window: title bar, the two tabs with the Setting
 // button, and the page of the current tab.
@@ -51,6 +55,10 @@ public slots:
     void slot_do_config();
     void slot_deleteSettingDialog();
     void triggerMenu(QAction *act);
+    // From a row of the report's rankings: the Alarm Logs tab with the alerts
+    // of range whose field is exactly value. The report page's
+    // signal_drill_down(AlertField, QString, QList<QDate>) comes here.
+    void slot_drill_down(AlertField field, const QString &value, const QList<QDate> &range);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;

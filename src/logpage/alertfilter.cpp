@@ -80,11 +80,14 @@ std::string ruleTitle(const Translation *titles, const std::string &comment)
     return comment;
 }
 
-AlertFilter::AlertFilter(const QString &text, Severity severity, const Translation *titles)
+AlertFilter::AlertFilter(
+    const QString &text, Severity severity, const Translation *titles, AlertField field, const QString &exact)
     : m_text(text.trimmed())
     , m_severity(severity)
     , m_titles(titles)
     , m_utf8(m_text.toStdString())
+    , m_field(field)
+    , m_exact(exact.toStdString())
 {
     const bool caseOnlyInAscii = std::all_of(m_text.begin(), m_text.end(),
         [](QChar c) { return c.unicode() < 0x80 || (c.toLower() == c && c.toUpper() == c); });
@@ -118,8 +121,25 @@ bool AlertFilter::textIn(const std::string &field) const
         && QString::fromUtf8(field.data(), int(field.size())).contains(m_text, Qt::CaseInsensitive);
 }
 
+bool AlertFilter::fieldMatches(const loginfo &alert) const
+{
+    switch (m_field) {
+    case AlertField::None:
+        return true;
+    case AlertField::RuleDescription:
+        return alert.comment == m_exact || ruleTitle(m_titles, alert.comment) == m_exact;
+    case AlertField::SourceAddress:
+        return alert.srcIp == m_exact;
+    case AlertField::User:
+        return alert.user == m_exact;
+    }
+    return false;
+}
+
 bool AlertFilter::narrows(const AlertFilter &earlier) const
 {
+    if (earlier.m_field != AlertField::None && (earlier.m_field != m_field || earlier.m_exact != m_exact))
+        return false;
     const bool severityWithin = earlier.m_severity == AnySeverity || earlier.m_severity == m_severity;
     // Both compare case the same way, so a text holding this one holds the earlier one.
     const bool textWithin = earlier.m_text.isEmpty()
@@ -157,6 +177,8 @@ std::vector<const loginfo *> AlertFilter::select(size_t count, AlertAt alertAt) 
         if (m_severity == NormalRisk && (alert.level < 12 || alert.level > 14))
             continue;
         if (!m_text.isEmpty() && !textMatches(alert))
+            continue;
+        if (m_field != AlertField::None && !fieldMatches(alert))
             continue;
         shown.push_back(&alert);
     }

@@ -1,6 +1,7 @@
 #ifndef LOGPAGE_ALERTFILTER_H
 #define LOGPAGE_ALERTFILTER_H
 
+#include "alertengine/alertfield.h"
 #include "alertengine/alertspan.h"
 
 #include <QString>
@@ -24,9 +25,15 @@ public:
     enum Severity { AnySeverity, HighRisk, NormalRisk };
 
     AlertFilter() = default; // lets every alert through
-    AlertFilter(const QString &text, Severity severity, const Translation *titles);
+    // field and exact: only the alerts whose field is exactly that (a rule
+    // description matches as stored or as shown).
+    AlertFilter(const QString &text, Severity severity, const Translation *titles,
+        AlertField field = AlertField::None, const QString &exact = QString());
 
-    bool isActive() const { return !m_text.isEmpty() || m_severity != AnySeverity; }
+    bool isActive() const
+    {
+        return !m_text.isEmpty() || m_severity != AnySeverity || m_field != AlertField::None;
+    }
 
     // The alerts of range that pass, in range order.
     std::vector<const loginfo *> apply(AlertSpan range) const;
@@ -39,6 +46,7 @@ public:
 private:
     template<typename AlertAt> std::vector<const loginfo *> select(size_t count, AlertAt alertAt) const;
     bool textIn(const std::string &field) const;
+    bool fieldMatches(const loginfo &alert) const;
 
     QString m_text; // trimmed
     Severity m_severity = AnySeverity;
@@ -46,6 +54,8 @@ private:
     std::string m_utf8; // the text as typed, UTF-8
     std::string m_asciiFolded; // with ASCII letters in lower case, when no other letter has case
     std::vector<std::string> m_firstForms; // case forms of the first character, when other cases can match
+    AlertField m_field = AlertField::None;
+    std::string m_exact; // UTF-8
 };
 
 #endif

@@ -12,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QSpacerItem>
 #include <QVBoxLayout>
@@ -53,6 +55,56 @@ QPixmap arrowPixmap(bool up, const QSize &size)
     return pixmap;
 }
 
+// Captions of the detail rows, in the order they are shown and copied.
+QString levelText(int level)
+{
+    return QString("%1%2").arg(notify_log_frame::tr("Level: ")).arg(level);
+}
+
+QString severityText(int level)
+{
+    return level > 14 ? notify_log_frame::tr("severe")
+        : level >= 12 ? notify_log_frame::tr("normal")
+                      : notify_log_frame::tr("other");
+}
+
+QString displayTime(const QString &date)
+{
+    const std::string display = alertDateToDisplay(date.toStdString());
+    return display.empty() ? date : QString::fromStdString(display);
+}
+
+QString titleText(const notifyLogData &data)
+{
+    const std::string title
+        = ruleTitle(notifyLogMainPage::sharedTranslation(), data.comment.toUtf8().toStdString());
+    return alertTextForDisplay(QString::fromStdString(title));
+}
+
+// The rows of the details: caption and value, only those the alert has.
+QList<QPair<QString, QString>> detailRows(const notifyLogData &data)
+{
+    QList<QPair<QString, QString>> rows { { notify_log_frame::tr("Rule No.: "),
+        QString::number(data.rule) } };
+    const QPair<QString, const QString *> optional[] = { { notify_log_frame::tr("Group Category: "),
+                                                             &data.group },
+        { notify_log_frame::tr("User: "), &data.user }, { notify_log_frame::tr("Source IP: "), &data.srcIp },
+        { notify_log_frame::tr("Target IP: "), &data.dstIp },
+        { notify_log_frame::tr("Raw logs: "), &data.firstLog } };
+    for (const auto &[caption, value] : optional) {
+        if (!value->isEmpty())
+            rows.append({ caption, *value });
+    }
+    // A lone line feed is the empty separator line, not information.
+    if (data.otherLogs.size() >= 2)
+        rows.append({ notify_log_frame::tr("Associated Informations: "), data.otherLogs });
+    return rows;
+}
+
+// A run this long without a place to break would widen the entry beyond the
+// window; a zero-width space lets the line wrap within it.
+const int UNBROKEN_RUN = 80;
+
 QPalette redText(const QPalette &base)
 {
     QPalette palette(base);
@@ -78,6 +130,8 @@ void notify_log_frame::makeSelectable(QLabel *label)
     // would make a long list of entries many times its size: the text turns
     // selectable when the pointer comes to it.
     label->installEventFilter(this);
+    // The list's menu, with "Copy alert", rather than one label's.
+    label->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 notify_log_frame::notify_log_frame(const notifyLogData &data, QWidget *parent)
@@ -186,12 +240,45 @@ QLabel *notify_log_frame::addRow(
     return captionLabel;
 }
 
+QString notify_log_frame::shownRawLine(const QString &line)
+{
+    const int left = line.size() - SHOWN_LINE_CHARS;
+    QString shown;
+    shown.reserve(qMin(line.size(), SHOWN_LINE_CHARS) + SHOWN_LINE_CHARS / UNBROKEN_RUN + 1);
+    int run = 0;
+    for (QChar c : line.left(SHOWN_LINE_CHARS)) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > UNBROKEN_RUN) {
+            shown += QChar(0x200B);
+            run = 1;
+        }
+        shown += c;
+    }
+    if (left > 0)
+        shown += " " + tr("… %1 more characters").arg(QLocale().toString(left));
+    return shown;
+}
+
+QString notify_log_frame::alertText(const notifyLogData &data)
+{
+    QStringList lines { titleText(data), levelText(data.level) + " (" + severityText(data.level) + ")",
+        tr("Time of occurrence: ") + displayTime(data.date),
+        tr("Log Source: ") + alertTextForDisplay(data.location) };
+    for (const auto &[caption, value] : detailRows(data))
+        lines << caption + alertTextForDisplay(value);
+    return lines.join('\n');
+}
+
 void notify_log_frame::addDetailLine(const QString &caption, const QString &value)
 {
     QLabel *captionLabel = plainLabel(caption, m_detailFrame);
     captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     captionLabel->setFixedWidth(m_captionWidth);
-    QLabel *valueLabel = plainLabel(alertTextForDisplay(value), m_detailFrame);
+    // Raw lines are as long as an attacker makes them: each is shown up to a bound.
+    QStringList lines = value.split('\n');
+    for (QString &line : lines)
+        line = shownRawLine(line);
+    QLabel *valueLabel = plainLabel(alertTextForDisplay(lines.join('\n')), m_detailFrame);
     valueLabel->setWordWrap(true);
     auto *line = new QHBoxLayout();
     line->addWidget(captionLabel);
@@ -214,17 +301,16 @@ void notify_log_frame::fillView()
     m_iconLabel->setPixmap(QPixmap(
         severe ? ":/Resource/Icon/setting/selected_red.png" : ":/Resource/Icon/setting/selected.png"));
 
-    const std::string title
-        = ruleTitle(notifyLogMainPage::sharedTranslation(), m_data.comment.toUtf8().toStdString());
+    const QString title = titleText(m_data);
     m_titleLabel->setTextFormat(Qt::PlainText);
-    m_titleLabel->setText(alertTextForDisplay(QString::fromStdString(title)));
+    m_titleLabel->setText(title);
     m_titleLabel->setMinimumWidth(600);
     m_titleLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_titleLabel->setWordWrap(true);
     makeSelectable(m_titleLabel);
 
-    m_levelLabel->setText(QString("%1%2").arg(tr("Level: ")).arg(m_data.level));
-    m_typeLabel->setText(severe ? tr("severe") : m_data.level >= 12 ? tr("normal") : tr("other"));
+    m_levelLabel->setText(levelText(m_data.level));
+    m_typeLabel->setText(severityText(m_data.level));
     if (severe) {
         m_levelLabel->setPalette(redText(m_levelLabel->palette()));
         m_typeLabel->setPalette(redText(m_typeLabel->palette()));
@@ -234,8 +320,8 @@ void notify_log_frame::fillView()
 
     m_captionWidth = captionWidth(font());
     m_loginfoVerticalLayout->addSpacing(6);
-    const std::string display = alertDateToDisplay(m_data.date.toStdString());
-    const QString when = display.empty() ? m_data.date : QString::fromStdString(display);
+    const QString when = displayTime(m_data.date);
+    setAccessibleName(QString("%1, %2, %3").arg(title, m_levelLabel->text(), when));
     m_timeCaption = addRow(m_loginfoVerticalLayout, tr("Time of occurrence: "), when, &m_timeValue);
     m_sourceCaption = addRow(m_loginfoVerticalLayout, tr("Log Source: "), m_data.location, &m_sourceValue);
 
@@ -262,20 +348,19 @@ void notify_log_frame::fillDetails()
     m_detailVerticalLayout->setSpacing(0);
     verticalLayout_3->addLayout(m_detailVerticalLayout);
 
-    addDetailLine(tr("Rule No.: "), QString::number(m_data.rule));
-    if (!m_data.group.isEmpty())
-        addDetailLine(tr("Group Category: "), m_data.group);
-    if (!m_data.user.isEmpty())
-        addDetailLine(tr("User: "), m_data.user);
-    if (!m_data.srcIp.isEmpty())
-        addDetailLine(tr("Source IP: "), m_data.srcIp);
-    if (!m_data.dstIp.isEmpty())
-        addDetailLine(tr("Target IP: "), m_data.dstIp);
-    if (!m_data.firstLog.isEmpty())
-        addDetailLine(tr("Raw logs: "), m_data.firstLog);
-    // A lone line feed is the empty separator line, not information.
-    if (m_data.otherLogs.size() >= 2)
-        addDetailLine(tr("Associated Informations: "), m_data.otherLogs);
+    for (const auto &[caption, value] : detailRows(m_data))
+        addDetailLine(caption, value);
+}
+
+bool notify_log_frame::isExpanded() const
+{
+    return !m_detailFrame->isHidden();
+}
+
+void notify_log_frame::setCurrent(bool current)
+{
+    m_current = current;
+    update();
 }
 
 void notify_log_frame::setExpanded(bool expanded)
@@ -286,10 +371,16 @@ void notify_log_frame::setExpanded(bool expanded)
     setArrow(expanded);
 }
 
+void notify_log_frame::toggleExpanded()
+{
+    setExpanded(!isExpanded());
+    emit expandedChanged(isExpanded());
+}
+
 bool notify_log_frame::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_upDownIconLabel && event->type() == QEvent::MouseButtonPress) {
-        setExpanded(m_detailFrame->isHidden());
+        toggleExpanded();
         return true;
     }
     // Every other label this entry watches shows text.
@@ -316,4 +407,11 @@ void notify_log_frame::setHighLight()
 void notify_log_frame::paintEvent(QPaintEvent *)
 {
     paintRoundedPanel(this, QColor("#F5F5F5"), QColor("#F5F5F5"));
+    if (m_current) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 10, 10);
+    }
 }

@@ -23,6 +23,25 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    bool isExpanded() const;
+    void setExpanded(bool expanded);
+    // As the arrow does: opens or closes the details and says so.
+    void toggleExpanded();
+    // The keyboard's place in the list: drawn as a frame around the entry.
+    void setCurrent(bool current);
+
+    // The whole alert as labelled plain text, nothing left out: what "Copy
+    // alert" puts on the clipboard.
+    static QString alertText(const notifyLogData &data);
+    // A raw line as an expanded entry shows it: at most SHOWN_LINE_CHARS
+    // characters, with what is left out said, and able to wrap anywhere.
+    static QString shownRawLine(const QString &line);
+    static const int SHOWN_LINE_CHARS = 2000;
+
+signals:
+    // The arrow opened or closed the details.
+    void expandedChanged(bool expanded);
+
 public slots:
     void setHighLight();
 
@@ -36,7 +55,6 @@ private:
     QLabel *plainLabel(const QString &text, QWidget *parent);
     void makeSelectable(QLabel *label);
     void setArrow(bool up);
-    void setExpanded(bool expanded);
     QLabel *addRow(QVBoxLayout *into, const QString &caption, const QString &value, QLabel **valueLabel);
     void addDetailLine(const QString &caption, const QString &value);
 
@@ -58,6 +76,7 @@ private:
     QLabel *m_sourceValue = nullptr;
     FrameLineWidget *m_line = nullptr; // made with the details
     int m_captionWidth = 0;
+    bool m_current = false;
 };
 
 #endif

@@ -1,8 +1,9 @@
 #include "logpage/notifylogmainpage.h"
 
+#include "logpage/alertlistview.h"
 #include "logpage/notify_log_frame.h"
-#include "logpage/workerthread.h"
 #include "translation/translation.h"
+#include "widgets/alerttext.h"
 #include "widgets/busyindicator.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
@@ -16,18 +17,14 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSpacerItem>
+#include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -41,19 +38,6 @@ const char *const RELOAD_STYLE
     = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
       "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
       "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
-
-// More entries than this make a list whose widgets are worth handing back
-// to the system when it goes.
-const int MANY_ENTRIES = 200;
-
-// Freed memory stays with the process until it is trimmed: without this a
-// reload of a large list, or a long scrolled list, would keep its size.
-void returnFreedMemory()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
 
 QDate dayOf(const loginfo &alert)
 {
@@ -76,20 +60,19 @@ notifyLogMainPage::notifyLogMainPage(QWidget *parent)
             = std::make_unique<Translation>(QLocale::system().name().toUtf8().toStdString());
     notifyLogData::registerMetaType();
 
+    m_list = new AlertListView(this);
+    connect(m_list, &AlertListView::highlighted, this, &notifyLogMainPage::signal_highlight);
+    m_messageArea = new QWidget(this);
+    m_messageArea->setObjectName("messageArea");
+    auto *messageLayout = new QVBoxLayout(m_messageArea);
+    messageLayout->setContentsMargins(0, 0, 0, 0);
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(m_list);
+    m_stack->addWidget(m_messageArea);
+    m_verticalLayout->addWidget(m_stack);
     // The window is up before the daemon has answered: the list area turns
     // until the first load arrives.
-    m_content = newContent();
-    m_contentLayout->addStretch();
-    m_contentLayout->addWidget(new BusyIndicator(32, m_content), 0, Qt::AlignHCenter);
-    m_contentLayout->addStretch();
-
-    m_scrollArea = new QScrollArea(this);
-    m_scrollArea->setWidget(m_content);
-    m_scrollArea->setWidgetResizable(true);
-    m_scrollArea->setFrameShape(QFrame::NoFrame);
-    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this,
-        &notifyLogMainPage::slot_scroll_trigger);
-    m_verticalLayout->addWidget(m_scrollArea);
+    showMessage(new BusyIndicator(32, m_messageArea));
 
     buildBottomBar();
     m_rangeLabelsFromLoad = true;
@@ -98,9 +81,13 @@ notifyLogMainPage::notifyLogMainPage(QWidget *parent)
 
 notifyLogMainPage::~notifyLogMainPage()
 {
-    delete m_worker;
     // A top-level window of its own, so no parent takes it along.
     delete m_picker;
+}
+
+int notifyLogMainPage::entryCount() const
+{
+    return m_list->entryCount();
 }
 
 void notifyLogMainPage::buildForm()
@@ -156,13 +143,37 @@ QWidget *notifyLogMainPage::buildSearchBox()
     m_searchEdit->setMinimumWidth(80);
     m_searchEdit->setMaximumWidth(150);
     m_searchEdit->setToolTip(tr("Rule description, source IP, user, log source or raw logs"));
+    m_searchEdit->setAccessibleName(tr("Search alarm logs"));
 
     m_severityBox = new QComboBox(box);
     m_severityBox->setObjectName("severityBox");
     // In the order of AlertFilter::Severity.
     m_severityBox->addItems({ tr("All levels"), tr("High risk"), tr("Normal risk") });
     m_severityBox->setFixedHeight(36);
+    m_severityBox->setAccessibleName(tr("Risk level"));
 
+    // The drill-down's filter, next to the search it narrows along with.
+    m_fieldChip = new QWidget(box);
+    m_fieldChip->setObjectName("fieldFilter");
+    auto *chipLayout = new QHBoxLayout(m_fieldChip);
+    chipLayout->setContentsMargins(8, 0, 2, 0);
+    chipLayout->setSpacing(2);
+    m_fieldChip->setStyleSheet("#fieldFilter { background: #E6F0FF; border-radius: 12px; }");
+    m_fieldChipLabel = new QLabel(m_fieldChip);
+    m_fieldChipLabel->setObjectName("fieldFilterLabel");
+    m_fieldChipLabel->setTextFormat(Qt::PlainText);
+    auto *remove = new QToolButton(m_fieldChip);
+    remove->setObjectName("fieldFilterRemove");
+    remove->setText(QStringLiteral("✕"));
+    remove->setAutoRaise(true);
+    remove->setToolTip(tr("Remove this filter"));
+    remove->setAccessibleName(tr("Remove filter"));
+    chipLayout->addWidget(m_fieldChipLabel);
+    chipLayout->addWidget(remove);
+    m_fieldChip->hide();
+    connect(remove, &QToolButton::clicked, this, &notifyLogMainPage::removeFieldFilter);
+
+    layout->addWidget(m_fieldChip);
     layout->addWidget(m_searchEdit);
     layout->addWidget(m_severityBox);
     auto *find = new QShortcut(QKeySequence::Find, this);
@@ -192,9 +203,18 @@ void notifyLogMainPage::buildBottomBar()
     calendarButton->setFixedSize(24, 22);
     calendarButton->setIcon(QIcon(":/Resource/Icon/setting/calendar.png"));
     calendarButton->setStyleSheet("QPushButton { background: transparent; border: none; }");
+    calendarButton->setAccessibleName(tr("Choose the date range"));
 
     m_countLabel = new QLabel(countText(), this);
     m_countLabel->setObjectName("countLabel");
+    // Alerts the reader had to pass over are missing from the count: said beside it.
+    m_skippedLabel = new QLabel(this);
+    m_skippedLabel->setObjectName("skippedLabel");
+    m_skippedLabel->setTextFormat(Qt::PlainText);
+    QPalette skippedPalette = m_skippedLabel->palette();
+    skippedPalette.setColor(QPalette::WindowText, QColor("#D9822B"));
+    m_skippedLabel->setPalette(skippedPalette);
+    m_skippedLabel->hide();
     m_startLabel = new QLabel(dayText(m_startDate), dateBox);
     m_startLabel->setObjectName("startLabel");
     m_endLabel = new QLabel(tr("So far"), dateBox);
@@ -218,6 +238,9 @@ void notifyLogMainPage::buildBottomBar()
     reloadButton->setObjectName("reloadButton");
     reloadButton->setFixedSize(96, 36);
     reloadButton->setStyleSheet(RELOAD_STYLE);
+    reloadButton->setToolTip(tr("Reload (F5)"));
+    for (const QKeySequence &keys : { QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL + Qt::Key_R) })
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &notifyLogMainPage::slot_do_reload);
 
     m_busy = new BusyIndicator(16, this);
     m_busy->setObjectName("busyIndicator");
@@ -244,6 +267,7 @@ void notifyLogMainPage::buildBottomBar()
     row->addSpacing(6);
     row->addWidget(m_countLabel);
     row->addSpacing(12);
+    row->addWidget(m_skippedLabel);
     row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     row->addWidget(buildSearchBox());
     row->addSpacing(12);
@@ -252,7 +276,9 @@ void notifyLogMainPage::buildBottomBar()
     row->addWidget(reloadButton);
     row->addSpacing(16);
 
-    // The keyboard goes through the bar as the eye does.
+    // The keyboard goes from the list through the bar as the eye does.
+    setTabOrder(m_list, m_fieldChip->findChild<QToolButton *>());
+    setTabOrder(m_fieldChip->findChild<QToolButton *>(), m_searchEdit);
     setTabOrder(m_searchEdit, m_severityBox);
     setTabOrder(m_severityBox, calendarButton);
     setTabOrder(calendarButton, reloadButton);
@@ -264,33 +290,18 @@ void notifyLogMainPage::buildBottomBar()
     m_verticalLayout->addLayout(row);
 }
 
-QWidget *notifyLogMainPage::newContent()
+// Puts message in place of the list (loading, empty or failed).
+void notifyLogMainPage::showMessage(QWidget *message)
 {
-    auto *content = new QWidget();
-    content->setObjectName("notifyLogContent");
-    QPalette palette = content->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    content->setPalette(palette);
-    content->setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    m_contentLayout = new QVBoxLayout(content);
-    m_contentLayout->setContentsMargins(0, 0, 0, 0);
-    return content;
-}
-
-// New content for the list area; the list on screen gets no more entries.
-QWidget *notifyLogMainPage::startContent()
-{
-    delete m_worker;
-    m_worker = nullptr;
-    m_entryCount = 0;
-    return newContent();
-}
-
-void notifyLogMainPage::showContent(QWidget *content)
-{
-    m_scrollArea->setWidget(content); // deletes the one it held, with its entries
-    m_content = content;
-    m_scrollArea->verticalScrollBar()->setValue(0); // a new list is read from its top
+    delete m_message;
+    m_message = message;
+    auto *layout = static_cast<QVBoxLayout *>(m_messageArea->layout());
+    while (QLayoutItem *item = layout->takeAt(0))
+        delete item;
+    layout->addStretch();
+    layout->addWidget(message, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    m_stack->setCurrentWidget(m_messageArea);
 }
 
 // Shows the loaded snapshot's alerts from start to end that pass the search.
@@ -306,27 +317,25 @@ void notifyLogMainPage::showList(const QString &start, const QString &end)
     showEntries();
 }
 
-// Entries for the alerts in m_shown: the first at once, the others as the list scrolls.
+// The alerts in m_shown, or what the list area says when there are none.
 void notifyLogMainPage::showEntries()
 {
-    QWidget *content = startContent();
-    auto *worker = new WorkerThread(this);
-    // Entries are delivered to the content widget of this list: whatever an
-    // earlier worker still had queued dies with the content it was meant for.
-    connect(worker, &WorkerThread::signal_new_frame, content,
-        [this](notifyLogData data) { slot_add_new_frame(data); });
-    connect(this, &notifyLogMainPage::signal_load_more_widget, worker, &WorkerThread::slot_load_more_widget);
-    // A notified alert further down gets its entry, and those above it, at once.
-    worker->setAlerts(m_alerts, m_shown, pendingHighlightIndex());
-
-    if (m_shown.empty()) {
-        m_contentLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-        const QString text = m_alertCount == 0 ? tr("There are no alarm logs") : tr("No matching alarm logs");
-        m_contentLayout->addWidget(new EmptyWidget(text, 256, 256, content));
+    m_list->setAlerts(m_alerts, m_shown);
+    if (!m_shown.empty()) {
+        m_stack->setCurrentWidget(m_list);
+        return;
     }
-    m_contentLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-    showContent(content);
-    m_worker = worker;
+    if (m_alertCount == 0 && m_skipped > 0) {
+        // Alerts that could not be read may lie in the range: never "no alarm logs".
+        auto *failure
+            = new EmptyWidget(tr("%n alert records could not be read", "", m_skipped), 96, 96, m_messageArea);
+        failure->setObjectName("unreadRecords");
+        failure->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(96, 96));
+        showMessage(failure);
+        return;
+    }
+    const QString text = m_alertCount == 0 ? tr("There are no alarm logs") : tr("No matching alarm logs");
+    showMessage(new EmptyWidget(text, 256, 256, m_messageArea));
 }
 
 // In place of the list when there is none to keep: why nothing can be shown,
@@ -337,16 +346,13 @@ void notifyLogMainPage::showFailure(int result)
     m_shown.clear();
     m_alertCount = 0;
     m_startDate = QDate::currentDate();
-    QWidget *content = startContent();
+    m_list->setAlerts(AlertList(), {});
     const QString text
         = QString("%1\n%2").arg(AlertStore::failureText(result), tr("Press Reload to try again."));
-    auto *failure = new EmptyWidget(text, 96, 96, content);
+    auto *failure = new EmptyWidget(text, 96, 96, m_messageArea);
     failure->setObjectName("loadFailure");
     failure->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(96, 96));
-    m_contentLayout->addStretch();
-    m_contentLayout->addWidget(failure);
-    m_contentLayout->addStretch();
-    showContent(content);
+    showMessage(failure);
 }
 
 // Asks the store for a fresh snapshot to show from start to end; the list on
@@ -362,13 +368,13 @@ void notifyLogMainPage::reloadRange(const QString &start, const QString &end)
 
 void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
 {
-    const bool manyEntries = m_entryCount > MANY_ENTRIES;
     AlertList replaced;
     if (result != 0) {
         qDebug() << "get alert total error!";
         m_failure = result;
     } else {
         m_failure = 0;
+        m_skipped = AlertStore::instance()->skippedRecords();
         replaced = std::exchange(m_alerts, alerts);
     }
 
@@ -378,10 +384,7 @@ void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
         // A failed load leaves the last snapshot: the range asked for is cut from it.
         showList(m_loadStart, m_loadEnd);
     }
-    const bool lastHolder = replaced.use_count() == 1;
-    replaced.reset();
-    if (lastHolder || manyEntries)
-        returnFreedMemory();
+    AlertStore::instance()->dispose(std::move(replaced));
 
     setLoading(false);
     if (std::exchange(m_rangeLabelsFromLoad, false)) {
@@ -413,25 +416,29 @@ void notifyLogMainPage::updateCountLabel()
     // Nothing to search while the list area says why there is no list.
     m_searchEdit->setEnabled(!showsFailure());
     m_severityBox->setEnabled(!showsFailure());
+    m_skippedLabel->setText(tr("%n alert records could not be read", "", m_skipped));
+    m_skippedLabel->setVisible(m_skipped > 0 && !showsFailure() && !m_loading);
     const bool keptAfterFailure = m_failure != 0 && !showsFailure();
     if (keptAfterFailure)
         m_failureLabel->setText(tr("Reload failed: %1").arg(AlertStore::failureText(m_failure)));
     m_failureLabel->setVisible(keptAfterFailure);
 }
 
+AlertFilter notifyLogMainPage::filterFromBar() const
+{
+    return AlertFilter(m_searchEdit->text(), AlertFilter::Severity(m_severityBox->currentIndex()),
+        sharedTranslation(), m_field, m_fieldValue);
+}
+
 void notifyLogMainPage::applySearch()
 {
-    const AlertFilter filter(
-        m_searchEdit->text(), AlertFilter::Severity(m_severityBox->currentIndex()), sharedTranslation());
+    const AlertFilter filter = filterFromBar();
     const bool narrowing = filter.narrows(m_filter);
     m_filter = filter;
     // The list on screen is searched; the daemon is not asked again.
     if (m_alerts && !showsFailure()) {
-        const bool manyEntries = m_entryCount > MANY_ENTRIES;
         m_shown = narrowing ? m_filter.apply(m_shown) : m_filter.apply(m_range);
         showEntries();
-        if (manyEntries)
-            returnFreedMemory();
     }
     updateCountLabel();
 }
@@ -442,7 +449,54 @@ void notifyLogMainPage::clearSearch()
     const QSignalBlocker blockBox(m_severityBox);
     m_searchEdit->clear();
     m_severityBox->setCurrentIndex(AlertFilter::AnySeverity);
+    m_field = AlertField::None;
+    m_fieldValue.clear();
+    m_fieldChip->hide();
     m_filter = AlertFilter();
+}
+
+void notifyLogMainPage::removeFieldFilter()
+{
+    m_field = AlertField::None;
+    m_fieldValue.clear();
+    m_fieldChip->hide();
+    m_searchEdit->setFocus(Qt::OtherFocusReason);
+    applySearch();
+}
+
+void notifyLogMainPage::showFiltered(AlertField field, const QString &value, const QList<QDate> &range)
+{
+    clearSearch();
+    m_field = field;
+    m_fieldValue = value;
+    const QString caption = field == AlertField::RuleDescription ? tr("Rule description: %1")
+        : field == AlertField::SourceAddress                     ? tr("Source IP: %1")
+                                                                 : tr("User: %1");
+    m_fieldChipLabel->setText(caption.arg(alertTextForDisplay(value)));
+    m_fieldChip->setAccessibleName(m_fieldChipLabel->text());
+    m_fieldChip->setVisible(field != AlertField::None);
+    m_filter = filterFromBar();
+
+    QString start = "init", end = "init";
+    if (pickRange(range)) {
+        start = QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00");
+        end = QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60");
+    }
+    if (m_loading) { // shown when the load under way arrives
+        m_loadStart = start;
+        m_loadEnd = end;
+        return;
+    }
+    // The report counted from the store's snapshot: the same one is filtered here.
+    const AlertList current = AlertStore::instance()->current();
+    if (!current->empty() && current != m_alerts) {
+        m_alerts = current;
+        m_skipped = AlertStore::instance()->skippedRecords();
+        m_failure = 0;
+    }
+    if (m_alerts && !showsFailure())
+        showList(start, end);
+    updateCountLabel();
 }
 
 void notifyLogMainPage::slot_open_calendar()
@@ -450,32 +504,32 @@ void notifyLogMainPage::slot_open_calendar()
     m_picker->show();
 }
 
-void notifyLogMainPage::slot_update_dateTime(QList<QDate> &days)
+// Takes days (first and last) as the range the labels show; false when they are not a range.
+bool notifyLogMainPage::pickRange(const QList<QDate> &days)
 {
-    if (days.size() == 2 && days[0].isValid() && days[1].isValid()) {
+    const bool valid = days.size() == 2 && days[0].isValid() && days[1].isValid();
+    if (valid) {
         m_startDate = days[0];
         m_endDate = days[1];
-    } else {
-        qDebug() << "no update date";
+        const QDate today = QDate::currentDate();
+        m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
+        m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
+        m_rangeLabelsFromLoad = false; // the picked range is what the labels show
     }
-    const QDate today = QDate::currentDate();
-    m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
-    m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
-    m_rangeLabelsFromLoad = false; // the picked range is what the labels show
+    return valid;
+}
+
+void notifyLogMainPage::slot_update_dateTime(QList<QDate> &days)
+{
+    if (!pickRange(days)) {
+        qDebug() << "no update date";
+        const QDate today = QDate::currentDate();
+        m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
+        m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
+        m_rangeLabelsFromLoad = false;
+    }
     reloadRange(QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00"),
         QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60"));
-}
-
-void notifyLogMainPage::slot_add_new_frame(notifyLogData data)
-{
-    auto *entry = new notify_log_frame(data, this);
-    m_contentLayout->addWidget(entry);
-    ++m_entryCount;
-}
-
-void notifyLogMainPage::slot_scroll_trigger(int)
-{
-    emit signal_load_more_widget(shownCount());
 }
 
 void notifyLogMainPage::slot_highlight_loginfo(QString text)
@@ -508,24 +562,7 @@ void notifyLogMainPage::highlightEntry(int index)
         return;
     }
     qDebug() << "The string is at index: " << index;
-    const QList<notify_log_frame *> entries
-        = m_content->findChildren<notify_log_frame *>(QString(), Qt::FindDirectChildrenOnly);
-    if (index > entries.size())
-        return;
-    notify_log_frame *entry = entries.at(index - 1);
-    entry->setHighLight();
-
-    // Place the entry in view once the layouts have given it its position and
-    // the scroll bars their range.
-    m_contentLayout->activate();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QScrollBar *vertical = m_scrollArea->verticalScrollBar();
-    QScrollBar *horizontal = m_scrollArea->horizontalScrollBar();
-    vertical->setValue(
-        qBound(vertical->minimum(), entry->y() - m_scrollArea->height() / 2 + 160, vertical->maximum()));
-    horizontal->setValue(
-        qBound(horizontal->minimum(), entry->x() - m_scrollArea->width() / 2, horizontal->maximum()));
-    emit signal_highlight();
+    m_list->highlight(index - 1);
 }
 
 void notifyLogMainPage::paintEvent(QPaintEvent *)

@@ -15,15 +15,15 @@
 #include <optional>
 #include <vector>
 
+class AlertListView;
 class BusyIndicator;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QScrollArea;
+class QStackedWidget;
 class QVBoxLayout;
 class DateTimeRangeWidget;
 class Translation;
-class WorkerThread;
 
 // The "Alarm Logs" tab: the alerts of a date range, newest first, with the
 // count, a search, the range and Reload below the list. Alerts come from the
@@ -42,12 +42,11 @@ public:
 
     int alertCount() const { return m_alertCount; } // in the range
     int shownCount() const { return int(m_shown.size()); } // in the range and passing the search
-    int entryCount() const { return m_entryCount; } // created so far
+    int entryCount() const; // live entries, only those in and near the view
     bool isLoading() const { return m_loading; }
 
 signals:
     void signal_highlight();
-    void signal_load_more_widget(int count);
     // The range the list shows, for the picker to open on.
     void signal_update_dateWidget(QDate start, QDate end);
 
@@ -56,8 +55,11 @@ public slots:
     void slot_open_calendar();
     void slot_highlight_loginfo(QString text);
     void slot_update_dateTime(QList<QDate> &days);
-    void slot_add_new_frame(notifyLogData data);
-    void slot_scroll_trigger(int value);
+    // The alerts of range (first and last day; empty for all) whose field is
+    // exactly value, shown with a filter the user can remove; the search and
+    // severity choice are cleared. The snapshot on screen is used, so the
+    // count matches what the report counted from it.
+    void showFiltered(AlertField field, const QString &value, const QList<QDate> &range);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -66,41 +68,44 @@ private:
     void buildForm();
     void buildBottomBar();
     QWidget *buildSearchBox();
-    QWidget *newContent();
-    QWidget *startContent();
-    void showContent(QWidget *content);
+    void showMessage(QWidget *message);
     bool showsFailure() const;
     void showList(const QString &start, const QString &end);
     void showEntries();
     void showFailure(int result);
     void reloadRange(const QString &start, const QString &end);
     void applyLoad(const AlertList &alerts, int result);
+    AlertFilter filterFromBar() const;
     void applySearch();
     void clearSearch();
+    void removeFieldFilter();
+    bool pickRange(const QList<QDate> &days);
     int pendingHighlightIndex() const;
     void highlightEntry(int index);
     void setLoading(bool loading);
     void updateCountLabel();
-    void updateRangeLabels();
     QString countText() const;
     QString dayText(const QDate &day) const;
 
     QVBoxLayout *m_verticalLayout = nullptr;
     DateTimeRangeWidget *m_picker = nullptr;
-    QScrollArea *m_scrollArea = nullptr;
-    QWidget *m_content = nullptr;
+    QStackedWidget *m_stack = nullptr;
+    AlertListView *m_list = nullptr;
+    QWidget *m_messageArea = nullptr; // in place of the list: loading, empty or failed
+    QWidget *m_message = nullptr;
     QLabel *m_countLabel = nullptr;
+    QLabel *m_skippedLabel = nullptr;
     QLabel *m_failureLabel = nullptr;
     QLineEdit *m_searchEdit = nullptr;
     QComboBox *m_severityBox = nullptr;
+    QWidget *m_fieldChip = nullptr;
+    QLabel *m_fieldChipLabel = nullptr;
     QDate m_startDate;
     QDate m_endDate;
     QLabel *m_startLabel = nullptr;
     QLabel *m_endLabel = nullptr;
     int m_alertCount = 0;
-    int m_entryCount = 0;
-    QVBoxLayout *m_contentLayout = nullptr;
-    WorkerThread *m_worker = nullptr;
+    int m_skipped = 0; // records of the snapshot that could not be read
     BusyIndicator *m_busy = nullptr;
     bool m_loading = false;
 
@@ -108,6 +113,8 @@ private:
     AlertSpan m_range; // its alerts in the range shown
     std::vector<const loginfo *> m_shown; // those passing the search, as the list shows them
     AlertFilter m_filter;
+    AlertField m_field = AlertField::None; // the drill-down's exact filter
+    QString m_fieldValue;
     int m_failure = 0; // result of the last load when it failed
     QString m_shownStart; // the range shown ("init" for everything)
     QString m_shownEnd;

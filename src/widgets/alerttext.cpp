@@ -7,7 +7,8 @@ namespace {
 bool isBidiControl(QChar c)
 {
     const ushort code = c.unicode();
-    return (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+    return (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069) || code == 0x200E
+        || code == 0x200F || code == 0x061C;
 }
 
 } // namespace

@@ -123,6 +123,65 @@ private slots:
         QCOMPARE(list.size(), size_t(2));
     }
 
+    // Records the reader has to pass over are counted, the rest delivered; a
+    // snapshot that lost its end (cut while read, or NUL padding after its
+    // last block) fails instead of passing for a complete one.
+    void damagedSnapshots_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("cutTo"); // bytes left once the file is open, -1 for all
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("delivered");
+        QTest::addColumn<int>("skipped");
+        const QByteArray date = "2024 Mar 05 10:11:12";
+        const QByteArray good = block("1", date, "Rule: 1 (level 15) -> 'ok'");
+        const QByteArray nulRule = block("2", date, QByteArray("Rule: 2 (level 15) -> 'a\0b'", 27));
+        const QByteArray longRule
+            = block("3", date, "Rule: 3 (level 15) -> '" + QByteArray(70000, 'x') + "'");
+        QTest::newRow("NUL in a Rule line") << good + nulRule + good << -1 << 0 << 2 << 1;
+        QTest::newRow("Rule line over 64 KiB") << longRule + good + longRule + good << -1 << 0 << 2 << 2;
+        QTest::newRow("every record skipped") << nulRule + longRule << -1 << 0 << 0 << 2;
+        QTest::newRow("cut to a third while read")
+            << good.repeated(9) << good.size() * 3 << ALERT_SNAPSHOT_CUT_SHORT << 0 << 0;
+        QTest::newRow("NUL padding after the last block")
+            << good + good.left(good.size() - 12) + QByteArray(512, '\0') << -1 << ALERT_SNAPSHOT_CUT_SHORT
+            << 0 << 0;
+        QTest::newRow("a last block still being written")
+            << good + good.left(good.size() - 12) << -1 << 0 << 1 << 0;
+    }
+
+    void damagedSnapshots()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, cutTo);
+        QFETCH(int, result);
+        QFETCH(int, delivered);
+        QFETCH(int, skipped);
+        QTemporaryDir dir;
+        const QString path = writeTestFile(dir, "alerts.log", content);
+        std::vector<loginfo> list(1);
+        int counted = -1;
+        const QByteArray errors = captureStream(2, [&] {
+            if (cutTo < 0) {
+                QCOMPARE(loadAlertLog(path.toStdString(), list, ALERT_SNAPSHOT_MAX_BYTES, counted), result);
+            } else {
+                // What the loader saw at open, then the daemon rewrites the file.
+                const int fd = open(qPrintable(path), O_RDONLY);
+                QCOMPARE(truncate(qPrintable(path), cutTo), 0);
+                QCOMPARE(
+                    scanAlertLog(fd, "cut", list, ALERT_SNAPSHOT_MAX_BYTES, content.size(), counted), result);
+                close(fd);
+            }
+        });
+        QCOMPARE(int(list.size()) - 1, delivered);
+        QCOMPARE(counted, skipped);
+        QCOMPARE(errors.count("Skipped a malformed alert block"), skipped);
+        if (cutTo >= 0)
+            QCOMPARE(errors,
+                "Alert snapshot cut not read: it was cut to " + QByteArray::number(cutTo) + " of "
+                    + QByteArray::number(content.size()) + " bytes while being read\n");
+    }
+
     void filtersByRange()
     {
         // a, b and c at midnight, 23:59:59 and 00:00:00 the day before.
@@ -246,6 +305,20 @@ private slots:
                 !readInstallTime(writeTestFile(dir, "b", "InstallTime=yesterday").toStdString(), installed));
             const QString noPrefix = writeTestFile(dir, "a", "Installed=2024-01-01 00:00:00\n");
             QCOMPARE(minutesSinceInstall(minutes, noPrefix.toStdString()), -1);
+            // Refused without waiting: a FIFO in its place (no writer ever comes), a
+            // directory, a file far too large for a time stamp.
+            QCOMPARE(mkfifo(qPrintable(dir.filePath("fifo")), 0600), 0);
+            const QString large = writeTestFile(
+                dir, "large", "InstallTime=2024-03-05 10:11:12\n" + QByteArray(INSTALL_TIME_MAX_BYTES, '#'));
+            for (const QString &path : { dir.filePath("fifo"), dir.path(), large }) {
+                auto reading = std::async(
+                    std::launch::async, [&] { return readInstallTime(path.toStdString(), installed); });
+                const bool ended = reading.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+                if (!ended) // a writer frees an open stuck on the FIFO
+                    close(open(qPrintable(path), O_WRONLY | O_NONBLOCK));
+                QVERIFY2(ended, qPrintable(path));
+                QVERIFY(!reading.get());
+            }
         });
         QCOMPARE(minutes, 12345);
         const QString good = writeTestFile(dir, "c", "# by the installer\nInstallTime=2024-03-05 10:11:12\n");

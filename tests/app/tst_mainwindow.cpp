@@ -14,6 +14,7 @@
 #include "support/logcapture.h"
 #include "system/systemprobes.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDBusConnection>
 #include <QLabel>
@@ -122,6 +123,15 @@ private slots:
             (QStringList { "Alarm Logs", "Alarm Statistics", "Setting" }));
         QCOMPARE(
             window.findChild<QToolButton *>("tool_button")->menu(), window.findChild<QMenu *>("mainMenu"));
+        // What a screen reader says for each button, the icon-only ones included.
+        for (const auto &[name, said] :
+            std::vector<std::pair<QString, QString>> { { "title_icon_btn", "Zorva Intrusion Detector" },
+                { "tool_button", "Main menu" }, { "minimum_btn", "Minimize" }, { "maximum_btn", "Maximize" },
+                { "close_btn", "Close" }, { "settingButton", "Setting" } }) {
+            QAccessibleInterface *accessible
+                = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(name));
+            QCOMPARE(accessible->text(QAccessible::Name), said);
+        }
     }
 
     // The options menu with no kit library, with one exporting the Feedback
@@ -194,6 +204,14 @@ private slots:
             QCOMPARE(page->isLoading(), !alert.isEmpty());
         }
         QCOMPARE(log.countContaining("get mainpage msg is: "), 1);
+        QTRY_VERIFY(!page->isLoading());
+
+        // A ranking row of the report leads to the log, narrowed to that field.
+        window.tabBar()->setCurrentIndex(1);
+        window.slot_drill_down(AlertField::RuleDescription, "alert 1", {});
+        QVERIFY(window.tabBar()->currentIndex() == 0 && page->isVisible());
+        QCOMPARE(page->findChild<QLabel *>("fieldFilterLabel")->text(), QString("Rule description: alert 1"));
+        QCOMPARE(page->findChild<QLabel *>("countLabel")->text(), QString("1 of 3 alarm logs"));
     }
 
     // The title row moves the window and its edges resize it, through the

@@ -105,6 +105,31 @@ private slots:
             QVERIFY2(texts.contains(shown), qPrintable(shown));
     }
 
+    // One unbroken line of 65,000 characters and one of 13,000 words: each is
+    // shown up to the bound, says what it leaves out and wraps within the
+    // entry; copying the alert gives all of it.
+    void wideAlertStaysWithinItsEntry()
+    {
+        notifyLogData data = sampleAlert(12);
+        data.firstLog = QString(65000, 'x');
+        data.otherLogs = QString("word ").repeated(13000).trimmed();
+        notify_log_frame frame(data);
+        frame.resize(858, 164);
+        frame.setExpanded(true);
+        frame.show();
+        QWidget *details = frame.findChild<QWidget *>("notify_log_detail_frame");
+        const auto labels = details->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(labels.size(), 6); // rule number, raw logs, associated lines
+        QVERIFY(labels[3]->text().endsWith(" … 63,000 more characters"));
+        QVERIFY(labels[5]->text().endsWith(" … 62,999 more characters"));
+        QVERIFY(labels[3]->text().size() < notify_log_frame::SHOWN_LINE_CHARS * 11 / 10);
+        QVERIFY(frame.heightForWidth(858) < 2000);
+        QVERIFY(frame.minimumSizeHint().width() <= 858);
+        const QString copied = notify_log_frame::alertText(data);
+        QVERIFY(
+            copied.contains("\nRaw logs: " + data.firstLog + "\nAssociated Informations: " + data.otherLogs));
+    }
+
     // Selectable where the pointer is, and while text is selected.
     void textTurnsSelectableUnderThePointer()
     {

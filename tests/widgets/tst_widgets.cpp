@@ -101,7 +101,8 @@ private slots:
             { "evil\u202Egnp.exe", "evil<U+202E>gnp.exe" },
             { "\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069",
                 "<U+202A><U+202B><U+202C><U+202D><U+202E><U+2066><U+2067><U+2068><U+2069>" },
-            { "a\u2029b\u206Ac\u200Fd", "a\u2029b\u206Ac\u200Fd" }, // neighbours kept
+            { "\u200E\u200F\u061C", "<U+200E><U+200F><U+061C>" }, // the invisible marks
+            { "a\u2029b\u206Ac\u200Dd\u061Be", "a\u2029b\u206Ac\u200Dd\u061Be" }, // neighbours kept
             { "用户 مستخدم", "用户 مستخدم" },
         };
         for (const auto &[text, shown] : texts)

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bo_CN">
 <context>
+    <name>AlertListView</name>
+    <message>
+        <source>Alarm logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AlertStore</name>
     <message>
         <source>The alarm logs could not be read</source>
@@ -10,6 +21,10 @@
     <message>
         <source>The detection service could not be reached</source>
         <translation>ཞུགས་འཛུལ་ཞིབ་དཔྱད་ཞབས་ཞུ་དང་འབྲེལ་མཐུད་བྱེད་མ་ཐུབ།</translation>
+    </message>
+    <message>
+        <source>The alarm logs were cut short while being read</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -676,6 +691,48 @@
         <source>Press Reload to try again.</source>
         <translation>ཡང་བསྐྱར་ཚོད་ལྟ་བྱེད་པར་“བསྐྱར་འཇུག”ལ་མནན།</translation>
     </message>
+    <message>
+        <source>Search alarm logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risk level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove this filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the date range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload (F5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rule description: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source IP: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>notifyReportItem</name>
@@ -829,6 +886,10 @@
         <source>Associated Informations: </source>
         <translation>འབྲེལ་ཡོད་ཆ་འཕྲིན། </translation>
     </message>
+    <message>
+        <source>… %1 more characters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tarvixMainPage</name>
@@ -879,6 +940,10 @@
     <message>
         <source>Version Number: </source>
         <translation>པར་གཞིའི་ཨང་གྲངས། </translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AlertListView</name>
+    <message>
+        <source>Alarm logs</source>
+        <translation>告警日志</translation>
+    </message>
+    <message>
+        <source>Copy alert</source>
+        <translation>复制告警</translation>
+    </message>
+</context>
+<context>
     <name>AlertStore</name>
     <message>
         <source>The alarm logs could not be read</source>
@@ -10,6 +21,10 @@
     <message>
         <source>The detection service could not be reached</source>
         <translation>无法连接入侵检测服务</translation>
+    </message>
+    <message>
+        <source>The alarm logs were cut short while being read</source>
+        <translation>告警日志在读取时被截断</translation>
     </message>
 </context>
 <context>
@@ -676,6 +691,48 @@
         <source>Press Reload to try again.</source>
         <translation>请点击“重新加载”重试。</translation>
     </message>
+    <message>
+        <source>Search alarm logs</source>
+        <translation>搜索告警日志</translation>
+    </message>
+    <message>
+        <source>Risk level</source>
+        <translation>风险等级</translation>
+    </message>
+    <message>
+        <source>Remove this filter</source>
+        <translation>移除此筛选</translation>
+    </message>
+    <message>
+        <source>Remove filter</source>
+        <translation>移除筛选</translation>
+    </message>
+    <message>
+        <source>Choose the date range</source>
+        <translation>选择日期范围</translation>
+    </message>
+    <message>
+        <source>Reload (F5)</source>
+        <translation>重新加载 (F5)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation>
+            <numerusform>%n 条告警记录无法读取</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rule description: %1</source>
+        <translation>规则描述：%1</translation>
+    </message>
+    <message>
+        <source>Source IP: %1</source>
+        <translation>源 IP：%1</translation>
+    </message>
+    <message>
+        <source>User: %1</source>
+        <translation>用户：%1</translation>
+    </message>
 </context>
 <context>
     <name>notifyReportItem</name>
@@ -829,6 +886,10 @@
         <source>Associated Informations: </source>
         <translation>关联信息：</translation>
     </message>
+    <message>
+        <source>… %1 more characters</source>
+        <translation>… 另有 %1 个字符</translation>
+    </message>
 </context>
 <context>
     <name>tarvixMainPage</name>
@@ -879,6 +940,10 @@
     <message>
         <source>Version Number: </source>
         <translation>版本号：</translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation>主菜单</translation>
     </message>
 </context>
 <context>
