@@ -2,7 +2,7 @@
 
 #include "alertengine/reportstats.h"
 #include "report/allattackstatisticsdata.h"
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 
 AttackStatisticsWidget::AttackStatisticsWidget(const AlertRange &range, QWidget *parent)
     : HitStatisticsWidget(tr("Statistics on attack sources"), parent)

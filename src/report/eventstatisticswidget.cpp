@@ -2,8 +2,8 @@
 
 #include "alertengine/reportstats.h"
 #include "report/alleventstatisticswidget.h"
+#include "reportdata/alerttext.h"
 #include "translation/translation.h"
-#include "widgets/alerttext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -7,10 +7,10 @@
 #include "report/customfiledialog.h"
 #include "report/eventstatisticswidget.h"
 #include "report/notifyreportitem.h"
-#include "report/reportpdf.h"
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
+#include "reportdata/reportpdf.h"
 #include "system/systemprobes.h"
 #include "translation/translation.h"
 #include "widgets/busyindicator.h"
@@ -792,7 +792,13 @@ bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &ima
         return false;
     }
     m_exportError.clear();
-    return ReportPdf::write(pdfPath, picture, m_range, *m_translation, &m_exportError);
+    std::map<std::string, HitStat> sources, users;
+    countBySourceIp(m_range.alerts, sources);
+    countByUser(m_range.alerts, users);
+    const HitRanking sourceRanking(sources.begin(), sources.end());
+    const HitRanking userRanking(users.begin(), users.end());
+    return ReportPdf::write(pdfPath, { picture, m_range.alerts, &sourceRanking, &userRanking, QString() },
+        *m_translation, nullptr, &m_exportError);
 }
 
 void notifyReportMain::paintEvent(QPaintEvent *)

@@ -2,7 +2,7 @@
 
 #include "alertengine/reportstats.h"
 #include "report/alluserstatisticsdata.h"
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 
 UserStatisticsWidget::UserStatisticsWidget(const AlertRange &range, QWidget *parent)
     : HitStatisticsWidget(tr("User statistics"), parent)
