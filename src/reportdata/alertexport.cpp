@@ -153,12 +153,14 @@ void appendJsonString(std::string &out, std::string_view value)
 
 void appendCsvAlert(std::string &out, const loginfo &alert, const std::string &title)
 {
-    std::string buffer;
+    // Reused from alert to alert: a million alerts, not a million allocations.
+    thread_local std::string buffer;
+    thread_local std::string lines;
     for (const AlertFieldInfo &info : ALERT_FIELDS) {
         if (info.field != ALERT_FIELDS.front().field)
             out += ',';
         if (info.kind == AlertFieldKind::Lines) {
-            std::string lines;
+            lines.clear();
             bool first = true;
             forEachRawLine(alert, [&](std::string_view line) {
                 if (!first)
@@ -177,7 +179,7 @@ void appendCsvAlert(std::string &out, const loginfo &alert, const std::string &t
 
 void appendJsonAlert(std::string &out, const loginfo &alert, const std::string &title)
 {
-    std::string buffer;
+    thread_local std::string buffer;
     out += '{';
     for (const AlertFieldInfo &info : ALERT_FIELDS) {
         if (info.field != ALERT_FIELDS.front().field)

@@ -5,6 +5,7 @@
 #include "reportdata/exporttarget.h"
 
 #include <QDebug>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPageSize>
 #include <QPainter>
@@ -12,6 +13,8 @@
 #include <QRawFont>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -219,6 +222,72 @@ struct Column
     int x;
 };
 
+// Glyphs and advances of one font, character by character, for texts that
+// need neither shaping nor reordering: Latin, CJK, kana, Hangul. Drawn as a
+// glyph run, such a text skips the layout drawText does for every call; the
+// PDF is the same.
+class PlainGlyphs
+{
+public:
+    explicit PlainGlyphs(const QFont &font)
+        : m_font(QRawFont::fromFont(font))
+        , m_glyphs(0x10000, UNKNOWN)
+        , m_advances(0x10000, 0)
+    {
+    }
+
+    bool run(const QString &text, QGlyphRun *run)
+    {
+        QVector<quint32> glyphs(text.size());
+        QVector<QPointF> positions(text.size());
+        qreal x = 0;
+        for (int i = 0; i < text.size(); ++i) {
+            const ushort code = text.at(i).unicode();
+            if (!isPlain(code) || !lookUp(code))
+                return false;
+            glyphs[i] = m_glyphs[code];
+            positions[i] = QPointF(x, 0);
+            x += m_advances[code];
+        }
+        run->setRawFont(m_font);
+        run->setGlyphIndexes(glyphs);
+        run->setPositions(positions);
+        return true;
+    }
+
+private:
+    static const quint32 UNKNOWN = 0xFFFFFFFF;
+
+    static bool isPlain(ushort code)
+    {
+        return (code >= 0x20 && code < 0x7F) || (code >= 0xA0 && code < 0x0300)
+            || (code >= 0x2E80 && code < 0xA000) || (code >= 0xAC00 && code < 0xD7A4)
+            || (code >= 0xF900 && code < 0xFB00) || (code >= 0xFF00 && code < 0xFFF0);
+    }
+
+    // Characters the font lacks go through drawText, which falls back to another font.
+    bool lookUp(ushort code)
+    {
+        if (m_glyphs[code] == UNKNOWN) {
+            const QChar c(code);
+            quint32 glyph = 0;
+            int count = 1;
+            if (!m_font.glyphIndexesForChars(&c, 1, &glyph, &count) || count != 1)
+                glyph = 0;
+            QPointF advance;
+            if (glyph != 0)
+                m_font.advancesForGlyphIndexes(&glyph, &advance, 1);
+            m_glyphs[code] = glyph;
+            m_advances[code] = advance.x();
+        }
+        return m_glyphs[code] != 0;
+    }
+
+    QRawFont m_font;
+    std::vector<quint32> m_glyphs;
+    std::vector<qreal> m_advances;
+};
+
 // Draws the text of the list pages: plain runs at a baseline, which costs
 // far less than laying out a text in a rectangle.
 class ListPages
@@ -235,8 +304,13 @@ public:
     {
         if (weight == m_weight)
             return;
-        m_painter.setFont(reportFont(9, weight));
-        m_ascent = m_painter.fontMetrics().ascent();
+        std::unique_ptr<Face> &face = m_faces[weight];
+        if (!face) {
+            const QFont font(reportFont(9, weight), &m_writer);
+            face = std::make_unique<Face>(Face { font, QFontMetrics(font).ascent(), PlainGlyphs(font) });
+        }
+        m_painter.setFont(face->font);
+        m_face = face.get();
         m_weight = weight;
     }
 
@@ -245,7 +319,11 @@ public:
         if (text.isEmpty())
             return;
         m_radicals.note(text);
-        m_painter.drawText(QPointF(x, y + m_ascent), text);
+        QGlyphRun run;
+        if (m_face->glyphs.run(text, &run))
+            m_painter.drawGlyphRun(QPointF(x, y + m_face->ascent), run);
+        else
+            m_painter.drawText(QPointF(x, y + m_face->ascent), text);
     }
 
     void start(const QString &heading, const QList<Column> &columns)
@@ -263,8 +341,16 @@ private:
     QPdfWriter &m_writer;
     QPainter &m_painter;
     RadicalMending &m_radicals;
+    struct Face
+    {
+        QFont font;
+        int ascent;
+        PlainGlyphs glyphs;
+    };
+
     int m_weight = -1;
-    int m_ascent = 0;
+    std::map<int, std::unique_ptr<Face>> m_faces;
+    Face *m_face = nullptr;
 };
 
 QString shown(const std::string &text)
