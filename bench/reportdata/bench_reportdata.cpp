@@ -3,7 +3,8 @@
 // peak resident memory while writing against the resident memory of the
 // loaded alerts. TARVIX_BENCH_ALERTS sets the size (default 100000),
 // TARVIX_BENCH_SOURCES the number of source addresses (default 5000) and
-// TARVIX_BENCH_USERS that of users (default 500).
+// TARVIX_BENCH_USERS that of users (default 500). With TARVIX_BENCH_KEEP set
+// the written files stay in /tmp for a look.
 
 #include "alertengine/reportstats.h"
 #include "reportdata/alertexport.h"
@@ -60,9 +61,10 @@ struct Corpus
     Corpus()
     {
         const std::string path = "/tmp/tarvix-bench-export-" + std::to_string(getpid()) + ".log";
-        const std::string command = std::string(ALERTGEN_PATH) + " --seed 1 --days 365 --min-level 12 --count "
-            + setting("TARVIX_BENCH_ALERTS", "100000") + " --sources " + setting("TARVIX_BENCH_SOURCES", "5000")
-            + " --users " + setting("TARVIX_BENCH_USERS", "500") + " --out " + path;
+        const std::string command = std::string(ALERTGEN_PATH)
+            + " --seed 1 --days 365 --min-level 12 --count " + setting("TARVIX_BENCH_ALERTS", "100000")
+            + " --sources " + setting("TARVIX_BENCH_SOURCES", "5000") + " --users "
+            + setting("TARVIX_BENCH_USERS", "500") + " --out " + path;
         if (system(command.c_str()) != 0) {
             fprintf(stderr, "cannot generate %s\n", path.c_str());
             exit(1);
@@ -87,8 +89,7 @@ Corpus &corpus()
     return instance;
 }
 
-template<typename Write>
-void runExport(benchmark::State &state, const char *suffix, Write write)
+template<typename Write> void runExport(benchmark::State &state, const char *suffix, Write write)
 {
     Corpus &data = corpus();
     const QString path = QString("/tmp/tarvix-bench-export-%1.%2").arg(getpid()).arg(suffix);
@@ -106,7 +107,8 @@ void runExport(benchmark::State &state, const char *suffix, Write write)
     state.counters["file_MB"] = double(QFile(path).size()) / 1e6;
     state.counters["held_MB"] = double(data.heldKiB) / 1024;
     state.counters["peak_vs_held"] = double(peakKiB) / double(data.heldKiB);
-    QFile::remove(path);
+    if (!getenv("TARVIX_BENCH_KEEP"))
+        QFile::remove(path);
 }
 
 void csv(benchmark::State &state)
@@ -118,19 +120,22 @@ void csv(benchmark::State &state)
 
 void jsonLines(benchmark::State &state)
 {
-    runExport(state, "jsonl", [](const QString &path, Corpus &data, ExportProgress *progress, QString *error) {
-        return writeAlertsJsonLines(path, data.alerts, data.translation, progress, error);
-    });
+    runExport(
+        state, "jsonl", [](const QString &path, Corpus &data, ExportProgress *progress, QString *error) {
+            return writeAlertsJsonLines(path, data.alerts, data.translation, progress, error);
+        });
 }
 
 void pdf(benchmark::State &state)
 {
     QImage picture(1000, 2400, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    runExport(state, "pdf", [&picture](const QString &path, Corpus &data, ExportProgress *progress, QString *error) {
-        return ReportPdf::write(path, { picture, data.alerts, &data.sources, &data.users, "2024-01-01 - 2024-12-31" },
-            data.translation, progress, error);
-    });
+    runExport(state, "pdf",
+        [&picture](const QString &path, Corpus &data, ExportProgress *progress, QString *error) {
+            return ReportPdf::write(path,
+                { picture, data.alerts, &data.sources, &data.users, "2024-01-01 - 2024-12-31" },
+                data.translation, progress, error);
+        });
 }
 
 BENCHMARK(csv)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

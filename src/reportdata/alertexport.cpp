@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <unordered_map>
 
@@ -57,26 +59,39 @@ bool decodeUtf8(const unsigned char *p, size_t left, size_t *length, char32_t *c
     return true;
 }
 
-// Appends text as valid UTF-8. Bytes for which special(byte) holds and code
-// points beyond ASCII for which specialCode(code) holds are written by
-// write(out, code); the rest is copied in runs.
-template<typename SpecialByte, typename SpecialCode, typename Write>
+// Bytes a writer must look at: its own ASCII specials and every byte of a
+// multi-byte sequence, which is checked as UTF-8.
+using ByteSet = std::array<bool, 256>;
+
+ByteSet byteSet(bool (*isSpecial)(unsigned char))
+{
+    ByteSet set {};
+    for (int c = 0; c < 256; ++c)
+        set[size_t(c)] = c >= 0x80 || isSpecial(static_cast<unsigned char>(c));
+    return set;
+}
+
+// Appends text as valid UTF-8, copying runs of plain bytes at once. Bytes in
+// stops below 0x80, and code points for which specialCode(code) holds, are
+// written by write(out, code); invalid UTF-8 becomes U+FFFD.
+template<typename SpecialCode, typename Write>
 void appendText(
-    std::string &out, std::string_view text, SpecialByte special, SpecialCode specialCode, Write write)
+    std::string &out, std::string_view text, const ByteSet &stops, SpecialCode specialCode, Write write)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(text.data());
     const size_t size = text.size();
     size_t run = 0;
     size_t i = 0;
-    while (i < size) {
+    for (;;) {
+        while (i < size && !stops[p[i]])
+            ++i;
+        if (i == size)
+            break;
         const unsigned char c = p[i];
         if (c < 0x80) {
-            if (special(c)) {
-                out.append(text.data() + run, i - run);
-                write(out, char32_t(c));
-                run = i + 1;
-            }
-            ++i;
+            out.append(text.data() + run, i - run);
+            write(out, char32_t(c));
+            run = ++i;
             continue;
         }
         size_t length;
@@ -97,15 +112,17 @@ void appendText(
 
 void appendCsvCell(std::string &out, std::string_view value, bool fromAlert)
 {
+    static const ByteSet quotes = byteSet([](unsigned char c) { return c == '"'; });
     // A spreadsheet program runs a cell that begins like this as a formula.
-    const bool formula = fromAlert && !value.empty() && std::strchr("=+-@\t\r", value[0]) && value[0] != '\0';
-    const bool quoted = value.find_first_of(",\"\r\n") != std::string_view::npos;
+    const bool formula = fromAlert && !value.empty() && value[0] != '\0' && std::strchr("=+-@\t\r", value[0]);
+    const bool quoted = std::any_of(
+        value.begin(), value.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
     if (quoted)
         out += '"';
     if (formula)
         out += '\'';
     appendText(
-        out, value, [](unsigned char c) { return c == '"'; }, [](char32_t) { return false; },
+        out, value, quotes, [](char32_t) { return false; },
         [](std::string &text, char32_t) { text += "\"\""; });
     if (quoted)
         out += '"';
@@ -120,34 +137,33 @@ bool jsonEscaped(char32_t code)
 
 void appendJsonString(std::string &out, std::string_view value)
 {
+    static const ByteSet stops = byteSet([](unsigned char c) { return jsonEscaped(c); });
     out += '"';
-    appendText(
-        out, value, [](unsigned char c) { return jsonEscaped(c); }, jsonEscaped,
-        [](std::string &text, char32_t code) {
-            switch (code) {
-            case '"':
-                text += "\\\"";
-                break;
-            case '\\':
-                text += "\\\\";
-                break;
-            case '\n':
-                text += "\\n";
-                break;
-            case '\r':
-                text += "\\r";
-                break;
-            case '\t':
-                text += "\\t";
-                break;
-            default: {
-                static const char hex[] = "0123456789abcdef";
-                const char escape[] = { '\\', 'u', hex[(code >> 12) & 15], hex[(code >> 8) & 15],
-                    hex[(code >> 4) & 15], hex[code & 15] };
-                text.append(escape, sizeof escape);
-            }
-            }
-        });
+    appendText(out, value, stops, jsonEscaped, [](std::string &text, char32_t code) {
+        switch (code) {
+        case '"':
+            text += "\\\"";
+            break;
+        case '\\':
+            text += "\\\\";
+            break;
+        case '\n':
+            text += "\\n";
+            break;
+        case '\r':
+            text += "\\r";
+            break;
+        case '\t':
+            text += "\\t";
+            break;
+        default: {
+            static const char hex[] = "0123456789abcdef";
+            const char escape[] = { '\\', 'u', hex[(code >> 12) & 15], hex[(code >> 8) & 15],
+                hex[(code >> 4) & 15], hex[code & 15] };
+            text.append(escape, sizeof escape);
+        }
+        }
+    });
     out += '"';
 }
 

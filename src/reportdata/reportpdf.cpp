@@ -224,8 +224,7 @@ struct Column
 
 // Glyphs and advances of one font, character by character, for texts that
 // need neither shaping nor reordering: Latin, CJK, kana, Hangul. Drawn as a
-// glyph run, such a text skips the layout drawText does for every call; the
-// PDF is the same.
+// glyph run, such a text skips the layout drawText does for every call.
 class PlainGlyphs
 {
 public:
@@ -236,23 +235,38 @@ public:
     {
     }
 
-    bool run(const QString &text, QGlyphRun *run)
+    // Adds the glyphs of text with its baseline starting at (x, y) to the
+    // page's run, or returns false, adding nothing, when a character is not plain.
+    bool append(const QString &text, qreal x, qreal y)
     {
-        QVector<quint32> glyphs(text.size());
-        QVector<QPointF> positions(text.size());
-        qreal x = 0;
-        for (int i = 0; i < text.size(); ++i) {
-            const ushort code = text.at(i).unicode();
-            if (!isPlain(code) || !lookUp(code))
+        for (const QChar c : text) {
+            if (!isPlain(c.unicode()) || !lookUp(c.unicode()))
                 return false;
-            glyphs[i] = m_glyphs[code];
-            positions[i] = QPointF(x, 0);
-            x += m_advances[code];
         }
-        run->setRawFont(m_font);
-        run->setGlyphIndexes(glyphs);
-        run->setPositions(positions);
+        for (const QChar c : text) {
+            m_runGlyphs.append(m_glyphs[c.unicode()]);
+            // Whole dots (1/800 inch) cannot be seen, and a whole number is
+            // a third of the bytes of each glyph's place in the page.
+            m_runPositions.append(QPointF(qRound(x), qRound(y)));
+            x += m_advances[c.unicode()];
+        }
         return true;
+    }
+
+    // The page's text in this font as one run: each text drawn on its own
+    // costs a text object with its state in the page, which then has to be
+    // compressed.
+    void draw(QPainter &painter)
+    {
+        if (m_runGlyphs.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(m_font);
+        run.setGlyphIndexes(m_runGlyphs);
+        run.setPositions(m_runPositions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+        m_runGlyphs.clear();
+        m_runPositions.clear();
     }
 
 private:
@@ -286,6 +300,8 @@ private:
     QRawFont m_font;
     std::vector<quint32> m_glyphs;
     std::vector<qreal> m_advances;
+    QVector<quint32> m_runGlyphs;
+    QVector<QPointF> m_runPositions;
 };
 
 // Draws the text of the list pages: plain runs at a baseline, which costs
@@ -319,15 +335,20 @@ public:
         if (text.isEmpty())
             return;
         m_radicals.note(text);
-        QGlyphRun run;
-        if (m_face->glyphs.run(text, &run))
-            m_painter.drawGlyphRun(QPointF(x, y + m_face->ascent), run);
-        else
+        if (!m_face->glyphs.append(text, x, y + m_face->ascent))
             m_painter.drawText(QPointF(x, y + m_face->ascent), text);
+    }
+
+    // Draws what the page holds; before the next page and at the end.
+    void finishPage()
+    {
+        for (auto &face : m_faces)
+            face.second->glyphs.draw(m_painter);
     }
 
     void start(const QString &heading, const QList<Column> &columns)
     {
+        finishPage();
         m_writer.newPage();
         setFont(75);
         m_radicals.note(heading);
@@ -550,6 +571,7 @@ bool ReportPdf::write(const QString &pdfPath, const ReportPdfContent &content, c
             [](const QString &user) { return QString("%1: %2").arg(tr("User"), user); },
             tr("Latest attack time:"), progress);
 
+    pages.finishPage();
     output.setTable(radicals.table(reportFont(9, 50)));
     const bool painted = painter.end();
     if (stopped || cancelled(progress)) {
