@@ -197,6 +197,7 @@ private slots:
         QTest::newRow("folder") << "folder" << prefix + "%1 is a folder.";
         QTest::newRow("folder, trailing slash") << "folder/" << prefix + "%1 is a folder.";
         QTest::newRow("read-only file") << "readonly" << prefix + "%1 is read-only.";
+        QTest::newRow("another user's file") << "theirs" << prefix + "%1 belongs to another user.";
         QTest::newRow("own writable file") << "own" << QString();
         QTest::newRow("new file") << "new" << QString();
         QTest::newRow("name too long")
@@ -220,6 +221,12 @@ private slots:
             QVERIFY(QFile::setPermissions(dir.filePath("readonly"), QFile::ReadOwner | QFile::ReadGroup));
             writeTestFile(dir, "own", "old");
             QCOMPARE(chmod(QFile::encodeName(dir.filePath("own")).constData(), 0640), 0);
+            if (name == "theirs") {
+                // Only the administrator can give a file away.
+                writeTestFile(dir, "theirs", "theirs");
+                if (chown(QFile::encodeName(dir.filePath("theirs")).constData(), 65534, 65534) != 0)
+                    QSKIP("needs the administrator");
+            }
             const QString path = name.startsWith('/') ? name : dir.filePath(name);
 
             QString message;
@@ -249,7 +256,30 @@ private slots:
             } else {
                 QCOMPARE(QFileInfo(dir.filePath("own")).size(), 3);
             }
+            if (name == "theirs")
+                QCOMPARE(QFileInfo(path).size(), 6);
         }
+    }
+
+    // A link put at the path while the export was being written is replaced,
+    // never written through: the rename at the end checks again.
+    void linkPlantedWhileWriting()
+    {
+        QTemporaryDir dir;
+        const QString victim = writeTestFile(dir, "victim", "precious");
+        const QString path = dir.filePath("report.csv");
+        ExportFile file;
+        QString error;
+        QVERIFY(file.open(path, &error));
+        QCOMPARE(file.device()->write("data"), 4);
+        QVERIFY(QFile::link(victim, path));
+        QVERIFY(!file.commit(&error));
+        QCOMPARE(error, QString("The report could not be written: %1 is a symbolic link.").arg(path));
+        QCOMPARE(QFileInfo(path).symLinkTarget(), victim);
+        QFile read(victim);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        QCOMPARE(read.readAll(), QByteArray("precious"));
+        QVERIFY(leftovers(dir.path()).isEmpty());
     }
 
     // Cancelled, no format leaves a file or a temporary file behind.
