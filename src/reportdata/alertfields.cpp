@@ -124,11 +124,24 @@ std::string alertIsoTime(int64_t timeNs)
     unsigned month, day;
     civilFromDays(days, year, month, day);
     const long offsetMinutes = (offset < 0 ? -offset : offset) / 60;
-    char text[40];
-    const int length = snprintf(text, sizeof text, "%04lld-%02u-%02uT%02d:%02d:%02d%c%02ld:%02ld",
-        (long long)year, month, day, int(secondOfDay / 3600), int(secondOfDay / 60 % 60),
-        int(secondOfDay % 60), offset < 0 ? '-' : '+', offsetMinutes / 60, offsetMinutes % 60);
-    return std::string(text, size_t(length));
+    if (year < 0 || year > 9999)
+        return std::string();
+    // By hand: an export writes a million of these.
+    char text[] = "0000-00-00T00:00:00+00:00";
+    const auto put = [&text](int at, long value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            text[at + i] = char('0' + value % 10);
+    };
+    put(0, long(year), 4);
+    put(5, long(month), 2);
+    put(8, long(day), 2);
+    put(11, long(secondOfDay / 3600), 2);
+    put(14, long(secondOfDay / 60 % 60), 2);
+    put(17, long(secondOfDay % 60), 2);
+    text[19] = offset < 0 ? '-' : '+';
+    put(20, offsetMinutes / 60, 2);
+    put(23, offsetMinutes % 60, 2);
+    return std::string(text, sizeof text - 1);
 }
 
 std::string_view alertFieldValue(
