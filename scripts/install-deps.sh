@@ -10,7 +10,7 @@ packages=(
     libglib2.0-dev libpugixml-dev libx11-dev libbenchmark-dev
     dbus dbus-x11 xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
     fonts-noto-cjk fonts-tibetan-machine librsvg2-bin tzdata xdotool desktop-file-utils
-    dpkg-dev lintian appstream qttranslations5-l10n
+    dpkg-dev lintian appstream qttranslations5-l10n python3
 )
 
 missing=()

@@ -19,7 +19,7 @@ lupdate="$(command -v lupdate || true)"
 
 # The folders whose classes show texts; those not written yet are skipped.
 sources=()
-for dir in src/app src/alertstore src/logpage src/widgets src/report src/settings; do
+for dir in src/app src/alertstore src/logpage src/widgets src/reportdata src/report src/settings; do
     [[ -d "$dir" ]] && sources+=("$dir")
 done
 if ((${#sources[@]} == 0)); then

@@ -4,7 +4,7 @@
 #include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
 #include "logpage/notifylogmainpage.h"
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 #include "widgets/roundedpanel.h"
 
 #include <QDebug>

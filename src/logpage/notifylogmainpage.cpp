@@ -3,7 +3,7 @@
 #include "logpage/alertlistview.h"
 #include "logpage/notify_log_frame.h"
 #include "translation/translation.h"
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 #include "widgets/busyindicator.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"

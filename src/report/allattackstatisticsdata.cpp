@@ -1,7 +1,7 @@
 #include "report/allattackstatisticsdata.h"
 
 #include "report/attackstatisticswidget.h"
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 
 AllAttackStatisticsData::AllAttackStatisticsData(SharedHitStats stats, QWidget *parent)
     : AllHitStatisticsWindow(

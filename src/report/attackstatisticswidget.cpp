@@ -1,7 +1,7 @@
 #include "report/attackstatisticswidget.h"
 
 #include "report/allattackstatisticsdata.h"
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 
 AttackStatisticsWidget::AttackStatisticsWidget(const SharedReportData &data, QWidget *parent)
     : HitStatisticsWidget(tr("Statistics on attack sources"), parent)

@@ -1,8 +1,8 @@
 #include "report/eventstatisticswidget.h"
 
 #include "report/alleventstatisticswidget.h"
+#include "reportdata/alerttext.h"
 #include "translation/translation.h"
-#include "widgets/alerttext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

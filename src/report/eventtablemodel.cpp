@@ -1,7 +1,7 @@
 #include "report/eventtablemodel.h"
 
+#include "reportdata/alerttext.h"
 #include "translation/translation.h"
-#include "widgets/alerttext.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "report/hitstatlist.h"
 
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 
 #include <QPainter>
 

@@ -7,10 +7,10 @@
 #include "report/customfiledialog.h"
 #include "report/eventstatisticswidget.h"
 #include "report/notifyreportitem.h"
-#include "report/reportpdf.h"
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
+#include "reportdata/reportpdf.h"
 #include "system/systemprobes.h"
 #include "translation/translation.h"
 #include "widgets/busyindicator.h"
@@ -103,7 +103,19 @@ template<class Shared> void releaseOffGuiThread(Shared shared)
 bool writePdf(const QString &path, const QImage &picture, const SharedReportData &data,
     const Translation &translation, QString *error)
 {
-    return ReportPdf::write(path, picture, data ? data->range : AlertRange(), translation, error);
+    ReportPdfContent content { picture, {}, nullptr, nullptr, QString() };
+    if (data) {
+        content.alerts = data->range.alerts;
+        content.sources = data->sources.get();
+        content.users = data->users.get();
+        const QDate oldest = data->oldestDate();
+        const QDate newest = data->range.alerts.empty()
+            ? QDate()
+            : QDateTime::fromMSecsSinceEpoch(data->range.alerts.front().timeNs / 1000000).date();
+        if (oldest.isValid() && newest.isValid())
+            content.rangeText = QString("%1 - %2").arg(oldest.toString("yyyy-MM-dd"), newest.toString("yyyy-MM-dd"));
+    }
+    return ReportPdf::write(path, content, translation, nullptr, error);
 }
 
 const char *const CANNOT_PICTURE = QT_TRANSLATE_NOOP(

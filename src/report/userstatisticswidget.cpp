@@ -1,7 +1,7 @@
 #include "report/userstatisticswidget.h"
 
 #include "report/alluserstatisticsdata.h"
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 
 UserStatisticsWidget::UserStatisticsWidget(const SharedReportData &data, QWidget *parent)
     : HitStatisticsWidget(tr("User statistics"), parent)

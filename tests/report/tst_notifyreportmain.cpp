@@ -14,10 +14,10 @@
 #include "report/hitstatlist.h"
 #include "report/notifyreportitem.h"
 #include "report/notifyreportmain.h"
-#include "report/reportpdf.h"
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
+#include "reportdata/reportpdf.h"
 #include "support/alertlog.h"
 #include "support/bustestmain.h"
 #include "support/daemonsimfixture.h"
@@ -155,7 +155,15 @@ private:
         QImage picture(400, 900, QImage::Format_RGB32);
         picture.fill(QColor("#3790FA"));
         QString error;
-        return ReportPdf::write(path, picture, rangeOf(alerts), *english(), &error) ? path : QString();
+        std::map<std::string, HitStat> sources, users;
+        countBySourceIp(alerts, sources);
+        countByUser(alerts, users);
+        const HitRanking sourceRanking(sources.begin(), sources.end());
+        const HitRanking userRanking(users.begin(), users.end());
+        return ReportPdf::write(path, { picture, alerts, &sourceRanking, &userRanking, QString() },
+                   *english(), nullptr, &error)
+            ? path
+            : QString();
     }
 
 private slots:

@@ -1,7 +1,7 @@
 // The shared widgets: alert text for display, the empty state, the question
 // box, the loading button, the table with its elided texts, the date range
 // picker, and the worker that runs a settings page's task off the GUI thread.
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 #include "widgets/custombutton.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"

@@ -189,6 +189,73 @@
     </message>
 </context>
 <context>
+    <name>ExportFile</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: the disk of the folder %1 is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 is on a read-only file system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། ཡིག་སྣོད་ %1 ནང་འབྲི་མི་ཐུབ།</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the name %1 is too long for the file system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། ཡིག་སྣོད་ %1 མེད།</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a symbolic link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a named pipe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a socket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 belongs to another user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
@@ -209,36 +276,8 @@
         <translation>བཙན་འཛུལ་ཞིབ་དཔྱད་ཀྱི་སྡོམ་རྩིས་སྙན་ཞུ།</translation>
     </message>
     <message>
-        <source>The report could not be written: the folder %1 cannot be written to.</source>
-        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། ཡིག་སྣོད་ %1 ནང་འབྲི་མི་ཐུབ།</translation>
-    </message>
-    <message>
-        <source>The report could not be written: the folder %1 does not exist.</source>
-        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། ཡིག་སྣོད་ %1 མེད།</translation>
-    </message>
-    <message>
-        <source>The report could not be written: the PDF writer failed.</source>
-        <translation>སྙན་ཞུ་འབྲི་མ་ཐུབ། PDF བཟོ་མ་ཐུབ།</translation>
-    </message>
-    <message>
         <source>All event statistics</source>
         <translation>དོན་རྐྱེན་ཡོངས་ཀྱི་སྡོམ་རྩིས།</translation>
-    </message>
-    <message>
-        <source>Event Title</source>
-        <translation>དོན་རྐྱེན་གྱི་ཁ་བྱང་།</translation>
-    </message>
-    <message>
-        <source>Alert Level</source>
-        <translation>ཉེན་བརྡའི་རིམ་པ།</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>འབྱུང་ཁུངས།</translation>
-    </message>
-    <message>
-        <source>Happen Time</source>
-        <translation>བྱུང་བའི་དུས་ཚོད།</translation>
     </message>
     <message>
         <source>All sources of attack</source>

@@ -189,6 +189,73 @@
     </message>
 </context>
 <context>
+    <name>ExportFile</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>导出已取消。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the disk of the folder %1 is full.</source>
+        <translation>无法写入报告：文件夹 %1 所在的磁盘已满。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 is on a read-only file system.</source>
+        <translation>无法写入报告：文件夹 %1 位于只读文件系统上。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>无法写入报告：文件夹 %1 不可写。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the name %1 is too long for the file system.</source>
+        <translation>无法写入报告：名称 %1 超出文件系统允许的长度。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>无法写入报告：文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is not a folder.</source>
+        <translation>无法写入报告：%1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a folder.</source>
+        <translation>无法写入报告：%1 是文件夹。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1.</source>
+        <translation>无法写入报告：%1。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a symbolic link.</source>
+        <translation>无法写入报告：%1 是符号链接。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a device.</source>
+        <translation>无法写入报告：%1 是设备。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a named pipe.</source>
+        <translation>无法写入报告：%1 是命名管道。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a socket.</source>
+        <translation>无法写入报告：%1 是套接字。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is not a regular file.</source>
+        <translation>无法写入报告：%1 不是普通文件。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 belongs to another user.</source>
+        <translation>无法写入报告：%1 属于其他用户。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is read-only.</source>
+        <translation>无法写入报告：%1 是只读文件。</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
@@ -209,36 +276,8 @@
         <translation>入侵检测统计报告</translation>
     </message>
     <message>
-        <source>The report could not be written: the folder %1 cannot be written to.</source>
-        <translation>无法写入报告：文件夹 %1 不可写。</translation>
-    </message>
-    <message>
-        <source>The report could not be written: the folder %1 does not exist.</source>
-        <translation>无法写入报告：文件夹 %1 不存在。</translation>
-    </message>
-    <message>
-        <source>The report could not be written: the PDF writer failed.</source>
-        <translation>无法写入报告：生成 PDF 失败。</translation>
-    </message>
-    <message>
         <source>All event statistics</source>
         <translation>所有事件统计</translation>
-    </message>
-    <message>
-        <source>Event Title</source>
-        <translation>事件标题</translation>
-    </message>
-    <message>
-        <source>Alert Level</source>
-        <translation>告警等级</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>来源</translation>
-    </message>
-    <message>
-        <source>Happen Time</source>
-        <translation>发生时间</translation>
     </message>
     <message>
         <source>All sources of attack</source>

@@ -189,6 +189,73 @@
     </message>
 </context>
 <context>
+    <name>ExportFile</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>匯出已取消。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the disk of the folder %1 is full.</source>
+        <translation>無法寫入報告：資料夾 %1 所在的磁碟已滿。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 is on a read-only file system.</source>
+        <translation>無法寫入報告：資料夾 %1 位於唯讀檔案系統上。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 cannot be written to.</source>
+        <translation>無法寫入報告：資料夾 %1 不可寫入。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the name %1 is too long for the file system.</source>
+        <translation>無法寫入報告：名稱 %1 超出檔案系統允許的長度。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: the folder %1 does not exist.</source>
+        <translation>無法寫入報告：資料夾 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is not a folder.</source>
+        <translation>無法寫入報告：%1 不是資料夾。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a folder.</source>
+        <translation>無法寫入報告：%1 是資料夾。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1.</source>
+        <translation>無法寫入報告：%1。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a symbolic link.</source>
+        <translation>無法寫入報告：%1 是符號連結。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a device.</source>
+        <translation>無法寫入報告：%1 是裝置。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a named pipe.</source>
+        <translation>無法寫入報告：%1 是具名管道。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is a socket.</source>
+        <translation>無法寫入報告：%1 是通訊端。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is not a regular file.</source>
+        <translation>無法寫入報告：%1 不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 belongs to another user.</source>
+        <translation>無法寫入報告：%1 屬於其他使用者。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1 is read-only.</source>
+        <translation>無法寫入報告：%1 是唯讀檔案。</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Zorva Intrusion Detector</source>
@@ -209,36 +276,8 @@
         <translation>入侵偵測統計報告</translation>
     </message>
     <message>
-        <source>The report could not be written: the folder %1 cannot be written to.</source>
-        <translation>無法寫入報告：資料夾 %1 不可寫入。</translation>
-    </message>
-    <message>
-        <source>The report could not be written: the folder %1 does not exist.</source>
-        <translation>無法寫入報告：資料夾 %1 不存在。</translation>
-    </message>
-    <message>
-        <source>The report could not be written: the PDF writer failed.</source>
-        <translation>無法寫入報告：產生 PDF 失敗。</translation>
-    </message>
-    <message>
         <source>All event statistics</source>
         <translation>所有事件統計</translation>
-    </message>
-    <message>
-        <source>Event Title</source>
-        <translation>事件標題</translation>
-    </message>
-    <message>
-        <source>Alert Level</source>
-        <translation>告警等級</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>來源</translation>
-    </message>
-    <message>
-        <source>Happen Time</source>
-        <translation>發生時間</translation>
     </message>
     <message>
         <source>All sources of attack</source>

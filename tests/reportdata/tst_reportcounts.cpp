@@ -174,4 +174,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestReportData)
-#include "tst_reportdata.moc"
+#include "tst_reportcounts.moc"

@@ -1,5 +1,5 @@
-#ifndef WIDGETS_ALERTTEXT_H
-#define WIDGETS_ALERTTEXT_H
+#ifndef REPORTDATA_ALERTTEXT_H
+#define REPORTDATA_ALERTTEXT_H
 
 #include <QString>
 

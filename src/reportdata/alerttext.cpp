@@ -1,4 +1,4 @@
-#include "widgets/alerttext.h"
+#include "reportdata/alerttext.h"
 
 #include <algorithm>
 

@@ -1,0 +1,97 @@
+#ifndef REPORTDATA_ALERTFIELDS_H
+#define REPORTDATA_ALERTFIELDS_H
+
+#include "alertengine/alertloader.h"
+
+#include <QString>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+class Translation;
+
+// The fields of an alert as this program presents them: the event table and
+// the PDF's event pages show four of them, the CSV and JSON Lines exports
+// write all of them, in this order.
+enum class AlertField {
+    Id,
+    Time,
+    Level,
+    Rule,
+    Description, // as recorded
+    Title, // the description as shown, translated
+    Location,
+    SourceIp,
+    SourcePort,
+    TargetIp,
+    TargetPort,
+    User,
+    RawLines,
+};
+
+// How an export writes a field: a JSON string, a JSON number, a JSON array of strings.
+enum class AlertFieldKind { Text, Number, Lines };
+
+struct AlertFieldInfo
+{
+    AlertField field;
+    AlertFieldKind kind;
+    const char *key; // CSV heading and JSON key, the same in every language
+    const char *heading; // source text of the translated heading, nullptr for fields no table shows
+    int width; // column width in the event table, 0 for fields it does not show
+};
+
+extern const std::array<AlertFieldInfo, 13> ALERT_FIELDS;
+// Title, level, source and time, as the event table and the PDF list them.
+extern const std::array<AlertField, 4> EVENT_TABLE_FIELDS;
+
+const AlertFieldInfo &alertFieldInfo(AlertField field);
+// The translated column heading ("Event Title", "Alert Level", ...).
+QString alertFieldHeading(AlertField field);
+
+// The rule description in the user's language: the detection services'
+// catalogue, or the description itself when it has none.
+QString ruleTitle(const loginfo &alert, const Translation &translation);
+// The same as the bytes it is made of, for writers that mend invalid UTF-8 themselves.
+std::string ruleTitleBytes(const loginfo &alert, const Translation &translation);
+
+// What a table cell shows: texts made safe to show (see alertTextForDisplay),
+// the time in the slash form of the alert lists.
+QString alertFieldShown(const loginfo &alert, AlertField field, const Translation &translation);
+
+// The field as an export writes it: the recorded bytes of a text, a number in
+// decimal, or nothing when the value is unknown (an unreadable date, no
+// port). title is ruleTitle() in UTF-8, which exports look up once per
+// description; buffer holds what is made here. Not for RawLines.
+std::string_view alertFieldValue(
+    const loginfo &alert, AlertField field, const std::string &title, std::string &buffer);
+
+// Calls line(std::string_view) for each raw log line of the alert, in order.
+template<typename LineFunction> void forEachRawLine(const loginfo &alert, LineFunction line)
+{
+    if (alert.firstLog.empty() && alert.otherLogs.empty())
+        return;
+    line(std::string_view(alert.firstLog));
+    const std::string &rest = alert.otherLogs;
+    // Further lines that are all empty are the block's separator line, which
+    // the reader keeps only then: trailing empty lines are never content.
+    if (rest.find_first_not_of('\n') == std::string::npos)
+        return;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = rest.find('\n', start);
+        if (end == std::string::npos) {
+            line(std::string_view(rest).substr(start));
+            return;
+        }
+        line(std::string_view(rest).substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+// The time of the alert as ISO 8601 with the local offset
+// ("2024-03-05T10:11:12+08:00"), empty when its date could not be read.
+std::string alertIsoTime(int64_t timeNs);
+
+#endif
