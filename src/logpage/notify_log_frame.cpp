@@ -105,10 +105,12 @@ QList<QPair<QString, QString>> detailRows(const notifyLogData &data)
 // window; a zero-width space lets the line wrap within it.
 const int UNBROKEN_RUN = 80;
 
+// A label draws with Text instead of WindowText once its text is selectable.
 QPalette redText(const QPalette &base)
 {
     QPalette palette(base);
     palette.setColor(QPalette::WindowText, Qt::red);
+    palette.setColor(QPalette::Text, Qt::red);
     return palette;
 }
 

@@ -51,11 +51,12 @@ QString labelText(notifyLogMainPage &page, const char *name)
     return page.findChild<QLabel *>(name)->text();
 }
 
+// Expanded, and its title drawn red: whatever role the label draws with.
 bool isHighlighted(notify_log_frame *entry)
 {
+    auto *title = entry->findChild<QLabel *>("loginfoTitleLabel");
     return entry->findChild<QWidget *>("notify_log_detail_frame")->isVisible()
-        && entry->findChild<QLabel *>("loginfoTitleLabel")->palette().color(QPalette::WindowText)
-        == QColor(Qt::red);
+        && title->palette().color(title->foregroundRole()) == QColor(Qt::red);
 }
 
 // What the list area says instead of entries, "" when it shows the list.
