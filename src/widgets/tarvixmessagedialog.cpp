@@ -1,5 +1,6 @@
 #include "widgets/tarvixmessagedialog.h"
 
+#include "kit/kitstyle.h"
 #include "widgets/roundedpanel.h"
 #include "widgets/screenplacement.h"
 
@@ -36,9 +37,11 @@ TarvixMessageDialog::TarvixMessageDialog(const QString &title, const QPixmap &ti
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(448, 178);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    lumo::style::followTheme(this, [this] {
+        QPalette surface = palette();
+        surface.setColor(QPalette::Window, lumo::style::surface());
+        setPalette(surface);
+    });
 
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(24, 0, 0, 24);
@@ -152,5 +155,5 @@ void TarvixMessageDialog::slot_confirm()
 
 void TarvixMessageDialog::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, Qt::white, QColor("#F5F5F5"));
+    paintRoundedPanel(this, lumo::style::surface(), lumo::style::card());
 }
