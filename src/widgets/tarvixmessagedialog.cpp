@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -41,6 +42,12 @@ TarvixMessageDialog::TarvixMessageDialog(const QString &title, const QPixmap &ti
         QPalette surface = palette();
         surface.setColor(QPalette::Window, lumo::style::surface());
         setPalette(surface);
+        // Under an owner's style sheet the texts took the application's
+        // colours when they were first polished: they take the new ones.
+        for (QWidget *child : findChildren<QWidget *>()) {
+            child->style()->unpolish(child);
+            child->style()->polish(child);
+        }
     });
 
     m_layout = new QVBoxLayout(this);
