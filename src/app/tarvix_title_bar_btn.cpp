@@ -1,10 +1,17 @@
 #include "app/tarvix_title_bar_btn.h"
 
+#include "kit/kitstyle.h"
+#include "kit/themecontroller.h"
+
 #include <QMouseEvent>
 
 tarvix_title_bar_btn::tarvix_title_bar_btn(QWidget *parent)
     : QPushButton(parent)
 {
+    lumo::style::followTheme(this, [this] {
+        if (!m_current.isEmpty())
+            showImage(m_current);
+    });
 }
 
 void tarvix_title_bar_btn::setImages(const QString &normal, const QString &hover, const QString &pressed)
@@ -18,7 +25,12 @@ void tarvix_title_bar_btn::setImages(const QString &normal, const QString &hover
 void tarvix_title_bar_btn::showImage(const QString &path)
 {
     m_current = path;
-    setIcon(QIcon(path));
+    // The images are drawn dark for a light window; the dark theme recolours them.
+    if (ThemeController::isDarkTheme())
+        setIcon(lumo::style::tintedPixmap(
+            QIcon(path), size(), palette().color(QPalette::ButtonText), devicePixelRatioF()));
+    else
+        setIcon(QIcon(path));
     setIconSize(size());
 }
 

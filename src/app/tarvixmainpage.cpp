@@ -3,6 +3,7 @@
 #include "app/tarvix_title_bar_btn.h"
 #include "daemon/globaldata.h"
 #include "kit/kaboutdialog.h"
+#include "kit/kitstyle.h"
 #include "kit/kmenubutton.h"
 #include "kit/ktabbar.h"
 #include "kit/windowgrip.h"
@@ -128,7 +129,9 @@ void tarvixMainPage::buildForm()
     QToolButton *toolButton = new QToolButton(right);
     toolButton->setObjectName("tool_button");
     toolButton->setFixedSize(30, 30);
-    toolButton->setStyleSheet("background-color: white;");
+    lumo::style::followTheme(toolButton, [toolButton] {
+        toolButton->setStyleSheet(QString("background-color: %1;").arg(lumo::style::surface().name()));
+    });
     horizontalLayout_10->addWidget(toolButton);
     m_minimumButton = new tarvix_title_bar_btn(right);
     m_minimumButton->setObjectName("minimum_btn");
@@ -478,7 +481,7 @@ void tarvixMainPage::keyPressEvent(QKeyEvent *event)
 
 void tarvixMainPage::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, Qt::white, QColor("#F5F5F5"));
+    paintRoundedPanel(this, lumo::style::surface(), lumo::style::card());
 }
 
 void tarvixMainPage::resizeEvent(QResizeEvent *event)

@@ -1,6 +1,7 @@
 #include "kit/kitstyle.h"
 
 #include "kit/themecontroller.h"
+#include "kit/themecontroller_p.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -63,6 +64,76 @@ QColor track()
 QColor secondaryText()
 {
     return dark() ? QColor("#9A9BA0") : QColor("#8C8C8C");
+}
+
+QColor surface()
+{
+    return dark() ? QColor("#1F2022") : QColor(Qt::white);
+}
+
+QColor card()
+{
+    return dark() ? QColor("#2C2D30") : QColor("#F5F5F5");
+}
+
+QColor gridLine()
+{
+    return dark() ? QColor("#45464B") : QColor("#E8E8E8");
+}
+
+QColor alertText()
+{
+    return dark() ? QColor("#FF6B6B") : QColor(Qt::red);
+}
+
+QColor warningText()
+{
+    return dark() ? QColor("#F0A35E") : QColor("#D9822B");
+}
+
+QColor accentText()
+{
+    return dark() ? QColor("#6AAEFF") : accent();
+}
+
+QColor mutedText()
+{
+    return dark() ? secondaryText() : QColor(38, 38, 38, 153);
+}
+
+QColor chip()
+{
+    return dark() ? QColor("#1E3A5F") : QColor("#E6F0FF");
+}
+
+QColor accentFace()
+{
+    return dark() ? QColor("#2B6FC2") : accent();
+}
+
+QColor accentFaceHover()
+{
+    return dark() ? QColor("#245FA8") : accentHover();
+}
+
+QColor accentFacePressed()
+{
+    return dark() ? QColor("#1E4F8C") : accentPressed();
+}
+
+QString accentButtonStyle()
+{
+    return QString("QPushButton:!checked {background-color:%1;border-radius: 4px;color: white;}"
+                   "QPushButton:hover {background-color: %2;border-radius: 4px;}"
+                   "QPushButton:pressed {background-color:%3;border-radius: 4px;color: white;}")
+        .arg(accentFace().name().toUpper(), accentFaceHover().name().toUpper(),
+            accentFacePressed().name().toUpper());
+}
+
+void followTheme(QObject *context, const std::function<void()> &apply)
+{
+    apply();
+    QObject::connect(KitTheme::instance(), &KitTheme::themeChanged, context, apply);
 }
 
 QIcon kitIcon(const QString &fallbackName)

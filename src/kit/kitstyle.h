@@ -4,6 +4,9 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <functional>
+
+class QObject;
 class QPainter;
 class QRectF;
 
@@ -24,6 +27,31 @@ QColor closePressed();
 // Light grey track behind segmented controls.
 QColor track();
 QColor secondaryText();
+
+// Roles of the program's own painted surfaces and texts, for the current theme.
+// The light values are the program's long-standing look; the dark ones keep
+// text at 4.5:1 or better against the surfaces they sit on.
+QColor surface(); // page and window panels
+QColor card(); // entries, cards, boxes and chart backgrounds on a surface
+QColor gridLine(); // chart grids and idle rings
+QColor alertText(); // high-risk and failure texts
+QColor warningText();
+QColor accentText();
+QColor mutedText(); // empty-state texts
+QColor chip(); // the background of a filter chip
+// Faces of the buttons that carry white text; deeper in the dark theme so
+// that the text stays readable.
+QColor accentFace();
+QColor accentFaceHover();
+QColor accentFacePressed();
+// The style sheet of such a push button, from the faces above.
+QString accentButtonStyle();
+
+// Calls apply now and again after every change of theme, for as long as
+// context lives: for what a widget sets once (palettes, style sheets) rather
+// than reads on each paint. The application palette is already the new one
+// when apply runs, and every widget is repainted afterwards.
+void followTheme(QObject *context, const std::function<void()> &apply);
 
 // A desktop theme icon, or the kit's own drawing of the same role.
 QIcon themeIcon(const QString &name, const QString &fallbackName);

@@ -1,10 +1,11 @@
 #include "kit/themecontroller.h"
 #include "kit/themecontroller_p.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDebug>
 #include <QGSettings>
 #include <QVariant>
+#include <QWidget>
 
 #include <cmath>
 
@@ -14,6 +15,37 @@ const char kStyleSchema[] = "org.vemo.style";
 const char kPersonaliseSchema[] = "org.vemo.control-center.personalise";
 
 const int kDefaultFontSize = 11;
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window("#2C2D30");
+    const QColor base("#1F2022");
+    const QColor text("#E6E6E6");
+    const QColor disabledText("#6E6F73");
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, QColor("#26272A"));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor("#37383C"));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::Light, QColor("#4A4B50"));
+    p.setColor(QPalette::Midlight, QColor("#404145"));
+    p.setColor(QPalette::Mid, QColor("#3A3B3F"));
+    p.setColor(QPalette::Dark, QColor("#18191B"));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, QColor("#2B6FC2")); // white text on it at 5:1
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor("#6AAEFF"));
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor("#8C8D91"));
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        p.setColor(QPalette::Disabled, role, disabledText);
+    return p;
+}
 
 } // namespace
 
@@ -38,6 +70,29 @@ KitTheme::KitTheme()
         connect(m_personalise, &QGSettings::changed, this, &KitTheme::onPersonaliseChanged);
         readTransparency();
     }
+    applyApplicationPalette();
+}
+
+void KitTheme::applyApplicationPalette()
+{
+    // The light theme is the application's untouched palette; only a change
+    // to dark, and back, replaces it.
+    const bool dark = effectiveDark();
+    if (dark == m_paletteDark || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    if (dark)
+        m_lightPalette = QApplication::palette();
+    QApplication::setPalette(dark ? darkPalette() : m_lightPalette);
+    m_paletteDark = dark;
+}
+
+void KitTheme::announce()
+{
+    applyApplicationPalette();
+    emit themeChanged();
+    // Painted colours are read on each paint: one repaint shows them everywhere.
+    for (QWidget *widget : QApplication::allWidgets())
+        widget->update();
 }
 
 const QStringList &KitTheme::darkDefaultApplications()
@@ -80,7 +135,7 @@ void KitTheme::setChoice(ThemeController::ThemeChoice choice)
         return;
     m_choice = choice;
     // Also when the colours stay: every options menu shows the new choice.
-    emit themeChanged();
+    announce();
 }
 
 void KitTheme::readStyle()
@@ -145,7 +200,7 @@ void KitTheme::onStyleChanged(const QString &key)
 {
     Q_UNUSED(key)
     readStyle();
-    emit themeChanged();
+    announce();
 }
 
 void KitTheme::onPersonaliseChanged(const QString &key)
@@ -213,36 +268,7 @@ void ThemeController::setThemeChoice(ThemeChoice choice)
 
 QPalette ThemeController::themePalette()
 {
-    if (!isDarkTheme())
-        return QPalette();
-
-    QPalette p;
-    const QColor window("#2C2D30");
-    const QColor base("#1F2022");
-    const QColor text("#E6E6E6");
-    const QColor disabledText("#6E6F73");
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, QColor("#26272A"));
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, QColor("#37383C"));
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::BrightText, Qt::white);
-    p.setColor(QPalette::Light, QColor("#4A4B50"));
-    p.setColor(QPalette::Midlight, QColor("#404145"));
-    p.setColor(QPalette::Mid, QColor("#3A3B3F"));
-    p.setColor(QPalette::Dark, QColor("#18191B"));
-    p.setColor(QPalette::Shadow, Qt::black);
-    p.setColor(QPalette::Highlight, QColor("#3790FA"));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor("#307FF5"));
-    p.setColor(QPalette::ToolTipBase, window);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, QColor("#8C8D91"));
-    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
-        p.setColor(QPalette::Disabled, role, disabledText);
-    return p;
+    return isDarkTheme() ? darkPalette() : QPalette();
 }
 
 void ThemeController::changeTheme() { }

@@ -3,6 +3,7 @@
 #include "kit/themecontroller.h"
 
 #include <QObject>
+#include <QPalette>
 #include <QStringList>
 
 class QGSettings;
@@ -40,6 +41,10 @@ private:
     void readTransparency();
     void onStyleChanged(const QString &key);
     void onPersonaliseChanged(const QString &key);
+    // Hands the new colours to the whole application, tells the widgets, and
+    // repaints them all at once.
+    void announce();
+    void applyApplicationPalette();
 
     QGSettings *m_style = nullptr;
     QGSettings *m_personalise = nullptr;
@@ -49,6 +54,8 @@ private:
     int m_fontSize = 11;
     double m_transparency = 1.0;
     ThemeController::ThemeChoice m_choice = ThemeController::FollowDesktop;
+    bool m_paletteDark = false;
+    QPalette m_lightPalette; // the application's own, taken before it first went dark
 };
 
 } // namespace lumo

@@ -1,5 +1,6 @@
 #include "logpage/alertlistview.h"
 
+#include "kit/kitstyle.h"
 #include "logpage/notify_log_frame.h"
 
 #include <QApplication>
@@ -31,9 +32,11 @@ AlertListView::AlertListView(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QPalette white = viewport()->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    viewport()->setPalette(white);
+    lumo::style::followTheme(this, [this] {
+        QPalette surface = viewport()->palette();
+        surface.setColor(QPalette::Window, lumo::style::surface());
+        viewport()->setPalette(surface);
+    });
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(1);
 }

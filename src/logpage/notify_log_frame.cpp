@@ -1,6 +1,7 @@
 #include "logpage/notify_log_frame.h"
 
 #include "alertengine/alertloader.h"
+#include "kit/kitstyle.h"
 #include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
 #include "logpage/notifylogmainpage.h"
@@ -109,8 +110,8 @@ const int UNBROKEN_RUN = 80;
 QPalette redText(const QPalette &base)
 {
     QPalette palette(base);
-    palette.setColor(QPalette::WindowText, Qt::red);
-    palette.setColor(QPalette::Text, Qt::red);
+    palette.setColor(QPalette::WindowText, lumo::style::alertText());
+    palette.setColor(QPalette::Text, lumo::style::alertText());
     return palette;
 }
 
@@ -314,8 +315,10 @@ void notify_log_frame::fillView()
     m_levelLabel->setText(levelText(m_data.level));
     m_typeLabel->setText(severityText(m_data.level));
     if (severe) {
-        m_levelLabel->setPalette(redText(m_levelLabel->palette()));
-        m_typeLabel->setPalette(redText(m_typeLabel->palette()));
+        lumo::style::followTheme(m_levelLabel, [this] {
+            m_levelLabel->setPalette(redText(m_levelLabel->palette()));
+            m_typeLabel->setPalette(redText(m_typeLabel->palette()));
+        });
     }
     makeSelectable(m_levelLabel);
     makeSelectable(m_typeLabel);
@@ -399,16 +402,18 @@ bool notify_log_frame::eventFilter(QObject *watched, QEvent *event)
 void notify_log_frame::setHighLight()
 {
     qDebug() << "get signal";
-    for (QWidget *widget : { static_cast<QWidget *>(m_titleLabel), static_cast<QWidget *>(m_timeCaption),
-             static_cast<QWidget *>(m_timeValue), static_cast<QWidget *>(m_sourceCaption),
-             static_cast<QWidget *>(m_sourceValue), static_cast<QWidget *>(m_detailFrame) })
-        widget->setPalette(redText(widget->palette()));
+    lumo::style::followTheme(m_titleLabel, [this] {
+        for (QWidget *widget : { static_cast<QWidget *>(m_titleLabel), static_cast<QWidget *>(m_timeCaption),
+                 static_cast<QWidget *>(m_timeValue), static_cast<QWidget *>(m_sourceCaption),
+                 static_cast<QWidget *>(m_sourceValue), static_cast<QWidget *>(m_detailFrame) })
+            widget->setPalette(redText(widget->palette()));
+    });
     setExpanded(true);
 }
 
 void notify_log_frame::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, QColor("#F5F5F5"), QColor("#F5F5F5"));
+    paintRoundedPanel(this, lumo::style::card(), lumo::style::card());
     if (m_current) {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);

@@ -1,9 +1,10 @@
 #include "logpage/notifylogmainpage.h"
 
+#include "kit/kitstyle.h"
 #include "logpage/alertlistview.h"
 #include "logpage/notify_log_frame.h"
-#include "translation/translation.h"
 #include "reportdata/alerttext.h"
+#include "translation/translation.h"
 #include "widgets/busyindicator.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
@@ -33,11 +34,6 @@ std::unique_ptr<Translation> &translationInstance()
     static std::unique_ptr<Translation> instance;
     return instance;
 }
-
-const char *const RELOAD_STYLE
-    = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
-      "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
-      "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
 
 QDate dayOf(const loginfo &alert)
 {
@@ -158,7 +154,10 @@ QWidget *notifyLogMainPage::buildSearchBox()
     auto *chipLayout = new QHBoxLayout(m_fieldChip);
     chipLayout->setContentsMargins(8, 0, 2, 0);
     chipLayout->setSpacing(2);
-    m_fieldChip->setStyleSheet("#fieldFilter { background: #E6F0FF; border-radius: 12px; }");
+    lumo::style::followTheme(m_fieldChip, [this] {
+        m_fieldChip->setStyleSheet(
+            QString("#fieldFilter { background: %1; border-radius: 12px; }").arg(lumo::style::chip().name()));
+    });
     m_fieldChipLabel = new QLabel(m_fieldChip);
     m_fieldChipLabel->setObjectName("fieldFilterLabel");
     m_fieldChipLabel->setTextFormat(Qt::PlainText);
@@ -192,9 +191,11 @@ void notifyLogMainPage::buildBottomBar()
 {
     QWidget *dateBox = new QWidget(this);
     dateBox->setObjectName("dateBox");
-    QPalette boxPalette = dateBox->palette();
-    boxPalette.setColor(QPalette::Window, QColor("#F5F5F5"));
-    dateBox->setPalette(boxPalette);
+    lumo::style::followTheme(dateBox, [dateBox] {
+        QPalette boxPalette = dateBox->palette();
+        boxPalette.setColor(QPalette::Window, lumo::style::card());
+        dateBox->setPalette(boxPalette);
+    });
     dateBox->setAutoFillBackground(true);
     auto *dateLayout = new QHBoxLayout(dateBox);
 
@@ -211,9 +212,11 @@ void notifyLogMainPage::buildBottomBar()
     m_skippedLabel = new QLabel(this);
     m_skippedLabel->setObjectName("skippedLabel");
     m_skippedLabel->setTextFormat(Qt::PlainText);
-    QPalette skippedPalette = m_skippedLabel->palette();
-    skippedPalette.setColor(QPalette::WindowText, QColor("#D9822B"));
-    m_skippedLabel->setPalette(skippedPalette);
+    lumo::style::followTheme(m_skippedLabel, [this] {
+        QPalette skippedPalette = m_skippedLabel->palette();
+        skippedPalette.setColor(QPalette::WindowText, lumo::style::warningText());
+        m_skippedLabel->setPalette(skippedPalette);
+    });
     m_skippedLabel->hide();
     m_startLabel = new QLabel(dayText(m_startDate), dateBox);
     m_startLabel->setObjectName("startLabel");
@@ -237,7 +240,8 @@ void notifyLogMainPage::buildBottomBar()
     QPushButton *reloadButton = new QPushButton(tr("Reload"), this);
     reloadButton->setObjectName("reloadButton");
     reloadButton->setFixedSize(96, 36);
-    reloadButton->setStyleSheet(RELOAD_STYLE);
+    lumo::style::followTheme(
+        reloadButton, [reloadButton] { reloadButton->setStyleSheet(lumo::style::accentButtonStyle()); });
     reloadButton->setToolTip(tr("Reload (F5)"));
     for (const QKeySequence &keys : { QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL + Qt::Key_R) })
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &notifyLogMainPage::slot_do_reload);
@@ -253,9 +257,11 @@ void notifyLogMainPage::buildBottomBar()
     m_failureLabel->setTextFormat(Qt::PlainText);
     m_failureLabel->setFixedHeight(20);
     m_failureLabel->setContentsMargins(12, 0, 0, 0);
-    QPalette failurePalette = m_failureLabel->palette();
-    failurePalette.setColor(QPalette::WindowText, QColor("#FF0000"));
-    m_failureLabel->setPalette(failurePalette);
+    lumo::style::followTheme(m_failureLabel, [this] {
+        QPalette failurePalette = m_failureLabel->palette();
+        failurePalette.setColor(QPalette::WindowText, lumo::style::alertText());
+        m_failureLabel->setPalette(failurePalette);
+    });
     QSizePolicy keepPlace = m_failureLabel->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     m_failureLabel->setSizePolicy(keepPlace);
@@ -567,5 +573,5 @@ void notifyLogMainPage::highlightEntry(int index)
 
 void notifyLogMainPage::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, Qt::white, Qt::white);
+    paintRoundedPanel(this, lumo::style::surface(), lumo::style::surface());
 }

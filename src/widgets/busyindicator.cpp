@@ -1,5 +1,7 @@
 #include "widgets/busyindicator.h"
 
+#include "kit/kitstyle.h"
+
 #include <QPainter>
 
 namespace {
@@ -26,9 +28,9 @@ void BusyIndicator::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal width = qMax(2.0, this->width() / 8.0);
     const QRectF circle = QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2);
-    painter.setPen(QPen(QColor("#E8E8E8"), width));
+    painter.setPen(QPen(lumo::style::gridLine(), width));
     painter.drawEllipse(circle);
-    painter.setPen(QPen(QColor("#3790FA"), width, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(lumo::style::accent(), width, Qt::SolidLine, Qt::RoundCap));
     // Angles in sixteenths of a degree, counter-clockwise; turn clockwise.
     painter.drawArc(circle, -m_angle * 16, 100 * 16);
 }

@@ -1,5 +1,7 @@
 #include "widgets/custombutton.h"
 
+#include "kit/kitstyle.h"
+
 #include <QConicalGradient>
 #include <QGuiApplication>
 #include <QIcon>
@@ -16,9 +18,6 @@ constexpr int TEXT_GAP = 6;
 constexpr int MIN_WIDTH = 96;
 constexpr int MIN_HEIGHT = 36;
 
-const QColor ACCENT("#3790FA");
-const QColor ACCENT_HOVER("#2E86E5");
-const QColor ACCENT_PRESSED("#1E6EB8");
 const QColor ACCENT_DISABLED("#A3CBFC");
 const QColor LOADING("#379FFC");
 
@@ -175,13 +174,13 @@ void CustomButton::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::NoPen);
 
     if (!m_loading) {
-        QColor face = ACCENT;
+        QColor face = lumo::style::accentFace();
         if (!isEnabled())
             face = ACCENT_DISABLED;
         else if (isDown())
-            face = ACCENT_PRESSED;
+            face = lumo::style::accentFacePressed();
         else if (underMouse())
-            face = ACCENT_HOVER;
+            face = lumo::style::accentFaceHover();
         painter.setBrush(face);
         painter.drawRoundedRect(area, RADIUS, RADIUS);
         painter.setPen(Qt::white);

@@ -1,5 +1,6 @@
 #include "widgets/datetimerangewidget.h"
 
+#include "kit/kitstyle.h"
 #include "widgets/screenplacement.h"
 
 #include <QApplication>
@@ -273,6 +274,6 @@ void DateTimeRangeWidget::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     // Without a frame the window would melt into whatever lies below it.
     QPainter painter(this);
-    painter.setPen(QColor("#D8D8D8"));
+    painter.setPen(lumo::style::separator());
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,5 +1,7 @@
 #include "widgets/emptywidget.h"
 
+#include "kit/kitstyle.h"
+
 #include <QLabel>
 #include <QResizeEvent>
 #include <QVBoxLayout>
@@ -13,11 +15,6 @@ EmptyWidget::EmptyWidget(const QString &text, int width, int height, QWidget *pa
     , m_pictureLabel(new QLabel(this))
     , m_textLabel(new QLabel(this))
 {
-    QPalette palette = m_textLabel->palette();
-    const QColor grey(38, 38, 38, 153);
-    for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
-        palette.setColor(group, QPalette::WindowText, grey);
-
     m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
     m_pictureLabel->setPixmap(m_picture);
     m_pictureLabel->setAlignment(Qt::AlignCenter);
@@ -27,7 +24,12 @@ EmptyWidget::EmptyWidget(const QString &text, int width, int height, QWidget *pa
     m_textLabel->setTextFormat(Qt::PlainText);
     m_textLabel->setText(m_text);
     m_textLabel->setAlignment(Qt::AlignCenter);
-    m_textLabel->setPalette(palette);
+    lumo::style::followTheme(m_textLabel, [this] {
+        QPalette palette = m_textLabel->palette();
+        for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+            palette.setColor(group, QPalette::WindowText, lumo::style::mutedText());
+        m_textLabel->setPalette(palette);
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();

@@ -1,11 +1,13 @@
 #include "widgets/tarvixmessagedialog.h"
 
+#include "kit/kitstyle.h"
 #include "widgets/roundedpanel.h"
 #include "widgets/screenplacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -36,9 +38,17 @@ TarvixMessageDialog::TarvixMessageDialog(const QString &title, const QPixmap &ti
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(448, 178);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    lumo::style::followTheme(this, [this] {
+        QPalette surface = palette();
+        surface.setColor(QPalette::Window, lumo::style::surface());
+        setPalette(surface);
+        // Under an owner's style sheet the texts took the application's
+        // colours when they were first polished: they take the new ones.
+        for (QWidget *child : findChildren<QWidget *>()) {
+            child->style()->unpolish(child);
+            child->style()->polish(child);
+        }
+    });
 
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(24, 0, 0, 24);
@@ -152,5 +162,5 @@ void TarvixMessageDialog::slot_confirm()
 
 void TarvixMessageDialog::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, Qt::white, QColor("#F5F5F5"));
+    paintRoundedPanel(this, lumo::style::surface(), lumo::style::card());
 }
