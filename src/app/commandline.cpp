@@ -47,7 +47,6 @@ CommandLine CommandLine::parse(int argc, char **argv)
     };
     bool help = false, version = false, alertGiven = false;
     std::optional<QString> formatName, fromText, toText;
-    std::vector<QString> positional;
 
     // getopt_long reorders what it reads: it reads a copy, so that Qt still
     // finds its own options in order. Option letters arrive in a cluster only
@@ -96,15 +95,13 @@ CommandLine CommandLine::parse(int argc, char **argv)
                 fail(tr("unknown option %1").arg(writtenOption(arguments[size_t(optind - 1)])));
         }
     }
-    for (int i = optind; i < argc; ++i)
-        positional.push_back(fromLocal(arguments[size_t(i)]));
 
     if (help)
         line.run = Help;
     else if (version)
         line.run = Version;
-    if (!positional.empty())
-        fail(tr("unexpected argument \"%1\"").arg(positional.front()));
+    if (optind < argc) // what is no option was moved to the end
+        fail(tr("unexpected argument \"%1\"").arg(fromLocal(arguments[size_t(optind)])));
     if (line.run != Export) {
         if (line.run == Window && formatName)
             fail(tr("--format is used only with --export-report"));
