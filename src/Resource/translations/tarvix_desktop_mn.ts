@@ -149,9 +149,10 @@
 
   -s, --send-notify-detail ALERT_ID  show the alarm log with that alert highlighted
                                      (handed to the running window when there is one)
-  --export-report FILE               write the alerts to FILE and exit, without a
-                                     window: everything, or the days from --from to
-                                     --to (both included; either may be left out)
+  --export-report FILE               write the report or the alerts to FILE and exit,
+                                     without a window: everything, or the days from
+                                     --from to --to (both included; either may be
+                                     left out)
   --format pdf|csv|jsonl             pdf: the statistics report; csv: one row per
                                      alert; jsonl: JSON Lines, one object per alert.
                                      Without it the suffix of FILE (.pdf, .csv,
