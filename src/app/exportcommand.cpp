@@ -2,34 +2,22 @@
 
 #include "alertengine/alertloader.h"
 #include "alertstore/alertstore.h"
+#include "app/commandline.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "report/notifyreportmain.h"
+#include "reportdata/alertexport.h"
 #include "reportdata/reportdata.h"
+#include "translation/translation.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDate>
+#include <QLocale>
 
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-const char *const USAGE
-    = "Usage: tarvix-desktop [-s ALERT_ID]\n"
-      "       tarvix-desktop --export-report FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
-      "\n"
-      "  -s, --send-notify-detail ALERT_ID  show the alarm log with that alert highlighted\n"
-      "                                     (handed to the running window when there is one)\n"
-      "  --export-report FILE               write the statistics report as a PDF file and exit,\n"
-      "                                     without a window; everything, or the days from --from\n"
-      "                                     to --to (both included; either may be left out)\n"
-      "  -h, --help                         this text\n"
-      "\n"
-      "Exit status of --export-report: 0 written, 1 not written (the reason on standard\n"
-      "error, and no file left behind), 2 a wrong command line.\n";
 
 // The libraries and the daemon client write developer lines to standard
 // error; a report run keeps it for its one line of outcome.
@@ -70,26 +58,35 @@ QDate oldestDay(const std::vector<loginfo> &newestFirst)
     return QDateTime::fromMSecsSinceEpoch(newestFirst.back().timeNs / 1000000).date();
 }
 
-bool readDate(const QCommandLineParser &parser, const QString &option, QDate &date, QString *error)
+// The statistics report: the page drawn off screen from the counts of the
+// range, with the daemon's figures, then the PDF of it.
+bool writeReport(const AlertList &alerts, const std::string &start, const std::string &end, const QDate &from,
+    const QDate &to, const QString &path, QString *error)
 {
-    if (!parser.isSet(option))
-        return true;
-    date = QDate::fromString(parser.value(option), "yyyy-MM-dd");
-    if (!date.isValid())
-        *error = QString("--%1 wants a date as YYYY-MM-DD, not \"%2\"").arg(option, parser.value(option));
-    return date.isValid();
+    const notifyReportMain::Sources &sources = notifyReportMain::sources();
+    notifyReportMain::Figures figures;
+    figures.daemon = ReportFigures::fetch(sources.installTimePath.toStdString());
+    figures.aiInferences = ReportFigures::countAiInferences(sources.aiCountProgram, sources.aiCountArguments);
+    notifyReportMain page(ReportData::compute(alerts, start, end), figures, from, to);
+    page.setAttribute(Qt::WA_DontShowOnScreen);
+    page.resize(874, 460); // the page's place in the main window
+    page.show();
+    if (page.showsEmptyState()) {
+        *error = ExportCommand::tr("There are no alarms in the chosen range; no report was written.");
+        return false;
+    }
+    if (!page.exportReport(path)) {
+        *error = page.exportError();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 bool ExportCommand::requested(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--export-report") || !std::strncmp(argv[i], "--export-report=", 16)
-            || !std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h"))
-            return true;
-    }
-    return false;
+    return CommandLine::parse(argc, argv).run != CommandLine::Window;
 }
 
 int ExportCommand::run(int argc, char **argv, void (*installTranslation)(QApplication &))
@@ -98,35 +95,20 @@ int ExportCommand::run(int argc, char **argv, void (*installTranslation)(QApplic
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addOption({ { "h", "help" }, "" });
-    parser.addOption({ "export-report", "", "FILE" });
-    parser.addOption({ "from", "", "YYYY-MM-DD" });
-    parser.addOption({ "to", "", "YYYY-MM-DD" });
-    if (!parser.parse(app.arguments())) {
-        std::fprintf(stderr, "tarvix-desktop: %s\n%s", qPrintable(parser.errorText()), USAGE);
-        return 2;
-    }
-    if (parser.isSet("help")) {
-        std::fputs(USAGE, stdout);
+    installTranslation(app);
+    // Read again now that Qt has taken its own options.
+    const CommandLine line = CommandLine::parse(argc, argv);
+    if (!line.error.isEmpty() || line.run == CommandLine::Window)
+        return line.refuse();
+    if (line.run == CommandLine::Help) {
+        std::fputs(qPrintable(CommandLine::usage()), stdout);
         return 0;
     }
-    QDate from;
-    QDate to;
-    QString error;
-    if (!parser.positionalArguments().isEmpty())
-        error = QString("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
-    else if (parser.value("export-report").isEmpty())
-        error = "--export-report wants the name of the PDF file";
-    if (error.isEmpty() && readDate(parser, "from", from, &error) && readDate(parser, "to", to, &error)
-        && from.isValid() && to.isValid() && from > to)
-        error = "--from is later than --to";
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "tarvix-desktop: %s\n", qPrintable(error));
-        return 2;
+    if (line.run == CommandLine::Version) {
+        std::printf("%s\n", qPrintable(CommandLine::version()));
+        return 0;
     }
 
-    installTranslation(app);
     qInstallMessageHandler(dropDebugLines);
     const QuietStandardError standardError;
     // No window waits here, so everything is asked for in turn on this thread.
@@ -136,32 +118,30 @@ int ExportCommand::run(int argc, char **argv, void (*installTranslation)(QApplic
         standardError.say(AlertStore::failureText(loaded));
         return TarvixDesktopDaemonClient::endProcess(1);
     }
-    const notifyReportMain::Sources &sources = notifyReportMain::sources();
-    notifyReportMain::Figures figures;
-    figures.daemon = ReportFigures::fetch(sources.installTimePath.toStdString());
-    figures.aiInferences = ReportFigures::countAiInferences(sources.aiCountProgram, sources.aiCountArguments);
+    QDate from = line.from;
+    QDate to = line.to;
     if (from.isValid() || to.isValid()) {
         from = from.isValid() ? from : oldestDay(*alerts);
         to = to.isValid() ? to : QDate::currentDate();
     }
     const bool whole = !from.isValid();
-    const SharedReportData data
-        = ReportData::compute(alerts, whole ? "init" : notifyReportMain::rangeStartText(from).toStdString(),
-            whole ? "init" : notifyReportMain::rangeEndText(to).toStdString());
+    const std::string start = whole ? "init" : notifyReportMain::rangeStartText(from).toStdString();
+    const std::string end = whole ? "init" : notifyReportMain::rangeEndText(to).toStdString();
 
-    int status = 0;
-    {
-        notifyReportMain page(data, figures, from, to);
-        page.setAttribute(Qt::WA_DontShowOnScreen);
-        page.resize(874, 460); // the page's place in the main window
-        page.show();
-        if (page.showsEmptyState()) {
-            standardError.say(tr("There are no alarms in the chosen range; no report was written."));
-            status = 1;
-        } else if (!page.exportReport(parser.value("export-report"))) {
-            standardError.say(page.exportError());
-            status = 1;
-        }
+    QString error;
+    bool written;
+    if (line.format == ExportFormat::Pdf) {
+        written = writeReport(alerts, start, end, from, to, line.exportPath, &error);
+    } else {
+        // The alerts alone: no counting, no page. A range without alerts is
+        // a file without rows, which is what a script asked for.
+        const AlertSpan range = alertsInRange(*alerts, start, end);
+        const Translation translation(QLocale::system().name().toUtf8().toStdString());
+        written = line.format == ExportFormat::Csv
+            ? writeAlertsCsv(line.exportPath, range, translation, nullptr, &error)
+            : writeAlertsJsonLines(line.exportPath, range, translation, nullptr, &error);
     }
-    return TarvixDesktopDaemonClient::endProcess(status);
+    if (!written)
+        standardError.say(error);
+    return TarvixDesktopDaemonClient::endProcess(written ? 0 : 1);
 }

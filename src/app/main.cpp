@@ -4,6 +4,7 @@
 #include "app/qtsingleapplication.h"
 #endif
 #include "app/apptranslation.h"
+#include "app/commandline.h"
 #include "app/exportcommand.h"
 #include "app/tarvixmainpage.h"
 #include "daemon/globaldata.h"
@@ -16,35 +17,18 @@
 #include <QTranslator>
 
 #include <chrono>
-#include <getopt.h>
 #include <iostream>
 
 namespace {
 
 const char *const APPLICATION_ID = "Zorva Intrusion Detector";
 
-// The last -s / --send-notify-detail argument; anything else is ignored.
-QByteArray notificationArgument(int argc, char **argv)
-{
-    static const struct option longOptions[] = {
-        { "send-notify-detail", required_argument, nullptr, 's' },
-        { nullptr, 0, nullptr, 0 },
-    };
-    QByteArray text;
-    optind = 1;
-    int option;
-    while ((option = getopt_long(argc, argv, "s:", longOptions, nullptr)) != -1) {
-        if (option == 's')
-            text = optarg;
-    }
-    return text;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // A report for a script or a timer: no window, no single-instance hand-over.
+    // --help, --version, or an export for a script or a timer: no window, no
+    // single-instance hand-over.
     if (ExportCommand::requested(argc, argv))
         return ExportCommand::run(argc, argv, installApplicationTranslation);
 
@@ -52,7 +36,8 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
 
     QtSingleApplication app(APPLICATION_ID, argc, argv);
-    const QString name = QString("%1").arg(QApplication::translate("QApplication", "Zorva Intrusion Detector"));
+    const QString name
+        = QString("%1").arg(QApplication::translate("QApplication", "Zorva Intrusion Detector"));
     QApplication::setOrganizationName("ZorvaSoft");
     QApplication::setOrganizationDomain("zorvasoft.example");
     QApplication::setApplicationName(name);
@@ -63,12 +48,16 @@ int main(int argc, char *argv[])
     if (kitTranslator.load(":/translations/gui_" + QLocale::system().name() + ".qm"))
         app.installTranslator(&kitTranslator);
 
-    const QByteArray option = notificationArgument(argc, argv);
-    qDebug() << "sdk 加载翻译 ";
     installApplicationTranslation(app);
+    // What Qt left: its own options (-platform, -style, ...) are gone by now.
+    const CommandLine line = CommandLine::parse(argc, argv);
+    if (!line.error.isEmpty())
+        return line.refuse();
+    qDebug() << "sdk 加载翻译 ";
     probeBuildVersion();
 
-    const QString text = QString::fromLatin1(option);
+    // Each byte of the alert id is one character, whatever the locale.
+    const QString text = QString::fromLatin1(line.alertId);
     if (app.isRunning()) {
         // Without an alert id the message is empty: the running window only comes to the front.
         const bool handedOver = app.sendMessage(text, 5000);
@@ -86,8 +75,8 @@ int main(int argc, char *argv[])
     const auto start = std::chrono::system_clock::now();
     static tarvixMainPage *mainWindow = new tarvixMainPage();
     app.setActivationWindow(mainWindow, true);
-    QObject::connect(&app, &QtSingleApplication::messageReceived, mainWindow,
-                     &tarvixMainPage::slot_recv_update_message);
+    QObject::connect(
+        &app, &QtSingleApplication::messageReceived, mainWindow, &tarvixMainPage::slot_recv_update_message);
     mainWindow->show();
     if (argc < 2) {
         GlobalData::instance()->recordStartByDesktop();
@@ -95,7 +84,8 @@ int main(int argc, char *argv[])
         mainWindow->slot_recv_update_message(text);
         GlobalData::instance()->recordStartByNotify();
     }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now() - start);
+    const auto elapsed
+        = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now() - start);
     std::cout << "main execute time: " << double(elapsed.count()) / 1e9 << " seconds" << std::endl;
     return TarvixDesktopDaemonClient::endProcess(app.exec());
 }

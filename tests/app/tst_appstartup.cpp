@@ -7,6 +7,8 @@
 #include "apptest.h"
 #include "support/bustestmain.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalSocket>
 
 #include <csignal>
@@ -222,8 +224,9 @@ private slots:
                                    << "notify";
         // Passed as ISO 8859-1 bytes: each byte of the option is one character.
         QTest::newRow("latin-1") << QStringList { "-s", latin } << latin << 0 << "notify";
-        QTest::newRow("unknown option") << QStringList { "-x" } << "" << 0 << ""; // no start event
-        QTest::newRow("missing text") << QStringList { "-s" } << "" << 0 << "";
+        // Qt takes its own options first: -style must not read as -s "tyle".
+        QTest::newRow("qt options") << QStringList { "-style", "fusion", "-platform", "offscreen", "-s",
+            "a3" } << "a3" << 2 << "notify";
     }
 
     void firstStart()
@@ -272,7 +275,7 @@ private slots:
         QCOMPARE(socket.st_mode & 077, mode_t(0));
 
         int raised = 0;
-        for (const QStringList &arguments : QList<QStringList> { {}, { "-x" }, { "-s", "" } }) {
+        for (const QStringList &arguments : QList<QStringList> { {}, { "-s", "" } }) {
             QVERIFY(handOver(arguments, recordPath("silent")));
             QCOMPARE(recordedProperties(recordPath("silent")), QStringList());
             QTRY_VERIFY2(first->log().count(RAISED) > raised, qPrintable(first->log()));
@@ -299,6 +302,143 @@ private slots:
         first->stop();
         QCOMPARE(recordedProperties(recordPath("first")),
             (QStringList { "tabName=notifyLog", "startType=desktop" }));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@/" is a private folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says"); // the first line on standard output (0) or error
+        QTest::addColumn<int>("rows"); // alerts in the file written; -1: no file
+
+        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+        const QString yesterday = QDate::currentDate().addDays(-1).toString("yyyy-MM-dd");
+        const QString usage = "Usage: tarvix-desktop";
+        QTest::newRow("version") << QStringList { "--version" } << 0 << "tarvix-desktop " TARVIX_VERSION
+                                 << -1;
+        QTest::newRow("help") << QStringList { "-platform", "offscreen", "--help" } << 0 << usage << -1;
+        QTest::newRow("pdf") << QStringList { "--export-report", "@/report.pdf" } << 0 << "" << 5;
+        QTest::newRow("csv") << QStringList { "--export-report", "@/alerts.CSV" } << 0 << "" << 5;
+        QTest::newRow("jsonl ranged") << QStringList { "--export-report=@/alerts.jsonl", "--from", yesterday,
+            "--to", today } << 0 << "" << 5;
+        QTest::newRow("format over suffix")
+            << QStringList { "--format", "csv", "--export-report", "@/a.pdf" } << 0 << "" << 5;
+        QTest::newRow("csv empty range")
+            << QStringList { "--export-report", "@/none.csv", "--from", "2000-01-01", "--to", "2000-01-02" }
+            << 0 << "" << 0;
+        QTest::newRow("pdf empty range")
+            << QStringList { "--export-report", "@/none.pdf", "--from", "2000-01-01", "--to", "2000-01-02" }
+            << 1 << "tarvix-desktop: There are no alarms" << -1;
+        QTest::newRow("unwritable") << QStringList { "--export-report", "/proc/never.jsonl" } << 1
+                                    << "cannot be written to" << -1;
+        QTest::newRow("daemon gone") << QStringList { "--export-report", "@/gone.csv" } << 1
+                                     << "tarvix-desktop: The detection service could not be reached" << -1;
+        // A wrong command line: one line, the usage, no window, no file.
+        QTest::newRow("unknown option")
+            << QStringList { "-x" } << 2 << "tarvix-desktop: unknown option -x" << -1;
+        QTest::newRow("unknown long") << QStringList { "--verbose", "-s", "a1" } << 2
+                                      << "tarvix-desktop: unknown option --verbose" << -1;
+        QTest::newRow("stray argument") << QStringList { "a1" } << 2 << "unexpected argument \"a1\"" << -1;
+        QTest::newRow("-s no value") << QStringList { "-s" } << 2 << "tarvix-desktop: -s needs a value" << -1;
+        QTest::newRow("export no value") << QStringList { "--export-report" } << 2
+                                         << "tarvix-desktop: --export-report needs a value" << -1;
+        QTest::newRow("from no value") << QStringList { "--export-report", "@/x.csv", "--from" } << 2
+                                       << "tarvix-desktop: --from needs a value" << -1;
+        QTest::newRow("from alone") << QStringList { "--from", today } << 2
+                                    << "--from and --to are used only with --export-report" << -1;
+        QTest::newRow("no suffix") << QStringList { "--export-report", "@/report" } << 2 << "the format of \""
+                                   << -1;
+        QTest::newRow("other suffix")
+            << QStringList { "--export-report", "@/report.txt" } << 2 << "the format of \"" << -1;
+        QTest::newRow("bad format") << QStringList { "--export-report", "@/r.csv", "--format", "xlsx" } << 2
+                                    << "--format wants pdf, csv or jsonl, not \"xlsx\"" << -1;
+        QTest::newRow("bad date") << QStringList { "--export-report", "@/r.csv", "--from", "2024-13-01" } << 2
+                                  << "--from wants a date as YYYY-MM-DD, not \"2024-13-01\"" << -1;
+        QTest::newRow("from after to")
+            << QStringList { "--export-report", "@/r.csv", "--from", "2024-03-05", "--to", "2024-03-01" } << 2
+            << "--from is later than --to" << -1;
+    }
+
+    // Every run of the program without a window: its exit status, what it
+    // says, and the file it leaves, read as a consuming program reads it.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QFETCH(int, rows);
+
+        const QString target = arguments.filter("@/").value(0).section("@/", 1);
+        arguments.replaceInStrings("@/", m_runtime->path() + "/");
+        const bool daemonGone = QByteArray(QTest::currentDataTag()) == "daemon gone";
+        if (daemonGone)
+            QVERIFY(m_sim.stop());
+        auto run = startApp(arguments);
+        const bool finished = run->waitForExit();
+        if (daemonGone) {
+            const QString error = startSimWithAlerts(m_sim, m_install, 5);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
+        QVERIFY(finished);
+        QCOMPARE(run->exitStatus() == QProcess::NormalExit ? run->exitCode() : -1, status);
+        const QString said = status == 0 ? run->output() : run->log();
+        QVERIFY2(says.isEmpty() ? said.isEmpty() : said.section('\n', 0, 0).contains(says), qPrintable(said));
+        if (status == 1) // one line, whatever the libraries would have said
+            QCOMPARE(said.count('\n'), 1);
+        if (status == 2) {
+            QVERIFY2(said.section('\n', 1).startsWith("Usage: tarvix-desktop"), qPrintable(said));
+            QVERIFY(run->output().isEmpty() && !run->log().contains(STARTED));
+        }
+        const QStringList left = QDir(m_runtime->path()).entryList(QDir::Files | QDir::Hidden);
+        if (rows < 0) {
+            QCOMPARE(left, QStringList());
+            return;
+        }
+        QCOMPARE(left, QStringList { target });
+        QFile file(m_runtime->filePath(target));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        const int named = arguments.indexOf("--format");
+        const QString format = named >= 0 ? arguments.at(named + 1) : QFileInfo(target).suffix().toLower();
+        if (format == "pdf") {
+            QVERIFY(content.startsWith("%PDF-") && content.trimmed().endsWith("%%EOF"));
+        } else if (format == "csv") {
+            QVERIFY(content.startsWith("\xEF\xBB\xBFid,time,level,rule,"));
+            const QList<QByteArray> records = content.split('\n'); // one raw line per alert here
+            QCOMPARE(records.size(), rows + 2);
+            QVERIFY(rows == 0 || records[1].startsWith("a4,"));
+        } else {
+            const QList<QByteArray> lines = content.split('\n');
+            QCOMPARE(lines.size(), rows + 1);
+            QJsonParseError error;
+            const QJsonObject first = QJsonDocument::fromJson(lines.first(), &error).object();
+            QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+            QCOMPARE(first.value("id").toString(), "a4");
+            QVERIFY(first.value("raw").isArray());
+        }
+    }
+
+    // The manual page documents every option the usage lists.
+    void helpMatchesManual()
+    {
+        auto run = startApp({ "--help" });
+        QVERIFY(run->waitForExit());
+        QFile manual(MANUAL_PAGE);
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(manual.readAll())
+                                 .remove(QRegularExpression("\\\\f[BIRP]"))
+                                 .replace("\\-", "-");
+        QRegularExpression option("(?<![\\w-])--?[a-z][a-z-]*");
+        QStringList listed;
+        for (auto found = option.globalMatch(run->output()); found.hasNext();)
+            listed << found.next().captured();
+        listed.removeDuplicates();
+        QVERIFY2(
+            listed.contains("--export-report") && listed.contains("-platform"), qPrintable(listed.join(' ')));
+        for (const QString &name : listed)
+            QVERIFY2(page.contains(
+                         QRegularExpression("(?<![\\w-])" + QRegularExpression::escape(name) + "(?![\\w-])")),
+                qPrintable(name));
     }
 
     // The daemon hangs; the window is closed meanwhile: the process ends at

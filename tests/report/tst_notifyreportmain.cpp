@@ -620,49 +620,6 @@ private slots:
         QVERIFY(pageCount(target) > 2000);
     }
 
-    void commandLine()
-    {
-        QVERIFY(serve(fromFiveSources(30)));
-        QTemporaryDir runtime; // as a desktop session has one
-        QVERIFY(
-            QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        const QString pdf = m_dir.filePath("command-line.pdf"), ranged = m_dir.filePath("ranged.pdf"),
-                      never = m_dir.filePath("never.pdf"),
-                      today = QDate::currentDate().toString("yyyy-MM-dd");
-        // Exit status and what the program says (nothing when empty) on standard output or error.
-        for (const auto &[arguments, status, says] :
-            std::vector<std::tuple<QStringList, int, QString>> { { { "--export-report", pdf }, 0, "" },
-                { { "--export-report", ranged, "--from", today, "--to", today }, 0, "" },
-                { { "--help" }, 0, "--export-report FILE" },
-                { { "--export-report", never, "--from", "2000-01-01", "--to", "2000-01-02" }, 1,
-                    "There are no alarms" },
-                { { "--export-report", "/proc/never.pdf" }, 1, "cannot be written to" },
-                { { "--export-report", never, "--from", "2024-13-01" }, 2,
-                    "--from wants a date as YYYY-MM-DD" },
-                { { "--export-report", never, "--from", "2024-03-05", "--to", "2024-03-01" }, 2,
-                    "later than" },
-                { { "--export-report" }, 2, "Missing value" },
-                { { "--export-report", never }, 1,
-                    "tarvix-desktop: The detection service could not be reached\n" } }) {
-            if (arguments == QStringList { "--export-report", never })
-                QVERIFY(m_sim->stop());
-            QProcess app;
-            app.setProcessEnvironment(environment);
-            app.setProcessChannelMode(QProcess::MergedChannels);
-            app.start(TARVIX_APP_PATH, arguments);
-            QVERIFY(app.waitForFinished(60000));
-            const QString said = QString::fromLocal8Bit(app.readAll());
-            QCOMPARE(app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1, status);
-            QVERIFY2(says.isEmpty() ? said.isEmpty() : said.contains(says), qPrintable(said));
-            if (status == 1) // one line, whatever the libraries would have said
-                QCOMPARE(said.count('\n'), 1);
-        }
-        QVERIFY(pageCount(pdf) == 3 && QFile::exists(ranged));
-        QVERIFY(!QFile::exists(never) && !QFile::exists("/proc/never.pdf"));
-    }
-
     // Every alert a row at once, two with one date text too; an update whose
     // date text is known replaces its row, another is fetched on demand.
     void eventModelRows()

@@ -88,6 +88,89 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一個值</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 不帶值</translation>
+    </message>
+    <message>
+        <source>unknown option -%1</source>
+        <translation>未知選項 -%1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>未知選項 %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>多餘的參數「%1」</translation>
+    </message>
+    <message>
+        <source>--format is used only with --export-report</source>
+        <translation>--format 只能與 --export-report 一起使用</translation>
+    </message>
+    <message>
+        <source>--from and --to are used only with --export-report</source>
+        <translation>--from 和 --to 只能與 --export-report 一起使用</translation>
+    </message>
+    <message>
+        <source>-s cannot be combined with --export-report</source>
+        <translation>-s 不能與 --export-report 一起使用</translation>
+    </message>
+    <message>
+        <source>--export-report wants the name of a file</source>
+        <translation>--export-report 需要一個檔案名稱</translation>
+    </message>
+    <message>
+        <source>--format wants pdf, csv or jsonl, not &quot;%1&quot;</source>
+        <translation>--format 應為 pdf、csv 或 jsonl，而不是「%1」</translation>
+    </message>
+    <message>
+        <source>the format of &quot;%1&quot; is not known: end the name with .pdf, .csv or .jsonl, or give --format</source>
+        <translation>無法確定「%1」的格式：請以 .pdf、.csv 或 .jsonl 結尾命名，或指定 --format</translation>
+    </message>
+    <message>
+        <source>%1 wants a date as YYYY-MM-DD, not &quot;%2&quot;</source>
+        <translation>%1 需要 YYYY-MM-DD 格式的日期，而不是「%2」</translation>
+    </message>
+    <message>
+        <source>--from is later than --to</source>
+        <translation>--from 晚於 --to</translation>
+    </message>
+    <message>
+        <source>Usage: tarvix-desktop [-s ALERT_ID]
+       tarvix-desktop --export-report FILE [--format pdf|csv|jsonl]
+                      [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       tarvix-desktop --help | --version
+
+  -s, --send-notify-detail ALERT_ID  show the alarm log with that alert highlighted
+                                     (handed to the running window when there is one)
+  --export-report FILE               write the report or the alerts to FILE and exit,
+                                     without a window: everything, or the days from
+                                     --from to --to (both included; either may be
+                                     left out)
+  --format pdf|csv|jsonl             pdf: the statistics report; csv: one row per
+                                     alert; jsonl: JSON Lines, one object per alert.
+                                     Without it the suffix of FILE (.pdf, .csv,
+                                     .jsonl) names the format
+  --from YYYY-MM-DD                  the first day of the export
+  --to YYYY-MM-DD                    the last day of the export
+  -h, --help                         this text
+  --version                          the program&apos;s name and version
+
+Qt&apos;s own options (-platform, -display, -style, ...) are taken as well.
+Exit status: 0 done; 1 the export was not written (the reason on standard
+error, and no file left behind) or the alert could not be handed over;
+2 a wrong command line.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CustomButton</name>
     <message>
         <source>Confirm</source>
