@@ -930,6 +930,10 @@
         <source>… %1 more characters</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tarvixMainPage</name>
@@ -983,6 +987,22 @@
     </message>
     <message>
         <source>Main menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
