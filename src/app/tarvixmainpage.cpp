@@ -317,6 +317,7 @@ void tarvixMainPage::slot_auto_refresh()
     if (m_tabBar->currentIndex() == 1) {
         if (m_reportPage && !m_reportPage->isLoading() && !m_reportPage->isExporting())
             m_reportPage->slot_refresh_data();
+        m_logStale = true; // refreshed when it is shown again
     } else if (m_logPage) {
         m_logPage->refresh();
     }
@@ -397,6 +398,10 @@ void tarvixMainPage::slot_current_tab_changed(int itab)
         qDebug() << "tab 1 is selected!";
         clearContent();
         showLogPage();
+        if (m_logStale && !AlertStore::instance()->isLoading()) {
+            m_logStale = false;
+            m_logPage->refresh();
+        }
     } else if (itab == 1) {
         qDebug() << "tab 2 is selected!";
         clearContent();

@@ -111,6 +111,7 @@ private:
     QAction *m_quitAction = nullptr;
     QActionGroup *m_autoRefreshGroup = nullptr;
     int m_autoRefreshMinutes = 0;
+    bool m_logStale = false; // a beat passed while the log was hidden
     QTimer m_autoRefreshTimer;
 };
 

@@ -529,9 +529,10 @@ void notifyLogMainPage::showFiltered(AlertField field, const QString &value, con
         start = QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00");
         end = QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60");
     }
-    if (m_loading) { // shown when the load under way arrives
+    if (m_loading) { // shown when the load under way arrives, from the top
         m_loadStart = start;
         m_loadEnd = end;
+        m_keepPlace = false;
         return;
     }
     // The report counted from the store's snapshot: the same one is filtered here.
