@@ -495,6 +495,10 @@ void tarvixMainPage::slot_deleteSettingDialog()
 
 void tarvixMainPage::triggerMenu(QAction *act)
 {
+    // The submenu's choices reach here too; a translation of one of them
+    // must never read as Quit.
+    if (act->actionGroup() == m_autoRefreshGroup)
+        return;
     const QString text = act->text();
     if (text == tr("Quit"))
         close();
