@@ -53,18 +53,19 @@ const int TITLE_STRIP_HEIGHT = 35;
 const int AUTO_REFRESH_CHOICES[] = { 0, 1, 5, 15 }; // minutes; 0 is Off
 const char *const GEOMETRY_KEY = "MainWindow/geometry";
 const char *const AUTO_REFRESH_KEY = "MainWindow/autoRefreshMinutes";
-
 // The user's preferences, in the XDG config folder. The file is named for
 // the program, not for the application name, which is translated: a change
 // of language must not lose them.
+const char *const PREFERENCES_NAME = "tarvix-desktop";
+
 QVariant preference(const char *key)
 {
-    return QSettings(QCoreApplication::organizationName(), "tarvix-desktop").value(key);
+    return QSettings(QCoreApplication::organizationName(), PREFERENCES_NAME).value(key);
 }
 
 void setPreference(const char *key, const QVariant &value)
 {
-    QSettings(QCoreApplication::organizationName(), "tarvix-desktop").setValue(key, value);
+    QSettings(QCoreApplication::organizationName(), PREFERENCES_NAME).setValue(key, value);
 }
 
 QIcon applicationIcon()
