@@ -53,6 +53,9 @@ start_bus session DBUS_SESSION_BUS_ADDRESS
 # a private one, and the demo never hands over to an instance the user runs.
 mkdir -m 0700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime
+# Preferences too (window geometry, auto-refresh): every walk-through starts
+# from the defaults and leaves the user's own untouched.
+export XDG_CONFIG_HOME=$work/config
 
 # Desktop style settings from the stand-in schemas, kept in memory.
 mkdir -p "$work/schemas"

@@ -1,5 +1,6 @@
 #include "app/tarvixmainpage.h"
 
+#include "alertstore/alertstore.h"
 #include "app/tarvix_title_bar_btn.h"
 #include "daemon/globaldata.h"
 #include "kit/kaboutdialog.h"
@@ -17,6 +18,9 @@
 #include <KWindowSystem>
 #include <KX11Extras>
 #include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDebug>
@@ -26,12 +30,15 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpacerItem>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <dlfcn.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -44,6 +51,23 @@ const char *const VERSION_COMMAND
 const char *const MAX_IMAGE = ":/Resource/Icon/titlebar/max.png";
 const char *const REVERT_IMAGE = ":/Resource/Icon/titlebar/revert.png";
 const int TITLE_STRIP_HEIGHT = 35;
+const int AUTO_REFRESH_CHOICES[] = { 0, 1, 5, 15 }; // minutes; 0 is Off
+const char *const GEOMETRY_KEY = "MainWindow/geometry";
+const char *const AUTO_REFRESH_KEY = "MainWindow/autoRefreshMinutes";
+// The user's preferences, in the XDG config folder. The file is named for
+// the program, not for the application name, which is translated: a change
+// of language must not lose them.
+const char *const PREFERENCES_NAME = "tarvix-desktop";
+
+QVariant preference(const char *key)
+{
+    return QSettings(QCoreApplication::organizationName(), PREFERENCES_NAME).value(key);
+}
+
+void setPreference(const char *key, const QVariant &value)
+{
+    QSettings(QCoreApplication::organizationName(), PREFERENCES_NAME).setValue(key, value);
+}
 
 QIcon applicationIcon()
 {
@@ -78,6 +102,16 @@ tarvixMainPage::tarvixMainPage(QWidget *parent)
     buildTabRow();
     showLogPage();
     centreOnCursorScreen(this);
+    // Where the user left it; restoreGeometry keeps it on a screen that is there.
+    const QByteArray geometry = preference(GEOMETRY_KEY).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+
+    connect(&m_autoRefreshTimer, &QTimer::timeout, this, &tarvixMainPage::slot_auto_refresh);
+    const int minutes = preference(AUTO_REFRESH_KEY).toInt();
+    // A value the menu does not offer (an edited file) is Off.
+    setAutoRefreshMinutes(
+        std::count(std::begin(AUTO_REFRESH_CHOICES), std::end(AUTO_REFRESH_CHOICES), minutes) ? minutes : 0);
 }
 
 tarvixMainPage::~tarvixMainPage() = default;
@@ -233,12 +267,64 @@ void tarvixMainPage::buildMenu()
         qDebug() << "The specified liblumosdk-qtwidgets dynamic library was not found.";
     }
 
+    buildAutoRefreshMenu();
     m_aboutAction = m_menu->addAction(tr("About"));
     m_helpAction = m_menu->addAction(tr("Help"));
     m_quitAction = m_menu->addAction(tr("Quit"));
     m_menu->setMinimumWidth(160);
     findChild<QToolButton *>("tool_button")->setMenu(m_menu);
     connect(m_menu, &QMenu::triggered, this, &tarvixMainPage::triggerMenu);
+}
+
+void tarvixMainPage::buildAutoRefreshMenu()
+{
+    QMenu *menu = m_menu->addMenu(tr("Auto refresh"));
+    menu->setObjectName("autoRefreshMenu");
+    m_autoRefreshGroup = new QActionGroup(menu);
+    m_autoRefreshGroup->setExclusive(true);
+    for (int minutes : AUTO_REFRESH_CHOICES) {
+        QAction *action = menu->addAction(minutes == 0 ? tr("Off")
+                : minutes == 1                         ? tr("Every minute")
+                                                       : tr("Every %1 minutes").arg(minutes));
+        action->setCheckable(true);
+        action->setData(minutes);
+        m_autoRefreshGroup->addAction(action);
+    }
+    connect(m_autoRefreshGroup, &QActionGroup::triggered, this, [this](QAction *action) {
+        setAutoRefreshMinutes(action->data().toInt());
+        setPreference(AUTO_REFRESH_KEY, m_autoRefreshMinutes);
+    });
+}
+
+void tarvixMainPage::setAutoRefreshMinutes(int minutes)
+{
+    m_autoRefreshMinutes = minutes;
+    for (QAction *action : m_autoRefreshGroup->actions())
+        action->setChecked(action->data().toInt() == minutes);
+    setAutoRefreshInterval(minutes * 60 * 1000);
+}
+
+void tarvixMainPage::setAutoRefreshInterval(int msec)
+{
+    if (msec > 0)
+        m_autoRefreshTimer.start(msec);
+    else
+        m_autoRefreshTimer.stop();
+}
+
+void tarvixMainPage::slot_auto_refresh()
+{
+    // One load at a time: a beat during a load (the user's, or the other
+    // page's) is let go rather than queued behind it.
+    if (AlertStore::instance()->isLoading())
+        return;
+    if (m_tabBar->currentIndex() == 1) {
+        if (m_reportPage && !m_reportPage->isLoading() && !m_reportPage->isExporting())
+            m_reportPage->slot_refresh_data();
+        m_logStale = true; // refreshed when it is shown again
+    } else if (m_logPage) {
+        m_logPage->refresh();
+    }
 }
 
 void tarvixMainPage::buildTabRow()
@@ -316,6 +402,10 @@ void tarvixMainPage::slot_current_tab_changed(int itab)
         qDebug() << "tab 1 is selected!";
         clearContent();
         showLogPage();
+        if (m_logStale && !AlertStore::instance()->isLoading()) {
+            m_logStale = false;
+            m_logPage->refresh();
+        }
     } else if (itab == 1) {
         qDebug() << "tab 2 is selected!";
         clearContent();
@@ -409,6 +499,10 @@ void tarvixMainPage::slot_deleteSettingDialog()
 
 void tarvixMainPage::triggerMenu(QAction *act)
 {
+    // The submenu's choices reach here too; a translation of one of them
+    // must never read as Quit.
+    if (act->actionGroup() == m_autoRefreshGroup)
+        return;
     const QString text = act->text();
     if (text == tr("Quit"))
         close();
@@ -488,6 +582,12 @@ void tarvixMainPage::resizeEvent(QResizeEvent *event)
 {
     refreshMaximizeButton();
     QMainWindow::resizeEvent(event);
+}
+
+void tarvixMainPage::closeEvent(QCloseEvent *event)
+{
+    setPreference(GEOMETRY_KEY, saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 void tarvixMainPage::changeEvent(QEvent *event)

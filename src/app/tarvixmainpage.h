@@ -7,8 +7,10 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <QTimer>
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QPushButton;
 class QVBoxLayout;
@@ -42,6 +44,12 @@ public:
     QPushButton *settingButton() const { return m_settingButton; }
     // The open settings window; null while none is open.
     tarvixSettingMainpage *settingWindow() const { return m_settingWindow; }
+    // The options menu's "Auto refresh" choice in minutes, 0 for Off; remembered.
+    int autoRefreshMinutes() const { return m_autoRefreshMinutes; }
+    void setAutoRefreshMinutes(int minutes);
+    // Time between two refreshes in milliseconds, whatever the choice says; 0 stops them.
+    void setAutoRefreshInterval(int msec);
+    bool isAutoRefreshing() const { return m_autoRefreshTimer.isActive(); }
 
 signals:
     void signal_update_notify_log_widget(QString msg);
@@ -59,6 +67,8 @@ public slots:
     // of range whose field is exactly value. The report page's
     // signal_drill_down(AlertField, QString, QList<QDate>) comes here.
     void slot_drill_down(AlertField field, const QString &value, const QList<QDate> &range);
+    // One beat of auto-refresh: the shown tab loads again, unless a load is under way.
+    void slot_auto_refresh();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -66,11 +76,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildForm();
     void buildTitleBar();
     void buildMenu();
+    void buildAutoRefreshMenu();
     void buildTabRow();
     void showLogPage();
     void showStatisticsPage();
@@ -97,6 +109,10 @@ private:
     QAction *m_aboutAction = nullptr;
     QAction *m_helpAction = nullptr;
     QAction *m_quitAction = nullptr;
+    QActionGroup *m_autoRefreshGroup = nullptr;
+    int m_autoRefreshMinutes = 0;
+    bool m_logStale = false; // a beat passed while the log was hidden
+    QTimer m_autoRefreshTimer;
 };
 
 #endif

@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,17 @@ namespace {
 const int WHEEL_STEP = 60;
 // Where a highlighted entry's top goes: a little above the middle of the view.
 const int HIGHLIGHT_ABOVE_MIDDLE = 160;
+
+// The alert of snapshot (newest first) with the time and id of alert, which
+// comes from another snapshot; null when it is no longer there.
+const loginfo *sameAlert(const std::vector<loginfo> &snapshot, const loginfo &alert)
+{
+    const auto [first, last] = std::equal_range(snapshot.begin(), snapshot.end(), alert,
+        [](const loginfo &a, const loginfo &b) { return a.timeNs > b.timeNs; });
+    const auto found = std::find_if(
+        first, last, [&alert](const loginfo &other) { return other.alertId == alert.alertId; });
+    return found == last ? nullptr : &*found;
+}
 
 } // namespace
 
@@ -39,16 +51,43 @@ AlertListView::AlertListView(QWidget *parent)
     });
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(1);
+    m_seenTimer.setSingleShot(true);
+    m_seenTimer.setInterval(SEEN_AFTER_MS);
+    connect(&m_seenTimer, &QTimer::timeout, this, &AlertListView::takeSeen);
 }
 
-void AlertListView::setAlerts(const AlertList &snapshot, std::vector<const loginfo *> alerts)
+void AlertListView::setAlerts(const AlertList &snapshot, std::vector<const loginfo *> alerts, bool keepPlace)
 {
+    // Where the user was, by alert: the old snapshot is still held here.
+    const bool atStart = m_top == 0 && m_topOffset == 0;
+    const loginfo *top = m_top < count() ? m_alerts[size_t(m_top)] : nullptr;
+    const bool hadTop = top != nullptr;
+    const int64_t topTime = top ? top->timeNs : 0;
+    const loginfo *current = m_current >= 0 && m_current < count() ? m_alerts[size_t(m_current)] : nullptr;
+    const int topOffset = m_topOffset;
+
     for (auto &[alert, frame] : m_entries)
         delete frame;
     m_entries.clear();
+    m_newWatched.clear();
+    m_seenTimer.stop();
     if (snapshot != m_snapshot) {
-        m_expanded.clear();
-        m_highlighted = nullptr;
+        const auto same = [&snapshot](const loginfo *alert) {
+            return alert && snapshot ? sameAlert(*snapshot, *alert) : nullptr;
+        };
+        const auto carried = [&same](const std::unordered_set<const loginfo *> &alerts) {
+            std::unordered_set<const loginfo *> found;
+            for (const loginfo *alert : alerts) {
+                if (const loginfo *now = same(alert))
+                    found.insert(now);
+            }
+            return found;
+        };
+        m_new = carried(m_new);
+        m_expanded = keepPlace ? carried(m_expanded) : std::unordered_set<const loginfo *>();
+        m_highlighted = keepPlace ? same(m_highlighted) : nullptr;
+        top = keepPlace ? same(top) : nullptr;
+        current = keepPlace ? same(current) : nullptr;
     }
     m_snapshot = snapshot;
     m_alerts = std::move(alerts);
@@ -56,7 +95,80 @@ void AlertListView::setAlerts(const AlertList &snapshot, std::vector<const login
     m_topOffset = 0;
     m_current = -1;
     updateScrollRange();
+    // At the very top the list stays there and shows what came in above.
+    if (keepPlace && !m_alerts.empty()) {
+        // An alert that is gone leaves the place of its time.
+        if (!atStart && hadTop) {
+            m_top = indexOf(top, topTime);
+            m_topOffset = m_alerts[size_t(m_top)] == top ? topOffset : 0;
+        }
+        if (current && m_alerts[size_t(indexOf(current, current->timeNs))] == current)
+            m_current = indexOf(current, current->timeNs);
+    }
     layoutEntries();
+}
+
+void AlertListView::markNew(const std::vector<const loginfo *> &alerts)
+{
+    m_new.insert(alerts.begin(), alerts.end());
+    for (const loginfo *alert : alerts) {
+        auto found = m_entries.find(alert);
+        if (found != m_entries.end())
+            found->second->setNew(true);
+    }
+    watchNewInView();
+}
+
+void AlertListView::markSeen(const loginfo *alert)
+{
+    if (!m_new.erase(alert))
+        return;
+    m_newWatched.erase(alert);
+    auto found = m_entries.find(alert);
+    if (found != m_entries.end())
+        found->second->setNew(false);
+}
+
+std::unordered_set<const loginfo *> AlertListView::newInView() const
+{
+    std::unordered_set<const loginfo *> inView;
+    if (m_new.empty() || !isVisible() || window()->isMinimized())
+        return inView;
+    for (const auto &[alert, frame] : m_entries) {
+        if (m_new.count(alert) && frame->isVisible() && frame->geometry().intersects(viewport()->rect()))
+            inView.insert(alert);
+    }
+    return inView;
+}
+
+// New alerts in view start the time after which they count as seen.
+void AlertListView::watchNewInView()
+{
+    if (m_seenTimer.isActive())
+        return;
+    m_newWatched = newInView();
+    if (!m_newWatched.empty())
+        m_seenTimer.start();
+}
+
+void AlertListView::takeSeen()
+{
+    const std::unordered_set<const loginfo *> inView = newInView();
+    for (const loginfo *alert : std::exchange(m_newWatched, {})) {
+        if (inView.count(alert))
+            markSeen(alert);
+    }
+    // Those that came into view meanwhile get their own time.
+    watchNewInView();
+    // Minimised, nothing is seen: looked at again later, when it may be back.
+    if (!m_seenTimer.isActive() && !m_new.empty() && isVisible() && window()->isMinimized())
+        m_seenTimer.start();
+}
+
+void AlertListView::showEvent(QShowEvent *event)
+{
+    QAbstractScrollArea::showEvent(event);
+    watchNewInView();
 }
 
 int AlertListView::spacing() const
@@ -87,11 +199,14 @@ notify_log_frame *AlertListView::entry(int index)
     else if (m_expanded.count(alert))
         frame->setExpanded(true);
     frame->setCurrent(index == m_current);
+    frame->setNew(m_new.count(alert));
     connect(frame, &notify_log_frame::expandedChanged, this, [this, alert](bool expanded) {
-        if (expanded)
+        if (expanded) {
             m_expanded.insert(alert);
-        else
+            markSeen(alert);
+        } else {
             m_expanded.erase(alert);
+        }
         updateScrollRange();
         layoutEntries();
     });
@@ -202,6 +317,7 @@ void AlertListView::layoutEntries()
     }
     horizontalScrollBar()->setRange(0, qMax(0, width - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
+    watchNewInView();
 }
 
 void AlertListView::scrollContentsBy(int, int dy)
@@ -257,6 +373,7 @@ void AlertListView::setCurrentIndex(int index)
     layoutEntries();
     notify_log_frame *frame = entry(index);
     frame->setCurrent(true);
+    markSeen(m_alerts[size_t(index)]);
     setAccessibleDescription(frame->accessibleName());
 }
 
@@ -269,6 +386,7 @@ void AlertListView::highlight(int index)
     m_entries.clear();
     m_highlighted = alert;
     m_expanded.insert(alert);
+    markSeen(alert);
     m_current = index;
     updateScrollRange();
     m_top = index;
@@ -335,6 +453,17 @@ int AlertListView::indexOf(const notify_log_frame *frame) const
             return i;
     }
     return -1;
+}
+
+// Where alert (of the snapshot shown) is in the list, or else where an alert of its time would be.
+int AlertListView::indexOf(const loginfo *alert, int64_t timeNs) const
+{
+    const auto first = std::partition_point(
+        m_alerts.begin(), m_alerts.end(), [timeNs](const loginfo *a) { return a->timeNs > timeNs; });
+    const auto last = std::partition_point(
+        first, m_alerts.end(), [timeNs](const loginfo *a) { return a->timeNs == timeNs; });
+    const auto found = std::find(first, last, alert);
+    return qMin(int((found == last ? first : found) - m_alerts.begin()), count() - 1);
 }
 
 bool AlertListView::eventFilter(QObject *watched, QEvent *event)

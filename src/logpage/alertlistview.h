@@ -4,6 +4,7 @@
 #include "alertstore/alertstore.h"
 
 #include <QAbstractScrollArea>
+#include <QTimer>
 
 #include <unordered_map>
 #include <unordered_set>
@@ -22,8 +23,18 @@ public:
     explicit AlertListView(QWidget *parent = nullptr);
 
     // The alerts to show, in order, from snapshot (kept alive while shown).
-    void setAlerts(const AlertList &snapshot, std::vector<const loginfo *> alerts);
+    // keepPlace: a newer snapshot of the same list, shown where the user was,
+    // with the same alerts open; otherwise it starts at the top.
+    void setAlerts(const AlertList &snapshot, std::vector<const loginfo *> alerts, bool keepPlace = false);
     int count() const { return int(m_alerts.size()); }
+
+    // Alerts of the snapshot shown that came in since the load before: marked
+    // "New" until seen, that is opened, chosen, or in view for SEEN_AFTER_MS
+    // while the list is on screen. Unseen marks stay with their alerts across
+    // loads.
+    void markNew(const std::vector<const loginfo *> &alerts);
+    int newCount() const { return int(m_new.size()); }
+    static const int SEEN_AFTER_MS = 2000;
 
     // Shows the alert at index expanded and highlighted, in the middle of the view.
     void highlight(int index);
@@ -43,6 +54,7 @@ protected:
     bool viewportEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void showEvent(QShowEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -59,11 +71,19 @@ private:
     void layoutEntries();
     void updateScrollRange();
     int indexOf(const notify_log_frame *frame) const;
+    int indexOf(const loginfo *alert, int64_t timeNs) const;
+    void markSeen(const loginfo *alert);
+    std::unordered_set<const loginfo *> newInView() const;
+    void watchNewInView();
+    void takeSeen();
 
     AlertList m_snapshot;
     std::vector<const loginfo *> m_alerts;
     std::unordered_map<const loginfo *, notify_log_frame *> m_entries;
     std::unordered_set<const loginfo *> m_expanded;
+    std::unordered_set<const loginfo *> m_new; // not seen yet
+    std::unordered_set<const loginfo *> m_newWatched; // in view since the seen timer started
+    QTimer m_seenTimer;
     const loginfo *m_highlighted = nullptr;
     int m_top = 0; // first alert in view
     int m_topOffset = 0; // pixels of it above the view

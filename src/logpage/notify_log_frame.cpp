@@ -326,7 +326,8 @@ void notify_log_frame::fillView()
     m_captionWidth = captionWidth(font());
     m_loginfoVerticalLayout->addSpacing(6);
     const QString when = displayTime(m_data.date);
-    setAccessibleName(QString("%1, %2, %3").arg(title, m_levelLabel->text(), when));
+    m_accessibleName = QString("%1, %2, %3").arg(title, m_levelLabel->text(), when);
+    setAccessibleName(m_accessibleName);
     m_timeCaption = addRow(m_loginfoVerticalLayout, tr("Time of occurrence: "), when, &m_timeValue);
     m_sourceCaption = addRow(m_loginfoVerticalLayout, tr("Log Source: "), m_data.location, &m_sourceValue);
 
@@ -366,6 +367,28 @@ void notify_log_frame::setCurrent(bool current)
 {
     m_current = current;
     update();
+}
+
+bool notify_log_frame::isNew() const
+{
+    return m_newMark && !m_newMark->isHidden();
+}
+
+void notify_log_frame::setNew(bool isNew)
+{
+    if (isNew == this->isNew())
+        return;
+    if (!m_newMark) {
+        m_newMark = new QLabel(tr("New"), m_frame);
+        m_newMark->setObjectName("newMark");
+        // White on the darker accent blue: readable in both themes.
+        m_newMark->setStyleSheet("#newMark { background: #1E6EB8; color: white; border-radius: 4px;"
+                                 " padding: 0px 4px; margin-right: 8px; font-size: 12px; }");
+        auto *titleRow = static_cast<QHBoxLayout *>(m_frame->layout()->itemAt(0)->layout());
+        titleRow->insertWidget(titleRow->indexOf(m_titleLabel), m_newMark, 0, Qt::AlignVCenter);
+    }
+    m_newMark->setVisible(isNew);
+    setAccessibleName(isNew ? QString("%1, %2").arg(tr("New"), m_accessibleName) : m_accessibleName);
 }
 
 void notify_log_frame::setExpanded(bool expanded)

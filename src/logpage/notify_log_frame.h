@@ -29,6 +29,9 @@ public:
     void toggleExpanded();
     // The keyboard's place in the list: drawn as a frame around the entry.
     void setCurrent(bool current);
+    // Marks the alert as come in since the list was loaded before, until the user has seen it.
+    void setNew(bool isNew);
+    bool isNew() const;
 
     // The whole alert as labelled plain text, nothing left out: what "Copy
     // alert" puts on the clipboard.
@@ -69,6 +72,8 @@ private:
     QLabel *m_levelLabel = nullptr;
     QLabel *m_typeLabel = nullptr;
     QLabel *m_upDownIconLabel = nullptr;
+    QLabel *m_newMark = nullptr; // made for the first mark
+    QString m_accessibleName; // without the mark
 
     QLabel *m_timeCaption = nullptr;
     QLabel *m_timeValue = nullptr;

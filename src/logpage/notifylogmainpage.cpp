@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -38,6 +39,29 @@ std::unique_ptr<Translation> &translationInstance()
 QDate dayOf(const loginfo &alert)
 {
     return QLocale("en_US").toDateTime(QString::fromStdString(alert.date), "yyyy MMM d H:mm:ss").date();
+}
+
+// The alerts of fresh that are newer than every alert of previous (both
+// newest first). Only the head of fresh is looked at: alerts of previous's
+// newest time are told apart by id.
+std::vector<const loginfo *> newerAlerts(
+    const std::vector<loginfo> &fresh, const std::vector<loginfo> &previous)
+{
+    std::vector<const loginfo *> newer;
+    if (previous.empty()) {
+        for (const loginfo &alert : fresh)
+            newer.push_back(&alert);
+        return newer;
+    }
+    const int64_t newest = previous.front().timeNs;
+    std::unordered_set<std::string> idsAtNewest;
+    for (auto it = previous.begin(); it != previous.end() && it->timeNs == newest; ++it)
+        idsAtNewest.insert(it->alertId);
+    for (auto it = fresh.begin(); it != fresh.end() && it->timeNs >= newest; ++it) {
+        if (it->timeNs > newest || !idsAtNewest.count(it->alertId))
+            newer.push_back(&*it);
+    }
+    return newer;
 }
 
 } // namespace
@@ -311,7 +335,7 @@ void notifyLogMainPage::showMessage(QWidget *message)
 }
 
 // Shows the loaded snapshot's alerts from start to end that pass the search.
-void notifyLogMainPage::showList(const QString &start, const QString &end)
+void notifyLogMainPage::showList(const QString &start, const QString &end, bool keepPlace)
 {
     m_shownStart = start;
     m_shownEnd = end;
@@ -320,13 +344,16 @@ void notifyLogMainPage::showList(const QString &start, const QString &end)
     m_shown = m_filter.apply(m_range);
     if (start == "init")
         m_startDate = m_range.empty() ? QDate::currentDate() : dayOf(m_range.back());
-    showEntries();
+    showEntries(keepPlace);
 }
 
 // The alerts in m_shown, or what the list area says when there are none.
-void notifyLogMainPage::showEntries()
+void notifyLogMainPage::showEntries(bool keepPlace)
 {
-    m_list->setAlerts(m_alerts, m_shown);
+    m_list->setAlerts(m_alerts, m_shown, keepPlace);
+    // Marked whether or not the search lets them through: unseen until shown.
+    if (!m_newer.empty())
+        m_list->markNew(std::exchange(m_newer, {}));
     if (!m_shown.empty()) {
         m_stack->setCurrentWidget(m_list);
         return;
@@ -363,10 +390,11 @@ void notifyLogMainPage::showFailure(int result)
 
 // Asks the store for a fresh snapshot to show from start to end; the list on
 // screen stays until it arrives.
-void notifyLogMainPage::reloadRange(const QString &start, const QString &end)
+void notifyLogMainPage::reloadRange(const QString &start, const QString &end, bool keepPlace)
 {
     m_loadStart = start;
     m_loadEnd = end;
+    m_keepPlace = keepPlace;
     setLoading(true);
     AlertStore::instance()->requestFresh(
         this, [this](const AlertList &alerts, int result) { applyLoad(alerts, result); });
@@ -379,16 +407,14 @@ void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
         qDebug() << "get alert total error!";
         m_failure = result;
     } else {
-        m_failure = 0;
-        m_skipped = AlertStore::instance()->skippedRecords();
-        replaced = std::exchange(m_alerts, alerts);
+        replaced = adoptSnapshot(alerts);
     }
 
     if (showsFailure()) {
         showFailure(result);
     } else if (result == 0 || m_loadStart != m_shownStart || m_loadEnd != m_shownEnd || m_highlightText) {
         // A failed load leaves the last snapshot: the range asked for is cut from it.
-        showList(m_loadStart, m_loadEnd);
+        showList(m_loadStart, m_loadEnd, std::exchange(m_keepPlace, false));
     }
     AlertStore::instance()->dispose(std::move(replaced));
 
@@ -403,6 +429,16 @@ void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
         highlightEntry(pendingHighlightIndex());
 }
 
+// Takes alerts as the snapshot shown and returns the one it replaces.
+AlertList notifyLogMainPage::adoptSnapshot(const AlertList &alerts)
+{
+    m_failure = 0;
+    m_skipped = AlertStore::instance()->skippedRecords();
+    if (m_alerts && alerts != m_alerts)
+        m_newer = newerAlerts(*alerts, *m_alerts);
+    return std::exchange(m_alerts, alerts);
+}
+
 void notifyLogMainPage::setLoading(bool loading)
 {
     m_loading = loading;
@@ -414,6 +450,17 @@ void notifyLogMainPage::slot_do_reload()
 {
     m_rangeLabelsFromLoad = true;
     reloadRange("init", "init");
+}
+
+void notifyLogMainPage::refresh()
+{
+    if (m_loading)
+        return;
+    // Before anything was shown (the first load failed) it is everything.
+    if (m_shownStart.isEmpty())
+        reloadRange("init", "init", true);
+    else
+        reloadRange(m_shownStart, m_shownEnd, true);
 }
 
 void notifyLogMainPage::updateCountLabel()
@@ -488,20 +535,20 @@ void notifyLogMainPage::showFiltered(AlertField field, const QString &value, con
         start = QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00");
         end = QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60");
     }
-    if (m_loading) { // shown when the load under way arrives
+    if (m_loading) { // shown when the load under way arrives, from the top
         m_loadStart = start;
         m_loadEnd = end;
+        m_keepPlace = false;
         return;
     }
     // The report counted from the store's snapshot: the same one is filtered here.
     const AlertList current = AlertStore::instance()->current();
-    if (!current->empty() && current != m_alerts) {
-        m_alerts = current;
-        m_skipped = AlertStore::instance()->skippedRecords();
-        m_failure = 0;
-    }
+    AlertList replaced;
+    if (!current->empty() && current != m_alerts)
+        replaced = adoptSnapshot(current);
     if (m_alerts && !showsFailure())
         showList(start, end);
+    AlertStore::instance()->dispose(std::move(replaced));
     updateCountLabel();
 }
 

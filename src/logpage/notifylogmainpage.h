@@ -52,6 +52,10 @@ signals:
 
 public slots:
     void slot_do_reload();
+    // Loads the list again as it is shown: the same range, search and filter,
+    // the same place and open entries. Alerts that came in since the load
+    // before are marked new. Nothing when a load is under way.
+    void refresh();
     void slot_open_calendar();
     void slot_highlight_loginfo(QString text);
     void slot_update_dateTime(QList<QDate> &days);
@@ -70,10 +74,11 @@ private:
     QWidget *buildSearchBox();
     void showMessage(QWidget *message);
     bool showsFailure() const;
-    void showList(const QString &start, const QString &end);
-    void showEntries();
+    void showList(const QString &start, const QString &end, bool keepPlace = false);
+    void showEntries(bool keepPlace = false);
+    AlertList adoptSnapshot(const AlertList &alerts);
     void showFailure(int result);
-    void reloadRange(const QString &start, const QString &end);
+    void reloadRange(const QString &start, const QString &end, bool keepPlace = false);
     void applyLoad(const AlertList &alerts, int result);
     AlertFilter filterFromBar() const;
     void applySearch();
@@ -122,6 +127,8 @@ private:
     // What the load under way is for: the last action wins.
     QString m_loadStart;
     QString m_loadEnd;
+    bool m_keepPlace = false; // a refresh: the list stays where the user is
+    std::vector<const loginfo *> m_newer; // of m_alerts, newer than the snapshot before, to mark once shown
     bool m_rangeLabelsFromLoad = false; // Reload and the first load show the oldest day
     std::optional<QString> m_highlightText; // a notified alert still to highlight
 };

@@ -8,6 +8,7 @@
 #include "kit/kaboutdialog.h"
 #include "kit/ktabbar.h"
 #include "kit/windowgrip.h"
+#include "logpage/alertlistview.h"
 #include "logpage/notifylogmainpage.h"
 #include "report/notifyreportmain.h"
 #include "support/bustestmain.h"
@@ -21,6 +22,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QToolButton>
 #include <QWindow>
 
@@ -150,7 +152,9 @@ private slots:
             QVERIFY(probe.waitForFinished(30000) && probe.exitCode() == 0);
             const QString log = QString::fromUtf8(probe.readAllStandardError());
             QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-                QString(variant == "feedback" ? "Feedback," : "").append("About,Help,Quit").split(','));
+                QString(variant == "feedback" ? "Feedback," : "")
+                    .append("Auto refresh,About,Help,Quit")
+                    .split(','));
             QVERIFY2(log.contains(absent) == (variant == "none"), qPrintable(log));
             QVERIFY2(log.contains(skipped) == (variant == "nosymbol"), qPrintable(log));
         }
@@ -343,6 +347,84 @@ private slots:
         QVERIFY2(longest < 100, qPrintable(QString("blocked for %1 ms").arg(longest)));
         QVERIFY(ticks > 100);
 
+        const QString error = startSimWithAlerts(m_sim, m_dir, 3);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+
+    // "Auto refresh" in the options menu, Off at first. The choice and the
+    // window's size and place are remembered. A beat refreshes the shown
+    // tab, and is let go while a load runs, whichever page it is for; the
+    // log catches up on beats it missed when it is shown again.
+    void autoRefreshAndRememberedWindow()
+    {
+        QSettings preferences(QCoreApplication::organizationName(), "tarvix-desktop");
+        QVERIFY(preferences.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME") + "/"));
+        QFile::remove(preferences.fileName());
+        QList<TestAlert> alerts = recentAlerts(3);
+        const QString log = writeTestFile(m_dir, "alerts.log", alertLog(alerts));
+        TARVIX_START_DAEMON(m_sim, { "--alerts", log });
+        const auto choices = [](tarvixMainPage &window) {
+            return window.mainMenu()->findChild<QMenu *>("autoRefreshMenu")->actions();
+        };
+
+        QRect placed;
+        {
+            tarvixMainPage window;
+            QCOMPARE(
+                window.mainMenu()->findChild<QMenu *>("autoRefreshMenu")->title(), QString("Auto refresh"));
+            QStringList texts;
+            for (QAction *choice : choices(window))
+                texts << QString(choice->isChecked() ? "*" : "") + choice->text();
+            QCOMPARE(texts, QString("*Off,Every minute,Every 5 minutes,Every 15 minutes").split(','));
+            QVERIFY(!window.isAutoRefreshing());
+            choices(window).at(1)->trigger();
+            QVERIFY(window.autoRefreshMinutes() == 1 && window.isAutoRefreshing());
+            window.show();
+            window.setGeometry(60, 50, 1000, 700);
+            placed = window.geometry();
+            QTRY_VERIFY(!window.logPage()->isLoading());
+            window.close();
+        }
+        preferences.sync();
+        QCOMPARE(preferences.value("MainWindow/autoRefreshMinutes").toInt(), 1);
+        tarvixMainPage window;
+        window.show();
+        QCOMPARE(window.geometry(), placed);
+        QVERIFY(window.isAutoRefreshing() && choices(window).at(1)->isChecked());
+
+        // The alert added since the load before comes in with its mark.
+        notifyLogMainPage *page = window.logPage();
+        QTRY_VERIFY(!page->isLoading());
+        TestAlert added;
+        added.time = QDateTime::currentDateTime().addSecs(-60);
+        writeTestFile(m_dir, "alerts.log", alertLog(alerts << added));
+        window.setAutoRefreshInterval(100);
+        QTRY_COMPARE(page->alertCount(), 4);
+        QCOMPARE(page->findChild<AlertListView *>()->newCount(), 1);
+        window.setAutoRefreshInterval(0);
+
+        TARVIX_START_DAEMON(m_sim, { "--alerts", log, "--delay", "generateLogFile=800" });
+        window.tabBar()->setCurrentIndex(1);
+        notifyReportMain *report = window.reportPage();
+        QTRY_VERIFY_WITH_TIMEOUT(!report->isLoading(), 5000);
+        const auto loads = [this] { return m_sim.output().count("call generateLogFile"); };
+        window.slot_auto_refresh();
+        QVERIFY(report->isLoading());
+        window.slot_auto_refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(!report->isLoading(), 5000);
+        QCOMPARE(loads(), 1);
+        page->slot_do_reload(); // the log's load while the report is shown
+        window.slot_auto_refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(!page->isLoading(), 5000);
+        QVERIFY(!report->isLoading());
+        QCOMPARE(loads(), 2);
+        // The log missed its beats while hidden: it catches up when shown.
+        window.tabBar()->setCurrentIndex(0);
+        QVERIFY(page->isLoading());
+        QTRY_VERIFY_WITH_TIMEOUT(!page->isLoading(), 5000);
+        QCOMPARE(loads(), 3);
+
+        QFile::remove(preferences.fileName());
         const QString error = startSimWithAlerts(m_sim, m_dir, 3);
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }

@@ -21,6 +21,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include <functional>
+
 namespace {
 
 AlertListView *listOf(notifyLogMainPage &page)
@@ -212,6 +214,91 @@ private slots:
         QVERIFY(QAccessible::queryAccessibleInterface(entries(page).first())
                     ->text(QAccessible::Name)
                     .startsWith("alert 2999, Level: 12, "));
+    }
+
+    // A refresh loads the list again as the user left it: the place, the
+    // open entry, the search and a drill-down filter stay. What came in since
+    // the load before is marked "New" until it was in view for a moment or
+    // chosen; out of view, or filtered out, it stays marked.
+    void refreshKeepsThePlaceAndMarksNewAlerts()
+    {
+        QList<TestAlert> alerts = recentAlerts(40);
+        for (TestAlert &alert : alerts)
+            alert.user = "root";
+        QVERIFY(serve(alerts));
+        notifyLogMainPage page;
+        page.resize(856, 500);
+        page.show();
+        WAIT_LOADED(page);
+        AlertListView *list = listOf(page);
+        QLineEdit *search = page.findChild<QLineEdit *>("searchEdit");
+        QWidget *chip = page.findChild<QWidget *>("fieldFilter");
+        const auto topTitle = [&] { return titleOf(entries(page).first()); };
+
+        struct Step
+        {
+            const char *name;
+            std::function<void()> prepare;
+            QByteArray newUser;
+            bool sameSecond; // as the newest alert loaded before, told apart by its id
+            QString top; // after the refresh
+            int shown;
+            bool newInView;
+        };
+        const Step steps[] = {
+            { "at the top", [] {}, "root", false, "alert 40", 41, true },
+            { "scrolled, opened and searched",
+                [&] {
+                    search->setText("alert");
+                    list->verticalScrollBar()->setValue(5);
+                    entries(page).first()->toggleExpanded();
+                },
+                "root", false, "alert 35", 42, false },
+            { "drill-down", [&] { page.showFiltered(AlertField::User, "admin", {}); }, "admin", false,
+                "alert 42", 1, true },
+            { "same second", [&] { page.findChild<QToolButton *>("fieldFilterRemove")->click(); }, "root",
+                true, "alert 43", 44, true },
+        };
+        for (const Step &step : steps) {
+            step.prepare();
+            const QString before = page.shownCount() ? topTitle() : QString();
+            const bool opened = page.shownCount() && entries(page).first()->isExpanded();
+            TestAlert added;
+            added.comment = "alert " + QByteArray::number(alerts.size());
+            added.time = step.sameSecond ? alerts.last().time
+                                         : QDateTime::currentDateTime().addSecs(-1800 + alerts.size());
+            added.user = step.newUser;
+            alerts << added;
+            writeTestFile(m_dir, "alerts.log", alertLog(alerts));
+            const QString searched = search->text();
+
+            page.refresh();
+            QVERIFY2(page.isLoading(), step.name);
+            page.refresh(); // no second load while this one runs
+            WAIT_LOADED(page);
+            QCOMPARE(page.shownCount(), step.shown);
+            QCOMPARE(topTitle(), step.top);
+            QVERIFY2(before.isEmpty() || step.newInView || topTitle() == before, step.name);
+            QCOMPARE(entries(page).first()->isExpanded(), opened);
+            QCOMPARE(search->text(), searched);
+            QCOMPARE(chip->isVisible(), step.newUser == "admin");
+            QCOMPARE(list->newCount(), 1);
+            notify_log_frame *first = entries(page).first();
+            QCOMPARE(first->isNew(), step.newInView);
+            if (step.newInView) {
+                QCOMPARE(first->findChild<QLabel *>("newMark")->text(), QString("New"));
+                QTRY_VERIFY2(!first->isNew(), step.name); // seen
+            } else {
+                QTest::qWait(AlertListView::SEEN_AFTER_MS + 300);
+                QCOMPARE(list->newCount(), 1);
+                list->verticalScrollBar()->setValue(0);
+                QVERIFY(entries(page).first()->isNew());
+                QTest::mouseClick(entries(page).first(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 60));
+                QVERIFY(!entries(page).first()->isNew()); // chosen
+            }
+            QCOMPARE(list->newCount(), 0);
+        }
+        QCOMPARE(m_sim->output().count("call generateLogFile"), 5);
     }
 
     // Drill-down from a ranking: that field alone, in the report's range,

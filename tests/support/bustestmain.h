@@ -29,6 +29,9 @@
             std::fprintf(stderr, "cannot start the private D-Bus buses: %s\n", qPrintable(busError));        \
             return 1;                                                                                        \
         }                                                                                                    \
+        /* Preferences the program writes (window geometry, auto-refresh) stay with this run. */             \
+        QTemporaryDir configHome;                                                                            \
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));                                    \
         int status = 0;                                                                                      \
         {                                                                                                    \
             Application app(argc, argv);                                                                     \

@@ -1013,6 +1013,10 @@ error, and no file left behind) or the alert could not be handed over;
         <source>… %1 more characters</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tarvixMainPage</name>
@@ -1066,6 +1070,22 @@ error, and no file left behind) or the alert could not be handed over;
     </message>
     <message>
         <source>Main menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

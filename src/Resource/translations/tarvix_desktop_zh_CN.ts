@@ -1012,6 +1012,10 @@ error, and no file left behind) or the alert could not be handed over;
         <source>… %1 more characters</source>
         <translation>… 另有 %1 个字符</translation>
     </message>
+    <message>
+        <source>New</source>
+        <translation>新</translation>
+    </message>
 </context>
 <context>
     <name>tarvixMainPage</name>
@@ -1066,6 +1070,22 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>Main menu</source>
         <translation>主菜单</translation>
+    </message>
+    <message>
+        <source>Auto refresh</source>
+        <translation>自动刷新</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Every minute</source>
+        <translation>每分钟</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation>每 %1 分钟</translation>
     </message>
 </context>
 <context>
