@@ -1,14 +1,11 @@
-#ifdef TARVIX_SYSTEM_QTSINGLEAPPLICATION
-#include <QtSingleApplication>
-#else
-#include "app/qtsingleapplication.h"
-#endif
 #include "app/apptranslation.h"
 #include "app/commandline.h"
 #include "app/exportcommand.h"
+#include "app/qtsingleapplication.h"
 #include "app/tarvixmainpage.h"
 #include "daemon/globaldata.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
+#include "logging/logcategories.h"
 #include "system/systemprobes.h"
 
 #include <QDebug>
@@ -27,6 +24,7 @@ const char *const APPLICATION_ID = "Zorva Intrusion Detector";
 
 int main(int argc, char *argv[])
 {
+    usePlainLogLines();
     // --help, --version, or an export for a script or a timer: no window, no
     // single-instance hand-over.
     if (ExportCommand::requested(argc, argv))
@@ -53,7 +51,7 @@ int main(int argc, char *argv[])
     const CommandLine line = CommandLine::parse(argc, argv);
     if (!line.error.isEmpty())
         return line.refuse();
-    qDebug() << "sdk 加载翻译 ";
+    qCDebug(lcApp) << "sdk 加载翻译 ";
     probeBuildVersion();
 
     // Each byte of the alert id is one character, whatever the locale.

@@ -1,4 +1,5 @@
 #include "app/qtsingleapplication.h"
+#include "logging/logcategories.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -137,24 +138,27 @@ bool HandOverServer::listen(const QString &path)
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     if (size_t(file.size()) >= sizeof(address.sun_path)) {
-        qWarning("QtSingleApplication: socket path too long: %s", file.constData());
+        qCWarning(lcApp, "QtSingleApplication: socket path too long: %s", file.constData());
         return false;
     }
     memcpy(address.sun_path, file.constData(), size_t(file.size()));
     m_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (m_fd < 0) {
-        qWarning("QtSingleApplication: cannot create a socket: %s", strerror(errno));
+        const char *reason = strerror(errno); // before the log category, which may touch errno
+        qCWarning(lcApp, "QtSingleApplication: cannot create a socket: %s", reason);
         return false;
     }
     // The lock is ours, so a socket file left behind belongs to a dead instance.
     unlink(file.constData());
     if (bind(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
-        qWarning("QtSingleApplication: cannot listen on %s: %s", file.constData(), strerror(errno));
+        const char *reason = strerror(errno);
+        qCWarning(lcApp, "QtSingleApplication: cannot listen on %s: %s", file.constData(), reason);
         return false;
     }
     m_path = file;
     if (chmod(file.constData(), 0600) != 0 || ::listen(m_fd, LISTEN_BACKLOG) != 0) {
-        qWarning("QtSingleApplication: cannot listen on %s: %s", file.constData(), strerror(errno));
+        const char *reason = strerror(errno);
+        qCWarning(lcApp, "QtSingleApplication: cannot listen on %s: %s", file.constData(), reason);
         return false;
     }
     m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
@@ -172,7 +176,7 @@ void HandOverServer::acceptConnections()
             if (uid == long(geteuid())) {
                 serve(fd);
             } else {
-                qWarning("QtSingleApplication: refused a connection from uid %ld", uid);
+                qCWarning(lcApp, "QtSingleApplication: refused a connection from uid %ld", uid);
                 close(fd);
             }
         } else if (errno != EINTR && errno != ECONNABORTED) {
@@ -189,8 +193,9 @@ void HandOverServer::acceptConnections()
 // a little later instead of spinning on the connection still waiting.
 void HandOverServer::pauseAccepting()
 {
+    const char *reason = strerror(errno);
     if (!m_acceptFailing)
-        qWarning("QtSingleApplication: cannot accept a connection: %s; trying again", strerror(errno));
+        qCWarning(lcApp, "QtSingleApplication: cannot accept a connection: %s; trying again", reason);
     m_acceptFailing = true;
     m_paused = true;
     QTimer::singleShot(ACCEPT_RETRY_MS, this, [this] {
@@ -223,7 +228,7 @@ void HandOverServer::serve(int fd)
             return;
         const quint32 length = qFromBigEndian<quint32>(buffer->constData());
         if (length > quint32(MAX_MESSAGE_BYTES)) {
-            qWarning(
+            qCWarning(lcApp, 
                 "QtSingleApplication: dropped a message of %u bytes (at most %d)", length, MAX_MESSAGE_BYTES);
             socket->abort();
             return;
@@ -249,7 +254,7 @@ QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **ar
     QString reason;
     const QString dir = privateDirectory(id, &reason);
     if (dir.isEmpty()) {
-        qWarning("QtSingleApplication: %s; running without single-instance hand-over", qPrintable(reason));
+        qCWarning(lcApp, "QtSingleApplication: %s; running without single-instance hand-over", qPrintable(reason));
         return;
     }
     m_socketName = dir + "/socket";
@@ -259,7 +264,7 @@ QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **ar
     if (!m_lock->tryLock(0)) {
         m_running = m_lock->error() == QLockFile::LockFailedError;
         if (!m_running)
-            qWarning("QtSingleApplication: cannot lock %s; running without single-instance hand-over",
+            qCWarning(lcApp, "QtSingleApplication: cannot lock %s; running without single-instance hand-over",
                 qPrintable(dir + "/lock"));
         return;
     }
@@ -268,7 +273,7 @@ QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **ar
         // Others then run on their own too, rather than wait for an instance that cannot hear them.
         m_server.reset();
         m_lock->unlock();
-        qWarning("QtSingleApplication: running without single-instance hand-over");
+        qCWarning(lcApp, "QtSingleApplication: running without single-instance hand-over");
     }
 }
 
@@ -291,7 +296,7 @@ bool QtSingleApplication::sendMessage(const QString &message, int timeout)
         return false;
     const QByteArray bytes = message.toUtf8();
     if (bytes.size() > MAX_MESSAGE_BYTES) {
-        qWarning("QtSingleApplication: not sending a message of %d bytes (at most %d)", bytes.size(),
+        qCWarning(lcApp, "QtSingleApplication: not sending a message of %d bytes (at most %d)", bytes.size(),
             MAX_MESSAGE_BYTES);
         return false;
     }
@@ -303,7 +308,7 @@ bool QtSingleApplication::sendMessage(const QString &message, int timeout)
     // Only an instance of this user gets the text.
     const long uid = peerUid(socket.socketDescriptor());
     if (uid != long(geteuid())) {
-        qWarning("QtSingleApplication: %s is held by uid %ld; not sending", qPrintable(m_socketName), uid);
+        qCWarning(lcApp, "QtSingleApplication: %s is held by uid %ld; not sending", qPrintable(m_socketName), uid);
         return false;
     }
     uchar header[4];

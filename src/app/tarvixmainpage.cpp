@@ -1,4 +1,5 @@
 #include "app/tarvixmainpage.h"
+#include "logging/logcategories.h"
 
 #include "alertstore/alertstore.h"
 #include "app/tarvix_title_bar_btn.h"
@@ -85,7 +86,7 @@ tarvixMainPage::tarvixMainPage(QWidget *parent)
 
     m_appIcon = applicationIcon();
     if (sysVersionLevel < 5)
-        qDebug() << "current sys version less 2503";
+        qCDebug(lcApp) << "current sys version less 2503";
     setWindowTitle(tr("Zorva Intrusion Detector"));
     setWindowIcon(m_appIcon);
     setWindowFlag(Qt::FramelessWindowHint);
@@ -259,12 +260,12 @@ void tarvixMainPage::buildMenu()
         dlerror();
         dlsym(library, FEEDBACK_SYMBOL);
         if (dlerror())
-            qDebug() << "未找到匹配的目标函数符号，跳过调用。";
+            qCDebug(lcApp) << "未找到匹配的目标函数符号，跳过调用。";
         else
             m_menu->addAction(m_kitMenuButton->feedbackAction());
         dlclose(library);
     } else {
-        qDebug() << "The specified liblumosdk-qtwidgets dynamic library was not found.";
+        qCDebug(lcApp) << "The specified liblumosdk-qtwidgets dynamic library was not found.";
     }
 
     buildAutoRefreshMenu();
@@ -399,7 +400,7 @@ void tarvixMainPage::clearContent()
 void tarvixMainPage::slot_current_tab_changed(int itab)
 {
     if (itab == 0) {
-        qDebug() << "tab 1 is selected!";
+        qCDebug(lcApp) << "tab 1 is selected!";
         clearContent();
         showLogPage();
         if (m_logStale && !AlertStore::instance()->isLoading()) {
@@ -407,7 +408,7 @@ void tarvixMainPage::slot_current_tab_changed(int itab)
             m_logPage->refresh();
         }
     } else if (itab == 1) {
-        qDebug() << "tab 2 is selected!";
+        qCDebug(lcApp) << "tab 2 is selected!";
         clearContent();
         showStatisticsPage();
     }
@@ -458,7 +459,7 @@ void tarvixMainPage::slot_recv_update_message(QString msg)
     // A start from the application menu sends no alert: it only asks for the window.
     if (msg.isEmpty())
         return;
-    qDebug() << "send msg to notify log";
+    qCDebug(lcApp) << "send msg to notify log";
     // The alert a notification names is on the log tab: show it.
     m_tabBar->setCurrentIndex(0);
     emit signal_update_notify_log_widget(msg);
@@ -478,7 +479,7 @@ void tarvixMainPage::bringToFront()
 
 void tarvixMainPage::slot_do_config()
 {
-    qDebug() << "begin to config!";
+    qCDebug(lcApp) << "begin to config!";
     GlobalData::instance()->recordConfigOpen();
     if (!m_settingWindow) {
         m_settingWindow = new tarvixSettingMainpage(this);
@@ -545,14 +546,14 @@ void tarvixMainPage::showAbout()
 
 bool tarvixMainPage::showGuide(const QString &appName)
 {
-    qDebug() << "void tarvixMainPage::showGuide(QString)" << appName;
+    qCDebug(lcApp) << "void tarvixMainPage::showGuide(QString)" << appName;
     char service[1024];
     snprintf(service, sizeof(service), "%s_%d", "com.zorvaUserGuide.hotel", int(getuid()));
     QDBusMessage call = QDBusMessage::createMethodCall(service, "/", "com.guide.hotel", "showGuide");
     call << appName;
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
     const bool success = reply.type() == QDBusMessage::ReplyMessage;
-    qDebug() << (success ? "showGuide success" : "showGuide fail");
+    qCDebug(lcApp) << (success ? "showGuide success" : "showGuide fail");
     return success;
 }
 

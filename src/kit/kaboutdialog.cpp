@@ -1,4 +1,5 @@
 #include "kit/kaboutdialog.h"
+#include "logging/logcategories.h"
 #include "kit/kaboutdialog_p.h"
 
 #include "kit/kitstyle.h"
@@ -294,7 +295,7 @@ QString KAboutDialog::packageVersion(const QString &packageName)
     // The name goes into a shell command line, so only real package names pass.
     static const QRegularExpression validName(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
     if (!validName.match(packageName).hasMatch()) {
-        qDebug() << "not a package name:" << packageName;
+        qCDebug(lcKit) << "not a package name:" << packageName;
         return QString();
     }
     QProcess process;
@@ -302,13 +303,13 @@ QString KAboutDialog::packageVersion(const QString &packageName)
         { QStringLiteral("-c"),
             QStringLiteral("dpkg -l | grep ") + packageName + QStringLiteral(" | awk '{print $3}'") });
     if (!process.waitForStarted(kVersionTimeoutMs)) {
-        qDebug() << "cannot ask the package list for" << packageName;
+        qCDebug(lcKit) << "cannot ask the package list for" << packageName;
         return QString();
     }
     if (!process.waitForFinished(kVersionTimeoutMs)) {
         process.kill();
         process.waitForFinished(1000);
-        qDebug() << "package list did not answer for" << packageName;
+        qCDebug(lcKit) << "package list did not answer for" << packageName;
         return QString();
     }
     return versionFromOutput(QString::fromLocal8Bit(process.readAllStandardOutput()));

@@ -1,4 +1,5 @@
 #include "kit/kballontip.h"
+#include "logging/logcategories.h"
 #include "kit/kballontip_p.h"
 
 #include "kit/kitstyle.h"
@@ -146,7 +147,7 @@ void KBallonTip::setTipType(TipType type)
 void KBallonTip::setTipType(int type)
 {
     if (type < TipNone || type > TipCustom) {
-        qWarning() << "unknown balloon tip type" << type;
+        qCWarning(lcKit) << "unknown balloon tip type" << type;
         type = TipNone;
     }
     setTipType(static_cast<TipType>(type));

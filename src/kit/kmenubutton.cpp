@@ -1,4 +1,5 @@
 #include "kit/kmenubutton.h"
+#include "logging/logcategories.h"
 #include "kit/kmenubutton_p.h"
 
 #include "kit/kitstyle.h"
@@ -184,7 +185,7 @@ QString KMenuButton::executableFromCmdline(const QString &cmdlinePath)
 {
     QFile file(cmdlinePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning() << "cannot read" << cmdlinePath;
+        qCWarning(lcKit) << "cannot read" << cmdlinePath;
         return QString();
     }
     const QByteArray content = file.readAll();
@@ -200,7 +201,7 @@ bool KMenuButton::startFeedback(const QString &toolPath, qint64 pid)
     const QString exe = executableFromCmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
     const QStringList arguments = { QStringLiteral("-mode=1"), QStringLiteral("-exe=") + exe };
     if (!QProcess::startDetached(toolPath, arguments)) {
-        qWarning() << "cannot start feedback tool" << toolPath;
+        qCWarning(lcKit) << "cannot start feedback tool" << toolPath;
         return false;
     }
     return true;

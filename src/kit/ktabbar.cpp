@@ -1,4 +1,5 @@
 #include "kit/ktabbar.h"
+#include "logging/logcategories.h"
 #include "kit/ktabbar_p.h"
 
 #include "kit/kitstyle.h"
@@ -93,7 +94,7 @@ KTabBar::KTabBar(int barStyle, QWidget *parent)
         parent)
 {
     if (barStyle < SegmentDark || barStyle > Sliding)
-        qWarning() << "unknown tab bar style" << barStyle << "- using the light segments";
+        qCWarning(lcKit) << "unknown tab bar style" << barStyle << "- using the light segments";
 }
 
 KTabBar::~KTabBar() = default;

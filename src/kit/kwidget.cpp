@@ -1,4 +1,5 @@
 #include "kit/kwidget.h"
+#include "logging/logcategories.h"
 #include "kit/kwidget_p.h"
 
 #include "kit/kiconbar.h"
@@ -218,7 +219,7 @@ void KWidget::setWindowFlags(Qt::WindowFlags flags)
 
     if (discard) {
         // A kit window cannot stand in for the desktop itself.
-        qWarning() << "KWidget cannot be a desktop window, deleting it";
+        qCWarning(lcKit) << "KWidget cannot be a desktop window, deleting it";
         deleteLater();
         return;
     }
@@ -234,7 +235,7 @@ void KWidget::setLayoutType(LayoutType type)
 void KWidget::setLayoutType(int type)
 {
     if (type < VerticalType || type > MixedType) {
-        qWarning() << "unknown KWidget layout type" << type;
+        qCWarning(lcKit) << "unknown KWidget layout type" << type;
         return;
     }
     setLayoutType(static_cast<LayoutType>(type));

@@ -1,4 +1,5 @@
 #include "kit/parmscontroller.h"
+#include "logging/logcategories.h"
 #include "kit/parmscontroller_p.h"
 
 #include <QDBusConnection>
@@ -87,7 +88,7 @@ void ParmscontrollerPrivate::attach()
     QDBusConnection bus = QDBusConnection::sessionBus();
     auto *iface = new QDBusInterface(kService, kPath, kInterface, bus, this);
     if (!iface->isValid()) {
-        qDebug() << "tablet mode interface is not valid, using PC mode";
+        qCDebug(lcKit) << "tablet mode interface is not valid, using PC mode";
         delete iface;
         return;
     }
@@ -112,7 +113,7 @@ bool ParmscontrollerPrivate::queryMode()
         return false;
     QDBusReply<bool> reply = m_interface->call("get_current_tabletmode");
     if (!reply.isValid()) {
-        qDebug() << "get_current_tabletmode failed:" << reply.error().message();
+        qCDebug(lcKit) << "get_current_tabletmode failed:" << reply.error().message();
         return false;
     }
     return reply.value();

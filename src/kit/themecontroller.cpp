@@ -1,4 +1,5 @@
 #include "kit/themecontroller.h"
+#include "logging/logcategories.h"
 #include "kit/themecontroller_p.h"
 
 #include <QApplication>
@@ -176,7 +177,7 @@ int KitTheme::systemFontSize()
     const double value = m_style->get("systemFontSize").toDouble(&ok);
     // A broken value must not turn into a zero or absurd font for every widget.
     if (!ok || !std::isfinite(value) || value < 1.0 || value > 1000.0) {
-        qWarning() << "ignoring system font size" << m_style->get("systemFontSize").toString();
+        qCWarning(lcKit) << "ignoring system font size" << m_style->get("systemFontSize").toString();
         return m_fontSize;
     }
     m_fontSize = static_cast<int>(value);
@@ -190,7 +191,7 @@ void KitTheme::readTransparency()
     bool ok = false;
     const double value = m_personalise->get("transparency").toDouble(&ok);
     if (!ok || !std::isfinite(value)) {
-        qWarning() << "ignoring transparency" << m_personalise->get("transparency").toString();
+        qCWarning(lcKit) << "ignoring transparency" << m_personalise->get("transparency").toString();
         return;
     }
     m_transparency = qBound(0.0, value, 1.0);

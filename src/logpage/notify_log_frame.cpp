@@ -1,4 +1,5 @@
 #include "logpage/notify_log_frame.h"
+#include "logging/logcategories.h"
 
 #include "alertengine/alertloader.h"
 #include "kit/kitstyle.h"
@@ -424,7 +425,7 @@ bool notify_log_frame::eventFilter(QObject *watched, QEvent *event)
 
 void notify_log_frame::setHighLight()
 {
-    qDebug() << "get signal";
+    qCDebug(lcLoad) << "get signal";
     lumo::style::followTheme(m_titleLabel, [this] {
         for (QWidget *widget : { static_cast<QWidget *>(m_titleLabel), static_cast<QWidget *>(m_timeCaption),
                  static_cast<QWidget *>(m_timeValue), static_cast<QWidget *>(m_sourceCaption),

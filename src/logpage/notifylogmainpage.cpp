@@ -1,4 +1,5 @@
 #include "logpage/notifylogmainpage.h"
+#include "logging/logcategories.h"
 
 #include "kit/kitstyle.h"
 #include "logpage/alertlistview.h"
@@ -404,7 +405,7 @@ void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
 {
     AlertList replaced;
     if (result != 0) {
-        qDebug() << "get alert total error!";
+        qCDebug(lcLoad) << "get alert total error!";
         m_failure = result;
     } else {
         replaced = adoptSnapshot(alerts);
@@ -575,7 +576,7 @@ bool notifyLogMainPage::pickRange(const QList<QDate> &days)
 void notifyLogMainPage::slot_update_dateTime(QList<QDate> &days)
 {
     if (!pickRange(days)) {
-        qDebug() << "no update date";
+        qCDebug(lcLoad) << "no update date";
         const QDate today = QDate::currentDate();
         m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
         m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
@@ -587,7 +588,7 @@ void notifyLogMainPage::slot_update_dateTime(QList<QDate> &days)
 
 void notifyLogMainPage::slot_highlight_loginfo(QString text)
 {
-    qDebug() << "get mainpage msg is: " << text;
+    qCDebug(lcLoad) << "get mainpage msg is: " << text;
     // The whole list is loaded again; the highlight waits for it. Of two
     // hand-overs during one load, the later one is highlighted. A search
     // typed earlier could hide the alert: the notification wins.
@@ -611,10 +612,10 @@ void notifyLogMainPage::highlightEntry(int index)
 {
     m_highlightText.reset();
     if (index == 0) {
-        qDebug() << "The string was not found in the vector.";
+        qCDebug(lcLoad) << "The string was not found in the vector.";
         return;
     }
-    qDebug() << "The string is at index: " << index;
+    qCDebug(lcLoad) << "The string is at index: " << index;
     m_list->highlight(index - 1);
 }
 

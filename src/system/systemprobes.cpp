@@ -1,4 +1,5 @@
 #include "system/systemprobes.h"
+#include "logging/logcategories.h"
 
 #include <QDebug>
 #include <QFile>
@@ -158,7 +159,7 @@ bool isServerEdition(const QString &osReleasePath)
 {
     QFile file(osReleasePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("Cannot open %s", qPrintable(osReleasePath));
+        qCWarning(lcSystem, "Cannot open %s", qPrintable(osReleasePath));
         return false;
     }
     const QString text = QString::fromUtf8(file.readAll()).toLower();
@@ -279,21 +280,21 @@ bool runCommand(const QString &program, const QStringList &arguments, QString &o
     QProcess process;
     process.start(program, arguments, QIODevice::ReadWrite);
     if (!process.waitForStarted(timeoutMs)) {
-        qDebug() << "Failed to start command:" << program;
+        qCDebug(lcSystem) << "Failed to start command:" << program;
         return false;
     }
     if (!process.waitForFinished(timeoutMs)) {
         // A hung child yields no result, and it must not outlive the call.
         process.kill();
         process.waitForFinished(timeoutMs);
-        qDebug() << QString("Command timed out after %1 ms: %2 %3")
+        qCDebug(lcSystem) << QString("Command timed out after %1 ms: %2 %3")
                         .arg(timeoutMs)
                         .arg(program, arguments.join(QLatin1Char(' ')));
         return false;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         // Multi-argument arg() so that a '%' in the texts is not substituted again.
-        qDebug() << QString("Command failed with exit code %1: %2 %3\nError: %4")
+        qCDebug(lcSystem) << QString("Command failed with exit code %1: %2 %3\nError: %4")
                         .arg(process.exitCode())
                         .arg(program, arguments.join(QLatin1Char(' ')),
                             QString::fromUtf8(process.readAllStandardError()));

@@ -1,4 +1,5 @@
 #include "usage/usageevents.h"
+#include "logging/logcategories.h"
 
 #include <QByteArray>
 #include <QDebug>
@@ -52,12 +53,12 @@ void uploadUsageEvent(
 {
     const auto pageName = usagePageNames.constFind(page);
     if (pageName == usagePageNames.constEnd()) {
-        qCritical() << "Buried point page is not exist.";
+        qCCritical(lcUsage) << "Buried point page is not exist.";
         return;
     }
     const auto eventCode = usageEventCodes.constFind(event);
     if (eventCode == usageEventCodes.constEnd()) {
-        qCritical() << "Buried point event code is not exist.";
+        qCCritical(lcUsage) << "Buried point event code is not exist.";
         return;
     }
 
@@ -65,7 +66,7 @@ void uploadUsageEvent(
     const QString path = QString("%1/%2").arg(libraryDir, QString::fromLatin1(USAGE_LIBRARY_NAME));
     void *library = dlopen(QFile::encodeName(path).constData(), RTLD_LAZY);
     if (!library) {
-        qCritical() << "Error loading " << path << dlerror();
+        qCCritical(lcUsage) << "Error loading " << path << dlerror();
         return;
     }
 

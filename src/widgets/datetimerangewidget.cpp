@@ -1,4 +1,5 @@
 #include "widgets/datetimerangewidget.h"
+#include "logging/logcategories.h"
 
 #include "kit/kitstyle.h"
 #include "widgets/screenplacement.h"
@@ -178,32 +179,32 @@ void DateTimeRangeWidget::slot_right_date_edit_changed(QDate date)
 
 void DateTimeRangeWidget::slot_left_clicked(QDate date)
 {
-    qDebug() << "clickedSlot left";
-    qDebug() << date;
+    qCDebug(lcWidgets) << "clickedSlot left";
+    qCDebug(lcWidgets) << date;
     m_leftDateEdit->setDate(date);
     m_startDate = date;
 }
 
 void DateTimeRangeWidget::slot_right_clicked(QDate date)
 {
-    qDebug() << "clickedSlot right";
-    qDebug() << date;
+    qCDebug(lcWidgets) << "clickedSlot right";
+    qCDebug(lcWidgets) << date;
     m_rightDateEdit->setDate(date);
     m_endDate = date;
 }
 
 void DateTimeRangeWidget::slot_click_ok()
 {
-    qDebug() << "click ok";
+    qCDebug(lcWidgets) << "click ok";
     showStoredRange();
     if (rangeIsValid()) {
-        qDebug() << "date: " << m_startDate.toString(QString::fromLatin1(DATE_FORMAT))
+        qCDebug(lcWidgets) << "date: " << m_startDate.toString(QString::fromLatin1(DATE_FORMAT))
                  << m_endDate.toString(QString::fromLatin1(DATE_FORMAT));
         applyRange(m_startDate, m_endDate);
         return;
     }
 
-    qDebug() << "date is wrong.";
+    qCDebug(lcWidgets) << "date is wrong.";
     QMessageBox box(this);
     box.setWindowTitle(QString());
     box.setIcon(QMessageBox::Warning);
@@ -233,7 +234,7 @@ void DateTimeRangeWidget::dropEdits()
 
 void DateTimeRangeWidget::slot_click_cancel()
 {
-    qDebug() << "click cancel";
+    qCDebug(lcWidgets) << "click cancel";
     // Cancel keeps the range that is shown elsewhere: it never hands out an edit.
     dropEdits();
     close();
@@ -241,13 +242,13 @@ void DateTimeRangeWidget::slot_click_cancel()
 
 void DateTimeRangeWidget::slot_date_changed(QDate start, QDate end)
 {
-    qDebug() << "update datetime widget";
+    qCDebug(lcWidgets) << "update datetime widget";
     // An invalid date would be handed on to the owners as a range they cannot filter by.
     if (start.isValid() && end.isValid() && start <= end) {
         m_activeStart = start;
         m_activeEnd = end;
     } else {
-        qDebug() << "update dateime widget error";
+        qCDebug(lcWidgets) << "update dateime widget error";
     }
     dropEdits();
 }

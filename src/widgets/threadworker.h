@@ -2,6 +2,7 @@
 #define WIDGETS_THREADWORKER_H
 
 #include <QObject>
+#include "logging/logcategories.h"
 #include <QPointer>
 #include <QThread>
 
@@ -53,7 +54,7 @@ template<typename Context, typename Slot>
 QPointer<QThread> ThreadWorker::start(Context *context, std::function<void()> task, Slot onFinished)
 {
     if (!context) {
-        qWarning("ThreadWorker: a task needs an owner to report to");
+        qCWarning(lcWidgets, "ThreadWorker: a task needs an owner to report to");
         return nullptr;
     }
     auto *worker = new ThreadWorker(std::move(task));

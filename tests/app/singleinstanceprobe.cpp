@@ -1,11 +1,13 @@
 // singleinstanceprobe ID [TEXT]: prints "first" and "received <length> <text>" per message, or
 // "running" when an instance of ID runs and then hands TEXT to it: "sent" (0) or "not sent" (1).
 #include "app/qtsingleapplication.h"
+#include "logging/logcategories.h"
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    usePlainLogLines();
     if (argc < 2)
         return 2;
     const QString id = QString::fromLocal8Bit(argv[1]);
