@@ -1,8 +1,10 @@
 #include "daemon/tarvixdesktopdaemoninterface.h"
 
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusMetaType>
 #include <QList>
+#include <QStringList>
 #include <QVariant>
 
 tarvixDesktopDaemonInterface::tarvixDesktopDaemonInterface(
@@ -23,13 +25,38 @@ bool tarvixDesktopDaemonInterface::takeStringValues(
     if (values.size() != int(out.size()) + 1 || values.first().userType() != QMetaType::Int) {
         return false;
     }
-    int index = 1;
-    for (QString *target : out) {
-        // qdbus_cast also reads a value that is still wrapped in a QDBusArgument.
-        *target = qdbus_cast<QString>(values.at(index++));
+    QStringList taken;
+    for (int index = 1; index < values.size(); ++index) {
+        const QVariant &value = values.at(index);
+        if (value.userType() == QMetaType::QString) {
+            taken << value.toString();
+            continue;
+        }
+        // A string may still be wrapped in a QDBusArgument; anything else is no string.
+        if (value.userType() != qMetaTypeId<QDBusArgument>()
+            || value.value<QDBusArgument>().currentSignature() != QLatin1String("s"))
+            return false;
+        taken << qdbus_cast<QString>(value);
     }
+    int index = 0;
+    for (QString *target : out)
+        *target = taken.at(index++);
     return true;
 }
+
+namespace {
+// A reply that lacks a value, or carries one of the wrong type, is a failed
+// read even when its result code is there: the caller must not take its
+// untouched out values for what the daemon holds.
+QDBusReply<int> takeOrFail(const QDBusMessage &reply, std::initializer_list<QString *> out)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage
+        || tarvixDesktopDaemonInterface::takeStringValues(reply, out))
+        return reply;
+    return QDBusReply<int>(QDBusError(
+        QDBusError::InvalidSignature, QStringLiteral("incomplete reply \"%1\"").arg(reply.signature())));
+}
+} // namespace
 
 QDBusPendingReply<int> tarvixDesktopDaemonInterface::generateLogFile()
 {
@@ -45,8 +72,7 @@ QDBusReply<int> tarvixDesktopDaemonInterface::getAiConfig(const QString &key, QS
 {
     const QDBusMessage reply
         = callWithArgumentList(QDBus::Block, QStringLiteral("getAiConfig"), { QVariant::fromValue(key) });
-    takeStringValues(reply, { &value });
-    return reply;
+    return takeOrFail(reply, { &value });
 }
 
 QDBusPendingReply<int, QString> tarvixDesktopDaemonInterface::getEventTotalCount()
@@ -57,8 +83,7 @@ QDBusPendingReply<int, QString> tarvixDesktopDaemonInterface::getEventTotalCount
 QDBusReply<int> tarvixDesktopDaemonInterface::getEventTotalCount(QString &count)
 {
     const QDBusMessage reply = callWithArgumentList(QDBus::Block, QStringLiteral("getEventTotalCount"), {});
-    takeStringValues(reply, { &count });
-    return reply;
+    return takeOrFail(reply, { &count });
 }
 
 QDBusPendingReply<int, QString> tarvixDesktopDaemonInterface::getInterventionConfig(
@@ -73,8 +98,7 @@ QDBusReply<int> tarvixDesktopDaemonInterface::getInterventionConfig(
 {
     const QDBusMessage reply = callWithArgumentList(QDBus::Block, QStringLiteral("getInterventionConfig"),
         { QVariant::fromValue(actionName), QVariant::fromValue(fieldName) });
-    takeStringValues(reply, { &fieldValue });
-    return reply;
+    return takeOrFail(reply, { &fieldValue });
 }
 
 QDBusPendingReply<int, QString, QString, QString> tarvixDesktopDaemonInterface::getNotifyConfig()
@@ -86,8 +110,7 @@ QDBusReply<int> tarvixDesktopDaemonInterface::getNotifyConfig(
     QString &notifyDisabled, QString &notifyTimeout, QString &notifyFold)
 {
     const QDBusMessage reply = callWithArgumentList(QDBus::Block, QStringLiteral("getNotifyConfig"), {});
-    takeStringValues(reply, { &notifyDisabled, &notifyTimeout, &notifyFold });
-    return reply;
+    return takeOrFail(reply, { &notifyDisabled, &notifyTimeout, &notifyFold });
 }
 
 QDBusPendingReply<int> tarvixDesktopDaemonInterface::getServiceStatus(const QString &serviceName, int type)

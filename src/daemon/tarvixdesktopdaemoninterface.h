@@ -29,9 +29,10 @@ public:
     ~tarvixDesktopDaemonInterface() override;
 
     // Copies the values after the result code into out, and only from a normal
-    // reply whose first value is an int followed by exactly out.size() values;
-    // otherwise out is left alone. A value that arrives as a QDBusArgument is
-    // unwrapped. Returns whether anything was copied.
+    // reply whose first value is an int followed by exactly out.size() strings;
+    // otherwise out is left alone. A string that arrives as a QDBusArgument is
+    // unwrapped. Returns whether anything was copied. The blocking getters
+    // below turn a normal reply it refuses into an error reply.
     static bool takeStringValues(const QDBusMessage &reply, std::initializer_list<QString *> out);
 
 signals:

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -119,6 +120,15 @@ aiNetAdvancedSettingWidget::aiNetAdvancedSettingWidget(const QString &dns, const
     }
 }
 
+void aiNetAdvancedSettingWidget::setValues(const QStringList &values)
+{
+    for (int i = 0; i < m_rows.size() && i < values.size(); ++i) {
+        m_values[i] = values.at(i);
+        const QSignalBlocker quiet(m_rows.at(i).edit);
+        m_rows.at(i).edit->setText(values.at(i));
+    }
+}
+
 void aiNetAdvancedSettingWidget::checkRow(int row, const QString &text)
 {
     const Row &checked = m_rows.at(row);
@@ -154,16 +164,14 @@ void aiNetAdvancedSettingWidget::paintEvent(QPaintEvent *)
 aiNetSettingWidget::aiNetSettingWidget(QWidget *parent)
     : QWidget(parent)
 {
-    readState();
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_views = new QStackedWidget(this);
     m_views->addWidget(buildInstallView());
     m_views->addWidget(buildSettingsView());
     layout->addWidget(m_views);
-    qDebug() << "m_ai_net_service_status :" << m_ai_net_service_status;
-    m_views->setCurrentIndex(m_ai_net_service_status == 2 ? 0 : 1);
+    // The settings view says that it is loading until the state is known.
+    m_views->setCurrentIndex(1);
 
     for (QAbstractButton *button : m_serviceGroup->buttons())
         connect(button, &QAbstractButton::clicked, this, &aiNetSettingWidget::slot_aiServiceBtnClicked);
@@ -182,33 +190,74 @@ aiNetSettingWidget::aiNetSettingWidget(QWidget *parent)
     m_dialog->installEventFilter(this);
 
     m_confirm = std::make_unique<ConfirmTask>(m_view.confirmButton);
+    readInBackground<State>(
+        this, m_view, &aiNetSettingWidget::readState, [this](const State &state) { applyState(state); });
 }
 
 aiNetSettingWidget::~aiNetSettingWidget() = default;
 
-void aiNetSettingWidget::readState()
+aiNetSettingWidget::State aiNetSettingWidget::readState()
 {
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-    m_ai_net_service_status = client->getServiceStatus(servicenames::AI_NET, 2);
-    m_type1Status = 2;
-    if (m_ai_net_service_status == 1) {
-        m_ai_net_service_status = client->getServiceStatus(servicenames::AI_NET, 0);
-        m_type1Status = client->getServiceStatus(servicenames::AI_NET, 1);
+    State state;
+    state.status0 = client->getServiceStatus(servicenames::AI_NET, 2);
+    if (state.status0 == 1) {
+        state.status0 = client->getServiceStatus(servicenames::AI_NET, 0);
+        state.status1 = client->getServiceStatus(servicenames::AI_NET, 1);
     }
-    qDebug() << "ai-net service status: " << m_ai_net_service_status << m_type1Status;
+    qDebug() << "ai-net service status: " << state.status0 << state.status1;
 
     for (const QString &key : aiConfigKeys()) {
         QString value;
         client->getAiConfig(key, value);
-        m_aiConfig << value;
+        state.aiConfig << value;
     }
-    m_loadedAiConfig = m_aiConfig;
-    qDebug() << "init ai config value: " << m_aiConfig.at(TimeWindow) << m_aiConfig.at(DnsThreshold)
-             << m_aiConfig.at(SynThreshold) << m_aiConfig.at(AckThreshold) << m_aiConfig.at(UdpThreshold)
-             << m_aiConfig.at(IcmpThreshold);
-    m_detectionRunning = detectionServicesRunning();
+    qDebug() << "init ai config value: " << state.aiConfig.at(TimeWindow) << state.aiConfig.at(DnsThreshold)
+             << state.aiConfig.at(SynThreshold) << state.aiConfig.at(AckThreshold)
+             << state.aiConfig.at(UdpThreshold) << state.aiConfig.at(IcmpThreshold);
+    // Only a stop that is known stops this service too.
+    state.detectionRunning = detectionServices() != Detection::Stopped;
+    return state;
+}
+
+void aiNetSettingWidget::applyState(const State &state)
+{
+    m_loading = false;
+    m_ai_net_service_status = state.status0;
+    m_type1Status = state.status1;
+    m_aiConfig = m_loadedAiConfig = state.aiConfig;
+    m_detectionRunning = state.detectionRunning;
     // An unknown state is not shown as a service that is off.
     m_readFailed = m_ai_net_service_status < 0;
+
+    qDebug() << "m_ai_net_service_status :" << m_ai_net_service_status;
+    m_views->setCurrentIndex(m_ai_net_service_status == 2 ? 0 : 1);
+    if (m_ai_net_service_status != 2) {
+        m_onAtLoad = m_ai_net_service_status == 1 ? 1 : 0;
+        m_targetStatus0 = m_targetStatus1 = m_onAtLoad;
+    }
+    restoreStateAtLoad();
+    {
+        // Only what the user types is checked.
+        const QSignalBlocker quiet(m_timeWindowEdit);
+        m_timeWindowEdit->setText(m_aiConfig.at(TimeWindow));
+    }
+    m_advancedEditor->setValues(m_aiConfig.mid(DnsThreshold));
+
+    if (m_readFailed) {
+        for (QAbstractButton *button : m_serviceGroup->buttons())
+            button->setEnabled(false);
+        m_view.confirmButton->setEnabled(false);
+        m_errorLabel->setText(tr("The current settings could not be read, please try again later"));
+        m_errorLabel->show();
+    }
+    if (!m_detectionRunning) {
+        // The AI service works on what detection finds; without it the service stops.
+        m_view.titleRow->setEnabled(false);
+        m_serviceSection->setEnabled(false);
+        m_serviceGroup->button(1)->setChecked(true);
+        stopServiceInBackground(this, servicenames::AI_NET);
+    }
 }
 
 QWidget *aiNetSettingWidget::buildInstallView()
@@ -291,11 +340,6 @@ QWidget *aiNetSettingWidget::buildSettingsView()
     sectionLayout->addWidget(open);
     sectionLayout->addWidget(close);
     m_errorLabel = addErrorRow(sectionLayout, 0);
-    if (m_ai_net_service_status != 2) {
-        m_onAtLoad = m_ai_net_service_status == 1 ? 1 : 0;
-        m_targetStatus0 = m_targetStatus1 = m_onAtLoad;
-    }
-    restoreStateAtLoad();
 
     buildParameterSection();
     m_view.contentLayout->addStretch();
@@ -304,21 +348,6 @@ QWidget *aiNetSettingWidget::buildSettingsView()
     connect(m_view.confirmButton, &QPushButton::clicked, this, &aiNetSettingWidget::slot_aiServiceBtnConfirm);
     connect(m_view.confirmButton, &CustomButton::loadingAnimationFinished, this,
         &aiNetSettingWidget::onLoadingAnimationFinished);
-
-    if (m_readFailed) {
-        open->setEnabled(false);
-        close->setEnabled(false);
-        m_view.confirmButton->setEnabled(false);
-        m_errorLabel->setText(tr("The current settings could not be read, please try again later"));
-        m_errorLabel->show();
-    }
-    if (!m_detectionRunning) {
-        // The AI service works on what detection finds; without it the service stops.
-        m_view.titleRow->setEnabled(false);
-        m_serviceSection->setEnabled(false);
-        close->setChecked(true);
-        stopServiceInBackground(this, servicenames::AI_NET);
-    }
     return view;
 }
 
@@ -337,7 +366,7 @@ void aiNetSettingWidget::buildParameterSection()
         m_parameterSection));
     periodRow->addStretch();
     layout->addLayout(periodRow);
-    m_timeWindowEdit = new QLineEdit(m_aiConfig.at(TimeWindow), m_parameterSection);
+    m_timeWindowEdit = new QLineEdit(m_parameterSection);
     m_timeWindowEdit->setPlaceholderText(tr("The period range is 10~1000"));
     layout->addWidget(m_timeWindowEdit);
     m_timeWindowError = createErrorLabel(m_parameterSection);
@@ -358,9 +387,8 @@ void aiNetSettingWidget::buildParameterSection()
     advancedRow->addWidget(m_arrowLabel);
     layout->addLayout(advancedRow);
 
-    m_advancedEditor = new aiNetAdvancedSettingWidget(m_aiConfig.at(DnsThreshold),
-        m_aiConfig.at(SynThreshold), m_aiConfig.at(AckThreshold), m_aiConfig.at(UdpThreshold),
-        m_aiConfig.at(IcmpThreshold), m_parameterSection);
+    m_advancedEditor = new aiNetAdvancedSettingWidget(
+        QString(), QString(), QString(), QString(), QString(), m_parameterSection);
     m_advancedEditor->hide();
     layout->addWidget(m_advancedEditor);
     // Only the switch is offered in this release.
@@ -433,7 +461,7 @@ void aiNetSettingWidget::slot_clickCancel()
 
 void aiNetSettingWidget::slot_aiServiceBtnConfirm()
 {
-    if (m_confirm->isRunning())
+    if (m_loading || m_confirm->isRunning())
         return;
     m_errorLabel->hide();
     const bool change = m_onAtLoad != m_targetStatus0;

@@ -30,6 +30,9 @@ public:
     aiNetAdvancedSettingWidget(const QString &dns, const QString &syn, const QString &ack, const QString &udp,
         const QString &icmp, QWidget *parent = nullptr);
 
+    // The five thresholds as read, in the order of the constructor; not checked.
+    void setValues(const QStringList &values);
+
     QLineEdit *edit(int row) const { return m_rows.at(row).edit; }
     QLabel *errorLabel(int row) const { return m_rows.at(row).error; }
 
@@ -57,6 +60,7 @@ private:
 // offers to install it and follows the installation; with it, it switches
 // the service on (after a confirmation) or off. The service's detection
 // parameters are read and an editor for them is built, but kept hidden.
+// The state is read on a task thread while the page shows that it loads.
 class aiNetSettingWidget : public QWidget
 {
     Q_OBJECT
@@ -83,6 +87,8 @@ public:
     QLineEdit *timeWindowEdit() const { return m_timeWindowEdit; }
     QLabel *arrowLabel() const { return m_arrowLabel; }
     aiNetAdvancedSettingWidget *advancedEditor() const { return m_advancedEditor; }
+    // Until the daemon's state has been read (or could not be).
+    bool isLoading() const { return m_loading; }
 
 signals:
     void signal_close();
@@ -105,7 +111,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void readState();
+    // What the page reads from the daemon; plain values from the task thread.
+    struct State
+    {
+        int status0 = -3; // 2 when not installed, else type 0
+        int status1 = 2;
+        QStringList aiConfig; // in the order of the keys
+        bool detectionRunning = true; // or unknown
+    };
+    static State readState();
+    void applyState(const State &state);
     QWidget *buildInstallView();
     QWidget *buildSettingsView();
     void buildParameterSection();
@@ -121,6 +136,7 @@ private:
     int m_targetStatus0 = 0;
     int m_targetStatus1 = 0;
     bool m_detectionRunning = true;
+    bool m_loading = true;
     bool m_readFailed = false;
     // time_window and the five thresholds, current and as read.
     QStringList m_aiConfig;

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,45 +49,54 @@ QButtonGroup *addSwitchRow(
 basicSettingWidget::basicSettingWidget(QWidget *parent)
     : QWidget(parent)
 {
-    readState();
     buildView();
     m_confirm = std::make_unique<ConfirmTask>(m_view.confirmButton);
 
     for (QAbstractButton *button : m_serviceGroup->buttons())
         connect(button, &QAbstractButton::clicked, this, &basicSettingWidget::slot_serviceControlBtnClicked);
-    // After the initial text, so that only typing is validated.
     connect(m_timeoutEdit, &QLineEdit::textChanged, this, &basicSettingWidget::slot_notifyTimeoutChanged);
+    readInBackground<State>(
+        this, m_view, &basicSettingWidget::readState, [this](const State &state) { applyState(state); });
 }
 
 basicSettingWidget::~basicSettingWidget() = default;
 
-void basicSettingWidget::readState()
+basicSettingWidget::State basicSettingWidget::readState()
 {
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-    const int notifyResult = client->getNotifyConfig(m_notifyDisabled, m_notifyTimeout, m_notifyFold);
+    State state;
+    state.notifyResult = client->getNotifyConfig(state.notifyDisabled, state.notifyTimeout, state.notifyFold);
     const auto statuses = [client](const char *service) {
         return std::make_pair(client->getServiceStatus(service, 0), client->getServiceStatus(service, 1));
     };
-    const auto research = statuses(servicenames::RESEARCH);
-    const auto rootcheck = statuses(servicenames::ROOTCHECK);
-    const auto logscan = statuses(servicenames::LOGSCAN);
-    const auto ebpf = statuses(servicenames::EBPF);
-    qDebug() << "research service status: " << research.first << research.second
-             << "rootcheck service status: " << rootcheck.first << rootcheck.second
-             << "logscan service status: " << logscan.first << logscan.second
-             << "ebpf service status: " << ebpf.first << ebpf.second;
-    m_loadedDisabled = m_notifyDisabled;
-    m_loadedTimeout = m_notifyTimeout;
-    m_loadedFold = m_notifyFold;
+    state.research = statuses(servicenames::RESEARCH);
+    state.rootcheck = statuses(servicenames::ROOTCHECK);
+    state.logscan = statuses(servicenames::LOGSCAN);
+    state.ebpf = statuses(servicenames::EBPF);
+    qDebug() << "research service status: " << state.research.first << state.research.second
+             << "rootcheck service status: " << state.rootcheck.first << state.rootcheck.second
+             << "logscan service status: " << state.logscan.first << state.logscan.second
+             << "ebpf service status: " << state.ebpf.first << state.ebpf.second;
+    return state;
+}
+
+void basicSettingWidget::applyState(const State &state)
+{
+    m_loading = false;
+    m_notifyDisabled = m_loadedDisabled = state.notifyDisabled;
+    m_notifyTimeout = m_loadedTimeout = state.notifyTimeout;
+    m_notifyFold = m_loadedFold = state.notifyFold;
 
     // Defaults shown for values that could not be read must not be sent as
     // if the user had chosen them.
-    m_readFailed = notifyResult != 0 || research.first < 0 || logscan.first < 0 || rootcheck.first < 0;
+    const int research = state.research.first, logscan = state.logscan.first,
+              rootcheck = state.rootcheck.first;
+    m_readFailed = state.notifyResult != 0 || research < 0 || logscan < 0 || rootcheck < 0;
 
-    if (research.first == 1 && logscan.first == 1 && rootcheck.first == 1) {
+    if (research == 1 && logscan == 1 && rootcheck == 1) {
         m_allOnAtLoad = 1;
         m_targetStatus0 = m_targetStatus1 = 1;
-    } else if (research.first == 0 && logscan.first == 0 && rootcheck.first == 0) {
+    } else if (research == 0 && logscan == 0 && rootcheck == 0) {
         m_allOnAtLoad = 0;
         m_targetStatus0 = m_targetStatus1 = 0;
     } else {
@@ -94,6 +104,25 @@ void basicSettingWidget::readState()
         m_allOnAtLoad = 0;
         m_mixedAtLoad = true;
         m_targetStatus0 = m_targetStatus1 = 1;
+    }
+
+    if (!m_mixedAtLoad)
+        m_serviceGroup->button(m_allOnAtLoad ? 0 : 1)->setChecked(true);
+    m_notifyGroup->button(m_notifyDisabled == QLatin1String("no") ? 0 : 1)->setChecked(true);
+    m_foldGroup->button(m_notifyFold == QLatin1String("yes") ? 0 : 1)->setChecked(true);
+    {
+        // Only typing is validated.
+        const QSignalBlocker quiet(m_timeoutEdit);
+        m_timeoutEdit->setText(m_notifyTimeout);
+    }
+
+    const bool editable = isAdministrator && !m_readFailed;
+    for (QRadioButton *radio : m_view.content->findChildren<QRadioButton *>())
+        radio->setEnabled(editable);
+    m_timeoutEdit->setEnabled(editable);
+    if (m_readFailed) {
+        showError(tr("The current settings could not be read, please try again later"));
+        m_view.confirmButton->setEnabled(false);
     }
 }
 
@@ -106,20 +135,9 @@ void basicSettingWidget::buildView()
     m_view = buildSettingView(container, tr("Zorva Intrusion Detector Service"));
     m_view.cancelButton->setText(tr("Cancel"));
 
-    QWidget *services = buildServiceSection();
-    QWidget *notify = buildNotifySection();
+    buildServiceSection();
+    buildNotifySection();
     m_view.contentLayout->addStretch();
-
-    const bool editable = isAdministrator && !m_readFailed;
-    for (QWidget *section : { services, notify }) {
-        for (QRadioButton *radio : section->findChildren<QRadioButton *>())
-            radio->setEnabled(editable);
-    }
-    m_timeoutEdit->setEnabled(editable);
-    if (m_readFailed) {
-        showError(tr("The current settings could not be read, please try again later"));
-        m_view.confirmButton->setEnabled(false);
-    }
 
     connect(m_view.cancelButton, &QPushButton::clicked, this, &basicSettingWidget::slot_clickCancel);
     connect(m_view.confirmButton, &QPushButton::clicked, this, &basicSettingWidget::slot_notifyBtnConfirm);
@@ -141,8 +159,6 @@ QWidget *basicSettingWidget::buildServiceSection()
     m_serviceGroup->addButton(close, 1);
     section->layout()->addWidget(open);
     section->layout()->addWidget(close);
-    if (!m_mixedAtLoad)
-        m_serviceGroup->button(m_allOnAtLoad ? 0 : 1)->setChecked(true);
     return section;
 }
 
@@ -153,19 +169,15 @@ QWidget *basicSettingWidget::buildNotifySection()
     layout->addWidget(createBoldLabel(tr("Desktop Notification Settings"), section));
 
     m_notifyGroup = addSwitchRow(layout, tr("Open desktop notification"), tr("Open"), tr("Close"), section);
-    m_notifyGroup->button(m_notifyDisabled == QLatin1String("no") ? 0 : 1)->setChecked(true);
-
     m_timeoutEdit = addEditRow(layout,
         createRowLabel(
             QStringLiteral("%1 ( %2 )").arg(tr("Notification Timeout"), tr("s")), rowLabelWidth(), section),
-        m_notifyTimeout);
+        QString());
     m_timeoutEdit->setPlaceholderText(
         tr("The notification duration is 1~60 (set to '-1' if continuous notification is required)"));
     m_errorLabel = addErrorRow(layout, rowLabelWidth());
 
     m_foldGroup = addSwitchRow(layout, tr("Notification Fold"), tr("Open"), tr("Close"), section);
-    m_foldGroup->button(m_notifyFold == QLatin1String("yes") ? 0 : 1)->setChecked(true);
-
     for (QAbstractButton *button : m_notifyGroup->buttons())
         connect(button, &QAbstractButton::clicked, this, &basicSettingWidget::slot_notifyStatusBtnClicked);
     for (QAbstractButton *button : m_foldGroup->buttons())
@@ -238,6 +250,8 @@ void basicSettingWidget::slot_notifyTimeoutChanged(QString text)
         m_errorLabel->hide();
     else if (input == DurationInput::OutOfRange)
         showError(tr("The notification duration is unreasonable, and the value range is 1~60"));
+    else if (input == DurationInput::NotPlain)
+        showError(tr("Please enter the number without blanks or a plus sign"));
     else
         showError(tr("Please enter an integer greater than 0"));
     m_view.confirmButton->setEnabled(m_timeoutValid && !m_readFailed);
@@ -265,7 +279,7 @@ basicSettingWidget::Changes basicSettingWidget::pendingChanges() const
 
 void basicSettingWidget::slot_notifyBtnConfirm()
 {
-    if (m_confirm->isRunning())
+    if (m_loading || m_confirm->isRunning())
         return;
     m_errorLabel->hide();
     m_applied = pendingChanges();
@@ -283,8 +297,8 @@ int basicSettingWidget::apply(const Changes &changes)
             = client->setNotifyConfig(changes.notifyDisabled, changes.notifyTimeout, changes.notifyFold);
         qDebug() << "set notify config: " << changes.notifyDisabled << changes.notifyTimeout
                  << changes.notifyFold;
-        const int restart = client->restartService(servicenames::RESEARCH);
-        if (set != 0 || restart != 0)
+        // A restart would only bring the service up again on the old settings.
+        if (set != 0 || client->restartService(servicenames::RESEARCH) != 0)
             failed |= NotifyWrites;
     }
     if (changes.services) {

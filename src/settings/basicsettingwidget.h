@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
 
 class QButtonGroup;
 class QLabel;
@@ -15,7 +16,8 @@ class ConfirmTask;
 class CustomButton;
 
 // Basic settings: the four detection services on or off together, and the
-// daemon's desktop-notification settings. Reads the daemon when built; Confirm
+// daemon's desktop-notification settings. Reads the daemon when built, on a
+// task thread, with its controls disabled until the values are in; Confirm
 // sends only what changed, on a task thread, and closes the window once every
 // write has been applied.
 class basicSettingWidget : public QWidget
@@ -32,6 +34,8 @@ public:
     QLineEdit *timeoutEdit() const { return m_timeoutEdit; }
     QLabel *errorLabel() const { return m_errorLabel; }
     CustomButton *confirmButton() const { return m_view.confirmButton; }
+    // Until the daemon's values have been read (or could not be).
+    bool isLoading() const { return m_loading; }
 
 signals:
     void signal_close();
@@ -59,7 +63,15 @@ private:
     enum { NotifyWrites = 1, ServiceWrites = 2 };
     static int apply(const Changes &changes);
 
-    void readState();
+    // What the page reads from the daemon; plain values from the task thread.
+    struct State
+    {
+        int notifyResult = -3;
+        QString notifyDisabled, notifyTimeout, notifyFold;
+        std::pair<int, int> research { -3, -3 }, rootcheck { -3, -3 }, logscan { -3, -3 }, ebpf { -3, -3 };
+    };
+    static State readState();
+    void applyState(const State &state);
     void buildView();
     QWidget *buildServiceSection();
     QWidget *buildNotifySection();
@@ -76,6 +88,7 @@ private:
     // built; mixed when some ran and some did not, so any choice is a change.
     int m_allOnAtLoad = 0;
     bool m_mixedAtLoad = false;
+    bool m_loading = true;
     bool m_readFailed = false;
     bool m_timeoutValid = true;
 

@@ -14,32 +14,23 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace {
 const int MAX_BLOCKING_TIME = 3600;
 const char *const BLOCK_IP = "block_ip";
 const char *const WHITELIST = "whitelist";
 const char *const BLOCKING_TIME = "blockip_timeout";
-
-// One or more dotted IPv4 addresses, separated by commas without blanks.
-const char *const WHITELIST_PATTERN
-    = "(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)"
-      "(?:,(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?))*";
+// Longest whitelist the page sends: about 65,000 addresses. The edit itself
+// takes any length, so a longer paste is refused with a message, never cut.
+const int MAX_WHITELIST_LENGTH = 1 << 20;
 
 int rowLabelWidth()
 {
     return sysVersionLevel < 5 ? 97 : 90;
-}
-
-// The validator lets a list that is still being typed through ("10.0.0.",
-// a trailing comma); only a whole list may reach the daemon.
-bool isCompleteWhitelist(const QString &text)
-{
-    static const QRegularExpression whole(
-        QRegularExpression::anchoredPattern(QString::fromLatin1(WHITELIST_PATTERN)));
-    return text.isEmpty() || whole.match(text).hasMatch();
 }
 
 QString timeForDisplay(const QString &loaded)
@@ -53,15 +44,67 @@ QString timeForDisplay(const QString &loaded)
 guardSettingWidget::guardSettingWidget(QWidget *parent)
     : QWidget(parent)
 {
-    readState();
     buildView();
     m_confirm = std::make_unique<ConfirmTask>(m_view.confirmButton);
 
     for (QAbstractButton *button : m_serviceGroup->buttons())
         connect(button, &QAbstractButton::clicked, this, &guardSettingWidget::slot_guardBtnClicked);
-    // After the initial texts, so that only typing is logged and converted.
     connect(m_whitelistEdit, &QLineEdit::textChanged, this, &guardSettingWidget::slot_ipWhiteListChanged);
+    connect(m_whitelistEdit, &QLineEdit::textEdited, this, &guardSettingWidget::tidyPastedWhitelist);
+    connect(m_whitelistEdit, &QLineEdit::editingFinished, this, [this] { tidyWhitelist(); });
     connect(m_timeEdit, &QLineEdit::textChanged, this, &guardSettingWidget::slot_guardTimeChanged);
+    readInBackground<State>(
+        this, m_view, &guardSettingWidget::readState, [this](const State &state) { applyState(state); });
+}
+
+guardSettingWidget::~guardSettingWidget() = default;
+
+guardSettingWidget::State guardSettingWidget::readState()
+{
+    TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
+    State state;
+    state.status0 = client->getServiceStatus(servicenames::INTERVENTION, 0);
+    const int status1 = client->getServiceStatus(servicenames::INTERVENTION, 1);
+    qDebug() << "intervention service status: " << state.status0 << status1;
+    state.whitelistResult = client->getInterventionConfig(BLOCK_IP, WHITELIST, state.whitelist);
+    state.timeResult = client->getInterventionConfig(BLOCK_IP, BLOCKING_TIME, state.time);
+    // Only a stop that is known stops this service too.
+    state.detectionRunning = detectionServices() != Detection::Stopped;
+    return state;
+}
+
+void guardSettingWidget::applyState(const State &state)
+{
+    m_loading = false;
+    m_status0 = state.status0;
+    m_whitelist = m_loadedWhitelist = state.whitelist;
+    m_guardTime = m_loadedGuardTime = state.time;
+    m_detectionRunning = state.detectionRunning;
+    // An empty whitelist shown for one that could not be read must not
+    // overwrite the real one.
+    m_readFailed = m_status0 < 0 || state.whitelistResult != 0 || state.timeResult != 0;
+    m_onAtLoad = m_status0 == 1 ? 1 : 0;
+    m_targetStatus0 = m_targetStatus1 = m_onAtLoad;
+
+    m_serviceGroup->button(m_onAtLoad ? 0 : 1)->setChecked(true);
+    {
+        // Only what the user types is logged and converted.
+        const QSignalBlocker quietList(m_whitelistEdit), quietTime(m_timeEdit);
+        m_whitelistEdit->setText(
+            QString(m_loadedWhitelist)
+                .replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(",")));
+        m_timeEdit->setText(timeForDisplay(m_loadedGuardTime));
+    }
+    m_whitelistLength = m_whitelistLengthBefore = m_whitelistEdit->text().size();
+    // What the daemon holds may already be unusable here.
+    m_whitelistProblem = whitelistProblem(m_whitelistEdit->text(), nullptr);
+    m_timeInput = checkDuration(m_timeEdit->text(), MAX_BLOCKING_TIME);
+
+    const bool editable = isAdministrator && !m_readFailed;
+    for (QWidget *control : std::initializer_list<QWidget *> {
+             m_serviceGroup->button(0), m_serviceGroup->button(1), m_whitelistEdit, m_timeEdit })
+        control->setEnabled(editable);
+    refreshInputState();
 
     if (!m_detectionRunning) {
         // Blocking relies on what detection finds; without it the service stops.
@@ -70,27 +113,6 @@ guardSettingWidget::guardSettingWidget(QWidget *parent)
         m_serviceGroup->button(1)->setChecked(true);
         stopServiceInBackground(this, servicenames::INTERVENTION);
     }
-}
-
-guardSettingWidget::~guardSettingWidget() = default;
-
-void guardSettingWidget::readState()
-{
-    TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
-    m_status0 = client->getServiceStatus(servicenames::INTERVENTION, 0);
-    const int status1 = client->getServiceStatus(servicenames::INTERVENTION, 1);
-    qDebug() << "intervention service status: " << m_status0 << status1;
-    const int whitelistResult = client->getInterventionConfig(BLOCK_IP, WHITELIST, m_whitelist);
-    m_loadedWhitelist = m_whitelist;
-    const int timeResult = client->getInterventionConfig(BLOCK_IP, BLOCKING_TIME, m_guardTime);
-    m_loadedGuardTime = m_guardTime;
-    m_detectionRunning = detectionServicesRunning();
-
-    // An empty whitelist shown for one that could not be read must not
-    // overwrite the real one.
-    m_readFailed = m_status0 < 0 || whitelistResult != 0 || timeResult != 0;
-    m_onAtLoad = m_status0 == 1 ? 1 : 0;
-    m_targetStatus0 = m_targetStatus1 = m_onAtLoad;
 }
 
 void guardSettingWidget::buildView()
@@ -110,15 +132,9 @@ void guardSettingWidget::buildView()
     m_serviceGroup->addButton(close, 1);
     m_serviceSection->layout()->addWidget(open);
     m_serviceSection->layout()->addWidget(close);
-    m_serviceGroup->button(m_onAtLoad ? 0 : 1)->setChecked(true);
 
     buildBlockingSection();
     m_view.contentLayout->addStretch();
-
-    const bool editable = isAdministrator && !m_readFailed;
-    for (QWidget *control : std::initializer_list<QWidget *> { open, close, m_whitelistEdit, m_timeEdit })
-        control->setEnabled(editable);
-    refreshInputState();
 
     connect(m_view.cancelButton, &QPushButton::clicked, this, &guardSettingWidget::slot_clickCancel);
     connect(m_view.confirmButton, &QPushButton::clicked, this, &guardSettingWidget::slot_guardBtnConfirm);
@@ -136,23 +152,68 @@ void guardSettingWidget::buildBlockingSection()
     heading->setMinimumWidth(52);
     layout->addWidget(heading);
 
-    m_whitelistEdit = addEditRow(layout,
-        createRowLabel(tr("IP Blocking Whitelist"), rowLabelWidth(), section),
-        QString(m_loadedWhitelist).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(",")));
-    m_whitelistEdit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QString::fromLatin1(WHITELIST_PATTERN)), m_whitelistEdit));
+    m_whitelistEdit = addEditRow(
+        layout, createRowLabel(tr("IP Blocking Whitelist"), rowLabelWidth(), section), QString());
+    // No validator and no length cut: the field keeps every key and every
+    // pasted character, and the error line says what is wrong.
+    m_whitelistEdit->setMaxLength(std::numeric_limits<int>::max());
 
     m_timeEdit = addEditRow(layout,
         createRowLabel(
             QStringLiteral("%1 ( %2 )").arg(tr("IP Blocking Time"), tr("s")), rowLabelWidth(), section),
-        timeForDisplay(m_loadedGuardTime));
+        QString());
     m_timeEdit->setPlaceholderText(
         tr("The blocking duration is 1~3600 (when continuous blocking is required, set to '-1')"));
     m_errorLabel = addErrorRow(layout, rowLabelWidth());
+}
 
-    // What the daemon holds may already be unusable here.
-    m_whitelistValid = isCompleteWhitelist(m_whitelistEdit->text());
-    m_timeInput = checkDuration(m_timeEdit->text(), MAX_BLOCKING_TIME);
+QString guardSettingWidget::whitelistProblem(const QString &text, QStringList *addresses)
+{
+    if (text.size() > MAX_WHITELIST_LENGTH)
+        return tr("The whitelist is longer than %1 characters").arg(MAX_WHITELIST_LENGTH);
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QString();
+    // Commas (with blanks around them or not), blanks and line feeds.
+    static const QRegularExpression separator(QStringLiteral("\\s*,\\s*|\\s+"));
+    static const QRegularExpression dotted(
+        QStringLiteral("^([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})$"));
+    const QStringList parts = trimmed.split(separator);
+    for (const QString &address : parts) {
+        const QRegularExpressionMatch match = dotted.match(address);
+        if (!match.hasMatch())
+            return tr("The whitelist must be complete IPv4 addresses separated by commas");
+        for (int i = 1; i <= 4; ++i) {
+            const QStringRef part = match.capturedRef(i);
+            // Many parsers read 010 as octal 8: the daemon might block another address.
+            if (part.size() > 1 && part.startsWith(QLatin1Char('0')))
+                return tr("%1: a part of an address must not start with 0").arg(address);
+            if (part.toInt() > 255)
+                return tr("%1: each part of an address must be 0 to 255").arg(address);
+        }
+    }
+    if (addresses)
+        *addresses = parts;
+    return QString();
+}
+
+void guardSettingWidget::tidyWhitelist()
+{
+    QStringList addresses;
+    if (!whitelistProblem(m_whitelistEdit->text(), &addresses).isEmpty())
+        return;
+    const QString shown = addresses.join(QLatin1Char(','));
+    if (shown != m_whitelistEdit->text())
+        m_whitelistEdit->setText(shown);
+}
+
+void guardSettingWidget::tidyPastedWhitelist(const QString &text)
+{
+    // Whether textChanged has told this edit already or not, the length before it.
+    const int before = m_whitelistLength == text.size() ? m_whitelistLengthBefore : m_whitelistLength;
+    // Several characters at once: a paste or a drop, not keys being typed.
+    if (text.size() > before + 1)
+        tidyWhitelist();
 }
 
 void guardSettingWidget::showError(const QString &text)
@@ -166,10 +227,12 @@ void guardSettingWidget::refreshInputState()
     QStringList problems;
     if (m_readFailed)
         problems << tr("The current settings could not be read, please try again later");
-    if (!m_whitelistValid)
-        problems << tr("The whitelist must be complete IPv4 addresses separated by commas");
+    if (!m_whitelistProblem.isEmpty())
+        problems << m_whitelistProblem;
     if (m_timeInput == DurationInput::OutOfRange)
         problems << tr("The blocking time is unreasonable, and the value range is 1~3600");
+    else if (m_timeInput == DurationInput::NotPlain)
+        problems << tr("Please enter the number without blanks or a plus sign");
     else if (m_timeInput == DurationInput::NotANumber)
         problems << tr("Please enter an integer greater than 0");
     if (problems.isEmpty())
@@ -200,9 +263,12 @@ void guardSettingWidget::slot_guardBtnClicked(bool)
 void guardSettingWidget::slot_ipWhiteListChanged(QString text)
 {
     qDebug() << "ip white list: " << text;
-    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
-    m_whitelist = QString(text).replace(separators, QStringLiteral(" "));
-    m_whitelistValid = isCompleteWhitelist(text);
+    m_whitelistLengthBefore = m_whitelistLength;
+    m_whitelistLength = text.size();
+    // The daemon keeps the addresses separated by blanks.
+    QStringList addresses;
+    m_whitelistProblem = whitelistProblem(text, &addresses);
+    m_whitelist = addresses.join(QLatin1Char(' '));
     refreshInputState();
 }
 
@@ -235,7 +301,7 @@ guardSettingWidget::Changes guardSettingWidget::pendingChanges()
 
 void guardSettingWidget::slot_guardBtnConfirm()
 {
-    if (m_confirm->isRunning())
+    if (m_loading || m_confirm->isRunning())
         return;
     m_errorLabel->hide();
     m_applied = pendingChanges();
@@ -256,8 +322,8 @@ int guardSettingWidget::apply(const Changes &changes)
         const int whitelist = client->setInterventionConfig(BLOCK_IP, WHITELIST, changes.whitelist);
         const int timeout = client->setInterventionConfig(BLOCK_IP, BLOCKING_TIME, time);
         qDebug() << "set guard config: " << changes.statusAtLoad << changes.whitelist << time;
-        const int restart = client->restartService(servicenames::INTERVENTION);
-        if (whitelist != 0 || timeout != 0 || restart != 0)
+        // A restart would only bring the service up again on the old settings.
+        if (whitelist != 0 || timeout != 0 || client->restartService(servicenames::INTERVENTION) != 0)
             failed |= BlockingWrites;
     }
     if (changes.service

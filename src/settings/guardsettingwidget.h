@@ -4,6 +4,7 @@
 #include "settings/settingpage.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -15,8 +16,9 @@ class ConfirmTask;
 class CustomButton;
 
 // Defense settings: the IP-blocking service on or off, its whitelist and its
-// blocking time. Reads the daemon when built and stops the defense service
-// at once when the detection services are not all running; Confirm sends
+// blocking time. Reads the daemon when built, on a task thread, with its
+// controls disabled until the values are in, and then stops the defense
+// service when the detection services are not all running; Confirm sends
 // only what changed, on a task thread, and closes the window once every
 // write has been applied.
 class guardSettingWidget : public QWidget
@@ -34,6 +36,8 @@ public:
     QLineEdit *timeEdit() const { return m_timeEdit; }
     QLabel *errorLabel() const { return m_errorLabel; }
     CustomButton *confirmButton() const { return m_view.confirmButton; }
+    // Until the daemon's values have been read (or could not be).
+    bool isLoading() const { return m_loading; }
 
 signals:
     void signal_close();
@@ -62,9 +66,24 @@ private:
     enum { BlockingWrites = 1, ServiceWrites = 2 };
     static int apply(const Changes &changes);
 
-    void readState();
+    // What the page reads from the daemon; plain values from the task thread.
+    struct State
+    {
+        int status0 = -3; // type 0 of the defense service
+        int whitelistResult = -3, timeResult = -3;
+        QString whitelist, time;
+        bool detectionRunning = true; // or unknown
+    };
+    static State readState();
+    void applyState(const State &state);
     void buildView();
     void buildBlockingSection();
+    // What is wrong with a typed or pasted whitelist, or empty; addresses
+    // gets its addresses when nothing is.
+    static QString whitelistProblem(const QString &text, QStringList *addresses);
+    // Shows a valid whitelist the way the page writes it, comma-separated.
+    void tidyWhitelist();
+    void tidyPastedWhitelist(const QString &text);
     void refreshInputState();
     void showError(const QString &text);
     Changes pendingChanges();
@@ -78,8 +97,11 @@ private:
     int m_targetStatus0 = 0;
     int m_targetStatus1 = 0;
     int m_onAtLoad = 0;
+    bool m_loading = true;
     bool m_readFailed = false;
-    bool m_whitelistValid = true;
+    QString m_whitelistProblem;
+    // Length of the whitelist edit's text, and before its last change.
+    int m_whitelistLength = 0, m_whitelistLengthBefore = 0;
     DurationInput m_timeInput = DurationInput::Valid;
 
     SettingView m_view;

@@ -2,6 +2,7 @@
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "settings/servicenames.h"
+#include "widgets/busyindicator.h"
 #include "widgets/custombutton.h"
 #include "widgets/threadworker.h"
 
@@ -38,6 +39,7 @@ SettingView buildSettingView(QWidget *view, const QString &title)
     // The window's own background shows through, in either theme.
     scrollArea->viewport()->setAutoFillBackground(false);
     auto *content = new QWidget(scrollArea);
+    parts.content = content;
     parts.contentLayout = new QVBoxLayout(content);
     parts.contentLayout->setContentsMargins(8, 0, 8, 0);
     parts.contentLayout->setSpacing(12);
@@ -55,6 +57,10 @@ SettingView buildSettingView(QWidget *view, const QString &title)
     titleLayout->setContentsMargins(0, 0, 0, 0);
     titleLayout->addSpacing(20);
     titleLayout->addWidget(createBoldLabel(title, parts.titleRow));
+    titleLayout->addSpacing(8);
+    parts.busy = new BusyIndicator(16, view);
+    titleLayout->addWidget(parts.busy);
+    parts.busy->hide();
     titleLayout->addStretch();
 
     auto *buttonRow = new QHBoxLayout;
@@ -112,6 +118,8 @@ QLineEdit *addEditRow(QVBoxLayout *layout, QLabel *label, const QString &text)
 QLabel *createErrorLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
+    // It may quote what was typed or pasted.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(QFont(QStringLiteral("Arial"), 9));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
@@ -139,6 +147,12 @@ DurationInput checkDuration(const QString &text, int max, const char *logLabel)
             (qDebug() << ... << details);
         return input;
     };
+    // toInt() also takes blanks around the number and a plus sign; those
+    // must not reach the daemon, and are not quietly taken off either.
+    static const QRegularExpression decorated(QStringLiteral("^\\s*(\\+\\d+|-?\\d+)\\s*$"));
+    static const QRegularExpression plain(QStringLiteral("^-?\\d+$"));
+    if (decorated.match(text).hasMatch() && !plain.match(text).hasMatch())
+        return verdict(DurationInput::NotPlain, "Invalid input");
     bool isNumber = false;
     const int value = text.toInt(&isNumber, 10);
     if (isNumber) {
@@ -155,14 +169,23 @@ DurationInput checkDuration(const QString &text, int max, const char *logLabel)
     return verdict(DurationInput::NotANumber, "Invalid input");
 }
 
-bool detectionServicesRunning()
+void setLoading(const SettingView &view, bool loading)
+{
+    view.content->setEnabled(!loading);
+    view.confirmButton->setEnabled(!loading);
+    view.busy->setVisible(loading);
+}
+
+Detection detectionServices()
 {
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
     const int research = client->getServiceStatus(servicenames::RESEARCH, 0);
     const int rootcheck = client->getServiceStatus(servicenames::ROOTCHECK, 0);
     const int logscan = client->getServiceStatus(servicenames::LOGSCAN, 0);
     qDebug() << "all service status: " << research << rootcheck << logscan;
-    return research == 1 && rootcheck == 1 && logscan == 1;
+    if (research < 0 || rootcheck < 0 || logscan < 0)
+        return Detection::Unknown;
+    return research == 1 && rootcheck == 1 && logscan == 1 ? Detection::Running : Detection::Stopped;
 }
 
 bool switchService(const QString &service, int status0, int status1)

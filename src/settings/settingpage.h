@@ -1,8 +1,14 @@
 #ifndef SETTINGS_SETTINGPAGE_H
 #define SETTINGS_SETTINGPAGE_H
 
+#include "widgets/threadworker.h"
+
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class BusyIndicator;
 class CustomButton;
 class QLabel;
 class QLineEdit;
@@ -17,8 +23,10 @@ class QWidget;
 // What buildSettingView() made for its page to fill and connect.
 struct SettingView
 {
+    QWidget *content = nullptr; // everything above the buttons
     QVBoxLayout *contentLayout = nullptr; // sections go here, under the title's gap
     QWidget *titleRow = nullptr;
+    BusyIndicator *busy = nullptr; // beside the title while the page reads
     QPushButton *cancelButton = nullptr;
     CustomButton *confirmButton = nullptr;
 };
@@ -45,13 +53,38 @@ QLineEdit *addEditRow(QVBoxLayout *layout, QLabel *label, const QString &text);
 // labelWidth wide.
 QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth);
 
-enum class DurationInput { Valid, OutOfRange, NotANumber };
-// A typed duration in seconds: "-1" (no end) or 1 to max. Logs the text after
-// logLabel and the verdict, unless logLabel is null.
+enum class DurationInput { Valid, OutOfRange, NotANumber, NotPlain };
+// A typed duration in seconds: "-1" (no end) or 1 to max, written with
+// nothing but its digits and the minus of "-1", since it is sent as typed.
+// Logs the text after logLabel and the verdict, unless logLabel is null.
 DurationInput checkDuration(const QString &text, int max, const char *logLabel = nullptr);
 
-// Whether research, rootcheck and logscan all run (type 0); logs the three.
-bool detectionServicesRunning();
+// While loading, the page's content and Confirm are disabled and the busy
+// indicator turns; afterwards the page decides what Confirm may do.
+void setLoading(const SettingView &view, bool loading);
+
+// Reads what a page shows on a task thread, so that a daemon that hangs never
+// freezes the window, and hands the result to apply on the page's thread;
+// meanwhile the view is loading. read may outlive the page and must not touch
+// it; apply is dropped when the page is gone first.
+template<typename State>
+void readInBackground(QWidget *page, const SettingView &view, std::function<State()> read,
+    std::function<void(const State &)> apply)
+{
+    setLoading(view, true);
+    auto state = std::make_shared<State>();
+    ThreadWorker::start(
+        page, [read, state] { *state = read(); },
+        [view, apply, state](int) {
+            setLoading(view, false);
+            apply(*state);
+        });
+}
+
+// Whether research, rootcheck and logscan all run (type 0), or whether that
+// is unknown because a status could not be read; logs the three.
+enum class Detection { Running, Stopped, Unknown };
+Detection detectionServices();
 
 // Sets service (or a blank-separated list of them) to status0 for type 0 and
 // status1 for type 1, logs both replies and says whether both were taken.

@@ -442,11 +442,12 @@ private slots:
     }
 
     // The daemon hangs; the window is closed meanwhile: the process ends at
-    // once and cleanly, though a load thread still waits.
+    // once and cleanly, though a load thread and a settings read still wait.
     void closingDuringALoadEndsTheProcess()
     {
-        TARVIX_START_DAEMON(
-            m_sim, { "--alerts", m_install.filePath("alerts.log"), "--delay", "generateLogFile=10000" });
+        TARVIX_START_DAEMON(m_sim,
+            { "--alerts", m_install.filePath("alerts.log"), "--delay", "generateLogFile=10000", "--delay",
+                "getNotifyConfig=10000" });
         auto run = startApp({}, QString(), CLOSE_DURING_LOAD_PATH);
         QVERIFY2(run->waitForOutput("closing\n"), qPrintable(run->output() + run->log()));
         QElapsedTimer closing;

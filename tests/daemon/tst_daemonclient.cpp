@@ -140,9 +140,9 @@ private slots:
         QTest::newRow("no daemon") << QString() << QList<int>({ -3, -3, -3, -3, -3, -3 });
         QTest::newRow("error") << "--error" << QList<int>({ -3, -3, -3, -3, -3, -3 });
         QTest::newRow("no reply") << "--no-reply" << QList<int>({ -2, -2, -2, -2, -2, -2 });
-        // One value short: getters with strings keep the result code but not
-        // the strings; replies left without any value are failures.
-        QTest::newRow("short reply") << "--short-reply" << QList<int>({ 0, 0, -3, 0, 0, -3 });
+        // One value short: a result code without the values it comes with is
+        // a failed read, not a success with the caller's values left in place.
+        QTest::newRow("short reply") << "--short-reply" << QList<int>({ -3, -3, -3, -3, -3, -3 });
         // A result code that is no number must not pass for success.
         QTest::newRow("wrong type") << "--wrong-type" << QList<int>({ -3, -3, -3, -3, -3, -3 });
     }
@@ -263,8 +263,9 @@ private slots:
     void outValuesOnlyFromCompleteReplies()
     {
         QString a = "keep", b = "keep";
-        for (const QDBusMessage &reply : { replyWith({ 0, "x" }), replyWith({ 0, "x", "y", "z" }),
-                 replyWith({ "0", "x", "y" }), QDBusMessage::createError("a.b.Failed", "no") })
+        for (const QDBusMessage &reply :
+            { replyWith({ 0, "x" }), replyWith({ 0, "x", "y", "z" }), replyWith({ "0", "x", "y" }),
+                replyWith({ 0, "x", 5 }), QDBusMessage::createError("a.b.Failed", "no") })
             QVERIFY(!tarvixDesktopDaemonInterface::takeStringValues(reply, { &a, &b }));
         QCOMPARE(QStringList({ a, b }), QStringList({ "keep", "keep" }));
         QVERIFY(tarvixDesktopDaemonInterface::takeStringValues(replyWith({ 7, "x", "y" }), { &a, &b }));

@@ -679,6 +679,10 @@ error, and no file left behind) or the alert could not be handed over;
         <source>The detection services could not be switched, please try again</source>
         <translation>ཞིབ་དཔྱད་ཞབས་ཞུ་བརྗེ་སྒྱུར་བྱེད་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
     </message>
+    <message>
+        <source>Please enter the number without blanks or a plus sign</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>guardSettingWidget</name>
@@ -745,6 +749,22 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>The defense service could not be switched, please try again</source>
         <translation>སྲུང་སྐྱོབ་ཞབས་ཞུ་བརྗེ་སྒྱུར་བྱེད་མ་ཐུབ། ཡང་བསྐྱར་ཚོད་ལྟ་གནང་རོགས།</translation>
+    </message>
+    <message>
+        <source>The whitelist is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a part of an address must not start with 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: each part of an address must be 0 to 255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the number without blanks or a plus sign</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

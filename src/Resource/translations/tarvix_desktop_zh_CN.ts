@@ -679,6 +679,10 @@ error, and no file left behind) or the alert could not be handed over;
         <source>The detection services could not be switched, please try again</source>
         <translation>检测服务未能切换，请重试</translation>
     </message>
+    <message>
+        <source>Please enter the number without blanks or a plus sign</source>
+        <translation>请输入不含空格或加号的数字</translation>
+    </message>
 </context>
 <context>
     <name>guardSettingWidget</name>
@@ -745,6 +749,22 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>The defense service could not be switched, please try again</source>
         <translation>防御服务未能切换，请重试</translation>
+    </message>
+    <message>
+        <source>The whitelist is longer than %1 characters</source>
+        <translation>白名单超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>%1: a part of an address must not start with 0</source>
+        <translation>%1：地址的各段不能以 0 开头</translation>
+    </message>
+    <message>
+        <source>%1: each part of an address must be 0 to 255</source>
+        <translation>%1：地址的每一段必须在 0 到 255 之间</translation>
+    </message>
+    <message>
+        <source>Please enter the number without blanks or a plus sign</source>
+        <translation>请输入不含空格或加号的数字</translation>
     </message>
 </context>
 <context>
