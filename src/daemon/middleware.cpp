@@ -1,4 +1,5 @@
 #include "daemon/middleware.h"
+#include "logging/logcategories.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,7 +15,7 @@ Middleware *Middleware::instance()
 Middleware::Middleware(QObject *parent)
     : QObject(parent)
 {
-    qDebug() << "Middleware initialized";
+    qCDebug(lcDaemon) << "Middleware initialized";
     QCoreApplication *app = QCoreApplication::instance();
     if (app && app->thread() != QThread::currentThread()) {
         moveToThread(app->thread());
@@ -24,6 +25,6 @@ Middleware::Middleware(QObject *parent)
 void Middleware::receiveMessage(const QString &message)
 {
     Q_UNUSED(message)
-    qDebug() << "Middleware get message";
+    qCDebug(lcDaemon) << "Middleware get message";
     emit installUpdate();
 }

@@ -1,4 +1,5 @@
 #include "daemon/tarvixdesktopdaemonclient.h"
+#include "logging/logcategories.h"
 
 #include "daemon/tarvixdesktopdaemoninterface.h"
 
@@ -60,7 +61,7 @@ int getterResult(const QDBusReply<int> &reply, const char *label)
         return reply.value();
     }
     const int result = reply.error().type() == QDBusError::NoReply ? -2 : -3;
-    qDebug() << label << "call returned: " << result;
+    qCDebug(lcDaemon) << label << "call returned: " << result;
     return result;
 }
 
@@ -69,7 +70,7 @@ template<typename Call> int getter(Call call, const char *label)
 {
     const CallScope scope;
     if (!scope) {
-        qDebug() << label << "call returned: " << -3;
+        qCDebug(lcDaemon) << label << "call returned: " << -3;
         return -3;
     }
     return getterResult(call(), label);
@@ -101,7 +102,7 @@ TarvixDesktopDaemonClient::TarvixDesktopDaemonClient(QObject *parent)
     m_interface = new tarvixDesktopDaemonInterface(service, QString::fromLatin1(DAEMON_PATH), bus);
     m_serviceOwned.store(m_interface->isValid());
     if (!m_interface->isValid()) {
-        qDebug() << "Failed to connect to com.zorva.tarvix.desktop service.";
+        qCDebug(lcDaemon) << "Failed to connect to com.zorva.tarvix.desktop service.";
     }
 
     connect(m_interface, SIGNAL(installProgress(int, const QString &, const QString &)), this,
@@ -222,10 +223,10 @@ int TarvixDesktopDaemonClient::callSetter(const DaemonCall &call, const char *la
     bool isNumber = false;
     const int result = value.toInt(&isNumber);
     if (!isNumber) {
-        qDebug() << label << "call returned: " << -1;
+        qCDebug(lcDaemon) << label << "call returned: " << -1;
         return -1;
     }
-    qDebug() << label << "call returned: " << result;
+    qCDebug(lcDaemon) << label << "call returned: " << result;
     return result;
 }
 
@@ -236,13 +237,13 @@ QVariant TarvixDesktopDaemonClient::callDaemonMethod(const DaemonCall &call)
         return QVariant();
     }
     if (!proxyValid()) {
-        qDebug() << "DBus interface is invalid.";
+        qCDebug(lcDaemon) << "DBus interface is invalid.";
         return QVariant();
     }
     const QDBusMessage reply
         = m_interface->callWithArgumentList(QDBus::AutoDetect, call.method, call.arguments);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        qDebug() << "Error calling Method: " << reply.errorMessage();
+        qCDebug(lcDaemon) << "Error calling Method: " << reply.errorMessage();
         return QVariant();
     }
     // callWithArgumentList pads a reply without values with one invalid
@@ -251,21 +252,21 @@ QVariant TarvixDesktopDaemonClient::callDaemonMethod(const DaemonCall &call)
     if (!values.isEmpty() && values.first().isValid()) {
         return values.first();
     }
-    qDebug() << "No reply received from method ca1l.";
+    qCDebug(lcDaemon) << "No reply received from method ca1l.";
     return QVariant();
 }
 
 void TarvixDesktopDaemonClient::slot_installProgress(
     int percent, const QString &status, const QString &details)
 {
-    qDebug() << " slot_installProgress " << percent << status;
+    qCDebug(lcDaemon) << " slot_installProgress " << percent << status;
     emit signal_installProgress(percent, status, details);
 }
 
 void TarvixDesktopDaemonClient::slot_installFinished(
     int success, const QStringList &packages, const QString &errorCode, const QString &errorMsg)
 {
-    qDebug() << " slot_installFinished " << packages << success;
+    qCDebug(lcDaemon) << " slot_installFinished " << packages << success;
     QStringList packageList = packages;
     emit signal_installFinished(success, packageList, errorCode, errorMsg);
 }

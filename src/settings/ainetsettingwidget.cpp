@@ -1,4 +1,5 @@
 #include "settings/ainetsettingwidget.h"
+#include "logging/logcategories.h"
 
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
@@ -205,14 +206,14 @@ aiNetSettingWidget::State aiNetSettingWidget::readState()
         state.status0 = client->getServiceStatus(servicenames::AI_NET, 0);
         state.status1 = client->getServiceStatus(servicenames::AI_NET, 1);
     }
-    qDebug() << "ai-net service status: " << state.status0 << state.status1;
+    qCDebug(lcSettings) << "ai-net service status: " << state.status0 << state.status1;
 
     for (const QString &key : aiConfigKeys()) {
         QString value;
         client->getAiConfig(key, value);
         state.aiConfig << value;
     }
-    qDebug() << "init ai config value: " << state.aiConfig.at(TimeWindow) << state.aiConfig.at(DnsThreshold)
+    qCDebug(lcSettings) << "init ai config value: " << state.aiConfig.at(TimeWindow) << state.aiConfig.at(DnsThreshold)
              << state.aiConfig.at(SynThreshold) << state.aiConfig.at(AckThreshold)
              << state.aiConfig.at(UdpThreshold) << state.aiConfig.at(IcmpThreshold);
     // Only a stop that is known stops this service too.
@@ -230,7 +231,7 @@ void aiNetSettingWidget::applyState(const State &state)
     // An unknown state is not shown as a service that is off.
     m_readFailed = m_ai_net_service_status < 0;
 
-    qDebug() << "m_ai_net_service_status :" << m_ai_net_service_status;
+    qCDebug(lcSettings) << "m_ai_net_service_status :" << m_ai_net_service_status;
     m_views->setCurrentIndex(m_ai_net_service_status == 2 ? 0 : 1);
     if (m_ai_net_service_status != 2) {
         m_onAtLoad = m_ai_net_service_status == 1 ? 1 : 0;
@@ -398,13 +399,13 @@ void aiNetSettingWidget::buildParameterSection()
 void aiNetSettingWidget::slot_aiServiceBtnClicked(bool)
 {
     if (m_serviceGroup->checkedId() == 0) {
-        qDebug() << "ai网络威胁检测-开启";
+        qCDebug(lcSettings) << "ai网络威胁检测-开启";
         m_serviceGroup->button(1)->setChecked(false);
         m_dialogAnswered = false;
         m_dialog->show();
         m_targetStatus0 = 1;
     } else {
-        qDebug() << "ai网络威胁检测-关闭";
+        qCDebug(lcSettings) << "ai网络威胁检测-关闭";
         m_serviceGroup->button(0)->setChecked(false);
         m_targetStatus0 = m_targetStatus1 = 0;
     }
@@ -475,7 +476,7 @@ int aiNetSettingWidget::apply(int target0, int target1)
 {
     // target0 is -1 when the switch did not change: nothing is sent.
     if (target0 != 0 && target0 != 1) {
-        qDebug() << "set status return: " << -1 << -1;
+        qCDebug(lcSettings) << "set status return: " << -1 << -1;
         return 0;
     }
     return switchService(servicenames::AI_NET, target0, target1) ? 0 : 1;
@@ -499,18 +500,18 @@ void aiNetSettingWidget::onLoadingAnimationFinished()
 
 void aiNetSettingWidget::slot_timeWindowChanged(QString text)
 {
-    qDebug() << "timeWindow: " << text;
+    qCDebug(lcSettings) << "timeWindow: " << text;
     bool isNumber = false;
     const int value = text.toInt(&isNumber, 10);
     if (!isNumber) {
-        qDebug() << "Invalid input";
+        qCDebug(lcSettings) << "Invalid input";
         m_timeWindowError->setText(tr("Please enter a number"));
         m_timeWindowError->show();
     } else if (value >= MIN_TIME_WINDOW && value <= MAX_TIME_WINDOW) {
-        qDebug() << "Valid input";
+        qCDebug(lcSettings) << "Valid input";
         m_timeWindowError->hide();
     } else {
-        qDebug() << value << "Number exceeds the limit";
+        qCDebug(lcSettings) << value << "Number exceeds the limit";
         m_timeWindowError->setText(
             tr("The observation period is unreasonable, and the value range is 10~1000"));
         m_timeWindowError->show();
@@ -521,7 +522,7 @@ void aiNetSettingWidget::slot_timeWindowChanged(QString text)
 void aiNetSettingWidget::onAdvancedValuesChanged(
     QString dns, QString syn, QString ack, QString udp, QString icmp)
 {
-    qDebug() << "DNS请求数:" << dns << "SYN请求数:" << syn << "ACK请求数:" << ack << "UDP请求数:" << udp
+    qCDebug(lcSettings) << "DNS请求数:" << dns << "SYN请求数:" << syn << "ACK请求数:" << ack << "UDP请求数:" << udp
              << "ICMP请求数:" << icmp;
     m_aiConfig[DnsThreshold] = dns;
     m_aiConfig[SynThreshold] = syn;
@@ -552,15 +553,15 @@ void aiNetSettingWidget::installRequestAnswered(int result)
 {
     m_installRequestPending = false;
     if (result == 0) {
-        qDebug() << "install interface call success";
+        qCDebug(lcSettings) << "install interface call success";
         return; // the installation signals tell the rest
     }
     m_failureLabel->setText(tr("The service installation failed, please try again"));
     m_installPages->setCurrentIndex(InstallFailed);
     if (result == 1)
-        qDebug() << "系统繁忙,有其他安装任务正在执行，请稍后重试";
+        qCDebug(lcSettings) << "系统繁忙,有其他安装任务正在执行，请稍后重试";
     else
-        qDebug() << "调用失败, 错误码: " << result;
+        qCDebug(lcSettings) << "调用失败, 错误码: " << result;
 }
 
 void aiNetSettingWidget::updateProgress(int percent, QString, QString)
@@ -575,7 +576,7 @@ void aiNetSettingWidget::handleFinalResult(int success, QStringList results, QSt
         disconnect(TarvixDesktopDaemonClient::instance(), nullptr, this, nullptr);
         return;
     }
-    qDebug() << "install package: "
+    qCDebug(lcSettings) << "install package: "
              << QStringLiteral("错误码：%1\n描述：%2\n涉及软件包：%3")
                     .arg(summary, detail, results.join(QStringLiteral(", ")));
     m_installPages->setCurrentIndex(InstallFailed);

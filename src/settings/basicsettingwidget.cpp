@@ -1,4 +1,5 @@
 #include "settings/basicsettingwidget.h"
+#include "logging/logcategories.h"
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "settings/confirmtask.h"
@@ -73,7 +74,7 @@ basicSettingWidget::State basicSettingWidget::readState()
     state.rootcheck = statuses(servicenames::ROOTCHECK);
     state.logscan = statuses(servicenames::LOGSCAN);
     state.ebpf = statuses(servicenames::EBPF);
-    qDebug() << "research service status: " << state.research.first << state.research.second
+    qCDebug(lcSettings) << "research service status: " << state.research.first << state.research.second
              << "rootcheck service status: " << state.rootcheck.first << state.rootcheck.second
              << "logscan service status: " << state.logscan.first << state.logscan.second
              << "ebpf service status: " << state.ebpf.first << state.ebpf.second;
@@ -100,7 +101,7 @@ void basicSettingWidget::applyState(const State &state)
         m_allOnAtLoad = 0;
         m_targetStatus0 = m_targetStatus1 = 0;
     } else {
-        qDebug() << "some service stopped";
+        qCDebug(lcSettings) << "some service stopped";
         m_allOnAtLoad = 0;
         m_mixedAtLoad = true;
         m_targetStatus0 = m_targetStatus1 = 1;
@@ -195,12 +196,12 @@ void basicSettingWidget::slot_serviceControlBtnClicked(bool)
 {
     switch (m_serviceGroup->checkedId()) {
     case 0:
-        qDebug() << "服务启动";
+        qCDebug(lcSettings) << "服务启动";
         m_serviceGroup->button(1)->setChecked(false);
         m_targetStatus0 = m_targetStatus1 = 1;
         break;
     case 1:
-        qDebug() << "服务关闭";
+        qCDebug(lcSettings) << "服务关闭";
         m_serviceGroup->button(0)->setChecked(false);
         m_targetStatus0 = m_targetStatus1 = 0;
         break;
@@ -213,11 +214,11 @@ void basicSettingWidget::slot_notifyStatusBtnClicked(bool)
 {
     switch (m_notifyGroup->checkedId()) {
     case 0:
-        qDebug() << "通知开";
+        qCDebug(lcSettings) << "通知开";
         m_notifyDisabled = QStringLiteral("no");
         break;
     case 1:
-        qDebug() << "通知关";
+        qCDebug(lcSettings) << "通知关";
         m_notifyDisabled = QStringLiteral("yes");
         break;
     default:
@@ -229,11 +230,11 @@ void basicSettingWidget::slot_notifyFoldBtnClicked(bool)
 {
     switch (m_foldGroup->checkedId()) {
     case 0:
-        qDebug() << "通知折叠";
+        qCDebug(lcSettings) << "通知折叠";
         m_notifyFold = QStringLiteral("yes");
         break;
     case 1:
-        qDebug() << "通知不折叠";
+        qCDebug(lcSettings) << "通知不折叠";
         m_notifyFold = QStringLiteral("no");
         break;
     default:
@@ -295,7 +296,7 @@ int basicSettingWidget::apply(const Changes &changes)
     if (changes.notify) {
         const int set
             = client->setNotifyConfig(changes.notifyDisabled, changes.notifyTimeout, changes.notifyFold);
-        qDebug() << "set notify config: " << changes.notifyDisabled << changes.notifyTimeout
+        qCDebug(lcSettings) << "set notify config: " << changes.notifyDisabled << changes.notifyTimeout
                  << changes.notifyFold;
         // A restart would only bring the service up again on the old settings.
         if (set != 0 || client->restartService(servicenames::RESEARCH) != 0)

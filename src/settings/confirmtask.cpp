@@ -1,4 +1,5 @@
 #include "settings/confirmtask.h"
+#include "logging/logcategories.h"
 
 #include "widgets/custombutton.h"
 
@@ -18,7 +19,7 @@ void ConfirmTask::begin()
 
 void ConfirmTask::reportTime(int msecs)
 {
-    qDebug() << "thread excute time: " << msecs;
+    qCDebug(lcSettings) << "thread excute time: " << msecs;
     m_button->stopAfterTask(msecs);
 }
 

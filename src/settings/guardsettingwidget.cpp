@@ -1,4 +1,5 @@
 #include "settings/guardsettingwidget.h"
+#include "logging/logcategories.h"
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "settings/confirmtask.h"
@@ -65,7 +66,7 @@ guardSettingWidget::State guardSettingWidget::readState()
     State state;
     state.status0 = client->getServiceStatus(servicenames::INTERVENTION, 0);
     const int status1 = client->getServiceStatus(servicenames::INTERVENTION, 1);
-    qDebug() << "intervention service status: " << state.status0 << status1;
+    qCDebug(lcSettings) << "intervention service status: " << state.status0 << status1;
     state.whitelistResult = client->getInterventionConfig(BLOCK_IP, WHITELIST, state.whitelist);
     state.timeResult = client->getInterventionConfig(BLOCK_IP, BLOCKING_TIME, state.time);
     // Only a stop that is known stops this service too.
@@ -246,12 +247,12 @@ void guardSettingWidget::slot_guardBtnClicked(bool)
 {
     switch (m_serviceGroup->checkedId()) {
     case 0:
-        qDebug() << "点击：防御设置-开始";
+        qCDebug(lcSettings) << "点击：防御设置-开始";
         m_serviceGroup->button(1)->setChecked(false);
         m_targetStatus0 = m_targetStatus1 = 1;
         break;
     case 1:
-        qDebug() << "点击：防御设置-关闭";
+        qCDebug(lcSettings) << "点击：防御设置-关闭";
         m_serviceGroup->button(0)->setChecked(false);
         m_targetStatus0 = m_targetStatus1 = 0;
         break;
@@ -262,7 +263,7 @@ void guardSettingWidget::slot_guardBtnClicked(bool)
 
 void guardSettingWidget::slot_ipWhiteListChanged(QString text)
 {
-    qDebug() << "ip white list: " << text;
+    qCDebug(lcSettings) << "ip white list: " << text;
     m_whitelistLengthBefore = m_whitelistLength;
     m_whitelistLength = text.size();
     // The daemon keeps the addresses separated by blanks.
@@ -321,7 +322,7 @@ int guardSettingWidget::apply(const Changes &changes)
             : QStringLiteral("%1s").arg(changes.time);
         const int whitelist = client->setInterventionConfig(BLOCK_IP, WHITELIST, changes.whitelist);
         const int timeout = client->setInterventionConfig(BLOCK_IP, BLOCKING_TIME, time);
-        qDebug() << "set guard config: " << changes.statusAtLoad << changes.whitelist << time;
+        qCDebug(lcSettings) << "set guard config: " << changes.statusAtLoad << changes.whitelist << time;
         // A restart would only bring the service up again on the old settings.
         if (whitelist != 0 || timeout != 0 || client->restartService(servicenames::INTERVENTION) != 0)
             failed |= BlockingWrites;

@@ -1,4 +1,5 @@
 #include "settings/settingpage.h"
+#include "logging/logcategories.h"
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "settings/servicenames.h"
@@ -143,8 +144,10 @@ QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth)
 DurationInput checkDuration(const QString &text, int max, const char *logLabel)
 {
     const auto verdict = [logLabel](DurationInput input, auto... details) {
-        if (logLabel)
-            (qDebug() << ... << details);
+        if (logLabel) {
+            QDebug line = QMessageLogger().debug(lcSettings());
+            (line << ... << details);
+        }
         return input;
     };
     // toInt() also takes blanks around the number and a plus sign; those
@@ -157,7 +160,7 @@ DurationInput checkDuration(const QString &text, int max, const char *logLabel)
     const int value = text.toInt(&isNumber, 10);
     if (isNumber) {
         if (logLabel)
-            qDebug() << logLabel << text;
+            qCDebug(lcSettings) << logLabel << text;
         if (text == QLatin1String("-1") || (value >= 1 && value <= max))
             return verdict(DurationInput::Valid, "Valid input");
         return verdict(DurationInput::OutOfRange, value, "Number exceeds the limit");
@@ -182,7 +185,7 @@ Detection detectionServices()
     const int research = client->getServiceStatus(servicenames::RESEARCH, 0);
     const int rootcheck = client->getServiceStatus(servicenames::ROOTCHECK, 0);
     const int logscan = client->getServiceStatus(servicenames::LOGSCAN, 0);
-    qDebug() << "all service status: " << research << rootcheck << logscan;
+    qCDebug(lcSettings) << "all service status: " << research << rootcheck << logscan;
     if (research < 0 || rootcheck < 0 || logscan < 0)
         return Detection::Unknown;
     return research == 1 && rootcheck == 1 && logscan == 1 ? Detection::Running : Detection::Stopped;
@@ -193,7 +196,7 @@ bool switchService(const QString &service, int status0, int status1)
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
     const int r1 = client->setServiceStatus(service, status0, 0);
     const int r2 = client->setServiceStatus(service, status1, 1);
-    qDebug() << "set status return: " << r1 << r2;
+    qCDebug(lcSettings) << "set status return: " << r1 << r2;
     return r1 == 0 && r2 == 0;
 }
 

@@ -1,4 +1,5 @@
 #include "settings/settingtabwidget.h"
+#include "logging/logcategories.h"
 
 #include "settings/ainetsettingwidget.h"
 #include "settings/basicsettingwidget.h"
@@ -11,25 +12,25 @@ SettingTabWidget::SettingTabWidget(int type, QWidget *parent)
 {
     switch (type) {
     case 0:
-        qDebug() << "init basic setting";
+        qCDebug(lcSettings) << "init basic setting";
         m_basicSettingWidget = new basicSettingWidget(this);
         connect(m_basicSettingWidget, &basicSettingWidget::signal_close, this,
             &SettingTabWidget::close_settingMainWidget);
         break;
     case 1:
-        qDebug() << "init guard setting";
+        qCDebug(lcSettings) << "init guard setting";
         m_guardSettingWidget = new guardSettingWidget(this);
         connect(m_guardSettingWidget, &guardSettingWidget::signal_close, this,
             &SettingTabWidget::close_settingMainWidget);
         break;
     case 2:
-        qDebug() << "init ai network threat detect";
+        qCDebug(lcSettings) << "init ai network threat detect";
         m_aiNetSettingWidget = new aiNetSettingWidget(this);
         connect(m_aiNetSettingWidget, &aiNetSettingWidget::signal_close, this,
             &SettingTabWidget::close_settingMainWidget);
         break;
     default:
-        qDebug() << "unknown type";
+        qCDebug(lcSettings) << "unknown type";
         break;
     }
     setContentsMargins(0, 0, 0, 0);

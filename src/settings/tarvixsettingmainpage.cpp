@@ -1,4 +1,5 @@
 #include "settings/tarvixsettingmainpage.h"
+#include "logging/logcategories.h"
 
 #include "kit/kmenubutton.h"
 #include "kit/knavigationbar.h"
@@ -136,17 +137,17 @@ void tarvixSettingMainpage::shareThemePalette(QWidget *container)
 
 void tarvixSettingMainpage::createGuardContainer()
 {
-    qDebug() << "new m_guardSettingWidget";
+    qCDebug(lcSettings) << "new m_guardSettingWidget";
     m_guardSettingWidget = createContainer(1, OTHER_STYLE);
 }
 
 void tarvixSettingMainpage::listViewCurrentRowChangedSlot(QModelIndex index)
 {
     if (!m_guardSettingWidget) {
-        qDebug() << "init guard setting widget";
+        qCDebug(lcSettings) << "init guard setting widget";
         createGuardContainer();
     }
-    qDebug() << "change index: " << index.row() << index;
+    qCDebug(lcSettings) << "change index: " << index.row() << index;
 
     if (index.row() == 1) {
         if (m_guardNotPlaced) {
@@ -161,7 +162,7 @@ void tarvixSettingMainpage::listViewCurrentRowChangedSlot(QModelIndex index)
     }
     if (index.row() == 2) {
         if (m_aiNotPlaced) {
-            qDebug() << "new m_aiNetworkThreatDetectWidget";
+            qCDebug(lcSettings) << "new m_aiNetworkThreatDetectWidget";
             m_aiNetworkThreatDetectWidget = createContainer(2, OTHER_STYLE);
             placeContainer(m_aiNetworkThreatDetectWidget, 2);
             m_aiNotPlaced = false;
@@ -171,7 +172,7 @@ void tarvixSettingMainpage::listViewCurrentRowChangedSlot(QModelIndex index)
         m_aiNetworkThreatDetectWidget->show();
         return;
     }
-    qDebug() << "m_guardSettingWidget :" << m_guardSettingWidget;
+    qCDebug(lcSettings) << "m_guardSettingWidget :" << m_guardSettingWidget;
     m_guardSettingWidget->hide();
     if (m_aiNetworkThreatDetectWidget)
         m_aiNetworkThreatDetectWidget->hide();
