@@ -75,6 +75,12 @@ start_daemon() { # extra options for the stand-in
     pids+=($daemon)
     for _ in $(seq 50); do grep -q "ready:" "$work/daemon.log" 2>/dev/null && break; sleep 0.1; done
 }
+restart_daemon() { # extra options for the stand-in
+    kill "$daemon"
+    wait "$daemon" 2>/dev/null || true
+    : >"$work/daemon.log"
+    start_daemon "$@"
+}
 # The walk-through first shows the window while the daemon keeps it waiting.
 if [ -n "$shots" ]; then start_daemon --delay generateLogFile=5000; else start_daemon; fi
 
@@ -123,10 +129,7 @@ snap 00-loading
 # Once the slow load has arrived, the rest of the walk runs without the delay.
 for _ in $(seq 100); do grep -q "reply generateLogFile" "$work/daemon.log" && break; sleep 0.1; done
 sleep 0.5
-kill "$daemon"
-wait "$daemon" 2>/dev/null || true
-: >"$work/daemon.log"
-start_daemon
+restart_daemon
 snap 01-alarm-logs
 click 175 58 # second tab
 snap 02-alarm-statistics
@@ -277,6 +280,47 @@ xdotool key ctrl+a BackSpace
 xdotool key Tab Tab space
 snap 22-date-range
 xdotool key Escape
+
+# The list by keyboard: the third entry chosen and opened, then the oldest
+# alert at the far end of the list.
+click 75 58 # the first tab
+click 500 150 # into the list, on the newest entry
+xdotool key Down Down space
+snap 25-keyboard-entry
+xdotool key End
+snap 26-far-down-the-list
+xdotool key Home
+
+# Settings that are still being read: the page waits, greyed, for the daemon.
+restart_daemon --delay getNotifyConfig=4000
+click 831 57 # Setting
+wait_settings
+snap 27-settings-reading
+sleep 4
+snap 28-settings-read
+xdotool key Escape
+sleep 0.5
+restart_daemon
+
+# A snapshot with records the reader has to skip says how many.
+cp "$work/alerts.log" "$work/damaged.log"
+printf '** Alert 9999999999.1: - syslog,\n2026 Jan 01 00:00:00 host->/var/log/auth.log\nRule: 5712\0 (level 15) -> damaged\nraw\n\n' >>"$work/damaged.log"
+restart_daemon --alerts "$work/damaged.log"
+click 833 523 # Reload
+snap 29-unread-records
+restart_daemon
+click 833 523
+
+# The alerts of the last seven days as CSV and JSON Lines, without a window.
+from=$(date -d '6 days ago' +%F)
+for format in csv jsonl; do
+    "$bin/src/app/tarvix-desktop" --export-report "$shots/alerts.$format" --from "$from" >>"$work/export.log" 2>&1 || {
+        echo "demo.sh: the $format export failed" >&2
+        cat "$work/export.log" >&2
+        exit 1
+    }
+    echo "wrote $shots/alerts.$format"
+done
 
 # The daemon goes away: a reload keeps the list and says that it failed...
 kill "$daemon"
