@@ -298,7 +298,8 @@ wait_settings
 snap 27-settings-reading
 sleep 4
 snap 28-settings-read
-xdotool key Escape
+eval "$(xdotool getwindowgeometry --shell "$settings")"
+xdotool mousemove $((X + WIDTH - 19)) $((Y + 20)) click 1 # its close button
 sleep 0.5
 restart_daemon
 
