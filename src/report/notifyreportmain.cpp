@@ -10,6 +10,8 @@
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
+#include "reportdata/exportprogress.h"
+#include "reportdata/exporttarget.h"
 #include "reportdata/reportpdf.h"
 #include "system/systemprobes.h"
 #include "translation/translation.h"
@@ -101,22 +103,35 @@ template<class Shared> void releaseOffGuiThread(Shared shared)
 
 // The one place the report's PDF is written; it runs on a worker.
 bool writePdf(const QString &path, const QImage &picture, const SharedReportData &data,
-    const Translation &translation, QString *error)
+    const QString &rangeText, const Translation &translation, ExportProgress *progress, QString *error)
 {
-    ReportPdfContent content { picture, {}, nullptr, nullptr, QString() };
+    ReportPdfContent content { picture, {}, nullptr, nullptr, rangeText };
     if (data) {
         content.alerts = data->range.alerts;
         content.sources = data->sources.get();
         content.users = data->users.get();
-        const QDate oldest = data->oldestDate();
-        const QDate newest = data->range.alerts.empty()
-            ? QDate()
-            : QDateTime::fromMSecsSinceEpoch(data->range.alerts.front().timeNs / 1000000).date();
-        if (oldest.isValid() && newest.isValid())
-            content.rangeText = QString("%1 - %2").arg(oldest.toString("yyyy-MM-dd"), newest.toString("yyyy-MM-dd"));
     }
-    return ReportPdf::write(path, content, translation, nullptr, error);
+    return ReportPdf::write(path, content, translation, progress, error);
 }
+
+// Any of the formats; runs on a worker. A PDF needs its picture.
+bool writeExport(ExportFormat format, const QString &path, const QImage &picture,
+    const SharedReportData &data, const QString &rangeText, const Translation &translation,
+    ExportProgress *progress, QString *error)
+{
+    const AlertSpan alerts = data ? data->range.alerts : AlertSpan();
+    switch (format) {
+    case ExportFormat::Csv:
+        return writeAlertsCsv(path, alerts, translation, progress, error);
+    case ExportFormat::JsonLines:
+        return writeAlertsJsonLines(path, alerts, translation, progress, error);
+    case ExportFormat::Pdf:
+        break;
+    }
+    return writePdf(path, picture, data, rangeText, translation, progress, error);
+}
+
+const int PROGRESS_MS = 100;
 
 const char *const CANNOT_PICTURE = QT_TRANSLATE_NOOP(
     "notifyReportMain", "The report could not be written: its picture could not be made.");
@@ -189,6 +204,8 @@ QString notifyReportMain::rangeEndText(const QDate &day)
 
 notifyReportMain::~notifyReportMain()
 {
+    // An export still running would write a file nobody asked to keep.
+    cancelExport();
     // A top-level window of its own, so no parent takes it along.
     delete m_picker;
 }
@@ -346,7 +363,16 @@ QWidget *notifyReportMain::buildBottomBar()
     layout->addWidget(m_busy);
     layout->addSpacing(6);
     layout->addWidget(m_statusLabel);
+    layout->addSpacing(6);
+    m_cancelButton = new QPushButton(tr("Cancel"), bar);
+    m_cancelButton->setObjectName("cancelExportButton");
+    m_cancelButton->setVisible(false);
+    connect(m_cancelButton, &QPushButton::clicked, this, &notifyReportMain::cancelExport);
+    layout->addWidget(m_cancelButton);
     layout->addSpacing(16);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(PROGRESS_MS);
+    connect(m_progressTimer, &QTimer::timeout, this, &notifyReportMain::showExportProgress);
 
     auto *refresh = new QPushButton(tr("Refresh"), bar);
     refresh->setObjectName("refreshButton");
@@ -823,24 +849,31 @@ void notifyReportMain::exportScrollAreaToImage()
         return;
     const QString path = dialog.selectedFiles().first();
     qDebug() << "export filepath:" << path;
-    startExport(path);
+    startExport(path, dialog.format());
 }
 
-// The picture must be taken here; the pages of text, which take seconds for
-// a large range, are written on a worker while the window goes on.
-bool notifyReportMain::startExport(const QString &pdfPath)
+// A PDF's picture must be taken here; the files, which take seconds for a
+// large range, are written on a worker while the window goes on.
+bool notifyReportMain::startExport(const QString &path, ExportFormat format)
 {
     if (m_exporting)
         return false;
-    const QImage picture = takeReportPicture();
-    if (picture.isNull()) {
-        showExportFailure();
-        return true;
+    QImage picture;
+    if (format == ExportFormat::Pdf) {
+        picture = takeReportPicture();
+        if (picture.isNull()) {
+            showExportFailure();
+            return true;
+        }
     }
     m_exporting = true;
     m_exportButton->setEnabled(false);
     m_busy->setVisible(true);
-    m_statusLabel->setText(tr("Writing the report..."));
+    m_exportProgress = std::make_shared<ExportProgress>();
+    m_exportProgress->total = m_data ? qint64(m_data->range.alerts.size()) : 0;
+    showExportProgress();
+    m_cancelButton->setVisible(true);
+    m_progressTimer->start();
     struct Outcome
     {
         bool written = false;
@@ -849,18 +882,40 @@ bool notifyReportMain::startExport(const QString &pdfPath)
     auto outcome = std::make_shared<Outcome>();
     const SharedReportData data = m_data;
     const std::shared_ptr<const Translation> translation = m_translation;
+    const std::shared_ptr<ExportProgress> progress = m_exportProgress;
+    const QString range = rangeText();
     ThreadWorker::start(
         this,
-        [outcome, pdfPath, picture, data, translation] {
-            outcome->written = writePdf(pdfPath, picture, data, *translation, &outcome->error);
+        [outcome, format, path, picture, data, range, translation, progress] {
+            outcome->written = writeExport(
+                format, path, picture, data, range, *translation, progress.get(), &outcome->error);
         },
-        [this, outcome, pdfPath](int) { finishExport(outcome->written, pdfPath, outcome->error); });
+        [this, outcome, path, format](int) { finishExport(outcome->written, path, format, outcome->error); });
     return true;
 }
 
-void notifyReportMain::finishExport(bool written, const QString &path, const QString &error)
+void notifyReportMain::cancelExport()
+{
+    if (m_exportProgress)
+        m_exportProgress->cancelled = true;
+}
+
+void notifyReportMain::showExportProgress()
+{
+    if (!m_exportProgress)
+        return;
+    m_statusLabel->setText(tr("Exporting: %1 of %2 alerts written")
+                               .arg(m_exportProgress->written.load())
+                               .arg(m_exportProgress->total));
+}
+
+void notifyReportMain::finishExport(
+    bool written, const QString &path, ExportFormat format, const QString &error)
 {
     m_exporting = false;
+    m_exportProgress.reset();
+    m_progressTimer->stop();
+    m_cancelButton->setVisible(false);
     m_exportButton->setEnabled(true);
     m_busy->setVisible(isLoading());
     m_exportError = error;
@@ -868,7 +923,17 @@ void notifyReportMain::finishExport(bool written, const QString &path, const QSt
         showExportFailure();
         return;
     }
-    m_statusLabel->setText(tr("The report was written to %1").arg(QDir::toNativeSeparators(path)));
+    const QString where = QDir::toNativeSeparators(path);
+    m_statusLabel->setText(format == ExportFormat::Pdf ? tr("The report was written to %1").arg(where)
+                                                       : tr("The alerts were written to %1").arg(where));
+}
+
+// The days the report was made for, as chosen, not the span of its alerts.
+QString notifyReportMain::rangeText() const
+{
+    if (!m_startDate.isValid() || !m_endDate.isValid())
+        return QString();
+    return QString("%1 - %2").arg(m_startDate.toString("yyyy-MM-dd"), m_endDate.toString("yyyy-MM-dd"));
 }
 
 void notifyReportMain::showExportFailure()
@@ -882,7 +947,7 @@ bool notifyReportMain::exportReport(const QString &pdfPath)
     if (picture.isNull())
         return false;
     m_exportError.clear();
-    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
+    return writePdf(pdfPath, picture, m_data, rangeText(), *m_translation, nullptr, &m_exportError);
 }
 
 bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &imagePath)
@@ -894,7 +959,7 @@ bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &ima
         return false;
     }
     m_exportError.clear();
-    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
+    return writePdf(pdfPath, picture, m_data, rangeText(), *m_translation, nullptr, &m_exportError);
 }
 
 void notifyReportMain::paintEvent(QPaintEvent *)

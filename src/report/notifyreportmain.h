@@ -2,6 +2,7 @@
 #define REPORT_NOTIFYREPORTMAIN_H
 
 #include "alertstore/alertstore.h"
+#include "reportdata/alertexport.h"
 #include "reportdata/reportdata.h"
 
 #include <QDate>
@@ -24,6 +25,8 @@ class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QImage;
+class QTimer;
+struct ExportProgress;
 class QPushButton;
 class QVBoxLayout;
 class Translation;
@@ -82,9 +85,13 @@ public:
     // The picture of the whole report and the PDF, without asking for a name;
     // blocks until it is written.
     bool exportReport(const QString &pdfPath);
-    // Writes the report to path on a worker, the picture taken here first; the
-    // status strip says how it went. False when one is under way already.
-    bool startExport(const QString &pdfPath);
+    // Writes the report (PDF) or the alerts of the range (CSV, JSON Lines) to
+    // path on a worker, a PDF's picture taken here first; the status strip
+    // shows the progress with a Cancel and then how it went. False when one
+    // is under way already.
+    bool startExport(const QString &path, ExportFormat format = ExportFormat::Pdf);
+    // Asks the running export to stop; it leaves no file.
+    void cancelExport();
     bool isExporting() const { return m_exporting; }
     QString exportError() const { return m_exportError; }
 
@@ -167,8 +174,10 @@ private:
     void showRangeResult();
 
     QImage takeReportPicture();
+    QString rangeText() const;
     void showExportFailure();
-    void finishExport(bool written, const QString &path, const QString &error);
+    void showExportProgress();
+    void finishExport(bool written, const QString &path, ExportFormat format, const QString &error);
 
     void clearBody();
     void buildReportBody();
@@ -199,6 +208,7 @@ private:
     bool m_shownOnce = false; // the figures of a load have been shown
     bool m_totalsKnown = false; // the daemon's totals have arrived once
     bool m_exporting = false;
+    std::shared_ptr<ExportProgress> m_exportProgress; // of the export under way
 
     // Widgets.
     QHBoxLayout *m_mainHLayout = nullptr;
@@ -209,6 +219,8 @@ private:
     QLabel *m_endLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_exportButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QTimer *m_progressTimer = nullptr;
     BusyIndicator *m_busy = nullptr;
     DateTimeRangeWidget *m_picker = nullptr;
     notifyReportItem *m_guardCard = nullptr;

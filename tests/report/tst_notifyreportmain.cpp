@@ -27,8 +27,11 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -37,6 +40,8 @@
 #include <QStackedBarSeries>
 
 using namespace QtCharts;
+
+Q_DECLARE_METATYPE(ExportFormat)
 
 namespace {
 
@@ -522,9 +527,10 @@ private slots:
             QVERIFY2(line.contains(" yes "), qPrintable(line));
     }
 
-    // The page's export through its dialog, which offers today's name: a
-    // failure is said in the page and leaves no file, a later success clears
-    // it, and the picture was a private file that is gone afterwards.
+    // The page's export through its dialog, which offers today's name in the
+    // chosen format: a failure is said in the page and leaves no file, a later
+    // success clears it, and the picture was a private file that is gone
+    // afterwards. The alerts as CSV and JSON Lines read back.
     void exportFromThePage()
     {
         QVERIFY(serve(fromFiveSources(30)));
@@ -536,7 +542,8 @@ private slots:
         page.slot_refresh_data(); // not the snapshot of the test before
         QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
         QLabel *status = page.findChild<QLabel *>("statusLabel");
-        const auto exportTo = [&](const QString &target) {
+        // formatsDown: how far down the list of formats the user goes.
+        const auto exportTo = [&](const QString &target, int formatsDown = 0) {
             QString offered;
             QTimer::singleShot(0, this, [&] {
                 CustomFileDialog *dialog = nullptr;
@@ -545,6 +552,11 @@ private slots:
                 QLineEdit *name = dialog->findChild<QLineEdit *>();
                 QTRY_COMPARE(name->text(), dialog->baseName() + ".pdf");
                 offered = name->selectedText();
+                auto *formats = dialog->findChild<QComboBox *>("fileTypeCombo");
+                for (int i = 0; i < formatsDown; ++i)
+                    QTest::keyClick(formats, Qt::Key_Down);
+                if (formatsDown > 0) // the suffix follows the format
+                    QCOMPARE(name->text(), dialog->baseName() + (formatsDown == 1 ? ".csv" : ".jsonl"));
                 name->setText(target); // typed over
                 static_cast<QDialog *>(dialog)->accept();
             });
@@ -581,23 +593,57 @@ private slots:
         QVERIFY(!page.writeReportPdf(earlier.fileName(), m_dir.filePath("no-picture.png")));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("old report"));
+
+        // Without a suffix typed, the chosen format's; newest first.
+        exportTo(work.filePath("alerts"), 1);
+        QCOMPARE(status->text(), "The alerts were written to " + work.filePath("alerts.csv"));
+        QFile csv(work.filePath("alerts.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = csv.readAll().split('\n');
+        QVERIFY(rows[0].startsWith("\xEF\xBB\xBF"
+                                   "id,time,level,"));
+        QCOMPARE(rows.size(), 1 + 30 + 1);
+        QVERIFY(rows[1].contains(",alert 29,") && rows[30].contains(",alert 0,"));
+        exportTo(work.filePath("alerts"), 2);
+        QFile jsonLines(work.filePath("alerts.jsonl"));
+        QVERIFY(jsonLines.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = jsonLines.readAll().trimmed().split('\n');
+        QCOMPARE(lines.size(), 30);
+        QCOMPARE(QJsonDocument::fromJson(lines[0]).object().value("description").toString(), "alert 29");
     }
 
-    // The pages of text are written on a worker: the longest gap between
-    // ticks of a 10 ms timer shows how long the window ever stood still.
+    // The files are written on a worker: the longest gap between ticks of a
+    // 10 ms timer shows how long the window ever stood still. A cancelled
+    // export leaves nothing behind.
+    void exportKeepsTheWindowResponsive_data()
+    {
+        QTest::addColumn<ExportFormat>("format");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("PDF") << ExportFormat::Pdf << false;
+        QTest::newRow("CSV") << ExportFormat::Csv << false;
+        QTest::newRow("PDF cancelled") << ExportFormat::Pdf << true;
+    }
+
     void exportKeepsTheWindowResponsive()
     {
+        QFETCH(ExportFormat, format);
+        QFETCH(bool, cancel);
         std::vector<loginfo> alerts;
         for (int i = 0; i < 100000; ++i)
             alerts.push_back(row(DATE, 12 + i % 5, "event " + std::to_string(i % 300), LOCATION,
                 "10.1." + std::to_string(i % 5000 / 250) + "." + std::to_string(i % 250),
                 "user" + std::to_string(i % 500)));
+        alerts.back().timeNs
+            = QDateTime::fromString(DATE, "yyyy MMM dd HH:mm:ss").toMSecsSinceEpoch() * 1000000;
         const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
         notifyReportMain page(ReportData::compute(snapshot, "init", "init"), {}, {}, {});
         page.resize(856, 500);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
-        const QString target = m_dir.filePath("responsive.pdf");
+        QTemporaryDir folder;
+        const QString target = folder.filePath("responsive");
+        QLabel *status = page.findChild<QLabel *>("statusLabel");
+        QPushButton *cancelButton = page.findChild<QPushButton *>("cancelExportButton");
 
         QElapsedTimer clock;
         clock.start();
@@ -610,14 +656,38 @@ private slots:
             page.repaint();
         });
         ticker.start();
-        QVERIFY(page.startExport(target));
+        QVERIFY(page.startExport(target, format));
         const qint64 picture = clock.elapsed();
+        QVERIFY(cancelButton->isVisible());
+        // Progress of all the alerts of the range, counted as it goes; the
+        // cancel comes while it moves.
+        QCOMPARE(status->text(), "Exporting: 0 of 100000 alerts written");
+        if (cancel) {
+            QTRY_VERIFY(status->text().contains(QRegularExpression("^Exporting: [1-9][0-9]* of 100000")));
+            cancelButton->click();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!page.isExporting(), 60000);
         ticker.stop();
         QVERIFY2(longest < 100,
             qPrintable(QString("blocked for %1 ms (%2 ms for the picture)").arg(longest).arg(picture)));
-        QCOMPARE(page.findChild<QLabel *>("statusLabel")->text(), "The report was written to " + target);
-        QVERIFY(pageCount(target) > 2000);
+        QVERIFY(!cancelButton->isVisible());
+        if (cancel) {
+            QCOMPARE(status->text(), "The export was cancelled.");
+            QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList());
+        } else if (format == ExportFormat::Pdf) {
+            QCOMPARE(status->text(), "The report was written to " + target);
+            QVERIFY(pageCount(target) > 2000);
+            // Titled with the days the report is of: from the oldest alert's to today.
+            QVERIFY(run("pdfinfo", { target })
+                        .contains("Intrusion detection statistics report 2024-03-05 - "
+                            + QDate::currentDate().toString("yyyy-MM-dd") + "\n"));
+        } else {
+            QCOMPARE(status->text(), "The alerts were written to " + target);
+            QFile csv(target);
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            QCOMPARE(csv.readAll().count('\n'), 100001);
+        }
     }
 
     void commandLine()
