@@ -318,6 +318,14 @@ QWidget *notifyReportMain::buildTitleRow()
     title->setFont(font);
     title->setStyleSheet("border: none;");
     layout->addWidget(title);
+    // In the picture of the report too: a reader of the PDF learns it as well.
+    m_skippedLabel = new QLabel(row);
+    m_skippedLabel->setObjectName("skippedLabel");
+    m_skippedLabel->setTextFormat(Qt::PlainText);
+    m_skippedLabel->setStyleSheet("border: none; color: #D9363E;");
+    m_skippedLabel->setVisible(false);
+    layout->addSpacing(12);
+    layout->addWidget(m_skippedLabel);
     layout->addStretch();
 
     QWidget *dateBox = greyPanel(row);
@@ -404,13 +412,15 @@ void notifyReportMain::startAction(Action action, const QString &start, const QS
     AlertStore *store = AlertStore::instance();
     // An empty snapshot may be one that never loaded: that one is asked for.
     const AlertList held = store->isLoading() ? nullptr : store->current();
-    if (action == Action::Range && m_data)
+    if (action == Action::Range && m_data) {
         computeData(m_data->range.snapshot);
-    else if (action != Action::Refresh && held && !held->empty())
+    } else if (action != Action::Refresh && held && !held->empty()) {
+        takeSkippedRecords();
         computeData(held);
-    else
+    } else {
         store->requestFresh(
             this, [this](const AlertList &alerts, int result) { applyAlerts(alerts, result); });
+    }
 }
 
 void notifyReportMain::collectDaemonTotals()
@@ -481,6 +491,7 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
         finishAction();
         return;
     }
+    takeSkippedRecords();
     computeData(alerts);
 }
 
@@ -531,13 +542,13 @@ void notifyReportMain::applyData(const SharedReportData &data)
                 SLOT(slot_date_changed(QDate, QDate)));
         }
         if (m_totals.alertTotal == 0)
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
         else
             buildReportBody();
         break;
     case Action::Refresh:
         if (m_totals.alertTotal == 0) {
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
             break;
         }
         logRange("init", "init");
@@ -554,12 +565,12 @@ void notifyReportMain::applyData(const SharedReportData &data)
         m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
         m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
         if (m_totals.alertTotal == 0) {
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
             break;
         }
         logRange(m_loadStart, m_loadEnd);
         if (m_data->highCount == 0 && m_data->normalCount == 0)
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
         else
             showRangeResult();
         break;
@@ -732,6 +743,23 @@ void notifyReportMain::showEmptyState(const QString &text, bool failure)
         m_mainHLayout->addSpacing(18);
         m_emptyState = true;
     }
+}
+
+// Records that could not be read may be alerts of the range: never "no alarms" then.
+void notifyReportMain::showNoAlarms()
+{
+    if (m_skippedRecords > 0)
+        showEmptyState(tr("%n alert records could not be read", "", m_skippedRecords), true);
+    else
+        showEmptyState(tr("There are no alarm details"));
+}
+
+// The store's count belongs to the snapshot it holds, which is the one about to be shown.
+void notifyReportMain::takeSkippedRecords()
+{
+    m_skippedRecords = AlertStore::instance()->skippedRecords();
+    m_skippedLabel->setText(tr("%n alert records could not be read", "", m_skippedRecords));
+    m_skippedLabel->setVisible(m_skippedRecords > 0);
 }
 
 void notifyReportMain::slot_open_calendar()

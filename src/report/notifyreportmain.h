@@ -99,6 +99,8 @@ public:
     bool isLoading() const { return m_loadingAlerts || m_loadingTotals; }
     bool isCountingAi() const { return m_countingAi; }
     bool showsEmptyState() const { return m_emptyState; }
+    // The alert records the shown snapshot's load had to pass over.
+    int skippedRecords() const { return m_skippedRecords; }
     // The result of the last load of alerts: 0, or why it failed (see AlertStore).
     int loadResult() const { return m_loadResult; }
     qint64 alertTotal() const { return m_totals.alertTotal; }
@@ -182,6 +184,8 @@ private:
     void clearBody();
     void buildReportBody();
     void showEmptyState(const QString &text, bool failure = false);
+    void showNoAlarms();
+    void takeSkippedRecords();
     void buildCharts();
 
     // Sources of the figures.
@@ -189,6 +193,7 @@ private:
     SharedReportData m_data; // of the range shown, with its snapshot
     Totals m_totals;
     int m_loadResult = 0;
+    int m_skippedRecords = 0; // of the snapshot shown; a picked range keeps them
     QString m_exportError;
     QDate m_startDate;
     QDate m_endDate;
@@ -217,6 +222,7 @@ private:
     QVBoxLayout *m_bodyLayout = nullptr;
     QLabel *m_startLabel = nullptr;
     QLabel *m_endLabel = nullptr;
+    QLabel *m_skippedLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_exportButton = nullptr;
     QPushButton *m_cancelButton = nullptr;

@@ -384,6 +384,33 @@ private slots:
         WAIT_LOADED(page);
         QCOMPARE(labelText(page, "statusLabel"), QString());
         QCOMPARE(cardValue(page, "alertsCard"), QString("1"));
+        QVERIFY(!page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
+
+        // Records that could not be read are said, and a range without
+        // alerts, where they may lie, is never "no alarms"; nor is a log of
+        // nothing else.
+        TestAlert unreadable;
+        unreadable.ruleLine = QByteArray("Rule: 1 (level 15) -> 'a\0b'", 27);
+        for (const auto &[log, pick, shown, empty] :
+            std::vector<std::tuple<QList<TestAlert>, bool, size_t, QString>> {
+                { { alert(daysAgo(1), 13), unreadable, unreadable }, false, 1, "" },
+                { { alert(daysAgo(1), 13), unreadable, unreadable }, true, 0,
+                    "2 alert records could not be read" },
+                { { unreadable }, false, 0, "1 alert records could not be read" } }) {
+            QVERIFY(serve(log));
+            page.slot_refresh_data();
+            WAIT_LOADED(page);
+            if (pick) {
+                range = { today.addDays(-10), today.addDays(-5) };
+                page.slot_update_dateTime(range);
+                WAIT_LOADED(page);
+            }
+            QCOMPARE(page.rangeAlerts().size(), shown);
+            QCOMPARE(emptyText(page), empty);
+            QCOMPARE(labelText(page, "skippedLabel"),
+                QString("%1 alert records could not be read").arg(log.size() - 1 + int(log.size() == 1)));
+            QVERIFY(page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
+        }
     }
 
     void serverEditionAndAiHint()
