@@ -92,6 +92,8 @@ QVariant EventTableModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role == CommentRole)
+        return QString::fromStdString(m_rows[size_t(index.row())]->comment);
     return QVariant();
 }
 

@@ -21,6 +21,8 @@ class EventTableModel : public QAbstractTableModel
     Q_OBJECT
 public:
     static constexpr int FETCH_ROWS = 100;
+    // The rule description of a row's alert as recorded, for the drill-down.
+    static constexpr int CommentRole = Qt::UserRole + 1;
 
     EventTableModel(std::shared_ptr<const Translation> translation, QObject *parent = nullptr);
 

@@ -3,6 +3,7 @@
 #include "report/eventtablemodel.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -42,6 +43,20 @@ EventTableView::EventTableView(
         setColumnHidden(column, false);
     }
     sortByColumn(0, Qt::DescendingOrder);
+
+    setMouseTracking(true);
+    viewport()->setCursor(Qt::PointingHandCursor);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        emit alertChosen(index.data(EventTableModel::CommentRole).toString());
+    });
+}
+
+void EventTableView::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid())
+        emit alertChosen(currentIndex().data(EventTableModel::CommentRole).toString());
+    else
+        KTableView::keyPressEvent(event);
 }
 
 void EventTableView::updateEventLoginfoVec(const AlertRange &range)

@@ -521,6 +521,7 @@ void notifyReportMain::applyData(const SharedReportData &data)
     if (m_action != Action::Range)
         m_statusLabel->clear();
     SharedReportData previous = std::exchange(m_data, data);
+    m_rangePicked = m_action == Action::Range;
     m_totals.alertTotal = qint64(m_data->alertTotal);
     if (m_action != Action::Range)
         emit update_total_alerts(m_totals.alertTotal);
@@ -692,6 +693,9 @@ void notifyReportMain::buildReportBody()
     m_eventCard = new EventStatisticsWidget(m_data, m_translation, m_content);
     m_attackCard = new AttackStatisticsWidget(m_data, m_content);
     m_userCard = new UserStatisticsWidget(m_data, m_content);
+    for (RankingCard *card : { static_cast<RankingCard *>(m_eventCard),
+             static_cast<RankingCard *>(m_attackCard), static_cast<RankingCard *>(m_userCard) })
+        connect(card, &RankingCard::drillDown, this, &notifyReportMain::drillDown);
 
     m_bodyLayout->addWidget(levelArea);
     m_bodyLayout->addWidget(m_dateChartView);
@@ -760,6 +764,12 @@ void notifyReportMain::takeSkippedRecords()
     m_skippedRecords = AlertStore::instance()->skippedRecords();
     m_skippedLabel->setText(tr("%n alert records could not be read", "", m_skippedRecords));
     m_skippedLabel->setVisible(m_skippedRecords > 0);
+}
+
+void notifyReportMain::drillDown(AlertField field, const QString &value)
+{
+    emit signal_drill_down(
+        field, value, m_rangePicked ? QList<QDate> { m_startDate, m_endDate } : QList<QDate>());
 }
 
 void notifyReportMain::slot_open_calendar()

@@ -1,6 +1,7 @@
 #ifndef REPORT_NOTIFYREPORTMAIN_H
 #define REPORT_NOTIFYREPORTMAIN_H
 
+#include "alertengine/alertfield.h"
 #include "alertstore/alertstore.h"
 #include "reportdata/alertexport.h"
 #include "reportdata/reportdata.h"
@@ -126,6 +127,9 @@ signals:
     void update_high_level_count(int count);
     void update_normal_level_count(int count);
     void signal_update_dateWidget(QDate start, QDate end);
+    // A ranking's row was chosen: the alerts with exactly that value of field,
+    // in the report's range ({first day, last day}, empty for all).
+    void signal_drill_down(AlertField field, const QString &value, const QList<QDate> &range);
 
 public slots:
     void slot_open_calendar();
@@ -173,6 +177,7 @@ private:
     QDate oldestAlertDate() const;
     QString dayText(const QDate &day) const;
     void emitTotals();
+    void drillDown(AlertField field, const QString &value);
     void showRangeResult();
 
     QImage takeReportPicture();
@@ -197,6 +202,7 @@ private:
     QString m_exportError;
     QDate m_startDate;
     QDate m_endDate;
+    bool m_rangePicked = false; // the shown data is of picked days, not of the whole snapshot
     bool m_serverEdition = false;
 
     // The action under way.

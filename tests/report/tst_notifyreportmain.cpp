@@ -14,6 +14,7 @@
 #include "report/hitstatlist.h"
 #include "report/notifyreportitem.h"
 #include "report/notifyreportmain.h"
+#include "report/rankingcard.h"
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
@@ -37,11 +38,13 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QStackedBarSeries>
 
 using namespace QtCharts;
 
 Q_DECLARE_METATYPE(ExportFormat)
+Q_DECLARE_METATYPE(AlertField)
 
 namespace {
 
@@ -172,6 +175,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { qRegisterMetaType<AlertField>("AlertField"); }
+
     void init()
     {
         notifyReportMain::Sources &sources = notifyReportMain::sources();
@@ -714,6 +719,80 @@ private slots:
             QFile csv(target);
             QVERIFY(csv.open(QIODevice::ReadOnly));
             QCOMPARE(csv.readAll().count('\n'), 100001);
+        }
+    }
+
+    // A row of each ranking, on the page or in its "See all" window, asks
+    // for its alerts: that field's recorded value, in the report's range.
+    void drillDownFromEachRanking()
+    {
+        std::vector<loginfo> alerts;
+        for (const auto &[comment, source, user] : std::vector<std::array<std::string, 3>> {
+                 { "sshd: brute force", "10.0.0.6", "root" }, { "sshd: brute force", "10.0.0.6", "root" },
+                 { "sshd: brute force", "10.0.0.6", "admin" }, { "su: failure", "10.0.0.7", "" } })
+            alerts.push_back(row(DATE, 13, comment, LOCATION, source, user));
+        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        const auto clickRow = [](QAbstractItemView *view, int row) {
+            QCOMPARE(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                view->visualRect(view->model()->index(row, 0)).center());
+        };
+        const auto returnOn = [](QAbstractItemView *view, int row) {
+            view->setCurrentIndex(view->model()->index(row, 0));
+            QTest::keyClick(view, Qt::Key_Return);
+        };
+        const auto eventRow = [](notifyReportMain &page, int row) {
+            return page.eventCard()->findChildren<RankingRow *>().at(row);
+        };
+        // Opens a "See all" window and gives its list once it is laid out.
+        const auto seeAll = [](RankingCard *card) {
+            card->seeAllButton()->click();
+            QWidget *window = QApplication::activeModalWidget();
+            if (!QTest::qWaitForWindowExposed(window))
+                qWarning("the window was not shown");
+            return window;
+        };
+        using Choice = std::function<void(notifyReportMain &)>;
+        const std::vector<std::tuple<Choice, AlertField, QString>> choices {
+            { [&](notifyReportMain &page) { QTest::mouseClick(eventRow(page, 1), Qt::LeftButton); },
+                AlertField::RuleDescription, "su: failure" },
+            { [&](notifyReportMain &page) { QTest::keyClick(eventRow(page, 0), Qt::Key_Return); },
+                AlertField::RuleDescription, "sshd: brute force" },
+            { [&](notifyReportMain &page) { clickRow(page.attackCard()->findChild<HitStatListView *>(), 1); },
+                AlertField::SourceAddress, "10.0.0.7" },
+            { [&](notifyReportMain &page) { returnOn(page.userCard()->findChild<HitStatListView *>(), 0); },
+                AlertField::User, "root" },
+            { [&](notifyReportMain &page) { // sorted with the titles from A to Z
+                 clickRow(seeAll(page.eventCard())->findChild<EventTableView *>(), 3);
+             },
+                AlertField::RuleDescription, "su: failure" },
+            { [&](notifyReportMain &page) {
+                 returnOn(seeAll(page.attackCard())->findChild<HitStatListView *>(), 1);
+             },
+                AlertField::SourceAddress, "10.0.0.7" },
+            { [&](notifyReportMain &page) {
+                 clickRow(seeAll(page.userCard())->findChild<HitStatListView *>(), 0);
+             },
+                AlertField::User, "admin" },
+        };
+        const QList<QDate> picked { QDate(2024, 3, 1), QDate(2024, 3, 5) };
+        for (const QList<QDate> &range : { QList<QDate>(), picked }) {
+            notifyReportMain page(
+                ReportData::compute(snapshot, "init", "init"), {}, range.value(0), range.value(1));
+            page.resize(856, 900);
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QSignalSpy drills(&page, &notifyReportMain::signal_drill_down);
+            QCOMPARE(eventRow(page, 0)->cursor().shape(), Qt::PointingHandCursor);
+            for (const auto &[choose, field, value] : choices) {
+                choose(page);
+                QCOMPARE(drills.count(), 1);
+                const QList<QVariant> drill = drills.takeFirst();
+                QCOMPARE(drill.at(0).value<AlertField>(), field);
+                QCOMPARE(drill.at(1).toString(), value);
+                QCOMPARE(drill.at(2).value<QList<QDate>>(), range);
+                QVERIFY(!QApplication::activeModalWidget()); // a "See all" window makes way
+            }
         }
     }
 
