@@ -56,6 +56,7 @@ void EventStatisticsWidget::buildRows()
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rowLayout->addWidget(title);
         rowLayout->addWidget(count);
+        row->setAccessibleName(QString("%1, %2").arg(title->text(), count->text()));
         layout->addWidget(row);
     }
     setRows(rows);

@@ -17,7 +17,6 @@ EventTableView::EventTableView(
     const AlertRange &range, std::shared_ptr<const Translation> translation, QWidget *parent)
     : KTableView(parent)
 {
-    setAccessibleName("EventTableView");
     setProperty("useIconHighlightEffect", 0x2);
 
     m_model = new EventTableModel(std::move(translation), this);

@@ -33,6 +33,7 @@ void HitStatisticsWidget::buildRows(std::vector<const HitEntry *> entries)
     auto *list = new HitStatListView(model, this);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setFixedHeight(int(shown) * list->sizeHintForRow(0));
+    list->setAccessibleName(accessibleName());
     connect(list, &HitStatListView::keyChosen, this,
         [this](const QString &key) { emit drillDown(m_field, key); });
     setRows(list);

@@ -336,11 +336,14 @@ QWidget *notifyReportMain::buildTitleRow()
     calendar->setFixedSize(24, 22);
     calendar->setIcon(QIcon(":/Resource/Icon/setting/calendar.png"));
     calendar->setStyleSheet("QPushButton { background: transparent; border: none; }");
+    calendar->setAccessibleName(tr("Choose the date range"));
     connect(calendar, &QPushButton::clicked, this, &notifyReportMain::slot_open_calendar);
     m_startLabel = new QLabel(dateBox);
     m_startLabel->setObjectName("startLabel");
+    m_startLabel->setAccessibleDescription(tr("First day of the report"));
     m_endLabel = new QLabel(tr("So far"), dateBox);
     m_endLabel->setObjectName("endLabel");
+    m_endLabel->setAccessibleDescription(tr("Last day of the report"));
     dateLayout->addWidget(calendar);
     dateLayout->addSpacing(10);
     dateLayout->addWidget(m_startLabel);
@@ -359,6 +362,7 @@ QWidget *notifyReportMain::buildBottomBar()
     layout->setContentsMargins(0, 0, 0, 0);
     m_exportButton = new lumo::KBorderlessButton(tr("Export a statistical report"), bar);
     m_exportButton->setObjectName("exportButton");
+    m_exportButton->setAccessibleName(m_exportButton->text());
     connect(m_exportButton, &QPushButton::clicked, this, &notifyReportMain::exportScrollAreaToImage);
     layout->addWidget(m_exportButton);
     layout->addStretch();
@@ -374,6 +378,7 @@ QWidget *notifyReportMain::buildBottomBar()
     layout->addSpacing(6);
     m_cancelButton = new QPushButton(tr("Cancel"), bar);
     m_cancelButton->setObjectName("cancelExportButton");
+    m_cancelButton->setAccessibleName(tr("Cancel the export"));
     m_cancelButton->setVisible(false);
     connect(m_cancelButton, &QPushButton::clicked, this, &notifyReportMain::cancelExport);
     layout->addWidget(m_cancelButton);
@@ -384,6 +389,7 @@ QWidget *notifyReportMain::buildBottomBar()
 
     auto *refresh = new QPushButton(tr("Refresh"), bar);
     refresh->setObjectName("refreshButton");
+    refresh->setAccessibleName(refresh->text());
     refresh->setFixedSize(96, 36);
     refresh->setProperty("isImportant", true);
     refresh->setStyleSheet(REFRESH_STYLE);
@@ -722,8 +728,10 @@ void notifyReportMain::buildCharts()
     m_dateChartView = SeverityCharts::dateChart(
         SeverityCharts::datePoints(m_data->dayCounts, int(m_data->range.alerts.size())), scatters);
     m_dateChartView->setParent(m_content);
+    m_dateChartView->setAccessibleName(tr("Date distribution of alarm severity"));
     m_levelChartView = SeverityCharts::levelChart(m_data->levelCounts);
     m_levelChartView->setParent(m_content);
+    m_levelChartView->setAccessibleName(tr("Distribution of the number of alarm severities"));
     for (QScatterSeries *series : scatters)
         connect(series, &QScatterSeries::hovered, this,
             [this](const QPointF &point, bool) { onScatterPointClicked(point); });

@@ -25,11 +25,13 @@
 #include "translation/translation.h"
 #include "widgets/emptywidget.h"
 
+#include <QAccessible>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QIcon>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -792,6 +794,68 @@ private slots:
                 QCOMPARE(drill.at(1).toString(), value);
                 QCOMPARE(drill.at(2).value<QList<QDate>>(), range);
                 QVERIFY(!QApplication::activeModalWidget()); // a "See all" window makes way
+            }
+        }
+    }
+
+    // What a screen reader is told of the page and its windows, as Qt's
+    // accessibility interfaces give it; no control of them goes unnamed.
+    void accessibleNames()
+    {
+        std::vector<loginfo> alerts { row(DATE, 15, "sshd: brute force", LOCATION, "10.0.0.6", "root") };
+        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        notifyReportMain page(ReportData::compute(snapshot, "init", "init"), {}, {}, {});
+        page.resize(856, 900);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const auto name = [](QObject *object) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+            return accessible ? accessible->text(QAccessible::Name) : QString("(none)");
+        };
+        const auto child = [&page](const char *name) { return page.findChild<QWidget *>(name); };
+        const std::vector<std::pair<QObject *, QString>> named {
+            { child("alertsCard"), "Total alerts: 1 pcs" },
+            { child("eventsCard"), "Total number of log events: not known" },
+            { child("highRiskCard"), "High-risk alerts (level 15-16): 1 pcs" },
+            { child("calendarButton"), "Choose the date range" },
+            { page.dateChartView(), "Date distribution of alarm severity" },
+            { page.levelChartView(), "Distribution of the number of alarm severities" },
+            { page.eventCard(), "Statistics of event" },
+            { page.eventCard()->seeAllButton(), "See all event statistics" },
+            { page.eventCard()->findChild<RankingRow *>(), "sshd: brute force, happen 1 times" },
+            { page.attackCard()->seeAllButton(), "See all sources of attack" },
+            { page.attackCard()->findChild<HitStatListView *>(), "Statistics on attack sources" },
+            { page.userCard()->seeAllButton(), "See all user statistics" },
+            { child("exportButton"), "Export a statistical report" },
+            { child("cancelExportButton"), "Cancel the export" },
+            { child("refreshButton"), "Refresh" },
+        };
+        for (const auto &[object, expected] : named)
+            QCOMPARE(name(object), expected);
+        // A ranking's row reads as its texts.
+        QAccessibleInterface *list
+            = QAccessible::queryAccessibleInterface(page.attackCard()->findChild<HitStatListView *>());
+        QVERIFY(list->childCount() > 0);
+        QCOMPARE(list->child(0)->text(QAccessible::Name),
+            "Attack IP: 10.0.0.6, Attack 1 times, Latest attack time: 2024/03/05 10:11:12");
+
+        QList<QWidget *> windows { &page };
+        for (RankingCard *card :
+            { static_cast<RankingCard *>(page.eventCard()), static_cast<RankingCard *>(page.attackCard()),
+                static_cast<RankingCard *>(page.userCard()) }) {
+            card->seeAllButton()->click();
+            windows << QApplication::activeModalWidget();
+            QCOMPARE(name(windows.last()), windows.last()->windowTitle());
+            QCOMPARE(name(windows.last()->findChild<QAbstractItemView *>()), windows.last()->windowTitle());
+            windows.last()->close();
+        }
+        for (QWidget *window : windows) {
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                // A table's header is read through its sections' texts.
+                if (qobject_cast<QAbstractButton *>(control)
+                    || (qobject_cast<QAbstractItemView *>(control) && !qobject_cast<QHeaderView *>(control))
+                    || qobject_cast<notifyReportItem *>(control) || qobject_cast<QChartView *>(control))
+                    QVERIFY2(!name(control).isEmpty(), control->metaObject()->className());
             }
         }
     }
