@@ -1,6 +1,9 @@
 #include "report/customfiledialog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -47,6 +50,12 @@ CustomFileDialog::CustomFileDialog(const QString &baseName, QWidget *parent)
         filters << filterText(choice);
     setNameFilters(filters);
     setDefaultSuffix(CHOICES[0].suffix);
+    // Never the process's working folder, which for a start from the menu is anywhere.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!lastFolder().isEmpty() && QFileInfo(lastFolder()).isDir())
+        setDirectory(lastFolder());
+    else
+        setDirectory(QFileInfo(documents).isDir() ? documents : QDir::homePath());
     connect(this, &QFileDialog::filterSelected, this, &CustomFileDialog::followFilter);
 }
 
@@ -56,6 +65,17 @@ ExportFormat CustomFileDialog::format() const
     if (!selectedFiles().isEmpty() && formatFromSuffix(selectedFiles().first(), &format))
         return format;
     return choiceOf(selectedNameFilter()).format;
+}
+
+QString &CustomFileDialog::lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+void CustomFileDialog::rememberExport(const QString &path)
+{
+    lastFolder() = QFileInfo(path).absolutePath();
 }
 
 void CustomFileDialog::showEvent(QShowEvent *event)

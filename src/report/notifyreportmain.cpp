@@ -969,6 +969,7 @@ void notifyReportMain::finishExport(
         showExportFailure();
         return;
     }
+    CustomFileDialog::rememberExport(path);
     const QString where = QDir::toNativeSeparators(path);
     m_statusLabel->setText(format == ExportFormat::Pdf ? tr("The report was written to %1").arg(where)
                                                        : tr("The alerts were written to %1").arg(where));

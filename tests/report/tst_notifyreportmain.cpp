@@ -42,6 +42,7 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QStackedBarSeries>
+#include <QStandardPaths>
 
 using namespace QtCharts;
 
@@ -576,6 +577,10 @@ private slots:
         page.slot_refresh_data(); // not the snapshot of the test before
         QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
         QLabel *status = page.findChild<QLabel *>("statusLabel");
+        // The dialog opens in the documents folder until an export has been written.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(folder).isDir())
+            folder = QDir::homePath();
         // formatsDown: how far down the list of formats the user goes.
         const auto exportTo = [&](const QString &target, int formatsDown = 0) {
             QString offered;
@@ -586,6 +591,7 @@ private slots:
                 QLineEdit *name = dialog->findChild<QLineEdit *>();
                 QTRY_COMPARE(name->text(), dialog->baseName() + ".pdf");
                 offered = name->selectedText();
+                QCOMPARE(dialog->directory().absolutePath(), folder);
                 auto *formats = dialog->findChild<QComboBox *>("fileTypeCombo");
                 for (int i = 0; i < formatsDown; ++i)
                     QTest::keyClick(formats, Qt::Key_Down);
@@ -617,6 +623,7 @@ private slots:
         QCOMPARE(pageCount(target), 3); // picture, events, sources
         QVERIFY(pageText(target, 2).contains("alert 0"));
         QCOMPARE(status->text(), "The report was written to " + target);
+        folder = work.path();
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("a user's own file"));
         QCOMPARE(QDir(work.path()).entryList(QDir::Files), (QStringList { "report.pdf", "tmpReport.png" }));
