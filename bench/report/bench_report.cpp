@@ -9,7 +9,7 @@
 // daemon writes the real snapshot path.
 
 #include "report/alleventstatisticswidget.h"
-#include "report/allstatisticswindow.h"
+#include "report/allhitstatisticswindow.h"
 #include "report/attackstatisticswidget.h"
 #include "report/eventstatisticswidget.h"
 #include "report/notifyreportmain.h"
@@ -97,6 +97,28 @@ void BM_Build(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Build)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// What the GUI thread pays once the report's data is counted: the page built
+// from it, laid out and painted.
+void BM_PageFromData(benchmark::State &state)
+{
+    notifyReportMain *loaded = newPage();
+    const SharedReportData data = loaded->reportData();
+    delete loaded;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto *page = new notifyReportMain(data, {}, {}, {});
+        page->resize(856, 600);
+        page->show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        page->repaint();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        delete page;
+    }
+    state.counters["alerts"] = double(data->range.alerts.size());
+}
+BENCHMARK(BM_PageFromData)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_Refresh(benchmark::State &state)
 {
