@@ -8,6 +8,7 @@
 // TARVIX_BENCH_SOURCES the larger number of sources (default 20000). The
 // daemon writes the real snapshot path.
 
+#include "alertstore/alertstore.h"
 #include "report/alleventstatisticswidget.h"
 #include "report/allhitstatisticswindow.h"
 #include "report/attackstatisticswidget.h"
@@ -84,6 +85,32 @@ long residentKiB()
     }
     return 0;
 }
+
+// Resident memory of the loaded snapshot alone, and what the page built on it
+// adds: the report holds the store's snapshot, not a copy of its own.
+void BM_SnapshotMemory(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const long before = residentKiB();
+        bool loaded = false;
+        AlertStore::instance()->requestFresh(qApp, [&loaded](const AlertList &, int) { loaded = true; });
+        while (!loaded)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const long snapshot = residentKiB();
+        QElapsedTimer timer;
+        timer.start();
+        notifyReportMain *page = newPage();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        const long withPage = residentKiB();
+        state.counters["alerts"] = double(page->alertTotal());
+        state.counters["snapshot_MiB"] = (snapshot - before) / 1024.0;
+        state.counters["page_adds_MiB"] = (withPage - snapshot) / 1024.0;
+        state.counters["rss_MiB"] = withPage / 1024.0;
+        delete page;
+    }
+}
+// First, before any other page has loaded a snapshot.
+BENCHMARK(BM_SnapshotMemory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_Build(benchmark::State &state)
 {
