@@ -52,6 +52,10 @@
         <source>Close</source>
         <translation>Хаах</translation>
     </message>
+    <message>
+        <source>Zorva Intrusion Detector</source>
+        <translation type="unfinished">Zorva халдлага илрүүлэгч</translation>
+    </message>
 </context>
 <context>
     <name>AllUserStatisticsData</name>
@@ -86,6 +90,10 @@
         <source>There are no source of attack</source>
         <translation>Халдлагын эх сурвалж алга</translation>
     </message>
+    <message>
+        <source>See all sources of attack</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomButton</name>
@@ -101,8 +109,16 @@
 <context>
     <name>CustomFileDialog</name>
     <message>
-        <source>file</source>
-        <translation>файл</translation>
+        <source>PDF report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Lines</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -153,6 +169,10 @@
     <message>
         <source>times</source>
         <translation>удаа</translation>
+    </message>
+    <message>
+        <source>See all event statistics</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -371,6 +391,10 @@
     <message>
         <source>There are no user statistics</source>
         <translation>Хэрэглэгчийн статистик алга</translation>
+    </message>
+    <message>
+        <source>See all user statistics</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +816,14 @@
         <source>Alarm Statistics - Settings</source>
         <translation>Статистик - Тохиргоо</translation>
     </message>
+    <message>
+        <source>%1: not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>notifyReportMain</name>
@@ -870,6 +902,45 @@
     <message>
         <source>The report could not be written: its picture could not be made.</source>
         <translation>Тайланг бичиж чадсангүй: тайлангийн зургийг үүсгэж чадсангүй.</translation>
+    </message>
+    <message>
+        <source>Choose the date range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day of the report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day of the report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Цуцлах</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2 alerts written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The alerts were written to %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

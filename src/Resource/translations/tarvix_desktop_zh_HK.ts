@@ -52,6 +52,10 @@
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>Zorva Intrusion Detector</source>
+        <translation>Zorva 入侵偵測</translation>
+    </message>
 </context>
 <context>
     <name>AllUserStatisticsData</name>
@@ -86,6 +90,10 @@
         <source>There are no source of attack</source>
         <translation>暫無攻擊來源</translation>
     </message>
+    <message>
+        <source>See all sources of attack</source>
+        <translation>查看全部攻擊來源</translation>
+    </message>
 </context>
 <context>
     <name>CustomButton</name>
@@ -101,8 +109,16 @@
 <context>
     <name>CustomFileDialog</name>
     <message>
-        <source>file</source>
-        <translation>檔案</translation>
+        <source>PDF report</source>
+        <translation>PDF 報告</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>JSON Lines</source>
+        <translation>JSON Lines</translation>
     </message>
 </context>
 <context>
@@ -153,6 +169,10 @@
     <message>
         <source>times</source>
         <translation>次</translation>
+    </message>
+    <message>
+        <source>See all event statistics</source>
+        <translation>查看全部事件統計</translation>
     </message>
 </context>
 <context>
@@ -371,6 +391,10 @@
     <message>
         <source>There are no user statistics</source>
         <translation>暫無用戶統計</translation>
+    </message>
+    <message>
+        <source>See all user statistics</source>
+        <translation>查看全部用戶統計</translation>
     </message>
 </context>
 <context>
@@ -748,7 +772,7 @@
     </message>
     <message>
         <source>Choose the date range</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇日期範圍</translation>
     </message>
     <message>
         <source>Reload (F5)</source>
@@ -756,8 +780,8 @@
     </message>
     <message numerus="yes">
         <source>%n alert records could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 條告警記錄無法讀取</numerusform>
         </translation>
     </message>
     <message>
@@ -790,6 +814,14 @@
     <message>
         <source>Alarm Statistics - Settings</source>
         <translation>警報統計 - 設定</translation>
+    </message>
+    <message>
+        <source>%1: not known</source>
+        <translation>%1：未知</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1：%2 %3</translation>
     </message>
 </context>
 <context>
@@ -869,6 +901,44 @@
     <message>
         <source>The report could not be written: its picture could not be made.</source>
         <translation>無法寫入報告：無法產生報告圖片。</translation>
+    </message>
+    <message>
+        <source>Choose the date range</source>
+        <translation>選擇日期範圍</translation>
+    </message>
+    <message>
+        <source>First day of the report</source>
+        <translation>報告的第一天</translation>
+    </message>
+    <message>
+        <source>Last day of the report</source>
+        <translation>報告的最後一天</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation>取消匯出</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation>
+            <numerusform>%n 條告警記錄無法讀取</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2 alerts written</source>
+        <translation>正在匯出：已寫入 %1 / %2 條告警</translation>
+    </message>
+    <message>
+        <source>The report was written to %1</source>
+        <translation>報告已寫入 %1</translation>
+    </message>
+    <message>
+        <source>The alerts were written to %1</source>
+        <translation>告警已寫入 %1</translation>
     </message>
 </context>
 <context>
