@@ -8,8 +8,9 @@
 // TARVIX_BENCH_SOURCES the larger number of sources (default 20000). The
 // daemon writes the real snapshot path.
 
+#include "alertstore/alertstore.h"
 #include "report/alleventstatisticswidget.h"
-#include "report/allstatisticswindow.h"
+#include "report/allhitstatisticswindow.h"
 #include "report/attackstatisticswidget.h"
 #include "report/eventstatisticswidget.h"
 #include "report/notifyreportmain.h"
@@ -85,6 +86,32 @@ long residentKiB()
     return 0;
 }
 
+// Resident memory of the loaded snapshot alone, and what the page built on it
+// adds: the report holds the store's snapshot, not a copy of its own.
+void BM_SnapshotMemory(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const long before = residentKiB();
+        bool loaded = false;
+        AlertStore::instance()->requestFresh(qApp, [&loaded](const AlertList &, int) { loaded = true; });
+        while (!loaded)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const long snapshot = residentKiB();
+        QElapsedTimer timer;
+        timer.start();
+        notifyReportMain *page = newPage();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        const long withPage = residentKiB();
+        state.counters["alerts"] = double(page->alertTotal());
+        state.counters["snapshot_MiB"] = (snapshot - before) / 1024.0;
+        state.counters["page_adds_MiB"] = (withPage - snapshot) / 1024.0;
+        state.counters["rss_MiB"] = withPage / 1024.0;
+        delete page;
+    }
+}
+// First, before any other page has loaded a snapshot.
+BENCHMARK(BM_SnapshotMemory)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_Build(benchmark::State &state)
 {
     for (auto _ : state) {
@@ -97,6 +124,28 @@ void BM_Build(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Build)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// What the GUI thread pays once the report's data is counted: the page built
+// from it, laid out and painted.
+void BM_PageFromData(benchmark::State &state)
+{
+    notifyReportMain *loaded = newPage();
+    const SharedReportData data = loaded->reportData();
+    delete loaded;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto *page = new notifyReportMain(data, {}, {}, {});
+        page->resize(856, 600);
+        page->show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        page->repaint();
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        delete page;
+    }
+    state.counters["alerts"] = double(data->range.alerts.size());
+}
+BENCHMARK(BM_PageFromData)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_Refresh(benchmark::State &state)
 {

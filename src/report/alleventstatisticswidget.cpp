@@ -11,6 +11,7 @@ allEventStatisticsWidget::allEventStatisticsWidget(
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout(body);
     m_view = new EventTableView(range, std::move(translation), body);
+    m_view->setAccessibleName(windowTitle());
     layout->addWidget(m_view);
     bodyLayout()->addWidget(body);
 }

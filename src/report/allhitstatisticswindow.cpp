@@ -12,5 +12,7 @@ AllHitStatisticsWindow::AllHitStatisticsWindow(
         rows.push_back(&entry);
     // One painted row per key: tens of thousands of sources open at once.
     m_model = new HitStatModel(std::move(stats), std::move(rows), std::move(texts), nullptr);
-    bodyLayout()->addWidget(new HitStatListView(m_model, this));
+    m_list = new HitStatListView(m_model, this);
+    m_list->setAccessibleName(title);
+    bodyLayout()->addWidget(m_list);
 }

@@ -11,6 +11,7 @@ class AllHitStatisticsWindow : public AllStatisticsWindow
     Q_OBJECT
 public:
     HitStatModel *model() const { return m_model; }
+    HitStatListView *list() const { return m_list; }
 
 protected:
     AllHitStatisticsWindow(
@@ -18,6 +19,7 @@ protected:
 
 private:
     HitStatModel *m_model = nullptr;
+    HitStatListView *m_list = nullptr;
 };
 
 #endif

@@ -21,6 +21,7 @@ QPushButton *windowButton(const char *name, const QString &tip, const char *icon
     button->setProperty("useIconHighlightEffect", 2);
     button->setProperty("isWindowButton", 1);
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setIcon(QIcon(icon));
     return button;
 }
@@ -35,6 +36,7 @@ AllStatisticsWindow::AllStatisticsWindow(
     setAttribute(Qt::WA_TranslucentBackground);
     setMinimumSize(minimumSize);
     setWindowTitle(title);
+    setAccessibleName(title);
     // Owned by a card of the report, whose frame borders would otherwise reach in here.
     setStyleSheet("QFrame { border: none; }");
 
@@ -44,6 +46,8 @@ AllStatisticsWindow::AllStatisticsWindow(
     auto *titleLayout = new QHBoxLayout(titleBar);
     auto *icon = new QPushButton(titleBar);
     icon->setFlat(true);
+    icon->setFocusPolicy(Qt::NoFocus);
+    icon->setAccessibleName(tr("Zorva Intrusion Detector"));
     icon->setFixedSize(24, 24);
     icon->setStyleSheet("QPushButton { background: transparent; border: none; }");
     icon->setIcon(sysVersionLevel > 4 ? QIcon::fromTheme("zorva-tarvix")

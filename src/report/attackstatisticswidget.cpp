@@ -4,7 +4,8 @@
 #include "reportdata/alerttext.h"
 
 AttackStatisticsWidget::AttackStatisticsWidget(const SharedReportData &data, QWidget *parent)
-    : HitStatisticsWidget(tr("Statistics on attack sources"), parent)
+    : HitStatisticsWidget(tr("Statistics on attack sources"), tr("See all sources of attack"),
+        AlertField::SourceAddress, parent)
 {
     setData(data);
 }
@@ -36,7 +37,7 @@ HitRowTexts AttackStatisticsWidget::rowTexts(const HitEntry &entry) const
     return attackRowTexts(entry);
 }
 
-AllStatisticsWindow *AttackStatisticsWidget::createWindow()
+AllHitStatisticsWindow *AttackStatisticsWidget::createWindow()
 {
     return new AllAttackStatisticsData(statistics(), this);
 }

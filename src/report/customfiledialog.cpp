@@ -1,7 +1,41 @@
 #include "report/customfiledialog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTimer>
+
+namespace {
+
+struct Choice
+{
+    ExportFormat format;
+    const char *name;
+    const char *suffix;
+};
+
+const Choice CHOICES[] = {
+    { ExportFormat::Pdf, QT_TRANSLATE_NOOP("CustomFileDialog", "PDF report"), "pdf" },
+    { ExportFormat::Csv, QT_TRANSLATE_NOOP("CustomFileDialog", "CSV"), "csv" },
+    { ExportFormat::JsonLines, QT_TRANSLATE_NOOP("CustomFileDialog", "JSON Lines"), "jsonl" },
+};
+
+QString filterText(const Choice &choice)
+{
+    return QString("%1 (*.%2)").arg(CustomFileDialog::tr(choice.name), choice.suffix);
+}
+
+const Choice &choiceOf(const QString &filter)
+{
+    for (const Choice &choice : CHOICES) {
+        if (filter == filterText(choice))
+            return choice;
+    }
+    return CHOICES[0];
+}
+
+} // namespace
 
 CustomFileDialog::CustomFileDialog(const QString &baseName, QWidget *parent)
     : QFileDialog(parent)
@@ -11,8 +45,37 @@ CustomFileDialog::CustomFileDialog(const QString &baseName, QWidget *parent)
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
-    setDefaultSuffix("pdf");
-    setNameFilter(QString("%1 %2 %3").arg("PDF", tr("file"), "(*.pdf)"));
+    QStringList filters;
+    for (const Choice &choice : CHOICES)
+        filters << filterText(choice);
+    setNameFilters(filters);
+    setDefaultSuffix(CHOICES[0].suffix);
+    // Never the process's working folder, which for a start from the menu is anywhere.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!lastFolder().isEmpty() && QFileInfo(lastFolder()).isDir())
+        setDirectory(lastFolder());
+    else
+        setDirectory(QFileInfo(documents).isDir() ? documents : QDir::homePath());
+    connect(this, &QFileDialog::filterSelected, this, &CustomFileDialog::followFilter);
+}
+
+ExportFormat CustomFileDialog::format() const
+{
+    ExportFormat format;
+    if (!selectedFiles().isEmpty() && formatFromSuffix(selectedFiles().first(), &format))
+        return format;
+    return choiceOf(selectedNameFilter()).format;
+}
+
+QString &CustomFileDialog::lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+void CustomFileDialog::rememberExport(const QString &path)
+{
+    lastFolder() = QFileInfo(path).absolutePath();
 }
 
 void CustomFileDialog::showEvent(QShowEvent *event)
@@ -27,9 +90,28 @@ void CustomFileDialog::suggestName()
     auto *edit = findChild<QLineEdit *>();
     if (!edit)
         return;
-    const QString name = QString("%1.pdf").arg(m_baseName);
+    const QString name = QString("%1.%2").arg(m_baseName, choiceOf(selectedNameFilter()).suffix);
     edit->setText(name);
     edit->selectAll();
     const int dot = name.lastIndexOf('.');
     edit->setSelection(0, dot < 0 ? name.size() : dot);
+}
+
+// A name that ends in one of the offered suffixes takes the chosen one
+// instead; any other name is left as typed.
+void CustomFileDialog::followFilter(const QString &filter)
+{
+    const Choice &chosen = choiceOf(filter);
+    setDefaultSuffix(chosen.suffix);
+    auto *edit = findChild<QLineEdit *>();
+    if (!edit)
+        return;
+    const QString name = edit->text();
+    for (const Choice &choice : CHOICES) {
+        const QString suffix = QString(".") + choice.suffix;
+        if (name.endsWith(suffix, Qt::CaseInsensitive)) {
+            edit->setText(name.left(name.size() - suffix.size()) + '.' + chosen.suffix);
+            return;
+        }
+    }
 }

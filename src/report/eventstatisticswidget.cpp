@@ -1,6 +1,7 @@
 #include "report/eventstatisticswidget.h"
 
 #include "report/alleventstatisticswidget.h"
+#include "report/eventtableview.h"
 #include "reportdata/alerttext.h"
 #include "translation/translation.h"
 
@@ -10,7 +11,7 @@
 
 EventStatisticsWidget::EventStatisticsWidget(
     SharedReportData data, std::shared_ptr<const Translation> translation, QWidget *parent)
-    : RankingCard(tr("Statistics of event"), parent)
+    : RankingCard(tr("Statistics of event"), tr("See all event statistics"), parent)
     , m_translation(std::move(translation))
 {
     setMinimumSize(856, 200);
@@ -35,7 +36,10 @@ void EventStatisticsWidget::buildRows()
     auto *layout = new QVBoxLayout(rows);
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::string translated = m_translation->translate(entries[i].first->c_str());
-        auto *row = new QWidget(rows);
+        auto *row = new RankingRow(rows);
+        const QString comment = QString::fromStdString(*entries[i].first);
+        connect(row, &RankingRow::chosen, this,
+            [this, comment] { emit drillDown(AlertField::RuleDescription, comment); });
         auto *rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(0, 0, 0, 0);
         auto *title = new QLabel(row);
@@ -52,6 +56,7 @@ void EventStatisticsWidget::buildRows()
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rowLayout->addWidget(title);
         rowLayout->addWidget(count);
+        row->setAccessibleName(QString("%1, %2").arg(title->text(), count->text()));
         layout->addWidget(row);
     }
     setRows(rows);
@@ -59,8 +64,14 @@ void EventStatisticsWidget::buildRows()
 
 void EventStatisticsWidget::slot_clicked()
 {
-    if (!m_window)
+    if (!m_window) {
         m_window = new allEventStatisticsWidget(m_data->range, m_translation, this);
+        // The alerts are shown in the main window, which this one would cover.
+        connect(m_window->tableView(), &EventTableView::alertChosen, this, [this](const QString &comment) {
+            m_window->close();
+            emit drillDown(AlertField::RuleDescription, comment);
+        });
+    }
     m_window->show();
     m_window->raise();
 }

@@ -1,9 +1,6 @@
 #include "report/eventtablemodel.h"
 
-#include "reportdata/alerttext.h"
 #include "translation/translation.h"
-
-#include <QCoreApplication>
 
 EventTableModel::EventTableModel(std::shared_ptr<const Translation> translation, QObject *parent)
     : QAbstractTableModel(parent)
@@ -13,7 +10,7 @@ EventTableModel::EventTableModel(std::shared_ptr<const Translation> translation,
 
 int EventTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 4;
+    return parent.isValid() ? 0 : int(EVENT_TABLE_FIELDS.size());
 }
 
 int EventTableModel::rowCount(const QModelIndex &parent) const
@@ -43,40 +40,26 @@ void EventTableModel::fetchMore(const QModelIndex &parent)
 
 const QString &EventTableModel::cellText(int row, int column) const
 {
-    std::vector<QString> &texts = m_texts[column == 0 ? 0 : column == 2 ? 1 : 2];
+    std::vector<QString> &texts = m_texts[size_t(column)];
     if (texts.size() < m_rows.size())
         texts.resize(m_rows.size());
     QString &text = texts[size_t(row)];
     if (!text.isNull())
         return text;
     const loginfo &alert = *m_rows[size_t(row)];
-    if (column == 0) {
-        // Few distinct titles: each is translated once and shared by its rows.
-        auto found = m_titleTexts.find(alert.comment);
-        if (found == m_titleTexts.end()) {
-            const std::string translated
-                = m_translation ? m_translation->translate(alert.comment.c_str()) : "";
-            const std::string &title = translated.empty() ? alert.comment : translated;
-            found
-                = m_titleTexts
-                      .emplace(alert.comment,
-                          alertTextForDisplay(QCoreApplication::translate("EventTableModel", title.c_str())))
-                      .first;
-        }
-        text = found->second;
-    } else if (column == 2) {
-        auto found = m_sourceTexts.find(alert.location);
-        if (found == m_sourceTexts.end())
-            found = m_sourceTexts
-                        .emplace(alert.location,
-                            alertTextForDisplay(
-                                QCoreApplication::translate("EventTableModel", alert.location.c_str())))
-                        .first;
-        text = found->second;
-    } else {
-        const std::string shown = alertDateToDisplay(alert.date);
-        text = alertTextForDisplay(QString::fromStdString(shown.empty() ? alert.date : shown));
-    }
+    const AlertColumn shown = field(column);
+    const auto shared = [&](std::unordered_map<std::string, QString> &made, const std::string &key) {
+        auto found = made.find(key);
+        if (found == made.end())
+            found = made.emplace(key, alertFieldShown(alert, shown, *m_translation)).first;
+        return found->second;
+    };
+    if (shown == AlertColumn::Title)
+        text = shared(m_titleTexts, alert.comment);
+    else if (shown == AlertColumn::Location)
+        text = shared(m_sourceTexts, alert.location);
+    else
+        text = alertFieldShown(alert, shown, *m_translation);
     // An empty text is made again next time; it costs next to nothing.
     return text;
 }
@@ -86,12 +69,15 @@ QVariant EventTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= int(m_rows.size()))
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
-        if (index.column() == 1)
+        // The level as a number, so that views and sorting treat it so.
+        if (field(index.column()) == AlertColumn::Level)
             return m_rows[size_t(index.row())]->level;
         return cellText(index.row(), index.column());
     }
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role == CommentRole)
+        return QString::fromStdString(m_rows[size_t(index.row())]->comment);
     return QVariant();
 }
 
@@ -100,18 +86,8 @@ QVariant EventTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
         if (m_headers.contains(section))
             return m_headers.value(section);
-        switch (section) {
-        case 0:
-            return tr("Event Title");
-        case 1:
-            return tr("Alert Level");
-        case 2:
-            return tr("Source");
-        case 3:
-            return tr("Happen Time");
-        default:
-            break;
-        }
+        if (section >= 0 && section < columnCount())
+            return alertFieldHeading(field(section));
     }
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
@@ -171,7 +147,7 @@ void EventTableModel::updateServiceInfo(loginfo info)
             }
             emit itemRowChanged(int(row));
             if (int(row) < m_loadedRows)
-                emit dataChanged(index(int(row), 0), index(int(row), 3));
+                emit dataChanged(index(int(row), 0), index(int(row), columnCount() - 1));
             return;
         }
     }
@@ -193,17 +169,18 @@ void EventSortFilterProxyModel::fetchMore(const QModelIndex &parent)
 bool EventSortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
     const int column = sortColumn();
-    if (column < 0 || column > 3)
+    if (column < 0 || column >= int(EVENT_TABLE_FIELDS.size()))
         return QSortFilterProxyModel::lessThan(right, left);
+    const bool level = EventTableModel::field(column) == AlertColumn::Level;
     // Straight from the model: sorting a large range compares millions of times.
     if (auto *events = qobject_cast<const EventTableModel *>(sourceModel())) {
-        if (column == 1)
+        if (level)
             return unsigned(events->level(right.row())) < unsigned(events->level(left.row()));
         return events->cellText(right.row(), column)
                    .compare(events->cellText(left.row(), column), Qt::CaseSensitive)
             < 0;
     }
-    if (column == 1)
+    if (level)
         return right.data().toUInt() < left.data().toUInt();
     return right.data().toString().compare(left.data().toString(), Qt::CaseSensitive) < 0;
 }

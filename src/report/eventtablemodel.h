@@ -1,6 +1,7 @@
 #ifndef REPORT_EVENTTABLEMODEL_H
 #define REPORT_EVENTTABLEMODEL_H
 
+#include "reportdata/alertfields.h"
 #include "reportdata/alertrange.h"
 
 #include <QAbstractTableModel>
@@ -14,14 +15,18 @@
 
 class Translation;
 
-// Every alert of a range as a row: event title, level, source and time. Rows
-// refer to the alerts of the shared snapshot; nothing is copied.
+// Every alert of a range as a row, with the columns EVENT_TABLE_FIELDS names
+// (event title, level, source and time). Rows refer to the alerts of the
+// shared snapshot; nothing is copied.
 class EventTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     static constexpr int FETCH_ROWS = 100;
+    // The rule description of a row's alert as recorded, for the drill-down.
+    static constexpr int CommentRole = Qt::UserRole + 1;
 
+    // translation must not be null.
     EventTableModel(std::shared_ptr<const Translation> translation, QObject *parent = nullptr);
 
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -40,8 +45,9 @@ public:
     void resetAlerts(const AlertRange &range);
     void clear();
 
-    // What a cell shows, for sorting without going through QVariant.
+    // What a text cell shows, for sorting without going through QVariant.
     const QString &cellText(int row, int column) const;
+    static AlertColumn field(int column) { return EVENT_TABLE_FIELDS[size_t(column)]; }
     int level(int row) const { return m_rows[size_t(row)]->level; }
 
 signals:
@@ -60,8 +66,9 @@ private:
     int m_loadedRows = 0;
     QMap<int, QString> m_headers;
 
-    // Cell texts of columns 0, 2 and 3, made when first asked for.
-    mutable std::vector<QString> m_texts[3];
+    // Cell texts of the text columns, made when first asked for.
+    mutable std::array<std::vector<QString>, EVENT_TABLE_FIELDS.size()> m_texts;
+    // Few distinct titles and sources: each is made once and shared by its rows.
     mutable std::unordered_map<std::string, QString> m_titleTexts;
     mutable std::unordered_map<std::string, QString> m_sourceTexts;
 };

@@ -3,12 +3,25 @@
 #include "report/eventtablemodel.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
 
-const int COLUMN_WIDTHS[] = { 180, 130, 170, 140 };
+const int MARGIN = 16;
+
+int widthOf(int column)
+{
+    return alertFieldInfo(EventTableModel::field(column)).width;
+}
+
+// The title takes what the others leave, and at least its own width; the
+// level keeps as much room beside it as the title's least.
+int roomOf(int column)
+{
+    return widthOf(EventTableModel::field(column) == AlertColumn::Level ? 0 : column);
+}
 
 } // namespace
 
@@ -16,7 +29,6 @@ EventTableView::EventTableView(
     const AlertRange &range, std::shared_ptr<const Translation> translation, QWidget *parent)
     : KTableView(parent)
 {
-    setAccessibleName("EventTableView");
     setProperty("useIconHighlightEffect", 0x2);
 
     m_model = new EventTableModel(std::move(translation), this);
@@ -37,11 +49,25 @@ EventTableView::EventTableView(
     header()->setDefaultAlignment(Qt::AlignCenter);
     setSortingEnabled(true);
     setModel(m_proxy);
-    for (int column = 0; column < 4; ++column) {
-        setColumnWidth(column, COLUMN_WIDTHS[column]);
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        setColumnWidth(column, widthOf(column));
         setColumnHidden(column, false);
     }
     sortByColumn(0, Qt::DescendingOrder);
+
+    setMouseTracking(true);
+    viewport()->setCursor(Qt::PointingHandCursor);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        emit alertChosen(index.data(EventTableModel::CommentRole).toString());
+    });
+}
+
+void EventTableView::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid())
+        emit alertChosen(currentIndex().data(EventTableModel::CommentRole).toString());
+    else
+        KTableView::keyPressEvent(event);
 }
 
 void EventTableView::updateEventLoginfoVec(const AlertRange &range)
@@ -61,21 +87,20 @@ void EventTableView::adjustColumnsSize()
     if (!model() || model()->rowCount() == 0)
         return;
     QHeaderView *header = this->header();
-    for (int column = 0; column < 4; ++column)
-        header->resizeSection(column, COLUMN_WIDTHS[column]);
-    int others = 16;
-    if (!isColumnHidden(1))
-        others += 180;
-    if (!isColumnHidden(2))
-        others += 170;
-    if (!isColumnHidden(3))
-        others += 140;
+    for (int column = 0; column < header->count(); ++column)
+        header->resizeSection(column, widthOf(column));
+    int others = MARGIN;
+    for (int column = 1; column < header->count(); ++column) {
+        if (!isColumnHidden(column))
+            others += roomOf(column);
+    }
     if (header->sectionSize(0) < header->sectionSize(1))
         header->resizeSection(0, header->sectionSize(1));
-    if (width() - others < 180) {
-        header->resizeSection(0, 180);
+    const int titleWidth = widthOf(0);
+    if (width() - others < titleWidth) {
+        header->resizeSection(0, titleWidth);
         for (int column = 1; column < header->count(); ++column)
-            header->resizeSection(column, (width() - 196) / (header->count() - 1));
+            header->resizeSection(column, (width() - titleWidth - MARGIN) / (header->count() - 1));
     } else {
         header->resizeSection(0, viewport()->width() - others);
     }

@@ -22,6 +22,10 @@ public:
     EventTableModel *eventModel() const { return m_model; }
     EventSortFilterProxyModel *proxyModel() const { return m_proxy; }
 
+signals:
+    // A row was clicked, or Return pressed on it: the rule description of its alert as recorded.
+    void alertChosen(const QString &comment);
+
 public slots:
     void updateEventLoginfoVec(const AlertRange &range);
     void adjustColumnsSize() override;
@@ -30,6 +34,7 @@ protected:
     int sizeHintForColumn(int column) const override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void setEmptyLabelsVisible(bool visible);

@@ -7,7 +7,7 @@
 
 #include <QPointer>
 
-class AllStatisticsWindow;
+class AllHitStatisticsWindow;
 
 // A ranking card that counts alerts per key (attack source or user name): the
 // three most frequent keys, or its empty text, and "See all" for every key.
@@ -21,26 +21,27 @@ public:
 
     const SharedHitStats &statistics() const { return m_stats; }
     // The "See all" window, once it has been opened.
-    AllStatisticsWindow *allWindow() const;
+    AllHitStatisticsWindow *allWindow() const;
 
 public slots:
     void slot_clicked() override;
 
 protected:
-    HitStatisticsWidget(const QString &title, QWidget *parent);
+    HitStatisticsWidget(const QString &title, const QString &seeAllName, AlertField field, QWidget *parent);
 
     // The card's ranking in key order, and its most frequent entries.
     virtual SharedHitStats ranking(const ReportData &data) const = 0;
     virtual const std::vector<const HitEntry *> &top(const ReportData &data) const = 0;
     virtual QString emptyText() const = 0;
     virtual HitRowTexts rowTexts(const HitEntry &entry) const = 0;
-    virtual AllStatisticsWindow *createWindow() = 0;
+    virtual AllHitStatisticsWindow *createWindow() = 0;
 
 private:
     void buildRows(std::vector<const HitEntry *> shown);
 
+    AlertField m_field; // what a row's key is
     SharedHitStats m_stats;
-    QPointer<AllStatisticsWindow> m_window;
+    QPointer<AllHitStatisticsWindow> m_window;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "reportdata/alerttext.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -34,13 +35,19 @@ QVariant HitStatModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= int(m_rows.size()))
         return QVariant();
-    if (role != Qt::DisplayRole && role != CountTextRole && role != LatestTextRole)
+    const HitEntry &entry = *m_rows[size_t(index.row())];
+    if (role == KeyRole)
+        return QString::fromStdString(entry.first);
+    if (role != Qt::DisplayRole && role != CountTextRole && role != LatestTextRole
+        && role != Qt::AccessibleTextRole)
         return QVariant();
-    const HitRowTexts texts = m_texts(*m_rows[size_t(index.row())]);
+    const HitRowTexts texts = m_texts(entry);
     if (role == CountTextRole)
         return texts.count;
     if (role == LatestTextRole)
         return texts.latest;
+    if (role == Qt::AccessibleTextRole)
+        return QString("%1, %2, %3").arg(texts.name, texts.count, texts.latest);
     return texts.name;
 }
 
@@ -54,6 +61,12 @@ void HitRowDelegate::paint(
     const QString count = index.data(HitStatModel::CountTextRole).toString();
 
     painter->save();
+    // A row leads to its alerts: hover and the keyboard's row show it.
+    if (option.state & (QStyle::State_MouseOver | QStyle::State_HasFocus)) {
+        QColor highlight = option.palette.color(QPalette::Highlight);
+        highlight.setAlpha(option.state & QStyle::State_HasFocus ? 60 : 30);
+        painter->fillRect(option.rect, highlight);
+    }
     painter->setPen(option.palette.color(QPalette::Text));
     painter->setFont(option.font);
     const int countWidth = option.fontMetrics.horizontalAdvance(count);
@@ -84,12 +97,23 @@ HitStatListView::HitStatListView(HitStatModel *model, QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    viewport()->setCursor(Qt::PointingHandCursor);
+    connect(this, &QAbstractItemView::clicked, this,
+        [this](const QModelIndex &index) { emit keyChosen(index.data(HitStatModel::KeyRole).toString()); });
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     setStyleSheet("QListView { background: transparent; }");
+}
+
+void HitStatListView::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid())
+        emit keyChosen(currentIndex().data(HitStatModel::KeyRole).toString());
+    else
+        QListView::keyPressEvent(event);
 }
 
 QString hitLatestTime(const HitStat &stat)

@@ -33,7 +33,8 @@ class HitStatModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    enum Role { CountTextRole = Qt::UserRole + 1, LatestTextRole };
+    // KeyRole: the source address or user name as recorded, for the drill-down.
+    enum Role { CountTextRole = Qt::UserRole + 1, LatestTextRole, KeyRole };
     using TextsOf = std::function<HitRowTexts(const HitEntry &entry)>;
 
     HitStatModel(SharedHitStats stats, std::vector<const HitEntry *> rows, TextsOf texts, QObject *parent);
@@ -60,12 +61,20 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
-// A plain list of such rows on the background of whatever holds it.
+// A plain list of such rows on the background of whatever holds it. A row
+// leads to its alerts: clicked, or Return on the current one.
 class HitStatListView : public QListView
 {
     Q_OBJECT
 public:
     explicit HitStatListView(HitStatModel *model, QWidget *parent = nullptr);
+
+signals:
+    // The recorded key of the chosen row.
+    void keyChosen(const QString &key);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // The latest time of an entry as a row shows it: the slash form, or the text

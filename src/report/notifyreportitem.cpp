@@ -46,6 +46,7 @@ notifyReportItem::notifyReportItem(const ReportItemData &data, QWidget *parent)
     valueLayout->addStretch();
     m_valueLabel = plainLabel(valueText(), valueRow);
     m_valueLabel->setObjectName("valueLabel");
+    updateAccessibleName();
     QFont valueFont = m_valueLabel->font();
     valueFont.setPixelSize(20);
     valueFont.setWeight(75);
@@ -101,6 +102,16 @@ void notifyReportItem::updateUi(qint64 value)
 {
     m_data.value = value;
     m_valueLabel->setText(valueText());
+    updateAccessibleName();
+}
+
+// A screen reader says the card as one: its title, value and unit ("--" is not read out).
+void notifyReportItem::updateAccessibleName()
+{
+    if (m_data.value == ReportItemData::Pending)
+        setAccessibleName(tr("%1: not known").arg(m_data.title));
+    else
+        setAccessibleName(tr("%1: %2 %3").arg(m_data.title, valueText(), m_data.unit));
 }
 
 void notifyReportItem::setShowTip(bool show)

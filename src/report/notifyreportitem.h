@@ -53,6 +53,7 @@ protected:
 
 private:
     void show_ballon_tip(QObject *watched);
+    void updateAccessibleName();
 
     ReportItemData m_data;
     QLabel *m_valueLabel = nullptr;

@@ -10,6 +10,8 @@
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
+#include "reportdata/exportprogress.h"
+#include "reportdata/exporttarget.h"
 #include "reportdata/reportpdf.h"
 #include "system/systemprobes.h"
 #include "translation/translation.h"
@@ -101,22 +103,35 @@ template<class Shared> void releaseOffGuiThread(Shared shared)
 
 // The one place the report's PDF is written; it runs on a worker.
 bool writePdf(const QString &path, const QImage &picture, const SharedReportData &data,
-    const Translation &translation, QString *error)
+    const QString &rangeText, const Translation &translation, ExportProgress *progress, QString *error)
 {
-    ReportPdfContent content { picture, {}, nullptr, nullptr, QString() };
+    ReportPdfContent content { picture, {}, nullptr, nullptr, rangeText };
     if (data) {
         content.alerts = data->range.alerts;
         content.sources = data->sources.get();
         content.users = data->users.get();
-        const QDate oldest = data->oldestDate();
-        const QDate newest = data->range.alerts.empty()
-            ? QDate()
-            : QDateTime::fromMSecsSinceEpoch(data->range.alerts.front().timeNs / 1000000).date();
-        if (oldest.isValid() && newest.isValid())
-            content.rangeText = QString("%1 - %2").arg(oldest.toString("yyyy-MM-dd"), newest.toString("yyyy-MM-dd"));
     }
-    return ReportPdf::write(path, content, translation, nullptr, error);
+    return ReportPdf::write(path, content, translation, progress, error);
 }
+
+// Any of the formats; runs on a worker. A PDF needs its picture.
+bool writeExport(ExportFormat format, const QString &path, const QImage &picture,
+    const SharedReportData &data, const QString &rangeText, const Translation &translation,
+    ExportProgress *progress, QString *error)
+{
+    const AlertSpan alerts = data ? data->range.alerts : AlertSpan();
+    switch (format) {
+    case ExportFormat::Csv:
+        return writeAlertsCsv(path, alerts, translation, progress, error);
+    case ExportFormat::JsonLines:
+        return writeAlertsJsonLines(path, alerts, translation, progress, error);
+    case ExportFormat::Pdf:
+        break;
+    }
+    return writePdf(path, picture, data, rangeText, translation, progress, error);
+}
+
+const int PROGRESS_MS = 100;
 
 const char *const CANNOT_PICTURE = QT_TRANSLATE_NOOP(
     "notifyReportMain", "The report could not be written: its picture could not be made.");
@@ -189,6 +204,8 @@ QString notifyReportMain::rangeEndText(const QDate &day)
 
 notifyReportMain::~notifyReportMain()
 {
+    // An export still running would write a file nobody asked to keep.
+    cancelExport();
     // A top-level window of its own, so no parent takes it along.
     delete m_picker;
 }
@@ -301,6 +318,14 @@ QWidget *notifyReportMain::buildTitleRow()
     title->setFont(font);
     title->setStyleSheet("border: none;");
     layout->addWidget(title);
+    // In the picture of the report too: a reader of the PDF learns it as well.
+    m_skippedLabel = new QLabel(row);
+    m_skippedLabel->setObjectName("skippedLabel");
+    m_skippedLabel->setTextFormat(Qt::PlainText);
+    m_skippedLabel->setStyleSheet("border: none; color: #D9363E;");
+    m_skippedLabel->setVisible(false);
+    layout->addSpacing(12);
+    layout->addWidget(m_skippedLabel);
     layout->addStretch();
 
     QWidget *dateBox = greyPanel(row);
@@ -311,11 +336,14 @@ QWidget *notifyReportMain::buildTitleRow()
     calendar->setFixedSize(24, 22);
     calendar->setIcon(QIcon(":/Resource/Icon/setting/calendar.png"));
     calendar->setStyleSheet("QPushButton { background: transparent; border: none; }");
+    calendar->setAccessibleName(tr("Choose the date range"));
     connect(calendar, &QPushButton::clicked, this, &notifyReportMain::slot_open_calendar);
     m_startLabel = new QLabel(dateBox);
     m_startLabel->setObjectName("startLabel");
+    m_startLabel->setAccessibleDescription(tr("First day of the report"));
     m_endLabel = new QLabel(tr("So far"), dateBox);
     m_endLabel->setObjectName("endLabel");
+    m_endLabel->setAccessibleDescription(tr("Last day of the report"));
     dateLayout->addWidget(calendar);
     dateLayout->addSpacing(10);
     dateLayout->addWidget(m_startLabel);
@@ -334,6 +362,7 @@ QWidget *notifyReportMain::buildBottomBar()
     layout->setContentsMargins(0, 0, 0, 0);
     m_exportButton = new lumo::KBorderlessButton(tr("Export a statistical report"), bar);
     m_exportButton->setObjectName("exportButton");
+    m_exportButton->setAccessibleName(m_exportButton->text());
     connect(m_exportButton, &QPushButton::clicked, this, &notifyReportMain::exportScrollAreaToImage);
     layout->addWidget(m_exportButton);
     layout->addStretch();
@@ -346,10 +375,21 @@ QWidget *notifyReportMain::buildBottomBar()
     layout->addWidget(m_busy);
     layout->addSpacing(6);
     layout->addWidget(m_statusLabel);
+    layout->addSpacing(6);
+    m_cancelButton = new QPushButton(tr("Cancel"), bar);
+    m_cancelButton->setObjectName("cancelExportButton");
+    m_cancelButton->setAccessibleName(tr("Cancel the export"));
+    m_cancelButton->setVisible(false);
+    connect(m_cancelButton, &QPushButton::clicked, this, &notifyReportMain::cancelExport);
+    layout->addWidget(m_cancelButton);
     layout->addSpacing(16);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(PROGRESS_MS);
+    connect(m_progressTimer, &QTimer::timeout, this, &notifyReportMain::showExportProgress);
 
     auto *refresh = new QPushButton(tr("Refresh"), bar);
     refresh->setObjectName("refreshButton");
+    refresh->setAccessibleName(refresh->text());
     refresh->setFixedSize(96, 36);
     refresh->setProperty("isImportant", true);
     refresh->setStyleSheet(REFRESH_STYLE);
@@ -378,13 +418,15 @@ void notifyReportMain::startAction(Action action, const QString &start, const QS
     AlertStore *store = AlertStore::instance();
     // An empty snapshot may be one that never loaded: that one is asked for.
     const AlertList held = store->isLoading() ? nullptr : store->current();
-    if (action == Action::Range && m_data)
+    if (action == Action::Range && m_data) {
         computeData(m_data->range.snapshot);
-    else if (action != Action::Refresh && held && !held->empty())
+    } else if (action != Action::Refresh && held && !held->empty()) {
+        takeSkippedRecords();
         computeData(held);
-    else
+    } else {
         store->requestFresh(
             this, [this](const AlertList &alerts, int result) { applyAlerts(alerts, result); });
+    }
 }
 
 void notifyReportMain::collectDaemonTotals()
@@ -455,6 +497,7 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
         finishAction();
         return;
     }
+    takeSkippedRecords();
     computeData(alerts);
 }
 
@@ -484,6 +527,7 @@ void notifyReportMain::applyData(const SharedReportData &data)
     if (m_action != Action::Range)
         m_statusLabel->clear();
     SharedReportData previous = std::exchange(m_data, data);
+    m_rangePicked = m_action == Action::Range;
     m_totals.alertTotal = qint64(m_data->alertTotal);
     if (m_action != Action::Range)
         emit update_total_alerts(m_totals.alertTotal);
@@ -505,13 +549,13 @@ void notifyReportMain::applyData(const SharedReportData &data)
                 SLOT(slot_date_changed(QDate, QDate)));
         }
         if (m_totals.alertTotal == 0)
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
         else
             buildReportBody();
         break;
     case Action::Refresh:
         if (m_totals.alertTotal == 0) {
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
             break;
         }
         logRange("init", "init");
@@ -528,12 +572,12 @@ void notifyReportMain::applyData(const SharedReportData &data)
         m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
         m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
         if (m_totals.alertTotal == 0) {
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
             break;
         }
         logRange(m_loadStart, m_loadEnd);
         if (m_data->highCount == 0 && m_data->normalCount == 0)
-            showEmptyState(tr("There are no alarm details"));
+            showNoAlarms();
         else
             showRangeResult();
         break;
@@ -655,6 +699,9 @@ void notifyReportMain::buildReportBody()
     m_eventCard = new EventStatisticsWidget(m_data, m_translation, m_content);
     m_attackCard = new AttackStatisticsWidget(m_data, m_content);
     m_userCard = new UserStatisticsWidget(m_data, m_content);
+    for (RankingCard *card : { static_cast<RankingCard *>(m_eventCard),
+             static_cast<RankingCard *>(m_attackCard), static_cast<RankingCard *>(m_userCard) })
+        connect(card, &RankingCard::drillDown, this, &notifyReportMain::drillDown);
 
     m_bodyLayout->addWidget(levelArea);
     m_bodyLayout->addWidget(m_dateChartView);
@@ -681,8 +728,10 @@ void notifyReportMain::buildCharts()
     m_dateChartView = SeverityCharts::dateChart(
         SeverityCharts::datePoints(m_data->dayCounts, int(m_data->range.alerts.size())), scatters);
     m_dateChartView->setParent(m_content);
+    m_dateChartView->setAccessibleName(tr("Date distribution of alarm severity"));
     m_levelChartView = SeverityCharts::levelChart(m_data->levelCounts);
     m_levelChartView->setParent(m_content);
+    m_levelChartView->setAccessibleName(tr("Distribution of the number of alarm severities"));
     for (QScatterSeries *series : scatters)
         connect(series, &QScatterSeries::hovered, this,
             [this](const QPointF &point, bool) { onScatterPointClicked(point); });
@@ -706,6 +755,29 @@ void notifyReportMain::showEmptyState(const QString &text, bool failure)
         m_mainHLayout->addSpacing(18);
         m_emptyState = true;
     }
+}
+
+// Records that could not be read may be alerts of the range: never "no alarms" then.
+void notifyReportMain::showNoAlarms()
+{
+    if (m_skippedRecords > 0)
+        showEmptyState(tr("%n alert records could not be read", "", m_skippedRecords), true);
+    else
+        showEmptyState(tr("There are no alarm details"));
+}
+
+// The store's count belongs to the snapshot it holds, which is the one about to be shown.
+void notifyReportMain::takeSkippedRecords()
+{
+    m_skippedRecords = AlertStore::instance()->skippedRecords();
+    m_skippedLabel->setText(tr("%n alert records could not be read", "", m_skippedRecords));
+    m_skippedLabel->setVisible(m_skippedRecords > 0);
+}
+
+void notifyReportMain::drillDown(AlertField field, const QString &value)
+{
+    emit signal_drill_down(
+        field, value, m_rangePicked ? QList<QDate> { m_startDate, m_endDate } : QList<QDate>());
 }
 
 void notifyReportMain::slot_open_calendar()
@@ -823,24 +895,31 @@ void notifyReportMain::exportScrollAreaToImage()
         return;
     const QString path = dialog.selectedFiles().first();
     qDebug() << "export filepath:" << path;
-    startExport(path);
+    startExport(path, dialog.format());
 }
 
-// The picture must be taken here; the pages of text, which take seconds for
-// a large range, are written on a worker while the window goes on.
-bool notifyReportMain::startExport(const QString &pdfPath)
+// A PDF's picture must be taken here; the files, which take seconds for a
+// large range, are written on a worker while the window goes on.
+bool notifyReportMain::startExport(const QString &path, ExportFormat format)
 {
     if (m_exporting)
         return false;
-    const QImage picture = takeReportPicture();
-    if (picture.isNull()) {
-        showExportFailure();
-        return true;
+    QImage picture;
+    if (format == ExportFormat::Pdf) {
+        picture = takeReportPicture();
+        if (picture.isNull()) {
+            showExportFailure();
+            return true;
+        }
     }
     m_exporting = true;
     m_exportButton->setEnabled(false);
     m_busy->setVisible(true);
-    m_statusLabel->setText(tr("Writing the report..."));
+    m_exportProgress = std::make_shared<ExportProgress>();
+    m_exportProgress->total = m_data ? qint64(m_data->range.alerts.size()) : 0;
+    showExportProgress();
+    m_cancelButton->setVisible(true);
+    m_progressTimer->start();
     struct Outcome
     {
         bool written = false;
@@ -849,18 +928,40 @@ bool notifyReportMain::startExport(const QString &pdfPath)
     auto outcome = std::make_shared<Outcome>();
     const SharedReportData data = m_data;
     const std::shared_ptr<const Translation> translation = m_translation;
+    const std::shared_ptr<ExportProgress> progress = m_exportProgress;
+    const QString range = rangeText();
     ThreadWorker::start(
         this,
-        [outcome, pdfPath, picture, data, translation] {
-            outcome->written = writePdf(pdfPath, picture, data, *translation, &outcome->error);
+        [outcome, format, path, picture, data, range, translation, progress] {
+            outcome->written = writeExport(
+                format, path, picture, data, range, *translation, progress.get(), &outcome->error);
         },
-        [this, outcome, pdfPath](int) { finishExport(outcome->written, pdfPath, outcome->error); });
+        [this, outcome, path, format](int) { finishExport(outcome->written, path, format, outcome->error); });
     return true;
 }
 
-void notifyReportMain::finishExport(bool written, const QString &path, const QString &error)
+void notifyReportMain::cancelExport()
+{
+    if (m_exportProgress)
+        m_exportProgress->cancelled = true;
+}
+
+void notifyReportMain::showExportProgress()
+{
+    if (!m_exportProgress)
+        return;
+    m_statusLabel->setText(tr("Exporting: %1 of %2 alerts written")
+                               .arg(m_exportProgress->written.load())
+                               .arg(m_exportProgress->total));
+}
+
+void notifyReportMain::finishExport(
+    bool written, const QString &path, ExportFormat format, const QString &error)
 {
     m_exporting = false;
+    m_exportProgress.reset();
+    m_progressTimer->stop();
+    m_cancelButton->setVisible(false);
     m_exportButton->setEnabled(true);
     m_busy->setVisible(isLoading());
     m_exportError = error;
@@ -868,7 +969,18 @@ void notifyReportMain::finishExport(bool written, const QString &path, const QSt
         showExportFailure();
         return;
     }
-    m_statusLabel->setText(tr("The report was written to %1").arg(QDir::toNativeSeparators(path)));
+    CustomFileDialog::rememberExport(path);
+    const QString where = QDir::toNativeSeparators(path);
+    m_statusLabel->setText(format == ExportFormat::Pdf ? tr("The report was written to %1").arg(where)
+                                                       : tr("The alerts were written to %1").arg(where));
+}
+
+// The days the report was made for, as chosen, not the span of its alerts.
+QString notifyReportMain::rangeText() const
+{
+    if (!m_startDate.isValid() || !m_endDate.isValid())
+        return QString();
+    return QString("%1 - %2").arg(m_startDate.toString("yyyy-MM-dd"), m_endDate.toString("yyyy-MM-dd"));
 }
 
 void notifyReportMain::showExportFailure()
@@ -882,7 +994,7 @@ bool notifyReportMain::exportReport(const QString &pdfPath)
     if (picture.isNull())
         return false;
     m_exportError.clear();
-    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
+    return writePdf(pdfPath, picture, m_data, rangeText(), *m_translation, nullptr, &m_exportError);
 }
 
 bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &imagePath)
@@ -894,7 +1006,7 @@ bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &ima
         return false;
     }
     m_exportError.clear();
-    return writePdf(pdfPath, picture, m_data, *m_translation, &m_exportError);
+    return writePdf(pdfPath, picture, m_data, rangeText(), *m_translation, nullptr, &m_exportError);
 }
 
 void notifyReportMain::paintEvent(QPaintEvent *)

@@ -1,7 +1,9 @@
 #ifndef REPORT_NOTIFYREPORTMAIN_H
 #define REPORT_NOTIFYREPORTMAIN_H
 
+#include "alertengine/alertfield.h"
 #include "alertstore/alertstore.h"
+#include "reportdata/alertexport.h"
 #include "reportdata/reportdata.h"
 
 #include <QDate>
@@ -24,6 +26,8 @@ class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QImage;
+class QTimer;
+struct ExportProgress;
 class QPushButton;
 class QVBoxLayout;
 class Translation;
@@ -82,9 +86,13 @@ public:
     // The picture of the whole report and the PDF, without asking for a name;
     // blocks until it is written.
     bool exportReport(const QString &pdfPath);
-    // Writes the report to path on a worker, the picture taken here first; the
-    // status strip says how it went. False when one is under way already.
-    bool startExport(const QString &pdfPath);
+    // Writes the report (PDF) or the alerts of the range (CSV, JSON Lines) to
+    // path on a worker, a PDF's picture taken here first; the status strip
+    // shows the progress with a Cancel and then how it went. False when one
+    // is under way already.
+    bool startExport(const QString &path, ExportFormat format = ExportFormat::Pdf);
+    // Asks the running export to stop; it leaves no file.
+    void cancelExport();
     bool isExporting() const { return m_exporting; }
     QString exportError() const { return m_exportError; }
 
@@ -92,6 +100,8 @@ public:
     bool isLoading() const { return m_loadingAlerts || m_loadingTotals; }
     bool isCountingAi() const { return m_countingAi; }
     bool showsEmptyState() const { return m_emptyState; }
+    // The alert records the shown snapshot's load had to pass over.
+    int skippedRecords() const { return m_skippedRecords; }
     // The result of the last load of alerts: 0, or why it failed (see AlertStore).
     int loadResult() const { return m_loadResult; }
     qint64 alertTotal() const { return m_totals.alertTotal; }
@@ -117,6 +127,9 @@ signals:
     void update_high_level_count(int count);
     void update_normal_level_count(int count);
     void signal_update_dateWidget(QDate start, QDate end);
+    // A ranking's row was chosen: the alerts with exactly that value of field,
+    // in the report's range ({first day, last day}, empty for all).
+    void signal_drill_down(AlertField field, const QString &value, const QList<QDate> &range);
 
 public slots:
     void slot_open_calendar();
@@ -164,15 +177,20 @@ private:
     QDate oldestAlertDate() const;
     QString dayText(const QDate &day) const;
     void emitTotals();
+    void drillDown(AlertField field, const QString &value);
     void showRangeResult();
 
     QImage takeReportPicture();
+    QString rangeText() const;
     void showExportFailure();
-    void finishExport(bool written, const QString &path, const QString &error);
+    void showExportProgress();
+    void finishExport(bool written, const QString &path, ExportFormat format, const QString &error);
 
     void clearBody();
     void buildReportBody();
     void showEmptyState(const QString &text, bool failure = false);
+    void showNoAlarms();
+    void takeSkippedRecords();
     void buildCharts();
 
     // Sources of the figures.
@@ -180,9 +198,11 @@ private:
     SharedReportData m_data; // of the range shown, with its snapshot
     Totals m_totals;
     int m_loadResult = 0;
+    int m_skippedRecords = 0; // of the snapshot shown; a picked range keeps them
     QString m_exportError;
     QDate m_startDate;
     QDate m_endDate;
+    bool m_rangePicked = false; // the shown data is of picked days, not of the whole snapshot
     bool m_serverEdition = false;
 
     // The action under way.
@@ -199,6 +219,7 @@ private:
     bool m_shownOnce = false; // the figures of a load have been shown
     bool m_totalsKnown = false; // the daemon's totals have arrived once
     bool m_exporting = false;
+    std::shared_ptr<ExportProgress> m_exportProgress; // of the export under way
 
     // Widgets.
     QHBoxLayout *m_mainHLayout = nullptr;
@@ -207,8 +228,11 @@ private:
     QVBoxLayout *m_bodyLayout = nullptr;
     QLabel *m_startLabel = nullptr;
     QLabel *m_endLabel = nullptr;
+    QLabel *m_skippedLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_exportButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QTimer *m_progressTimer = nullptr;
     BusyIndicator *m_busy = nullptr;
     DateTimeRangeWidget *m_picker = nullptr;
     notifyReportItem *m_guardCard = nullptr;

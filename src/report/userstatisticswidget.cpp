@@ -4,7 +4,7 @@
 #include "reportdata/alerttext.h"
 
 UserStatisticsWidget::UserStatisticsWidget(const SharedReportData &data, QWidget *parent)
-    : HitStatisticsWidget(tr("User statistics"), parent)
+    : HitStatisticsWidget(tr("User statistics"), tr("See all user statistics"), AlertField::User, parent)
 {
     setData(data);
 }
@@ -36,7 +36,7 @@ HitRowTexts UserStatisticsWidget::rowTexts(const HitEntry &entry) const
     return userRowTexts(entry);
 }
 
-AllStatisticsWindow *UserStatisticsWidget::createWindow()
+AllHitStatisticsWindow *UserStatisticsWidget::createWindow()
 {
     return new AllUserStatisticsData(statistics(), this);
 }

@@ -18,7 +18,7 @@ protected:
     const std::vector<const HitEntry *> &top(const ReportData &data) const override;
     QString emptyText() const override;
     HitRowTexts rowTexts(const HitEntry &entry) const override;
-    AllStatisticsWindow *createWindow() override;
+    AllHitStatisticsWindow *createWindow() override;
 };
 
 #endif

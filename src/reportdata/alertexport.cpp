@@ -187,7 +187,7 @@ void appendCsvAlert(std::string &out, const loginfo &alert, const std::string &t
             appendCsvCell(out, lines, true);
         } else {
             appendCsvCell(out, alertFieldValue(alert, info.field, title, buffer),
-                info.kind == AlertFieldKind::Text && info.field != AlertField::Time);
+                info.kind == AlertFieldKind::Text && info.field != AlertColumn::Time);
         }
     }
     out += "\r\n";
@@ -216,7 +216,7 @@ void appendJsonAlert(std::string &out, const loginfo &alert, const std::string &
             continue;
         }
         const std::string_view value = alertFieldValue(alert, info.field, title, buffer);
-        if (value.empty() && (info.kind == AlertFieldKind::Number || info.field == AlertField::Time))
+        if (value.empty() && (info.kind == AlertFieldKind::Number || info.field == AlertColumn::Time))
             out += "null"; // not known, which is not 0
         else if (info.kind == AlertFieldKind::Number)
             out.append(value.data(), value.size());

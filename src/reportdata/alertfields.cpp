@@ -9,34 +9,34 @@
 
 // The table's headings keep the context they have always been translated in.
 const std::array<AlertFieldInfo, 13> ALERT_FIELDS = { {
-    { AlertField::Id, AlertFieldKind::Text, "id", nullptr, 0 },
-    { AlertField::Time, AlertFieldKind::Text, "time", QT_TRANSLATE_NOOP("EventTableModel", "Happen Time"),
+    { AlertColumn::Id, AlertFieldKind::Text, "id", nullptr, 0 },
+    { AlertColumn::Time, AlertFieldKind::Text, "time", QT_TRANSLATE_NOOP("EventTableModel", "Happen Time"),
         140 },
-    { AlertField::Level, AlertFieldKind::Number, "level", QT_TRANSLATE_NOOP("EventTableModel", "Alert Level"),
-        130 },
-    { AlertField::Rule, AlertFieldKind::Number, "rule", nullptr, 0 },
-    { AlertField::Description, AlertFieldKind::Text, "description", nullptr, 0 },
-    { AlertField::Title, AlertFieldKind::Text, "title", QT_TRANSLATE_NOOP("EventTableModel", "Event Title"),
+    { AlertColumn::Level, AlertFieldKind::Number, "level",
+        QT_TRANSLATE_NOOP("EventTableModel", "Alert Level"), 130 },
+    { AlertColumn::Rule, AlertFieldKind::Number, "rule", nullptr, 0 },
+    { AlertColumn::Description, AlertFieldKind::Text, "description", nullptr, 0 },
+    { AlertColumn::Title, AlertFieldKind::Text, "title", QT_TRANSLATE_NOOP("EventTableModel", "Event Title"),
         180 },
-    { AlertField::Location, AlertFieldKind::Text, "location", QT_TRANSLATE_NOOP("EventTableModel", "Source"),
+    { AlertColumn::Location, AlertFieldKind::Text, "location", QT_TRANSLATE_NOOP("EventTableModel", "Source"),
         170 },
-    { AlertField::SourceIp, AlertFieldKind::Text, "source_ip", nullptr, 0 },
-    { AlertField::SourcePort, AlertFieldKind::Number, "source_port", nullptr, 0 },
-    { AlertField::TargetIp, AlertFieldKind::Text, "target_ip", nullptr, 0 },
-    { AlertField::TargetPort, AlertFieldKind::Number, "target_port", nullptr, 0 },
-    { AlertField::User, AlertFieldKind::Text, "user", nullptr, 0 },
-    { AlertField::RawLines, AlertFieldKind::Lines, "raw", nullptr, 0 },
+    { AlertColumn::SourceIp, AlertFieldKind::Text, "source_ip", nullptr, 0 },
+    { AlertColumn::SourcePort, AlertFieldKind::Number, "source_port", nullptr, 0 },
+    { AlertColumn::TargetIp, AlertFieldKind::Text, "target_ip", nullptr, 0 },
+    { AlertColumn::TargetPort, AlertFieldKind::Number, "target_port", nullptr, 0 },
+    { AlertColumn::User, AlertFieldKind::Text, "user", nullptr, 0 },
+    { AlertColumn::RawLines, AlertFieldKind::Lines, "raw", nullptr, 0 },
 } };
 
-const std::array<AlertField, 4> EVENT_TABLE_FIELDS
-    = { AlertField::Title, AlertField::Level, AlertField::Location, AlertField::Time };
+const std::array<AlertColumn, 4> EVENT_TABLE_FIELDS
+    = { AlertColumn::Title, AlertColumn::Level, AlertColumn::Location, AlertColumn::Time };
 
-const AlertFieldInfo &alertFieldInfo(AlertField field)
+const AlertFieldInfo &alertFieldInfo(AlertColumn field)
 {
     return ALERT_FIELDS[size_t(field)];
 }
 
-QString alertFieldHeading(AlertField field)
+QString alertFieldHeading(AlertColumn field)
 {
     const char *heading = alertFieldInfo(field).heading;
     return heading ? QCoreApplication::translate("EventTableModel", heading) : QString();
@@ -53,16 +53,16 @@ QString ruleTitle(const loginfo &alert, const Translation &translation)
     return QString::fromStdString(ruleTitleBytes(alert, translation));
 }
 
-QString alertFieldShown(const loginfo &alert, AlertField field, const Translation &translation)
+QString alertFieldShown(const loginfo &alert, AlertColumn field, const Translation &translation)
 {
     switch (field) {
-    case AlertField::Title:
+    case AlertColumn::Title:
         return alertTextForDisplay(ruleTitle(alert, translation));
-    case AlertField::Time: {
+    case AlertColumn::Time: {
         const std::string shown = alertDateToDisplay(alert.date);
         return alertTextForDisplay(QString::fromStdString(shown.empty() ? alert.date : shown));
     }
-    case AlertField::RawLines: {
+    case AlertColumn::RawLines: {
         QStringList lines;
         forEachRawLine(alert, [&lines](std::string_view line) {
             lines << alertTextForDisplay(QString::fromUtf8(line.data(), int(line.size())));
@@ -145,40 +145,40 @@ std::string alertIsoTime(int64_t timeNs)
 }
 
 std::string_view alertFieldValue(
-    const loginfo &alert, AlertField field, const std::string &title, std::string &buffer)
+    const loginfo &alert, AlertColumn field, const std::string &title, std::string &buffer)
 {
     const auto number = [&buffer](int64_t value) {
         buffer = std::to_string(value);
         return std::string_view(buffer);
     };
     switch (field) {
-    case AlertField::Id:
+    case AlertColumn::Id:
         return alert.alertId;
-    case AlertField::Time:
+    case AlertColumn::Time:
         buffer = alertIsoTime(alert.timeNs);
         return buffer;
-    case AlertField::Level:
+    case AlertColumn::Level:
         return number(alert.level);
-    case AlertField::Rule:
+    case AlertColumn::Rule:
         return number(alert.rule);
-    case AlertField::Description:
+    case AlertColumn::Description:
         return alert.comment;
-    case AlertField::Title:
+    case AlertColumn::Title:
         return title;
-    case AlertField::Location:
+    case AlertColumn::Location:
         return alert.location;
-    case AlertField::SourceIp:
+    case AlertColumn::SourceIp:
         return alert.srcIp;
-    case AlertField::SourcePort:
+    case AlertColumn::SourcePort:
         // The reader leaves 0 when the alert names no port.
         return alert.srcPort ? number(alert.srcPort) : std::string_view();
-    case AlertField::TargetIp:
+    case AlertColumn::TargetIp:
         return alert.dstIp;
-    case AlertField::TargetPort:
+    case AlertColumn::TargetPort:
         return alert.dstPort ? number(alert.dstPort) : std::string_view();
-    case AlertField::User:
+    case AlertColumn::User:
         return alert.user;
-    case AlertField::RawLines:
+    case AlertColumn::RawLines:
         break;
     }
     return std::string_view();

@@ -13,8 +13,9 @@ class Translation;
 
 // The fields of an alert as this program presents them: the event table and
 // the PDF's event pages show four of them, the CSV and JSON Lines exports
-// write all of them, in this order.
-enum class AlertField {
+// write all of them, in this order. (AlertField is the narrower set a list
+// can be filtered by.)
+enum class AlertColumn {
     Id,
     Time,
     Level,
@@ -35,7 +36,7 @@ enum class AlertFieldKind { Text, Number, Lines };
 
 struct AlertFieldInfo
 {
-    AlertField field;
+    AlertColumn field;
     AlertFieldKind kind;
     const char *key; // CSV heading and JSON key, the same in every language
     const char *heading; // source text of the translated heading, nullptr for fields no table shows
@@ -44,11 +45,11 @@ struct AlertFieldInfo
 
 extern const std::array<AlertFieldInfo, 13> ALERT_FIELDS;
 // Title, level, source and time, as the event table and the PDF list them.
-extern const std::array<AlertField, 4> EVENT_TABLE_FIELDS;
+extern const std::array<AlertColumn, 4> EVENT_TABLE_FIELDS;
 
-const AlertFieldInfo &alertFieldInfo(AlertField field);
+const AlertFieldInfo &alertFieldInfo(AlertColumn field);
 // The translated column heading ("Event Title", "Alert Level", ...).
-QString alertFieldHeading(AlertField field);
+QString alertFieldHeading(AlertColumn field);
 
 // The rule description in the user's language: the detection services'
 // catalogue, or the description itself when it has none.
@@ -58,14 +59,14 @@ std::string ruleTitleBytes(const loginfo &alert, const Translation &translation)
 
 // What a table cell shows: texts made safe to show (see alertTextForDisplay),
 // the time in the slash form of the alert lists.
-QString alertFieldShown(const loginfo &alert, AlertField field, const Translation &translation);
+QString alertFieldShown(const loginfo &alert, AlertColumn field, const Translation &translation);
 
 // The field as an export writes it: the recorded bytes of a text, a number in
 // decimal, or nothing when the value is unknown (an unreadable date, no
 // port). title is ruleTitle() in UTF-8, which exports look up once per
 // description; buffer holds what is made here. Not for RawLines.
 std::string_view alertFieldValue(
-    const loginfo &alert, AlertField field, const std::string &title, std::string &buffer);
+    const loginfo &alert, AlertColumn field, const std::string &title, std::string &buffer);
 
 // Calls line(std::string_view) for each raw log line of the alert, in order.
 template<typename LineFunction> void forEachRawLine(const loginfo &alert, LineFunction line)

@@ -10,7 +10,9 @@
 #include "kit/windowgrip.h"
 #include "logpage/alertlistview.h"
 #include "logpage/notifylogmainpage.h"
+#include "report/eventstatisticswidget.h"
 #include "report/notifyreportmain.h"
+#include "report/rankingcard.h"
 #include "support/bustestmain.h"
 #include "support/logcapture.h"
 #include "system/systemprobes.h"
@@ -212,7 +214,7 @@ private slots:
 
         // A ranking row of the report leads to the log, narrowed to that field.
         window.tabBar()->setCurrentIndex(1);
-        window.slot_drill_down(AlertField::RuleDescription, "alert 1", {});
+        QTest::mouseClick(report->eventCard()->findChildren<RankingRow *>().at(1), Qt::LeftButton);
         QVERIFY(window.tabBar()->currentIndex() == 0 && page->isVisible());
         QCOMPARE(page->findChild<QLabel *>("fieldFilterLabel")->text(), QString("Rule description: alert 1"));
         QCOMPARE(page->findChild<QLabel *>("countLabel")->text(), QString("1 of 3 alarm logs"));

@@ -14,6 +14,7 @@
 #include "report/hitstatlist.h"
 #include "report/notifyreportitem.h"
 #include "report/notifyreportmain.h"
+#include "report/rankingcard.h"
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
@@ -24,19 +25,29 @@
 #include "translation/translation.h"
 #include "widgets/emptywidget.h"
 
+#include <QAccessible>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QIcon>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QStackedBarSeries>
+#include <QStandardPaths>
 
 using namespace QtCharts;
+
+Q_DECLARE_METATYPE(ExportFormat)
+Q_DECLARE_METATYPE(AlertField)
 
 namespace {
 
@@ -167,6 +178,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { qRegisterMetaType<AlertField>("AlertField"); }
+
     void init()
     {
         notifyReportMain::Sources &sources = notifyReportMain::sources();
@@ -379,6 +392,33 @@ private slots:
         WAIT_LOADED(page);
         QCOMPARE(labelText(page, "statusLabel"), QString());
         QCOMPARE(cardValue(page, "alertsCard"), QString("1"));
+        QVERIFY(!page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
+
+        // Records that could not be read are said, and a range without
+        // alerts, where they may lie, is never "no alarms"; nor is a log of
+        // nothing else.
+        TestAlert unreadable;
+        unreadable.ruleLine = QByteArray("Rule: 1 (level 15) -> 'a\0b'", 27);
+        for (const auto &[log, pick, shown, empty] :
+            std::vector<std::tuple<QList<TestAlert>, bool, size_t, QString>> {
+                { { alert(daysAgo(1), 13), unreadable, unreadable }, false, 1, "" },
+                { { alert(daysAgo(1), 13), unreadable, unreadable }, true, 0,
+                    "2 alert records could not be read" },
+                { { unreadable }, false, 0, "1 alert records could not be read" } }) {
+            QVERIFY(serve(log));
+            page.slot_refresh_data();
+            WAIT_LOADED(page);
+            if (pick) {
+                range = { today.addDays(-10), today.addDays(-5) };
+                page.slot_update_dateTime(range);
+                WAIT_LOADED(page);
+            }
+            QCOMPARE(page.rangeAlerts().size(), shown);
+            QCOMPARE(emptyText(page), empty);
+            QCOMPARE(labelText(page, "skippedLabel"),
+                QString("%1 alert records could not be read").arg(log.size() - 1 + int(log.size() == 1)));
+            QVERIFY(page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
+        }
     }
 
     void serverEditionAndAiHint()
@@ -522,9 +562,10 @@ private slots:
             QVERIFY2(line.contains(" yes "), qPrintable(line));
     }
 
-    // The page's export through its dialog, which offers today's name: a
-    // failure is said in the page and leaves no file, a later success clears
-    // it, and the picture was a private file that is gone afterwards.
+    // The page's export through its dialog, which offers today's name in the
+    // chosen format: a failure is said in the page and leaves no file, a later
+    // success clears it, and the picture was a private file that is gone
+    // afterwards. The alerts as CSV and JSON Lines read back.
     void exportFromThePage()
     {
         QVERIFY(serve(fromFiveSources(30)));
@@ -536,7 +577,12 @@ private slots:
         page.slot_refresh_data(); // not the snapshot of the test before
         QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
         QLabel *status = page.findChild<QLabel *>("statusLabel");
-        const auto exportTo = [&](const QString &target) {
+        // The dialog opens in the documents folder until an export has been written.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(folder).isDir())
+            folder = QDir::homePath();
+        // formatsDown: how far down the list of formats the user goes.
+        const auto exportTo = [&](const QString &target, int formatsDown = 0) {
             QString offered;
             QTimer::singleShot(0, this, [&] {
                 CustomFileDialog *dialog = nullptr;
@@ -545,6 +591,12 @@ private slots:
                 QLineEdit *name = dialog->findChild<QLineEdit *>();
                 QTRY_COMPARE(name->text(), dialog->baseName() + ".pdf");
                 offered = name->selectedText();
+                QCOMPARE(dialog->directory().absolutePath(), folder);
+                auto *formats = dialog->findChild<QComboBox *>("fileTypeCombo");
+                for (int i = 0; i < formatsDown; ++i)
+                    QTest::keyClick(formats, Qt::Key_Down);
+                if (formatsDown > 0) // the suffix follows the format
+                    QCOMPARE(name->text(), dialog->baseName() + (formatsDown == 1 ? ".csv" : ".jsonl"));
                 name->setText(target); // typed over
                 static_cast<QDialog *>(dialog)->accept();
             });
@@ -571,6 +623,7 @@ private slots:
         QCOMPARE(pageCount(target), 3); // picture, events, sources
         QVERIFY(pageText(target, 2).contains("alert 0"));
         QCOMPARE(status->text(), "The report was written to " + target);
+        folder = work.path();
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("a user's own file"));
         QCOMPARE(QDir(work.path()).entryList(QDir::Files), (QStringList { "report.pdf", "tmpReport.png" }));
@@ -581,23 +634,57 @@ private slots:
         QVERIFY(!page.writeReportPdf(earlier.fileName(), m_dir.filePath("no-picture.png")));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("old report"));
+
+        // Without a suffix typed, the chosen format's; newest first.
+        exportTo(work.filePath("alerts"), 1);
+        QCOMPARE(status->text(), "The alerts were written to " + work.filePath("alerts.csv"));
+        QFile csv(work.filePath("alerts.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = csv.readAll().split('\n');
+        QVERIFY(rows[0].startsWith("\xEF\xBB\xBF"
+                                   "id,time,level,"));
+        QCOMPARE(rows.size(), 1 + 30 + 1);
+        QVERIFY(rows[1].contains(",alert 29,") && rows[30].contains(",alert 0,"));
+        exportTo(work.filePath("alerts"), 2);
+        QFile jsonLines(work.filePath("alerts.jsonl"));
+        QVERIFY(jsonLines.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = jsonLines.readAll().trimmed().split('\n');
+        QCOMPARE(lines.size(), 30);
+        QCOMPARE(QJsonDocument::fromJson(lines[0]).object().value("description").toString(), "alert 29");
     }
 
-    // The pages of text are written on a worker: the longest gap between
-    // ticks of a 10 ms timer shows how long the window ever stood still.
+    // The files are written on a worker: the longest gap between ticks of a
+    // 10 ms timer shows how long the window ever stood still. A cancelled
+    // export leaves nothing behind.
+    void exportKeepsTheWindowResponsive_data()
+    {
+        QTest::addColumn<ExportFormat>("format");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("PDF") << ExportFormat::Pdf << false;
+        QTest::newRow("CSV") << ExportFormat::Csv << false;
+        QTest::newRow("PDF cancelled") << ExportFormat::Pdf << true;
+    }
+
     void exportKeepsTheWindowResponsive()
     {
+        QFETCH(ExportFormat, format);
+        QFETCH(bool, cancel);
         std::vector<loginfo> alerts;
         for (int i = 0; i < 100000; ++i)
             alerts.push_back(row(DATE, 12 + i % 5, "event " + std::to_string(i % 300), LOCATION,
                 "10.1." + std::to_string(i % 5000 / 250) + "." + std::to_string(i % 250),
                 "user" + std::to_string(i % 500)));
+        alerts.back().timeNs
+            = QDateTime::fromString(DATE, "yyyy MMM dd HH:mm:ss").toMSecsSinceEpoch() * 1000000;
         const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
         notifyReportMain page(ReportData::compute(snapshot, "init", "init"), {}, {}, {});
         page.resize(856, 500);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
-        const QString target = m_dir.filePath("responsive.pdf");
+        QTemporaryDir folder;
+        const QString target = folder.filePath("responsive");
+        QLabel *status = page.findChild<QLabel *>("statusLabel");
+        QPushButton *cancelButton = page.findChild<QPushButton *>("cancelExportButton");
 
         QElapsedTimer clock;
         clock.start();
@@ -610,14 +697,174 @@ private slots:
             page.repaint();
         });
         ticker.start();
-        QVERIFY(page.startExport(target));
+        QVERIFY(page.startExport(target, format));
         const qint64 picture = clock.elapsed();
+        QVERIFY(cancelButton->isVisible());
+        // Progress of all the alerts of the range, counted as it goes; the
+        // cancel comes while it moves.
+        QCOMPARE(status->text(), "Exporting: 0 of 100000 alerts written");
+        if (cancel) {
+            QTRY_VERIFY(status->text().contains(QRegularExpression("^Exporting: [1-9][0-9]* of 100000")));
+            cancelButton->click();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!page.isExporting(), 60000);
         ticker.stop();
         QVERIFY2(longest < 100,
             qPrintable(QString("blocked for %1 ms (%2 ms for the picture)").arg(longest).arg(picture)));
-        QCOMPARE(page.findChild<QLabel *>("statusLabel")->text(), "The report was written to " + target);
-        QVERIFY(pageCount(target) > 2000);
+        QVERIFY(!cancelButton->isVisible());
+        if (cancel) {
+            QCOMPARE(status->text(), "The export was cancelled.");
+            QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList());
+        } else if (format == ExportFormat::Pdf) {
+            QCOMPARE(status->text(), "The report was written to " + target);
+            QVERIFY(pageCount(target) > 2000);
+            // Titled with the days the report is of: from the oldest alert's to today.
+            QVERIFY(run("pdfinfo", { target })
+                        .contains("Intrusion detection statistics report 2024-03-05 - "
+                            + QDate::currentDate().toString("yyyy-MM-dd") + "\n"));
+        } else {
+            QCOMPARE(status->text(), "The alerts were written to " + target);
+            QFile csv(target);
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            QCOMPARE(csv.readAll().count('\n'), 100001);
+        }
+    }
+
+    // A row of each ranking, on the page or in its "See all" window, asks
+    // for its alerts: that field's recorded value, in the report's range.
+    void drillDownFromEachRanking()
+    {
+        std::vector<loginfo> alerts;
+        for (const auto &[comment, source, user] : std::vector<std::array<std::string, 3>> {
+                 { "sshd: brute force", "10.0.0.6", "root" }, { "sshd: brute force", "10.0.0.6", "root" },
+                 { "sshd: brute force", "10.0.0.6", "admin" }, { "su: failure", "10.0.0.7", "" } })
+            alerts.push_back(row(DATE, 13, comment, LOCATION, source, user));
+        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        const auto clickRow = [](QAbstractItemView *view, int row) {
+            QCOMPARE(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                view->visualRect(view->model()->index(row, 0)).center());
+        };
+        const auto returnOn = [](QAbstractItemView *view, int row) {
+            view->setCurrentIndex(view->model()->index(row, 0));
+            QTest::keyClick(view, Qt::Key_Return);
+        };
+        const auto eventRow = [](notifyReportMain &page, int row) {
+            return page.eventCard()->findChildren<RankingRow *>().at(row);
+        };
+        // Opens a "See all" window and gives its list once it is laid out.
+        const auto seeAll = [](RankingCard *card) {
+            card->seeAllButton()->click();
+            QWidget *window = QApplication::activeModalWidget();
+            if (!QTest::qWaitForWindowExposed(window))
+                qWarning("the window was not shown");
+            return window;
+        };
+        using Choice = std::function<void(notifyReportMain &)>;
+        const std::vector<std::tuple<Choice, AlertField, QString>> choices {
+            { [&](notifyReportMain &page) { QTest::mouseClick(eventRow(page, 1), Qt::LeftButton); },
+                AlertField::RuleDescription, "su: failure" },
+            { [&](notifyReportMain &page) { QTest::keyClick(eventRow(page, 0), Qt::Key_Return); },
+                AlertField::RuleDescription, "sshd: brute force" },
+            { [&](notifyReportMain &page) { clickRow(page.attackCard()->findChild<HitStatListView *>(), 1); },
+                AlertField::SourceAddress, "10.0.0.7" },
+            { [&](notifyReportMain &page) { returnOn(page.userCard()->findChild<HitStatListView *>(), 0); },
+                AlertField::User, "root" },
+            { [&](notifyReportMain &page) { // sorted with the titles from A to Z
+                 clickRow(seeAll(page.eventCard())->findChild<EventTableView *>(), 3);
+             },
+                AlertField::RuleDescription, "su: failure" },
+            { [&](notifyReportMain &page) {
+                 returnOn(seeAll(page.attackCard())->findChild<HitStatListView *>(), 1);
+             },
+                AlertField::SourceAddress, "10.0.0.7" },
+            { [&](notifyReportMain &page) {
+                 clickRow(seeAll(page.userCard())->findChild<HitStatListView *>(), 0);
+             },
+                AlertField::User, "admin" },
+        };
+        const QList<QDate> picked { QDate(2024, 3, 1), QDate(2024, 3, 5) };
+        for (const QList<QDate> &range : { QList<QDate>(), picked }) {
+            notifyReportMain page(
+                ReportData::compute(snapshot, "init", "init"), {}, range.value(0), range.value(1));
+            page.resize(856, 900);
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QSignalSpy drills(&page, &notifyReportMain::signal_drill_down);
+            QCOMPARE(eventRow(page, 0)->cursor().shape(), Qt::PointingHandCursor);
+            for (const auto &[choose, field, value] : choices) {
+                choose(page);
+                QCOMPARE(drills.count(), 1);
+                const QList<QVariant> drill = drills.takeFirst();
+                QCOMPARE(drill.at(0).value<AlertField>(), field);
+                QCOMPARE(drill.at(1).toString(), value);
+                QCOMPARE(drill.at(2).value<QList<QDate>>(), range);
+                QVERIFY(!QApplication::activeModalWidget()); // a "See all" window makes way
+            }
+        }
+    }
+
+    // What a screen reader is told of the page and its windows, as Qt's
+    // accessibility interfaces give it; no control of them goes unnamed.
+    void accessibleNames()
+    {
+        std::vector<loginfo> alerts { row(DATE, 15, "sshd: brute force", LOCATION, "10.0.0.6", "root") };
+        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        notifyReportMain page(ReportData::compute(snapshot, "init", "init"), {}, {}, {});
+        page.resize(856, 900);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const auto name = [](QObject *object) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+            return accessible ? accessible->text(QAccessible::Name) : QString("(none)");
+        };
+        const auto child = [&page](const char *name) { return page.findChild<QWidget *>(name); };
+        const std::vector<std::pair<QObject *, QString>> named {
+            { child("alertsCard"), "Total alerts: 1 pcs" },
+            { child("eventsCard"), "Total number of log events: not known" },
+            { child("highRiskCard"), "High-risk alerts (level 15-16): 1 pcs" },
+            { child("calendarButton"), "Choose the date range" },
+            { page.dateChartView(), "Date distribution of alarm severity" },
+            { page.levelChartView(), "Distribution of the number of alarm severities" },
+            { page.eventCard(), "Statistics of event" },
+            { page.eventCard()->seeAllButton(), "See all event statistics" },
+            { page.eventCard()->findChild<RankingRow *>(), "sshd: brute force, happen 1 times" },
+            { page.attackCard()->seeAllButton(), "See all sources of attack" },
+            { page.attackCard()->findChild<HitStatListView *>(), "Statistics on attack sources" },
+            { page.userCard()->seeAllButton(), "See all user statistics" },
+            { child("exportButton"), "Export a statistical report" },
+            { child("cancelExportButton"), "Cancel the export" },
+            { child("refreshButton"), "Refresh" },
+        };
+        for (const auto &[object, expected] : named)
+            QCOMPARE(name(object), expected);
+        // A ranking's row reads as its texts.
+        QAccessibleInterface *list
+            = QAccessible::queryAccessibleInterface(page.attackCard()->findChild<HitStatListView *>());
+        QVERIFY(list->childCount() > 0);
+        QCOMPARE(list->child(0)->text(QAccessible::Name),
+            "Attack IP: 10.0.0.6, Attack 1 times, Latest attack time: 2024/03/05 10:11:12");
+
+        QList<QWidget *> windows { &page };
+        for (RankingCard *card :
+            { static_cast<RankingCard *>(page.eventCard()), static_cast<RankingCard *>(page.attackCard()),
+                static_cast<RankingCard *>(page.userCard()) }) {
+            card->seeAllButton()->click();
+            windows << QApplication::activeModalWidget();
+            QCOMPARE(name(windows.last()), windows.last()->windowTitle());
+            QCOMPARE(name(windows.last()->findChild<QAbstractItemView *>()), windows.last()->windowTitle());
+            windows.last()->close();
+        }
+        for (QWidget *window : windows) {
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                // A table's header is read through its sections' texts.
+                if (qobject_cast<QAbstractButton *>(control)
+                    || (qobject_cast<QAbstractItemView *>(control) && !qobject_cast<QHeaderView *>(control))
+                    || qobject_cast<notifyReportItem *>(control) || qobject_cast<QChartView *>(control))
+                    QVERIFY2(!name(control).isEmpty(), control->metaObject()->className());
+            }
+        }
     }
 
     // Every alert a row at once, two with one date text too; an update whose

@@ -1,6 +1,7 @@
 // The report's data of a range against the engine's counts of the same alerts
 // (copied out of the list the slow way), and the counts read from text.
 
+#include "alertengine/alertclock.h"
 #include "alertengine/alertloader.h"
 #include "reportdata/reportdata.h"
 
@@ -52,6 +53,29 @@ private slots:
         QCOMPARE(loadAlertLog(path.toStdString(), alerts), 0);
         sortAlertsNewestFirst(alerts);
         m_alerts = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+    }
+
+    // The newest alert of a key where dates are missing or unreadable: one
+    // without a date counts at the time of the alert before it in the list.
+    void latestDatesAsTheEngineKeepsThem()
+    {
+        std::vector<loginfo> alerts;
+        for (const auto &[date, source] :
+            std::vector<std::pair<std::string, std::string>> { { "2001 Jan 03 00:00:00", "192.0.2.1" },
+                { "", "192.0.2.1" }, { "2001 Jan 02 00:00:00", "192.0.2.2" }, { "", "192.0.2.2" },
+                { "2001 Jan 01 12:00:00", "192.0.2.2" }, { "garbage", "192.0.2.3" },
+                { "2001 Jan 01 00:00:00", "192.0.2.3" }, { "garbage", "192.0.2.4" } }) {
+            loginfo alert;
+            alert.date = date;
+            alert.srcIp = source;
+            alert.timeNs = AlertClock::toNsOnce(date, 0);
+            alerts.push_back(alert);
+        }
+        const SharedReportData data
+            = ReportData::compute(std::make_shared<const std::vector<loginfo>>(alerts), "init", "init");
+        std::map<std::string, HitStat> reference;
+        countBySourceIp(alerts, reference);
+        QCOMPARE(described(*data->sources), described(reference));
     }
 
     void matchesTheEngine_data()

@@ -52,6 +52,10 @@
         <source>Close</source>
         <translation>Хаах</translation>
     </message>
+    <message>
+        <source>Zorva Intrusion Detector</source>
+        <translation type="unfinished">Zorva халдлага илрүүлэгч</translation>
+    </message>
 </context>
 <context>
     <name>AllUserStatisticsData</name>
@@ -85,6 +89,10 @@
     <message>
         <source>There are no source of attack</source>
         <translation>Халдлагын эх сурвалж алга</translation>
+    </message>
+    <message>
+        <source>See all sources of attack</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -184,8 +192,16 @@ error, and no file left behind) or the alert could not be handed over;
 <context>
     <name>CustomFileDialog</name>
     <message>
-        <source>file</source>
-        <translation>файл</translation>
+        <source>PDF report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Lines</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -236,6 +252,10 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>times</source>
         <translation>удаа</translation>
+    </message>
+    <message>
+        <source>See all event statistics</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -454,6 +474,10 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>There are no user statistics</source>
         <translation>Хэрэглэгчийн статистик алга</translation>
+    </message>
+    <message>
+        <source>See all user statistics</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -895,6 +919,14 @@ error, and no file left behind) or the alert could not be handed over;
         <source>Alarm Statistics - Settings</source>
         <translation>Статистик - Тохиргоо</translation>
     </message>
+    <message>
+        <source>%1: not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>notifyReportMain</name>
@@ -973,6 +1005,45 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>The report could not be written: its picture could not be made.</source>
         <translation>Тайланг бичиж чадсангүй: тайлангийн зургийг үүсгэж чадсангүй.</translation>
+    </message>
+    <message>
+        <source>Choose the date range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day of the report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day of the report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Цуцлах</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2 alerts written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The alerts were written to %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,10 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Zorva Intrusion Detector</source>
+        <translation>Zorva 入侵检测</translation>
+    </message>
 </context>
 <context>
     <name>AllUserStatisticsData</name>
@@ -85,6 +89,10 @@
     <message>
         <source>There are no source of attack</source>
         <translation>暂无攻击源</translation>
+    </message>
+    <message>
+        <source>See all sources of attack</source>
+        <translation>查看全部攻击来源</translation>
     </message>
 </context>
 <context>
@@ -184,8 +192,16 @@ error, and no file left behind) or the alert could not be handed over;
 <context>
     <name>CustomFileDialog</name>
     <message>
-        <source>file</source>
-        <translation>文件</translation>
+        <source>PDF report</source>
+        <translation>PDF 报告</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>JSON Lines</source>
+        <translation>JSON Lines</translation>
     </message>
 </context>
 <context>
@@ -236,6 +252,10 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>times</source>
         <translation>次</translation>
+    </message>
+    <message>
+        <source>See all event statistics</source>
+        <translation>查看全部事件统计</translation>
     </message>
 </context>
 <context>
@@ -454,6 +474,10 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>There are no user statistics</source>
         <translation>暂无用户统计</translation>
+    </message>
+    <message>
+        <source>See all user statistics</source>
+        <translation>查看全部用户统计</translation>
     </message>
 </context>
 <context>
@@ -894,6 +918,14 @@ error, and no file left behind) or the alert could not be handed over;
         <source>Alarm Statistics - Settings</source>
         <translation>告警统计 - 设置</translation>
     </message>
+    <message>
+        <source>%1: not known</source>
+        <translation>%1：未知</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1：%2 %3</translation>
+    </message>
 </context>
 <context>
     <name>notifyReportMain</name>
@@ -972,6 +1004,44 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>The report could not be written: its picture could not be made.</source>
         <translation>无法写入报告：无法生成报告图片。</translation>
+    </message>
+    <message>
+        <source>Choose the date range</source>
+        <translation>选择日期范围</translation>
+    </message>
+    <message>
+        <source>First day of the report</source>
+        <translation>报告的第一天</translation>
+    </message>
+    <message>
+        <source>Last day of the report</source>
+        <translation>报告的最后一天</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation>取消导出</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation>
+            <numerusform>%n 条告警记录无法读取</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2 alerts written</source>
+        <translation>正在导出：已写入 %1 / %2 条告警</translation>
+    </message>
+    <message>
+        <source>The report was written to %1</source>
+        <translation>报告已写入 %1</translation>
+    </message>
+    <message>
+        <source>The alerts were written to %1</source>
+        <translation>告警已写入 %1</translation>
     </message>
 </context>
 <context>

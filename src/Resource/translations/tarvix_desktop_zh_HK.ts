@@ -52,6 +52,10 @@
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>Zorva Intrusion Detector</source>
+        <translation>Zorva 入侵偵測</translation>
+    </message>
 </context>
 <context>
     <name>AllUserStatisticsData</name>
@@ -85,6 +89,10 @@
     <message>
         <source>There are no source of attack</source>
         <translation>暫無攻擊來源</translation>
+    </message>
+    <message>
+        <source>See all sources of attack</source>
+        <translation>查看全部攻擊來源</translation>
     </message>
 </context>
 <context>
@@ -184,8 +192,16 @@ error, and no file left behind) or the alert could not be handed over;
 <context>
     <name>CustomFileDialog</name>
     <message>
-        <source>file</source>
-        <translation>檔案</translation>
+        <source>PDF report</source>
+        <translation>PDF 報告</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>JSON Lines</source>
+        <translation>JSON Lines</translation>
     </message>
 </context>
 <context>
@@ -236,6 +252,10 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>times</source>
         <translation>次</translation>
+    </message>
+    <message>
+        <source>See all event statistics</source>
+        <translation>查看全部事件統計</translation>
     </message>
 </context>
 <context>
@@ -454,6 +474,10 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>There are no user statistics</source>
         <translation>暫無用戶統計</translation>
+    </message>
+    <message>
+        <source>See all user statistics</source>
+        <translation>查看全部用戶統計</translation>
     </message>
 </context>
 <context>
@@ -851,7 +875,7 @@ error, and no file left behind) or the alert could not be handed over;
     </message>
     <message>
         <source>Choose the date range</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇日期範圍</translation>
     </message>
     <message>
         <source>Reload (F5)</source>
@@ -859,8 +883,8 @@ error, and no file left behind) or the alert could not be handed over;
     </message>
     <message numerus="yes">
         <source>%n alert records could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 條告警記錄無法讀取</numerusform>
         </translation>
     </message>
     <message>
@@ -893,6 +917,14 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>Alarm Statistics - Settings</source>
         <translation>警報統計 - 設定</translation>
+    </message>
+    <message>
+        <source>%1: not known</source>
+        <translation>%1：未知</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1：%2 %3</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1004,44 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>The report could not be written: its picture could not be made.</source>
         <translation>無法寫入報告：無法產生報告圖片。</translation>
+    </message>
+    <message>
+        <source>Choose the date range</source>
+        <translation>選擇日期範圍</translation>
+    </message>
+    <message>
+        <source>First day of the report</source>
+        <translation>報告的第一天</translation>
+    </message>
+    <message>
+        <source>Last day of the report</source>
+        <translation>報告的最後一天</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation>取消匯出</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation>
+            <numerusform>%n 條告警記錄無法讀取</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporting: %1 of %2 alerts written</source>
+        <translation>正在匯出：已寫入 %1 / %2 條告警</translation>
+    </message>
+    <message>
+        <source>The report was written to %1</source>
+        <translation>報告已寫入 %1</translation>
+    </message>
+    <message>
+        <source>The alerts were written to %1</source>
+        <translation>告警已寫入 %1</translation>
     </message>
 </context>
 <context>
