@@ -1,4 +1,5 @@
 #include "report/notifyreportitem.h"
+#include "logging/logcategories.h"
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "kit/kballontip.h"
@@ -143,7 +144,7 @@ bool notifyReportItem::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_tipLabel) {
         if (event->type() == QEvent::Enter) {
-            qDebug() << "watch qlabel event";
+            qCDebug(lcReport) << "watch qlabel event";
             show_ballon_tip(watched);
         } else if (event->type() == QEvent::Leave && m_ballonTip) {
             m_ballonTip->close();
@@ -154,7 +155,7 @@ bool notifyReportItem::eventFilter(QObject *watched, QEvent *event)
 
 void notifyReportItem::show_ballon_tip(QObject *watched)
 {
-    qDebug() << "show_ballon_tip";
+    qCDebug(lcReport) << "show_ballon_tip";
     if (!m_ballonTip)
         m_ballonTip = new lumo::KBallonTip(this);
     m_ballonTip->setTipType(0);

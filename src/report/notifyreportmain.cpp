@@ -1,4 +1,5 @@
 #include "report/notifyreportmain.h"
+#include "logging/logcategories.h"
 
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
@@ -492,7 +493,7 @@ void notifyReportMain::applyAlerts(const AlertList &alerts, int result)
     m_loadResult = result;
     if (result != 0) {
         m_loadingAlerts = false;
-        qDebug() << "get total alert info error!";
+        qCDebug(lcReport) << "get total alert info error!";
         showLoadFailure(result);
         finishAction();
         return;
@@ -537,7 +538,7 @@ void notifyReportMain::applyData(const SharedReportData &data)
         logRange("init", "init");
         m_startDate = oldestAlertDate();
         m_endDate = QDate::currentDate();
-        qDebug() << "init start date: " << m_startDate;
+        qCDebug(lcReport) << "init start date: " << m_startDate;
         m_startLabel->setText(dayText(m_startDate));
         m_endLabel->setText(tr("So far"));
         if (!m_picker) {
@@ -563,7 +564,7 @@ void notifyReportMain::applyData(const SharedReportData &data)
         m_endDate = QDate::currentDate();
         m_startLabel->setText(dayText(m_startDate));
         m_endLabel->setText(dayText(m_endDate));
-        qDebug() << "refresh date range:" << dayText(m_startDate) << dayText(m_endDate);
+        qCDebug(lcReport) << "refresh date range:" << dayText(m_startDate) << dayText(m_endDate);
         emit signal_update_dateWidget(m_startDate, m_endDate);
         showRangeResult();
         break;
@@ -611,7 +612,7 @@ void notifyReportMain::finishAction()
         // The log has always given the unreadable installation time as the largest int.
         const qint64 hours
             = m_totals.guardHours == ReportItemData::NoValue ? 2147483647 : m_totals.guardHours;
-        qDebug() << "total data:" << hours << m_totals.eventTotal << m_totals.alertTotal;
+        qCDebug(lcReport) << "total data:" << hours << m_totals.eventTotal << m_totals.alertTotal;
     }
 }
 
@@ -625,16 +626,16 @@ void notifyReportMain::setLoadingShown()
 void notifyReportMain::showRangeResult()
 {
     buildReportBody();
-    qDebug() << "daterange data:" << m_data->highCount << m_data->normalCount;
+    qCDebug(lcReport) << "daterange data:" << m_data->highCount << m_data->normalCount;
     emit update_high_level_count(m_data->highCount);
     emit update_normal_level_count(m_data->normalCount);
 }
 
 void notifyReportMain::logRange(const QString &start, const QString &end) const
 {
-    qDebug() << "daterange date:" << start << end;
+    qCDebug(lcReport) << "daterange date:" << start << end;
     if (start == "init" && end == "init")
-        qDebug() << "refreshTotalData process has finished init.";
+        qCDebug(lcReport) << "refreshTotalData process has finished init.";
 }
 
 QDate notifyReportMain::oldestAlertDate() const
@@ -792,7 +793,7 @@ void notifyReportMain::slot_update_dateTime(QList<QDate> &text)
         m_startDate = text[0];
         m_endDate = text[1];
     } else {
-        qDebug() << "no update date";
+        qCDebug(lcReport) << "no update date";
     }
     startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate));
 }
@@ -852,7 +853,7 @@ QImage notifyReportMain::takeReportPicture()
 {
     QWidget *content = m_scrollArea->widget();
     if (!content) {
-        qDebug() << "Content widget not found in scroll area.";
+        qCDebug(lcReport) << "Content widget not found in scroll area.";
         m_exportError = tr(CANNOT_PICTURE);
         return QImage();
     }
@@ -861,11 +862,11 @@ QImage notifyReportMain::takeReportPicture()
     const int totalHeight = content->height();
     const int viewportHeight = viewport->height();
     const QList<int> offsets = ReportPdf::shotOffsets(totalHeight, viewportHeight);
-    qDebug() << "numScreenshots: " << offsets.size();
-    qDebug() << "totalHeight: " << totalHeight;
-    qDebug() << "viewportHeight: " << viewportHeight;
+    qCDebug(lcReport) << "numScreenshots: " << offsets.size();
+    qCDebug(lcReport) << "totalHeight: " << totalHeight;
+    qCDebug(lcReport) << "viewportHeight: " << viewportHeight;
     if (offsets.isEmpty()) {
-        qDebug() << "Failed to save the screenshot.";
+        qCDebug(lcReport) << "Failed to save the screenshot.";
         m_exportError = tr(CANNOT_PICTURE);
         return QImage();
     }
@@ -894,7 +895,7 @@ void notifyReportMain::exportScrollAreaToImage()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
-    qDebug() << "export filepath:" << path;
+    qCDebug(lcReport) << "export filepath:" << path;
     startExport(path, dialog.format());
 }
 
@@ -1001,7 +1002,7 @@ bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &ima
 {
     const QImage picture(imagePath);
     if (picture.isNull()) {
-        qDebug() << "Failed to load image file:" << imagePath;
+        qCDebug(lcReport) << "Failed to load image file:" << imagePath;
         m_exportError = tr(CANNOT_PICTURE);
         return false;
     }

@@ -1,4 +1,5 @@
 #include "report/severitycharts.h"
+#include "logging/logcategories.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -95,10 +96,10 @@ SeverityCharts::DatePoints SeverityCharts::datePoints(
     QElapsedTimer timer;
     timer.start();
     DatePoints points;
-    qDebug() << "total date range size: " << rangeAlerts << days.size();
-    qDebug() << "process time: " << timer.elapsed() / 1000;
+    qCDebug(lcReport) << "total date range size: " << rangeAlerts << days.size();
+    qCDebug(lcReport) << "process time: " << timer.elapsed() / 1000;
     if (days.empty()) {
-        qDebug() << " no statistic data";
+        qCDebug(lcReport) << " no statistic data";
         points.start = QDateTime(QDate(2024, 5, 1), QTime(0, 0));
         points.end = QDateTime(QDate(2024, 5, 5), QTime(0, 0));
         return points;
@@ -150,7 +151,7 @@ QChartView *SeverityCharts::dateChart(DatePoints points, QList<QScatterSeries *>
 
     auto *dates = new QDateTimeAxis();
     dates->setTickCount(2);
-    qDebug() << "range start end: " << points.start.toString("yyyy-MM-dd")
+    qCDebug(lcReport) << "range start end: " << points.start.toString("yyyy-MM-dd")
              << points.end.toString("yyyy-MM-dd");
     dates->setRange(points.start, points.end);
     dates->setFormat("yyyy-MM-dd");

@@ -1,4 +1,5 @@
 #include "reportdata/reportdata.h"
+#include "logging/logcategories.h"
 
 #include "alertengine/alertloader.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
@@ -156,13 +157,13 @@ ReportFigures ReportFigures::fetch(const std::string &installTimePath)
     ReportFigures figures;
     int minutes = 0;
     if (minutesSinceInstall(minutes, installTimePath) != 0)
-        qDebug() << "get time error!";
+        qCDebug(lcReport) << "get time error!";
     else
         figures.guardHours = minutes / 60;
     TarvixDesktopDaemonClient *daemon = TarvixDesktopDaemonClient::instance();
     QString events;
     if (daemon->getEventTotalCount(events) != 0)
-        qDebug() << "get event total error!";
+        qCDebug(lcReport) << "get event total error!";
     else
         figures.eventTotal = readCount(events);
     figures.aiStatus = daemon->getServiceStatus("tarvix_net_ai", 2);

@@ -1,4 +1,5 @@
 #include "reportdata/reportpdf.h"
+#include "logging/logcategories.h"
 
 #include "reportdata/alertfields.h"
 #include "reportdata/alerttext.h"
@@ -508,7 +509,7 @@ bool ReportPdf::write(const QString &pdfPath, const ReportPdfContent &content, c
 
     const QImage &picture = content.picture;
     const double ratio = picture.height() > 0 ? double(picture.width()) / picture.height() : 1.0;
-    qDebug() << " image ratio: " << ratio << pageWidth / pageHeight;
+    qCDebug(lcReport) << " image ratio: " << ratio << pageWidth / pageHeight;
     RadicalMending radicals;
     painter.setFont(reportFont(12, 75));
     radicals.note(title);
@@ -584,6 +585,6 @@ bool ReportPdf::write(const QString &pdfPath, const ReportPdfContent &content, c
     }
     if (!file.commit(error))
         return false;
-    qDebug() << "Successfully converted PNG to PDF.";
+    qCDebug(lcReport) << "Successfully converted PNG to PDF.";
     return true;
 }
