@@ -67,6 +67,7 @@ KMenuButtonPrivate::KMenuButtonPrivate(KMenuButton *parent)
 void KMenuButtonPrivate::retranslate()
 {
     q->setToolTip(KMenuButton::tr("Options"));
+    q->setAccessibleName(KMenuButton::tr("Options"));
     m_setting->setText(KMenuButton::tr("Setting"));
     m_theme->setText(KMenuButton::tr("Theme"));
     m_themeMenu->setTitle(KMenuButton::tr("Theme"));

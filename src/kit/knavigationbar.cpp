@@ -23,6 +23,7 @@ KNavigationBarPrivate::KNavigationBarPrivate(KNavigationBar *parent)
     m_listView = new ListView(q);
     m_delegate = new Delegate(m_listView);
     m_listView->setModel(m_model);
+    m_listView->setAccessibleName(KNavigationBar::tr("Navigation"));
     m_listView->setItemDelegate(m_delegate);
 
     auto *content = new QWidget(q);

@@ -65,16 +65,21 @@ void KWindowButtonBarPrivate::updateMaximumButton()
     if (m_maximumState == Maximum) {
         m_maximumButton->setIcon(style::themeIcon("window-maximize-symbolic", "window-maximize-symbolic"));
         m_maximumButton->setToolTip(KWindowButtonBar::tr("Maximize"));
+        m_maximumButton->setAccessibleName(KWindowButtonBar::tr("Maximize"));
     } else {
         m_maximumButton->setIcon(style::themeIcon("window-restore-symbolic", "window-restore-symbolic"));
         m_maximumButton->setToolTip(KWindowButtonBar::tr("Restore"));
+        m_maximumButton->setAccessibleName(KWindowButtonBar::tr("Restore"));
     }
 }
 
 void KWindowButtonBarPrivate::retranslate()
 {
+    // Icons alone: screen readers say what the tooltips say.
     m_minimumButton->setToolTip(KWindowButtonBar::tr("Minimize"));
+    m_minimumButton->setAccessibleName(KWindowButtonBar::tr("Minimize"));
     m_closeButton->setToolTip(KWindowButtonBar::tr("Close"));
+    m_closeButton->setAccessibleName(KWindowButtonBar::tr("Close"));
     updateMaximumButton();
 }
 

@@ -112,6 +112,7 @@ aiNetAdvancedSettingWidget::aiNetAdvancedSettingWidget(const QString &dns, const
         fieldLayout->setContentsMargins(0, 0, 0, 0);
         auto *edit = new QLineEdit(m_values.at(i), field);
         edit->setPlaceholderText(rows[i].placeholder);
+        edit->setAccessibleName(rows[i].label);
         QLabel *error = createErrorLabel(field);
         fieldLayout->addWidget(edit);
         fieldLayout->addWidget(error);
@@ -338,6 +339,7 @@ QWidget *aiNetSettingWidget::buildSettingsView()
     m_serviceGroup = new QButtonGroup(this);
     m_serviceGroup->addButton(open, 0);
     m_serviceGroup->addButton(close, 1);
+    nameChoices(m_serviceGroup, m_view.title, { tr("Open"), tr("Close") });
     sectionLayout->addWidget(open);
     sectionLayout->addWidget(close);
     m_errorLabel = addErrorRow(sectionLayout, 0);
@@ -369,6 +371,7 @@ void aiNetSettingWidget::buildParameterSection()
     layout->addLayout(periodRow);
     m_timeWindowEdit = new QLineEdit(m_parameterSection);
     m_timeWindowEdit->setPlaceholderText(tr("The period range is 10~1000"));
+    m_timeWindowEdit->setAccessibleName(tr("Observation Period"));
     layout->addWidget(m_timeWindowEdit);
     m_timeWindowError = createErrorLabel(m_parameterSection);
     layout->addWidget(m_timeWindowError);

@@ -38,6 +38,7 @@ QButtonGroup *addSwitchRow(
     auto *closeButton = new QRadioButton(close, section);
     group->addButton(openButton, 0);
     group->addButton(closeButton, 1);
+    nameChoices(group, label, { open, close });
     row->addWidget(openButton);
     row->addSpacing(24);
     row->addWidget(closeButton);
@@ -158,6 +159,7 @@ QWidget *basicSettingWidget::buildServiceSection()
     m_serviceGroup = new QButtonGroup(this);
     m_serviceGroup->addButton(open, 0);
     m_serviceGroup->addButton(close, 1);
+    nameChoices(m_serviceGroup, m_view.title, { tr("Open"), tr("Close") });
     section->layout()->addWidget(open);
     section->layout()->addWidget(close);
     return section;

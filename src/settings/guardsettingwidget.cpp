@@ -131,6 +131,7 @@ void guardSettingWidget::buildView()
     m_serviceGroup = new QButtonGroup(this);
     m_serviceGroup->addButton(open, 0);
     m_serviceGroup->addButton(close, 1);
+    nameChoices(m_serviceGroup, m_view.title, { tr("Open"), tr("Close") });
     m_serviceSection->layout()->addWidget(open);
     m_serviceSection->layout()->addWidget(close);
 

@@ -7,6 +7,9 @@
 #include "widgets/custombutton.h"
 #include "widgets/threadworker.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +32,7 @@ const int EDIT_WIDTH = 543;
 SettingView buildSettingView(QWidget *view, const QString &title)
 {
     SettingView parts;
+    parts.title = title;
     view->setFixedSize(VIEW_WIDTH, VIEW_HEIGHT);
     auto *outer = new QVBoxLayout(view);
     outer->setContentsMargins(0, 0, 24, 0);
@@ -109,6 +113,7 @@ QLineEdit *addEditRow(QVBoxLayout *layout, QLabel *label, const QString &text)
     row->addWidget(label);
     row->addSpacing(ROW_GAP);
     auto *edit = new QLineEdit(text, label->parentWidget());
+    edit->setAccessibleName(label->text());
     edit->setFixedWidth(EDIT_WIDTH);
     row->addWidget(edit);
     row->addStretch();
@@ -128,6 +133,15 @@ QLabel *createErrorLabel(QWidget *parent)
     label->setWordWrap(true);
     label->hide();
     return label;
+}
+
+void nameChoices(QButtonGroup *group, const QString &groupName, const QStringList &choices)
+{
+    for (int id = 0; id < choices.size(); ++id) {
+        if (QAbstractButton *button = group->button(id))
+            button->setAccessibleName(
+                QCoreApplication::translate("SettingPage", "%1: %2").arg(groupName, choices.at(id)));
+    }
 }
 
 QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth)

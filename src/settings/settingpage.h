@@ -10,6 +10,7 @@
 
 class BusyIndicator;
 class CustomButton;
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QObject;
@@ -23,6 +24,7 @@ class QWidget;
 // What buildSettingView() made for its page to fill and connect.
 struct SettingView
 {
+    QString title;
     QWidget *content = nullptr; // everything above the buttons
     QVBoxLayout *contentLayout = nullptr; // sections go here, under the title's gap
     QWidget *titleRow = nullptr;
@@ -52,6 +54,9 @@ QLineEdit *addEditRow(QVBoxLayout *layout, QLabel *label, const QString &text);
 // The error line of a page, under the edits of rows whose labels are
 // labelWidth wide.
 QLabel *addErrorRow(QVBoxLayout *layout, int labelWidth);
+// A screen reader announces a choice with its group, "Notification Fold:
+// Open": choices are the short names of the group's buttons by id.
+void nameChoices(QButtonGroup *group, const QString &groupName, const QStringList &choices);
 
 enum class DurationInput { Valid, OutOfRange, NotANumber, NotPlain };
 // A typed duration in seconds: "-1" (no end) or 1 to max, written with

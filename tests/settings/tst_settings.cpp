@@ -21,6 +21,8 @@
 #include "widgets/custombutton.h"
 #include "widgets/tarvixmessagedialog.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QLabel>
@@ -575,6 +577,22 @@ private slots:
         QVERIFY(loaded(*static_cast<basicSettingWidget *>(window.basicContainer()->page())));
         QVERIFY(loaded(*static_cast<guardSettingWidget *>(window.guardContainer()->page())));
         QVERIFY(loaded(*static_cast<aiNetSettingWidget *>(window.aiContainer()->page())));
+        // A screen reader has a name for every control, and a choice names its group.
+        QStringList unnamed;
+        for (QWidget *control : window.findChildren<QWidget *>()) {
+            const bool isControl = qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
+                || qobject_cast<QAbstractItemView *>(control);
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            if (isControl && control->window() == &window && accessible->text(QAccessible::Name).isEmpty())
+                unnamed << control->metaObject()->className() + QString(" ") + control->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        auto *notify = static_cast<basicSettingWidget *>(window.basicContainer()->page());
+        QCOMPARE(QAccessible::queryAccessibleInterface(notify->findChildren<QRadioButton *>().at(0))
+                     ->text(QAccessible::Name),
+            QString("Zorva Intrusion Detector Service: Open"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(notify->timeoutEdit())->text(QAccessible::Name),
+            QString("Notification Timeout ( s )"));
         for (auto choice : { ThemeController::ForceDark, ThemeController::ForceLight }) {
             ThemeController::setThemeChoice(choice);
             QCOMPARE(textColours(), QSet<QRgb> { window.palette().color(QPalette::WindowText).rgb() });

@@ -416,6 +416,13 @@ error, and no file left behind) or the alert could not be handed over;
     </message>
 </context>
 <context>
+    <name>SettingPage</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>SeverityCharts</name>
     <message>
         <source>Level 16</source>

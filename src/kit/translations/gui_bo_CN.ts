@@ -94,4 +94,11 @@
         <translation>ཁ་རྒྱོབ།</translation>
     </message>
 </context>
+<context>
+    <name>KNavigationBar</name>
+    <message>
+        <source>Navigation</source>
+        <translation>ཕྱོགས་སྟོན།</translation>
+    </message>
+</context>
 </TS>

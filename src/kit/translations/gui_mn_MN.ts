@@ -94,4 +94,11 @@
         <translation>Хаах</translation>
     </message>
 </context>
+<context>
+    <name>KNavigationBar</name>
+    <message>
+        <source>Navigation</source>
+        <translation>Навигаци</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,11 @@
         <translation>关闭</translation>
     </message>
 </context>
+<context>
+    <name>KNavigationBar</name>
+    <message>
+        <source>Navigation</source>
+        <translation>导航</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,11 @@
         <translation>關閉</translation>
     </message>
 </context>
+<context>
+    <name>KNavigationBar</name>
+    <message>
+        <source>Navigation</source>
+        <translation>導航</translation>
+    </message>
+</context>
 </TS>
