@@ -321,7 +321,7 @@ void tarvixMainPage::slot_auto_refresh()
         return;
     if (m_tabBar->currentIndex() == 1) {
         if (m_reportPage && !m_reportPage->isLoading() && !m_reportPage->isExporting())
-            m_reportPage->slot_refresh_data();
+            m_reportPage->refreshKeepingRange();
         m_logStale = true; // refreshed when it is shown again
     } else if (m_logPage) {
         m_logPage->refresh();

@@ -588,12 +588,20 @@ void notifyReportMain::applyData(const SharedReportData &data)
     // The old body is gone: whatever of the old data is left is ours alone.
     releaseOffGuiThread(std::move(previous));
     finishAction();
+    const auto range = std::exchange(m_rangeAfterRefresh, std::nullopt);
+    if (range && m_action == Action::Refresh) {
+        m_startDate = range->first;
+        m_endDate = range->second;
+        emit signal_update_dateWidget(m_startDate, m_endDate);
+        startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate));
+    }
 }
 
 // A failed load never reads as "no alerts": what was shown stays, and where
 // nothing can stay the page says the service could not be reached.
 void notifyReportMain::showLoadFailure(int result)
 {
+    m_rangeAfterRefresh.reset();
     const QString text = AlertStore::failureText(result);
     if (m_shownOnce && !m_emptyState) {
         m_statusLabel->setText(text);
@@ -789,6 +797,7 @@ void notifyReportMain::slot_open_calendar()
 
 void notifyReportMain::slot_update_dateTime(QList<QDate> &text)
 {
+    m_rangeAfterRefresh.reset();
     if (text.size() == 2 && text[0].isValid() && text[1].isValid()) {
         m_startDate = text[0];
         m_endDate = text[1];
@@ -800,7 +809,16 @@ void notifyReportMain::slot_update_dateTime(QList<QDate> &text)
 
 void notifyReportMain::slot_refresh_data()
 {
+    m_rangeAfterRefresh.reset();
     startAction(Action::Refresh);
+}
+
+void notifyReportMain::refreshKeepingRange()
+{
+    const bool picked = m_rangePicked;
+    slot_refresh_data();
+    if (picked)
+        m_rangeAfterRefresh = std::make_pair(m_startDate, m_endDate);
 }
 
 void notifyReportMain::slot_refresh_ai_ui_tips()

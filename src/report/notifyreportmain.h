@@ -96,6 +96,10 @@ public:
     bool isExporting() const { return m_exporting; }
     QString exportError() const { return m_exportError; }
 
+    // Fresh alerts and figures from the daemon, as Refresh, but the days the
+    // user picked stay chosen: for a refresh the user did not ask for.
+    void refreshKeepingRange();
+
     // Whether a load of alerts or of the daemon's totals is under way.
     bool isLoading() const { return m_loadingAlerts || m_loadingTotals; }
     bool isCountingAi() const { return m_countingAi; }
@@ -203,6 +207,7 @@ private:
     QDate m_startDate;
     QDate m_endDate;
     bool m_rangePicked = false; // the shown data is of picked days, not of the whole snapshot
+    std::optional<std::pair<QDate, QDate>> m_rangeAfterRefresh; // cut again once the refresh is in
     bool m_serverEdition = false;
 
     // The action under way.

@@ -370,6 +370,17 @@ private slots:
         }
         QCOMPARE(loads(), 2);
         QVERIFY(pickerRange.count() == 1 && pickerRange.first().at(0).toDate() == today.addDays(-3));
+        // The auto-refresh loads afresh but keeps the days the user picked.
+        QList<QDate> yesterday { today.addDays(-1), today.addDays(-1) };
+        page.slot_update_dateTime(yesterday);
+        WAIT_LOADED(page);
+        page.refreshKeepingRange();
+        WAIT_LOADED(page);
+        QTRY_COMPARE(page.rangeAlerts().size(), size_t(1));
+        QCOMPARE(labelText(page, "startLabel") + " - " + labelText(page, "endLabel"), day(-1) + " - " + day(-1));
+        QCOMPARE(loads(), 3);
+        page.slot_refresh_data();
+        WAIT_LOADED(page);
 
         QPointer<QChartView> chart = page.dateChartView();
         QCOMPARE(cardValue(page, "eventsCard"), QString("1024"));
