@@ -42,6 +42,13 @@ AlertStore::AlertStore()
     m_thread.start();
 }
 
+QString AlertStore::unreadRecordsText(int count)
+{
+    // English has no catalogue to give the singular its own form.
+    return count == 1 ? tr("1 alert record could not be read")
+                      : tr("%n alert records could not be read", "", count);
+}
+
 QString AlertStore::failureText(int result)
 {
     if (result == ALERT_SNAPSHOT_UNREADABLE)

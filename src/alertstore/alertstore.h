@@ -37,6 +37,8 @@ public:
     // What a page says in place of its list when a load failed with result:
     // never its empty state, which would read as "no alerts".
     static QString failureText(int result);
+    // What both pages say of records of the snapshot that could not be read.
+    static QString unreadRecordsText(int count);
 
     // The list of the last load that succeeded (empty before one has).
     AlertList current() const { return m_current; }

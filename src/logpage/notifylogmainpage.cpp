@@ -296,10 +296,16 @@ void notifyLogMainPage::buildBottomBar()
     row->addSpacing(6);
     row->addWidget(m_busy);
     row->addSpacing(6);
-    row->addWidget(m_countLabel);
-    row->addSpacing(12);
-    row->addWidget(m_skippedLabel);
-    row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    // The notice of unread records goes under the count, so that the bar keeps
+    // room for a drill-down's filter beside the search.
+    auto *counts = new QVBoxLayout();
+    counts->setSpacing(0);
+    counts->addStretch();
+    counts->addWidget(m_countLabel);
+    counts->addWidget(m_skippedLabel);
+    counts->addStretch();
+    row->addLayout(counts);
+    row->addItem(new QSpacerItem(12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     row->addWidget(buildSearchBox());
     row->addSpacing(12);
     row->addWidget(dateBox);
@@ -362,7 +368,7 @@ void notifyLogMainPage::showEntries(bool keepPlace)
     if (m_alertCount == 0 && m_skipped > 0) {
         // Alerts that could not be read may lie in the range: never "no alarm logs".
         auto *failure
-            = new EmptyWidget(tr("%n alert records could not be read", "", m_skipped), 96, 96, m_messageArea);
+            = new EmptyWidget(AlertStore::unreadRecordsText(m_skipped), 96, 96, m_messageArea);
         failure->setObjectName("unreadRecords");
         failure->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(96, 96));
         showMessage(failure);
@@ -470,7 +476,7 @@ void notifyLogMainPage::updateCountLabel()
     // Nothing to search while the list area says why there is no list.
     m_searchEdit->setEnabled(!showsFailure());
     m_severityBox->setEnabled(!showsFailure());
-    m_skippedLabel->setText(tr("%n alert records could not be read", "", m_skipped));
+    m_skippedLabel->setText(AlertStore::unreadRecordsText(m_skipped));
     m_skippedLabel->setVisible(m_skipped > 0 && !showsFailure() && !m_loading);
     const bool keptAfterFailure = m_failure != 0 && !showsFailure();
     if (keptAfterFailure)

@@ -152,8 +152,7 @@ notifyReportMain::Sources &notifyReportMain::sources()
     return paths;
 }
 
-notifyReportMain::notifyReportMain(QWidget *parent)
-    : QWidget(parent)
+void notifyReportMain::buildPage()
 {
     setObjectName("notifyReportMain");
     setWindowTitle("Form");
@@ -162,6 +161,12 @@ notifyReportMain::notifyReportMain(QWidget *parent)
     m_translation = std::make_shared<const Translation>(QLocale::system().name().toUtf8().toStdString());
     m_serverEdition = isServerEdition(sources().osReleasePath);
     buildContent();
+}
+
+notifyReportMain::notifyReportMain(QWidget *parent)
+    : QWidget(parent)
+{
+    buildPage();
     connect(
         Middleware::instance(), &Middleware::installUpdate, this, &notifyReportMain::slot_refresh_ai_ui_tips);
     startAction(Action::Build);
@@ -171,13 +176,7 @@ notifyReportMain::notifyReportMain(const SharedReportData &data, const Figures &
     const QDate &end, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName("notifyReportMain");
-    setWindowTitle("Form");
-    resize(856, 400);
-    setMinimumSize(856, 400);
-    m_translation = std::make_shared<const Translation>(QLocale::system().name().toUtf8().toStdString());
-    m_serverEdition = isServerEdition(sources().osReleasePath);
-    buildContent();
+    buildPage();
     applyDaemonTotals(figures.daemon);
     if (figures.aiInferences)
         m_totals.aiInferences = *figures.aiInferences;
@@ -770,7 +769,7 @@ void notifyReportMain::showEmptyState(const QString &text, bool failure)
 void notifyReportMain::showNoAlarms()
 {
     if (m_skippedRecords > 0)
-        showEmptyState(tr("%n alert records could not be read", "", m_skippedRecords), true);
+        showEmptyState(AlertStore::unreadRecordsText(m_skippedRecords), true);
     else
         showEmptyState(tr("There are no alarm details"));
 }
@@ -779,7 +778,7 @@ void notifyReportMain::showNoAlarms()
 void notifyReportMain::takeSkippedRecords()
 {
     m_skippedRecords = AlertStore::instance()->skippedRecords();
-    m_skippedLabel->setText(tr("%n alert records could not be read", "", m_skippedRecords));
+    m_skippedLabel->setText(AlertStore::unreadRecordsText(m_skippedRecords));
     m_skippedLabel->setVisible(m_skippedRecords > 0);
 }
 

@@ -161,6 +161,7 @@ private:
         Totals();
     };
 
+    void buildPage(); // what both constructors build
     void buildContent();
     QWidget *buildTitleRow();
     QWidget *buildTotalsStrip();

@@ -416,7 +416,7 @@ private slots:
                 { { alert(daysAgo(1), 13), unreadable, unreadable }, false, 1, "" },
                 { { alert(daysAgo(1), 13), unreadable, unreadable }, true, 0,
                     "2 alert records could not be read" },
-                { { unreadable }, false, 0, "1 alert records could not be read" } }) {
+                { { unreadable }, false, 0, "1 alert record could not be read" } }) {
             QVERIFY(serve(log));
             page.slot_refresh_data();
             WAIT_LOADED(page);
@@ -428,7 +428,8 @@ private slots:
             QCOMPARE(page.rangeAlerts().size(), shown);
             QCOMPARE(emptyText(page), empty);
             QCOMPARE(labelText(page, "skippedLabel"),
-                QString("%1 alert records could not be read").arg(log.size() - 1 + int(log.size() == 1)));
+                log.size() == 1 ? QString("1 alert record could not be read")
+                                : QString("%1 alert records could not be read").arg(log.size() - 1));
             QVERIFY(page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
         }
     }

@@ -26,6 +26,16 @@
         <source>The alarm logs were cut short while being read</source>
         <translation>告警日志在读取时被截断</translation>
     </message>
+    <message>
+        <source>1 alert record could not be read</source>
+        <translation>1 条告警记录无法读取</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation>
+            <numerusform>%n 条告警记录无法读取</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AllAttackStatisticsData</name>
@@ -888,12 +898,6 @@ error, and no file left behind) or the alert could not be handed over;
         <source>Reload (F5)</source>
         <translation>重新加载 (F5)</translation>
     </message>
-    <message numerus="yes">
-        <source>%n alert records could not be read</source>
-        <translation>
-            <numerusform>%n 条告警记录无法读取</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Rule description: %1</source>
         <translation>规则描述：%1</translation>
@@ -1031,12 +1035,6 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>Cancel the export</source>
         <translation>取消导出</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n alert records could not be read</source>
-        <translation>
-            <numerusform>%n 条告警记录无法读取</numerusform>
-        </translation>
     </message>
     <message>
         <source>Exporting: %1 of %2 alerts written</source>

@@ -26,6 +26,16 @@
         <source>The alarm logs were cut short while being read</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>1 alert record could not be read</source>
+        <translation>1 條告警記錄無法讀取</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alert records could not be read</source>
+        <translation>
+            <numerusform>%n 條告警記錄無法讀取</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AllAttackStatisticsData</name>
@@ -888,12 +898,6 @@ error, and no file left behind) or the alert could not be handed over;
         <source>Reload (F5)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n alert records could not be read</source>
-        <translation>
-            <numerusform>%n 條告警記錄無法讀取</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Rule description: %1</source>
         <translation type="unfinished"></translation>
@@ -1031,12 +1035,6 @@ error, and no file left behind) or the alert could not be handed over;
     <message>
         <source>Cancel the export</source>
         <translation>取消匯出</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n alert records could not be read</source>
-        <translation>
-            <numerusform>%n 條告警記錄無法讀取</numerusform>
-        </translation>
     </message>
     <message>
         <source>Exporting: %1 of %2 alerts written</source>
