@@ -11,11 +11,13 @@
 #include "report/notifyreportmain.h"
 #include "settings/tarvixsettingmainpage.h"
 #include "support/bustestmain.h"
+#include "widgets/custombutton.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
 #include "widgets/tarvixmessagedialog.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -129,6 +131,14 @@ class TestDarkTheme : public QObject
                 "The host is not guarded while it is off.", QPixmap());
         } else if (name == "date range picker") {
             owned = std::make_unique<DateTimeRangeWidget>(QDate(2026, 1, 5), QDate(2026, 2, 10));
+        } else if (name == "confirm buttons") {
+            // Idle, greyed out while a page reads, and busy with its task.
+            owned = std::make_unique<QWidget>();
+            auto *layout = new QHBoxLayout(owned.get());
+            for (int i = 0; i < 3; ++i)
+                layout->addWidget(new CustomButton(owned.get()));
+            layout->itemAt(1)->widget()->setEnabled(false);
+            static_cast<CustomButton *>(layout->itemAt(2)->widget())->click();
         } else if (name == "empty state") {
             owned = std::make_unique<EmptyWidget>("No alarm logs", 200, 150);
             owned->resize(400, 300);
@@ -161,8 +171,8 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("dark");
         QTest::addColumn<bool>("switchedWhileOpen");
-        for (const char *window :
-            { "alarm logs", "settings", "message dialog", "date range picker", "empty state" }) {
+        for (const char *window : { "alarm logs", "settings", "confirm buttons", "message dialog",
+                 "date range picker", "empty state" }) {
             QTest::addRow("%s, light", window) << QString(window) << false << false;
             QTest::addRow("%s, dark", window) << QString(window) << true << false;
             QTest::addRow("%s, turned dark while open", window) << QString(window) << true << true;
