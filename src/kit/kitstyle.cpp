@@ -78,7 +78,7 @@ QColor card()
 
 QColor inset()
 {
-    // Settings pages lie on the palette's window colour, which is card() in the dark theme.
+    // Set a step lighter than the page in the dark theme, where card() is the side bar's colour.
     return dark() ? QColor("#36373B") : QColor("#F6F6F6");
 }
 

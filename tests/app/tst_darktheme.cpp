@@ -4,6 +4,7 @@
 
 #include "app/tarvixmainpage.h"
 #include "apptest.h"
+#include "kit/knavigationbar.h"
 #include "kit/ktabbar.h"
 #include "kit/themecontroller.h"
 #include "logpage/notify_log_frame.h"
@@ -19,6 +20,7 @@
 #include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 #include <functional>
@@ -216,6 +218,20 @@ private slots:
                 const double ratio = textContrast(image, area);
                 QVERIFY2(ratio >= 4.5,
                     qPrintable(QString("%1 \"%2\": contrast %3").arg(describe(part), text).arg(ratio)));
+            }
+        }
+        // Navigation entries are painted, not widgets: the chosen one too.
+        for (auto *navigation : shown->findChildren<lumo::KNavigationBar *>()) {
+            QListView *list = navigation->listview();
+            for (int row = 0; dark && row < list->model()->rowCount(); ++row) {
+                const QModelIndex index = list->model()->index(row, 0);
+                // Inside the rounded corners, where only face and text show.
+                const QRect entry = list->visualRect(index)
+                                        .adjusted(8, 2, -8, -2)
+                                        .translated(origin(list->viewport(), shown));
+                const double ratio = textContrast(image, entry & image.rect());
+                QVERIFY2(ratio >= 4.5,
+                    qPrintable(QString("entry \"%1\": contrast %2").arg(index.data().toString()).arg(ratio)));
             }
         }
         QVERIFY(!dark || texts > 0);
