@@ -35,7 +35,7 @@ void Delegate::paint(QPainter *painter, const QStyleOptionViewItem &option, cons
     } else if (!enabled) {
         textColour = option.palette.color(QPalette::Disabled, QPalette::WindowText);
     } else if (selected) {
-        style::fillRoundedRect(*painter, r, kRadius, style::accent());
+        style::fillRoundedRect(*painter, r, kRadius, style::accentFace());
         textColour = Qt::white;
     } else if (hovered) {
         style::fillRoundedRect(*painter, r, kRadius, style::hoverOverlay());

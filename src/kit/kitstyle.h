@@ -33,6 +33,7 @@ QColor secondaryText();
 // text at 4.5:1 or better against the surfaces they sit on.
 QColor surface(); // page and window panels
 QColor card(); // entries, cards, boxes and chart backgrounds on a surface
+QColor inset(); // a panel set into a settings page
 QColor gridLine(); // chart grids and idle rings
 QColor alertText(); // high-risk and failure texts
 QColor warningText();
@@ -44,6 +45,11 @@ QColor chip(); // the background of a filter chip
 QColor accentFace();
 QColor accentFaceHover();
 QColor accentFacePressed();
+// A greyed-out accent button and the text on it.
+QColor accentFaceDisabled();
+QColor accentFaceDisabledText();
+// An accent button that is busy with its task.
+QColor accentFaceBusy();
 // The style sheet of such a push button, from the faces above.
 QString accentButtonStyle();
 

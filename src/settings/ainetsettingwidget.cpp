@@ -3,6 +3,7 @@
 
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
+#include "kit/kitstyle.h"
 #include "settings/confirmtask.h"
 #include "settings/servicenames.h"
 #include "widgets/custombutton.h"
@@ -160,7 +161,7 @@ void aiNetAdvancedSettingWidget::checkRow(int row, const QString &text)
 
 void aiNetAdvancedSettingWidget::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, QColor("#F6F6F6"), QColor("#F5F5F5"));
+    paintRoundedPanel(this, lumo::style::inset(), lumo::style::card());
 }
 
 aiNetSettingWidget::aiNetSettingWidget(QWidget *parent)
@@ -214,9 +215,10 @@ aiNetSettingWidget::State aiNetSettingWidget::readState()
         client->getAiConfig(key, value);
         state.aiConfig << value;
     }
-    qCDebug(lcSettings) << "init ai config value: " << state.aiConfig.at(TimeWindow) << state.aiConfig.at(DnsThreshold)
-             << state.aiConfig.at(SynThreshold) << state.aiConfig.at(AckThreshold)
-             << state.aiConfig.at(UdpThreshold) << state.aiConfig.at(IcmpThreshold);
+    qCDebug(lcSettings) << "init ai config value: " << state.aiConfig.at(TimeWindow)
+                        << state.aiConfig.at(DnsThreshold) << state.aiConfig.at(SynThreshold)
+                        << state.aiConfig.at(AckThreshold) << state.aiConfig.at(UdpThreshold)
+                        << state.aiConfig.at(IcmpThreshold);
     // Only a stop that is known stops this service too.
     state.detectionRunning = detectionServices() != Detection::Stopped;
     return state;
@@ -525,8 +527,8 @@ void aiNetSettingWidget::slot_timeWindowChanged(QString text)
 void aiNetSettingWidget::onAdvancedValuesChanged(
     QString dns, QString syn, QString ack, QString udp, QString icmp)
 {
-    qCDebug(lcSettings) << "DNS请求数:" << dns << "SYN请求数:" << syn << "ACK请求数:" << ack << "UDP请求数:" << udp
-             << "ICMP请求数:" << icmp;
+    qCDebug(lcSettings) << "DNS请求数:" << dns << "SYN请求数:" << syn << "ACK请求数:" << ack
+                        << "UDP请求数:" << udp << "ICMP请求数:" << icmp;
     m_aiConfig[DnsThreshold] = dns;
     m_aiConfig[SynThreshold] = syn;
     m_aiConfig[AckThreshold] = ack;
@@ -580,8 +582,8 @@ void aiNetSettingWidget::handleFinalResult(int success, QStringList results, QSt
         return;
     }
     qCDebug(lcSettings) << "install package: "
-             << QStringLiteral("错误码：%1\n描述：%2\n涉及软件包：%3")
-                    .arg(summary, detail, results.join(QStringLiteral(", ")));
+                        << QStringLiteral("错误码：%1\n描述：%2\n涉及软件包：%3")
+                               .arg(summary, detail, results.join(QStringLiteral(", ")));
     m_installPages->setCurrentIndex(InstallFailed);
     // A failure without the daemon's words still says that it failed.
     m_failureLabel->setText(

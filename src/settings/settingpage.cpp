@@ -2,6 +2,7 @@
 #include "logging/logcategories.h"
 
 #include "daemon/tarvixdesktopdaemonclient.h"
+#include "kit/kitstyle.h"
 #include "settings/servicenames.h"
 #include "widgets/busyindicator.h"
 #include "widgets/custombutton.h"
@@ -127,9 +128,11 @@ QLabel *createErrorLabel(QWidget *parent)
     // It may quote what was typed or pasted.
     label->setTextFormat(Qt::PlainText);
     label->setFont(QFont(QStringLiteral("Arial"), 9));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(palette);
+    lumo::style::followTheme(label, [label] {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, lumo::style::alertText());
+        label->setPalette(palette);
+    });
     label->setWordWrap(true);
     label->hide();
     return label;

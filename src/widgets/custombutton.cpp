@@ -18,9 +18,6 @@ constexpr int TEXT_GAP = 6;
 constexpr int MIN_WIDTH = 96;
 constexpr int MIN_HEIGHT = 36;
 
-const QColor ACCENT_DISABLED("#A3CBFC");
-const QColor LOADING("#379FFC");
-
 // Size in device-independent pixels, which is what the layout works in.
 QSize logicalSize(const QPixmap &pixmap)
 {
@@ -106,7 +103,7 @@ void CustomButton::stopTimer()
         return;
     m_animationTimer->stop();
     m_stopTimer->stop();
-    // Drop the spinner from the light blue face that stays until the window closes.
+    // Drop the spinner from the busy face that stays until the window closes.
     update();
     emit loadingAnimationFinished();
 }
@@ -176,19 +173,19 @@ void CustomButton::paintEvent(QPaintEvent *event)
     if (!m_loading) {
         QColor face = lumo::style::accentFace();
         if (!isEnabled())
-            face = ACCENT_DISABLED;
+            face = lumo::style::accentFaceDisabled();
         else if (isDown())
             face = lumo::style::accentFacePressed();
         else if (underMouse())
             face = lumo::style::accentFaceHover();
         painter.setBrush(face);
         painter.drawRoundedRect(area, RADIUS, RADIUS);
-        painter.setPen(Qt::white);
+        painter.setPen(isEnabled() ? QColor(Qt::white) : lumo::style::accentFaceDisabledText());
         painter.drawText(area, Qt::AlignHCenter | Qt::AlignVCenter, text());
         return;
     }
 
-    painter.setBrush(LOADING);
+    painter.setBrush(lumo::style::accentFaceBusy());
     painter.drawRoundedRect(area, RADIUS, RADIUS);
     if (!m_animationTimer->isActive())
         return;

@@ -4,6 +4,7 @@
 
 #include "app/tarvixmainpage.h"
 #include "apptest.h"
+#include "kit/knavigationbar.h"
 #include "kit/ktabbar.h"
 #include "kit/themecontroller.h"
 #include "logpage/notify_log_frame.h"
@@ -11,12 +12,15 @@
 #include "report/notifyreportmain.h"
 #include "settings/tarvixsettingmainpage.h"
 #include "support/bustestmain.h"
+#include "widgets/custombutton.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
 #include "widgets/tarvixmessagedialog.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 #include <functional>
@@ -129,6 +133,14 @@ class TestDarkTheme : public QObject
                 "The host is not guarded while it is off.", QPixmap());
         } else if (name == "date range picker") {
             owned = std::make_unique<DateTimeRangeWidget>(QDate(2026, 1, 5), QDate(2026, 2, 10));
+        } else if (name == "confirm buttons") {
+            // Idle, greyed out while a page reads, and busy with its task.
+            owned = std::make_unique<QWidget>();
+            auto *layout = new QHBoxLayout(owned.get());
+            for (int i = 0; i < 3; ++i)
+                layout->addWidget(new CustomButton(owned.get()));
+            layout->itemAt(1)->widget()->setEnabled(false);
+            static_cast<CustomButton *>(layout->itemAt(2)->widget())->click();
         } else if (name == "empty state") {
             owned = std::make_unique<EmptyWidget>("No alarm logs", 200, 150);
             owned->resize(400, 300);
@@ -161,8 +173,8 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("dark");
         QTest::addColumn<bool>("switchedWhileOpen");
-        for (const char *window :
-            { "alarm logs", "settings", "message dialog", "date range picker", "empty state" }) {
+        for (const char *window : { "alarm logs", "settings", "confirm buttons", "message dialog",
+                 "date range picker", "empty state" }) {
             QTest::addRow("%s, light", window) << QString(window) << false << false;
             QTest::addRow("%s, dark", window) << QString(window) << true << false;
             QTest::addRow("%s, turned dark while open", window) << QString(window) << true << true;
@@ -206,6 +218,20 @@ private slots:
                 const double ratio = textContrast(image, area);
                 QVERIFY2(ratio >= 4.5,
                     qPrintable(QString("%1 \"%2\": contrast %3").arg(describe(part), text).arg(ratio)));
+            }
+        }
+        // Navigation entries are painted, not widgets: the chosen one too.
+        for (auto *navigation : shown->findChildren<lumo::KNavigationBar *>()) {
+            QListView *list = navigation->listview();
+            for (int row = 0; dark && row < list->model()->rowCount(); ++row) {
+                const QModelIndex index = list->model()->index(row, 0);
+                // Inside the rounded corners, where only face and text show.
+                const QRect entry = list->visualRect(index)
+                                        .adjusted(8, 2, -8, -2)
+                                        .translated(origin(list->viewport(), shown));
+                const double ratio = textContrast(image, entry & image.rect());
+                QVERIFY2(ratio >= 4.5,
+                    qPrintable(QString("entry \"%1\": contrast %2").arg(index.data().toString()).arg(ratio)));
             }
         }
         QVERIFY(!dark || texts > 0);

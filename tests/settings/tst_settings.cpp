@@ -596,7 +596,7 @@ private slots:
         for (auto choice : { ThemeController::ForceDark, ThemeController::ForceLight }) {
             ThemeController::setThemeChoice(choice);
             QCOMPARE(textColours(), QSet<QRgb> { window.palette().color(QPalette::WindowText).rgb() });
-            // The confirmation box is white in either theme, so its text stays dark.
+            // The confirmation box follows the theme too, its text with it.
             auto *aiPage = static_cast<aiNetSettingWidget *>(window.aiContainer()->page());
             for (QLabel *label : aiPage->confirmationDialog()->findChildren<QLabel *>())
                 QCOMPARE(label->palette().color(QPalette::WindowText),
