@@ -271,7 +271,7 @@ public:
     }
 
 private:
-    static const quint32 UNKNOWN = 0xFFFFFFFF;
+    static constexpr quint32 UNKNOWN = 0xFFFFFFFF;
 
     static bool isPlain(ushort code)
     {
