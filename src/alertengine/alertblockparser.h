@@ -165,7 +165,7 @@ public:
     bool complete() const { return m_state == InsideBlock && m_lastLineEmpty; }
 
 private:
-    static const size_t ID_OFFSET = 9;
+    static constexpr size_t ID_OFFSET = 9;
 
     // "5715 (level 3) -> 'text'": the level follows the second blank after
     // the rule number; the text runs to the last apostrophe of the line.

@@ -20,9 +20,9 @@ class WindowGrip : public QObject
     Q_OBJECT
 public:
     // Width of the band along the edges that resizes the window.
-    static const int BORDER = 6;
+    static constexpr int BORDER = 6;
     // Along an edge, this far from a corner resizes in both directions.
-    static const int CORNER = 16;
+    static constexpr int CORNER = 16;
 
     // Resizing works from the window's edges at once; moving needs an area.
     explicit WindowGrip(QWidget *window);

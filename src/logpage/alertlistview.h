@@ -34,7 +34,7 @@ public:
     // loads.
     void markNew(const std::vector<const loginfo *> &alerts);
     int newCount() const { return int(m_new.size()); }
-    static const int SEEN_AFTER_MS = 2000;
+    static constexpr int SEEN_AFTER_MS = 2000;
 
     // Shows the alert at index expanded and highlighted, in the middle of the view.
     void highlight(int index);

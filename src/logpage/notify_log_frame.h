@@ -39,7 +39,7 @@ public:
     // A raw line as an expanded entry shows it: at most SHOWN_LINE_CHARS
     // characters, with what is left out said, and able to wrap anywhere.
     static QString shownRawLine(const QString &line);
-    static const int SHOWN_LINE_CHARS = 2000;
+    static constexpr int SHOWN_LINE_CHARS = 2000;
 
 signals:
     // The arrow opened or closed the details.

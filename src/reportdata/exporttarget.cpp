@@ -85,7 +85,7 @@ protected:
     }
 
 private:
-    static const size_t BUFFER_BYTES = 256 * 1024;
+    static constexpr size_t BUFFER_BYTES = 256 * 1024;
     int m_fd;
     int m_error = 0;
     std::string m_buffer;

@@ -43,8 +43,8 @@ class ReportData
 {
 public:
     using EventCount = std::pair<const std::string *, int>;
-    static const size_t TOP_EVENTS = 5;
-    static const size_t TOP_HITS = 3;
+    static constexpr size_t TOP_EVENTS = 5;
+    static constexpr size_t TOP_HITS = 3;
 
     // The alerts of snapshot between start and end (texts as alertsInRange
     // takes them; "init" to "init" for all). A pass over every alert of the

@@ -32,9 +32,9 @@ class ReportPdf
 {
     Q_DECLARE_TR_FUNCTIONS(ReportPdf)
 public:
-    static const int LINES_PER_PAGE = 43;
-    static const int ENTRIES_PER_PAGE = 21; // two lines each
-    static const int TITLE_LINE_UNITS = 54;
+    static constexpr int LINES_PER_PAGE = 43;
+    static constexpr int ENTRIES_PER_PAGE = 21; // two lines each
+    static constexpr int TITLE_LINE_UNITS = 54;
 
     // Where each shot of a scrolled content of totalHeight goes in its
     // picture, top down; the last one is aligned to the bottom.
