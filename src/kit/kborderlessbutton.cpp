@@ -30,7 +30,7 @@ QColor KBorderlessButtonPrivate::textColour() const
         return style::accentPressed();
     if (q->underMouse())
         return style::accentHover();
-    return style::accent();
+    return style::accentText();
 }
 
 KBorderlessButton::KBorderlessButton(QWidget *parent)

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QWidget>
 
 namespace lumo {
 namespace style {
@@ -87,6 +89,12 @@ QColor gridLine()
     return dark() ? QColor("#45464B") : QColor("#E8E8E8");
 }
 
+QColor chartText()
+{
+    // The light value is what the charts' own light theme draws.
+    return dark() ? QColor("#C8C9CD") : QColor("#404044");
+}
+
 QColor alertText()
 {
     return dark() ? QColor("#FF6B6B") : QColor(Qt::red);
@@ -95,6 +103,11 @@ QColor alertText()
 QColor warningText()
 {
     return dark() ? QColor("#F0A35E") : QColor("#D9822B");
+}
+
+QColor noticeText()
+{
+    return dark() ? QColor("#FF7A80") : QColor("#D9363E");
 }
 
 QColor accentText()
@@ -156,6 +169,14 @@ void followTheme(QObject *context, const std::function<void()> &apply)
 {
     apply();
     QObject::connect(KitTheme::instance(), &KitTheme::themeChanged, context, apply);
+}
+
+void repolishChildren(QWidget *window)
+{
+    for (QWidget *child : window->findChildren<QWidget *>()) {
+        child->style()->unpolish(child);
+        child->style()->polish(child);
+    }
 }
 
 QIcon kitIcon(const QString &fallbackName)

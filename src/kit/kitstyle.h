@@ -9,6 +9,7 @@
 class QObject;
 class QPainter;
 class QRectF;
+class QWidget;
 
 // Colours, icons and small painting helpers shared by the kit's widgets, so
 // that every custom-painted part agrees on one flat look.
@@ -35,8 +36,10 @@ QColor surface(); // page and window panels
 QColor card(); // entries, cards, boxes and chart backgrounds on a surface
 QColor inset(); // a panel set into a settings page
 QColor gridLine(); // chart grids and idle rings
+QColor chartText(); // chart axis labels
 QColor alertText(); // high-risk and failure texts
 QColor warningText();
+QColor noticeText(); // the report's note of records it could not read
 QColor accentText();
 QColor mutedText(); // empty-state texts
 QColor chip(); // the background of a filter chip
@@ -58,6 +61,9 @@ QString accentButtonStyle();
 // than reads on each paint. The application palette is already the new one
 // when apply runs, and every widget is repainted afterwards.
 void followTheme(QObject *context, const std::function<void()> &apply);
+// For a window under a style sheet, whose texts took the application's
+// colours when they were first polished: from apply, they take the new ones.
+void repolishChildren(QWidget *window);
 
 // A desktop theme icon, or the kit's own drawing of the same role.
 QIcon themeIcon(const QString &name, const QString &fallbackName);

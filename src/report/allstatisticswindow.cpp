@@ -1,5 +1,7 @@
 #include "report/allstatisticswindow.h"
 
+#include "kit/kitstyle.h"
+#include "kit/themecontroller.h"
 #include "system/systemprobes.h"
 #include "widgets/roundedpanel.h"
 #include "widgets/screenplacement.h"
@@ -22,7 +24,14 @@ QPushButton *windowButton(const char *name, const QString &tip, const char *icon
     button->setProperty("isWindowButton", 1);
     button->setToolTip(tip);
     button->setAccessibleName(tip);
-    button->setIcon(QIcon(icon));
+    // The pictures are drawn dark; on a dark window they take the text colour.
+    lumo::style::followTheme(button, [button, icon] {
+        const QIcon picture(icon);
+        button->setIcon(ThemeController::isDarkTheme()
+                ? QIcon(lumo::style::tintedPixmap(picture, button->iconSize(),
+                    button->palette().color(QPalette::WindowText), button->devicePixelRatioF()))
+                : picture);
+    });
     return button;
 }
 
@@ -114,5 +123,5 @@ void AllStatisticsWindow::on_maximum_btn_clicked()
 
 void AllStatisticsWindow::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, Qt::white, QColor("#F5F5F5"));
+    paintRoundedPanel(this, lumo::style::surface(), lumo::style::card());
 }

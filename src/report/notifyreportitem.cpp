@@ -3,6 +3,7 @@
 
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "kit/kballontip.h"
+#include "kit/kitstyle.h"
 #include "widgets/threadworker.h"
 
 #include <QDebug>
@@ -54,7 +55,10 @@ notifyReportItem::notifyReportItem(const ReportItemData &data, QWidget *parent)
     m_valueLabel->setFont(valueFont);
     m_valueLabel->setAlignment(Qt::AlignBottom);
     if (m_data.type == 1)
-        m_valueLabel->setStyleSheet("color: #3790FA;");
+        lumo::style::followTheme(m_valueLabel, [this] {
+            m_valueLabel->setStyleSheet(
+                QString("color: %1;").arg(lumo::style::accentText().name().toUpper()));
+        });
     valueLayout->addWidget(m_valueLabel);
     auto *unitColumn = new QVBoxLayout();
     unitColumn->addItem(new QSpacerItem(20, 10, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -170,8 +174,9 @@ void notifyReportItem::show_ballon_tip(QObject *watched)
         "The AI network detection service is not installed, AI inference is unavailable. Please go first");
     const QString action = tr("install the 'AI Network Inspection Service', and if so, restart the intrusion "
                               "detection tool");
-    m_ballonTip->setText(QString("%1 <span style=\"color:#3790FA;\"> %2 </span>%3")
-                             .arg(intro, tr("Alarm Statistics - Settings"), action));
+    m_ballonTip->setText(QString("%1 <span style=\"color:%2;\"> %3 </span>%4")
+                             .arg(intro, lumo::style::accentText().name().toUpper(),
+                                 tr("Alarm Statistics - Settings"), action));
     const QPoint corner = m_tipLabel->mapToGlobal(QPoint(0, 0));
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int desktopWidth = screen ? screen->virtualGeometry().width() : 0;

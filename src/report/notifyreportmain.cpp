@@ -4,6 +4,7 @@
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "kit/kborderlessbutton.h"
+#include "kit/kitstyle.h"
 #include "report/attackstatisticswidget.h"
 #include "report/customfiledialog.h"
 #include "report/eventstatisticswidget.h"
@@ -48,18 +49,21 @@ namespace {
 const int AI_NOT_INSTALLED = 2;
 const int HOVER_MS = 4000;
 
-const char *const REFRESH_STYLE
-    = "QPushButton:!checked {background-color:#3790FA;border-radius: 4px;color: white;}"
-      "QPushButton:hover {background-color: #2E86E5;border-radius: 4px;}"
-      "QPushButton:pressed {background-color:#1E6EB8;border-radius: 4px;color: white;}";
+// A widget filled with colour(), in the colour of the current theme.
+void fillWith(QWidget *widget, QColor (*colour)())
+{
+    lumo::style::followTheme(widget, [widget, colour] {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, colour());
+        widget->setPalette(palette);
+    });
+    widget->setAutoFillBackground(true);
+}
 
 QWidget *greyPanel(QWidget *parent)
 {
     auto *panel = new QWidget(parent);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, QColor("#F5F5F5"));
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
+    fillWith(panel, lumo::style::card);
     return panel;
 }
 
@@ -231,11 +235,11 @@ void notifyReportMain::buildContent()
     m_content->setFrameShape(QFrame::Box);
     m_content->setFrameShadow(QFrame::Sunken);
     m_content->setLineWidth(1);
-    QPalette white = m_content->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_content->setPalette(white);
-    m_content->setAutoFillBackground(true);
-    m_content->setStyleSheet("QFrame {border: 1.5px solid #F5F5F5;}");
+    fillWith(m_content, lumo::style::surface);
+    lumo::style::followTheme(m_content, [this] {
+        m_content->setStyleSheet(
+            QString("QFrame {border: 1.5px solid %1;}").arg(lumo::style::card().name().toUpper()));
+    });
     m_content->setMinimumWidth(856);
     auto *contentLayout = new QVBoxLayout(m_content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
@@ -269,8 +273,12 @@ QWidget *notifyReportMain::buildTotalsStrip()
     strip->setFrameShape(QFrame::Box);
     strip->setFrameShadow(QFrame::Sunken);
     strip->setLineWidth(1);
-    strip->setStyleSheet("QFrame {border: 1px solid #F5F5F5;background-color: white;border-top: none;"
-                         "border-left: none;border-right: none;border-bottom: 1.5px solid #F5F5F5;}");
+    lumo::style::followTheme(strip, [strip] {
+        const QString line = lumo::style::card().name().toUpper();
+        strip->setStyleSheet(QString("QFrame {border: 1px solid %1;background-color: %2;border-top: none;"
+                                     "border-left: none;border-right: none;border-bottom: 1.5px solid %1;}")
+                                 .arg(line, lumo::style::surface().name().toUpper()));
+    });
     auto *layout = new QHBoxLayout(strip);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -305,10 +313,7 @@ QWidget *notifyReportMain::buildTotalsStrip()
 QWidget *notifyReportMain::buildTitleRow()
 {
     auto *row = new QWidget(m_content);
-    QPalette white = row->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    row->setPalette(white);
-    row->setAutoFillBackground(true);
+    fillWith(row, lumo::style::surface);
     auto *layout = new QHBoxLayout(row);
     layout->addSpacing(12);
     auto *title = new QLabel(tr("Alarm statistics"), row);
@@ -322,7 +327,10 @@ QWidget *notifyReportMain::buildTitleRow()
     m_skippedLabel = new QLabel(row);
     m_skippedLabel->setObjectName("skippedLabel");
     m_skippedLabel->setTextFormat(Qt::PlainText);
-    m_skippedLabel->setStyleSheet("border: none; color: #D9363E;");
+    lumo::style::followTheme(m_skippedLabel, [this] {
+        m_skippedLabel->setStyleSheet(
+            QString("border: none; color: %1;").arg(lumo::style::noticeText().name().toUpper()));
+    });
     m_skippedLabel->setVisible(false);
     layout->addSpacing(12);
     layout->addWidget(m_skippedLabel);
@@ -392,7 +400,8 @@ QWidget *notifyReportMain::buildBottomBar()
     refresh->setAccessibleName(refresh->text());
     refresh->setFixedSize(96, 36);
     refresh->setProperty("isImportant", true);
-    refresh->setStyleSheet(REFRESH_STYLE);
+    lumo::style::followTheme(
+        refresh, [refresh] { refresh->setStyleSheet(lumo::style::accentButtonStyle()); });
     connect(refresh, &QPushButton::clicked, this, &notifyReportMain::slot_refresh_data);
     layout->addWidget(refresh);
     layout->addSpacing(16);
@@ -1029,7 +1038,7 @@ bool notifyReportMain::writeReportPdf(const QString &pdfPath, const QString &ima
 
 void notifyReportMain::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, Qt::white, Qt::white);
+    paintRoundedPanel(this, lumo::style::surface(), lumo::style::surface());
 }
 
 QtCharts::QChartView *notifyReportMain::dateChartView() const

@@ -1,6 +1,7 @@
 #include "report/rankingcard.h"
 
 #include "kit/kborderlessbutton.h"
+#include "kit/kitstyle.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,9 +13,11 @@ RankingCard::RankingCard(const QString &title, const QString &seeAllName, QWidge
     : QWidget(parent)
 {
     setAccessibleName(title);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor("#F5F5F5"));
-    setPalette(background);
+    lumo::style::followTheme(this, [this] {
+        QPalette background = palette();
+        background.setColor(QPalette::Window, lumo::style::card());
+        setPalette(background);
+    });
     setAutoFillBackground(true);
 
     auto *header = new QHBoxLayout();

@@ -1,4 +1,6 @@
 #include "report/severitycharts.h"
+#include "kit/kitstyle.h"
+#include "kit/themecontroller.h"
 #include "logging/logcategories.h"
 
 #include <QAreaSeries>
@@ -15,6 +17,7 @@
 #include <QValueAxis>
 
 #include <cmath>
+#include <functional>
 
 using namespace QtCharts;
 
@@ -38,11 +41,27 @@ QValueAxis *valueAxis(const SeverityCharts::AxisRange &range)
     axis->setTickCount(range.ticks);
     axis->setLabelFormat("%.0f");
     axis->setLineVisible(false);
-    QPen grid(QColor("#E8E8E8"));
-    grid.setStyle(Qt::CustomDashLine);
-    grid.setDashPattern({ 4, 3 });
-    axis->setGridLinePen(grid);
     return axis;
+}
+
+// What follows the theme: the view's and chart's background, the axes'
+// labels and the grid.
+void followTheme(QChartView *view, const QList<QAbstractAxis *> &axes, const std::function<void()> &more)
+{
+    lumo::style::followTheme(view, [view, axes, more] {
+        view->setStyleSheet(QString("background-color: %1;").arg(lumo::style::card().name().toUpper()));
+        for (QAbstractAxis *axis : axes) {
+            axis->setLabelsColor(lumo::style::chartText());
+            if (!axis->isGridLineVisible())
+                continue;
+            QPen grid(lumo::style::gridLine());
+            grid.setStyle(Qt::CustomDashLine);
+            grid.setDashPattern({ 4, 3 });
+            axis->setGridLinePen(grid);
+        }
+        if (more)
+            more();
+    });
 }
 
 void hideGridWithGrayLine(QAbstractAxis *axis)
@@ -126,7 +145,6 @@ QChartView *SeverityCharts::dateChart(DatePoints points, QList<QScatterSeries *>
     chart->setBackgroundBrush(Qt::transparent);
     auto *view = new QChartView(chart);
     view->setObjectName("dateChartView");
-    view->setStyleSheet("background-color: #F5F5F5;");
     view->setMinimumSize(820, 250);
     view->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     view->setRenderHint(QPainter::Antialiasing);
@@ -145,6 +163,10 @@ QChartView *SeverityCharts::dateChart(DatePoints points, QList<QScatterSeries *>
     QScatterSeries *normalScatter = scatter(points.normal);
     QAreaSeries *highArea = area(highLine, QColor("#FF0000"), Qt::red);
     QAreaSeries *normalArea = area(normalLine, QColor("#3790FA"), Qt::blue);
+    // Pure blue all but vanishes on a dark chart.
+    const auto normalPen = [normalArea] {
+        normalArea->setPen(QPen(ThemeController::isDarkTheme() ? QColor("#5C9DFF") : QColor(Qt::blue), 2));
+    };
     for (QAbstractSeries *series : std::initializer_list<QAbstractSeries *> {
              highArea, normalArea, highLine, normalLine, highScatter, normalScatter })
         chart->addSeries(series);
@@ -152,7 +174,7 @@ QChartView *SeverityCharts::dateChart(DatePoints points, QList<QScatterSeries *>
     auto *dates = new QDateTimeAxis();
     dates->setTickCount(2);
     qCDebug(lcReport) << "range start end: " << points.start.toString("yyyy-MM-dd")
-             << points.end.toString("yyyy-MM-dd");
+                      << points.end.toString("yyyy-MM-dd");
     dates->setRange(points.start, points.end);
     dates->setFormat("yyyy-MM-dd");
     hideGridWithGrayLine(dates);
@@ -164,6 +186,7 @@ QChartView *SeverityCharts::dateChart(DatePoints points, QList<QScatterSeries *>
         series->attachAxis(dates);
     for (QAbstractSeries *series : chart->series())
         series->attachAxis(values);
+    followTheme(view, { dates, values }, normalPen);
 
     scatters = { highScatter, normalScatter };
     return view;
@@ -172,17 +195,11 @@ QChartView *SeverityCharts::dateChart(DatePoints points, QList<QScatterSeries *>
 QChartView *SeverityCharts::levelChart(const std::unordered_map<int, int> &levels)
 {
     auto *chart = new QChart();
-    QLinearGradient background(0, 0, 0, 1);
-    background.setCoordinateMode(QGradient::ObjectBoundingMode);
-    background.setColorAt(0, QColor("#F5F5F5"));
-    background.setColorAt(1, QColor("#F5F5F5"));
-    chart->setBackgroundBrush(background);
     chart->setBackgroundRoundness(0);
     chart->legend()->hide();
     chart->setMargins(QMargins(20, 0, 0, 0));
     auto *view = new QChartView(chart);
     view->setObjectName("levelChartView");
-    view->setStyleSheet("background-color: #F5F5F5;");
     view->setMinimumSize(820, 320);
 
     const QStringList categories
@@ -191,21 +208,24 @@ QChartView *SeverityCharts::levelChart(const std::unordered_map<int, int> &level
     {
         int level;
         QColor colour;
+        QColor darkColour = colour;
     };
-    // Created and added from the highest level down.
+    // Created and added from the highest level down. The two palest bars are
+    // toned down in the dark theme; their labels stay black on them.
     const Bar bars[] = { { 16, Qt::red }, { 15, QColor(255, 99, 71) }, { 14, QColor(218, 165, 32) },
-        { 13, QColor(240, 230, 140) }, { 12, QColor(255, 255, 240) } };
+        { 13, QColor(240, 230, 140), QColor("#BDB76B") }, { 12, QColor(255, 255, 240), QColor("#9E9C8C") } };
     // One bar per level over its own category, in its own colour: a set per
     // level that is zero elsewhere, stacked so that each bar has the full width.
     auto *series = new QStackedBarSeries();
+    QList<QBarSet *> sets;
     int most = 0;
     for (int category = 0; category < 5; ++category) {
         const auto found = levels.find(bars[category].level);
         const int count = found == levels.end() ? 0 : found->second;
         most = std::max(most, count);
         auto *set = new QBarSet(QString::number(bars[category].level));
-        set->setColor(bars[category].colour);
         set->setLabelColor(Qt::black);
+        sets << set;
         for (int other = 0; other < 5; ++other)
             set->append(other == category ? count : 0);
         series->append(set);
@@ -221,5 +241,11 @@ QChartView *SeverityCharts::levelChart(const std::unordered_map<int, int> &level
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(axis);
     series->attachAxis(values);
+    followTheme(view, { axis, values }, [chart, sets, bars] {
+        chart->setBackgroundBrush(lumo::style::card());
+        for (int category = 0; category < 5; ++category)
+            sets[category]->setColor(
+                ThemeController::isDarkTheme() ? bars[category].darkColour : bars[category].colour);
+    });
     return view;
 }

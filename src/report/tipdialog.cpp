@@ -1,5 +1,6 @@
 #include "report/tipdialog.h"
 
+#include "kit/kitstyle.h"
 #include "widgets/roundedpanel.h"
 
 #include <QEvent>
@@ -54,6 +55,7 @@ tipDialog::tipDialog(const QString &date, int high, int normal, QWidget *parent)
 
     installEventFilter(this);
     setData(date, high, normal);
+    lumo::style::followTheme(this, [this] { lumo::style::repolishChildren(this); });
     QTimer::singleShot(1000, this, &QWidget::close);
 }
 
@@ -71,7 +73,7 @@ void tipDialog::setData(const QString &date, int high, int normal)
 
 void tipDialog::paintEvent(QPaintEvent *)
 {
-    paintRoundedPanel(this, Qt::white, QColor("#D8D8D8"));
+    paintRoundedPanel(this, lumo::style::surface(), lumo::style::separator());
 }
 
 bool tipDialog::eventFilter(QObject *watched, QEvent *event)

@@ -42,12 +42,8 @@ TarvixMessageDialog::TarvixMessageDialog(const QString &title, const QPixmap &ti
         QPalette surface = palette();
         surface.setColor(QPalette::Window, lumo::style::surface());
         setPalette(surface);
-        // Under an owner's style sheet the texts took the application's
-        // colours when they were first polished: they take the new ones.
-        for (QWidget *child : findChildren<QWidget *>()) {
-            child->style()->unpolish(child);
-            child->style()->polish(child);
-        }
+        // Under an owner's style sheet.
+        lumo::style::repolishChildren(this);
     });
 
     m_layout = new QVBoxLayout(this);

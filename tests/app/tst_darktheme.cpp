@@ -9,7 +9,11 @@
 #include "kit/themecontroller.h"
 #include "logpage/notify_log_frame.h"
 #include "logpage/notifylogmainpage.h"
+#include "report/alleventstatisticswidget.h"
+#include "report/eventstatisticswidget.h"
 #include "report/notifyreportmain.h"
+#include "report/rankingcard.h"
+#include "report/tipdialog.h"
 #include "settings/tarvixsettingmainpage.h"
 #include "support/bustestmain.h"
 #include "widgets/custombutton.h"
@@ -128,6 +132,14 @@ class TestDarkTheme : public QObject
                 return nullptr;
             m_main->settingButton()->click();
             window = m_main->settingWindow();
+        } else if (name == "See all") {
+            if (!mainWindow(1))
+                return nullptr;
+            EventStatisticsWidget *card = m_main->reportPage()->eventCard();
+            card->seeAllButton()->click();
+            window = card->allWindow();
+        } else if (name == "tip") {
+            owned = std::make_unique<tipDialog>("2026-10-23", 1, 16);
         } else if (name == "message dialog") {
             owned = std::make_unique<TarvixMessageDialog>("Service", QPixmap(), "Turn the service off?",
                 "The host is not guarded while it is off.", QPixmap());
@@ -173,8 +185,8 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("dark");
         QTest::addColumn<bool>("switchedWhileOpen");
-        for (const char *window : { "alarm logs", "settings", "confirm buttons", "message dialog",
-                 "date range picker", "empty state" }) {
+        for (const char *window : { "alarm logs", "alarm statistics", "See all", "tip", "settings",
+                 "confirm buttons", "message dialog", "date range picker", "empty state" }) {
             QTest::addRow("%s, light", window) << QString(window) << false << false;
             QTest::addRow("%s, dark", window) << QString(window) << true << false;
             QTest::addRow("%s, turned dark while open", window) << QString(window) << true << true;
@@ -202,9 +214,11 @@ private slots:
         parts.prepend(shown);
         int texts = 0;
         for (QWidget *part : parts) {
-            if (!part->isVisibleTo(shown) || part->width() < 8 || part->height() < 8)
+            // What shows of it: a scroll area cuts off the rest.
+            const QRect visible = part->visibleRegion().boundingRect();
+            if (!part->isVisibleTo(shown) || visible.width() < 8 || visible.height() < 8)
                 continue;
-            const QRect area = QRect(origin(part, shown), part->size()) & image.rect();
+            const QRect area = visible.translated(origin(part, shown)) & image.rect();
             // Light in light, dark in dark: windows, pages, entries, cards, boxes.
             const double share = lightShare(image, area);
             QVERIFY2(dark ? share < 0.5 : part != shown || share > 0.5,
@@ -235,7 +249,7 @@ private slots:
             }
         }
         QVERIFY(!dark || texts > 0);
-        if (owned || window == "settings")
+        if (owned || window == "settings" || window == "See all")
             shown->close();
     }
 
