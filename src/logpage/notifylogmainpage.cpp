@@ -16,6 +16,8 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -30,6 +32,27 @@
 #include <utility>
 
 namespace {
+
+// The drill-down's caption gives way first when the bar is narrow: cut with an
+// ellipsis, and whole in its tooltip.
+class ElidingLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override
+    {
+        return QSize(fontMetrics().averageCharWidth() * 8, QLabel::minimumSizeHint().height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(),
+            fontMetrics().elidedText(text(), Qt::ElideRight, area.width()), foregroundRole());
+    }
+};
 
 std::unique_ptr<Translation> &translationInstance()
 {
@@ -183,7 +206,7 @@ QWidget *notifyLogMainPage::buildSearchBox()
         m_fieldChip->setStyleSheet(
             QString("#fieldFilter { background: %1; border-radius: 12px; }").arg(lumo::style::chip().name()));
     });
-    m_fieldChipLabel = new QLabel(m_fieldChip);
+    m_fieldChipLabel = new ElidingLabel(m_fieldChip);
     m_fieldChipLabel->setObjectName("fieldFilterLabel");
     m_fieldChipLabel->setTextFormat(Qt::PlainText);
     auto *remove = new QToolButton(m_fieldChip);
@@ -300,10 +323,8 @@ void notifyLogMainPage::buildBottomBar()
     // room for a drill-down's filter beside the search.
     auto *counts = new QVBoxLayout();
     counts->setSpacing(0);
-    counts->addStretch();
     counts->addWidget(m_countLabel);
     counts->addWidget(m_skippedLabel);
-    counts->addStretch();
     row->addLayout(counts);
     row->addItem(new QSpacerItem(12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     row->addWidget(buildSearchBox());
@@ -533,6 +554,7 @@ void notifyLogMainPage::showFiltered(AlertField field, const QString &value, con
         : field == AlertField::SourceAddress                     ? tr("Source IP: %1")
                                                                  : tr("User: %1");
     m_fieldChipLabel->setText(caption.arg(alertTextForDisplay(value)));
+    m_fieldChipLabel->setToolTip(m_fieldChipLabel->text());
     m_fieldChip->setAccessibleName(m_fieldChipLabel->text());
     m_fieldChip->setVisible(field != AlertField::None);
     m_filter = filterFromBar();
