@@ -44,6 +44,18 @@
 
 namespace {
 
+// Icons drawn dark for a light window; the dark theme recolours them in the
+// button's text colour.
+void showDarkOrLightIcon(QAbstractButton *button, const QIcon &icon)
+{
+    lumo::style::followTheme(button, [button, icon] {
+        button->setIcon(ThemeController::isDarkTheme()
+                ? QIcon(lumo::style::tintedPixmap(icon, button->iconSize(),
+                    button->palette().color(QPalette::ButtonText), button->devicePixelRatioF()))
+                : icon);
+    });
+}
+
 const char *const KIT_LIBRARY = "liblumosdk-qtwidgets.so.1";
 // lumo::KMenuButton::feedbackAction()
 const char *const FEEDBACK_SYMBOL = "_ZN4lumo11KMenuButton14feedbackActionEv";
@@ -250,9 +262,10 @@ void tarvixMainPage::buildMenu()
     m_menu->setObjectName("mainMenu");
     m_kitMenuButton = new lumo::KMenuButton(this);
     m_kitMenuButton->hide();
-    // The kit knows where the menu icon comes from when the theme lacks it.
-    findChild<QToolButton *>("tool_button")
-        ->setIcon(QIcon::fromTheme("open-menu-symbolic", m_kitMenuButton->icon()));
+    // The kit knows where the menu icon comes from when the theme lacks it. It
+    // is drawn dark for a light window; the dark theme recolours it.
+    showDarkOrLightIcon(findChild<QToolButton *>("tool_button"),
+        QIcon::fromTheme("open-menu-symbolic", m_kitMenuButton->icon()));
 
     // The kit's Feedback entry is offered only where the desktop's own kit
     // library provides it.
@@ -340,7 +353,7 @@ void tarvixMainPage::buildTabRow()
 
     m_settingButton = new QPushButton(this);
     m_settingButton->setObjectName("settingButton");
-    m_settingButton->setIcon(QIcon(":Resource/Icon/setting/setting.png"));
+    showDarkOrLightIcon(m_settingButton, QIcon(":Resource/Icon/setting/setting.png"));
     m_settingButton->setFixedSize(96, 36);
     m_settingButton->setText(tr("Setting"));
     m_settingButton->setAccessibleName(tr("Setting"));
