@@ -1,5 +1,6 @@
 #include "logpage/alertfilter.h"
 
+#include "reportdata/alertfields.h"
 #include "translation/translation.h"
 
 #include <QVector>
@@ -70,16 +71,6 @@ bool containsIgnoringAsciiCase(std::string_view haystack, std::string_view needl
 
 } // namespace
 
-std::string ruleTitle(const Translation *titles, const std::string &comment)
-{
-    if (titles) {
-        std::string translated = titles->translate(comment.c_str());
-        if (!translated.empty())
-            return translated;
-    }
-    return comment;
-}
-
 AlertFilter::AlertFilter(
     const QString &text, Severity severity, const Translation *titles, AlertField field, const QString &exact)
     : m_text(text.trimmed())
@@ -127,7 +118,7 @@ bool AlertFilter::fieldMatches(const loginfo &alert) const
     case AlertField::None:
         return true;
     case AlertField::RuleDescription:
-        return alert.comment == m_exact || ruleTitle(m_titles, alert.comment) == m_exact;
+        return alert.comment == m_exact || ruleTitleBytes(alert.comment, m_titles) == m_exact;
     case AlertField::SourceAddress:
         return alert.srcIp == m_exact;
     case AlertField::User:
@@ -158,7 +149,7 @@ std::vector<const loginfo *> AlertFilter::select(size_t count, AlertAt alertAt) 
     auto textMatches = [&](const loginfo &alert) {
         auto [known, added] = descriptionMatches.try_emplace(alert.comment, false);
         if (added)
-            known->second = textIn(alert.comment) || textIn(ruleTitle(m_titles, alert.comment));
+            known->second = textIn(alert.comment) || textIn(ruleTitleBytes(alert.comment, m_titles));
         return known->second || textIn(alert.srcIp) || textIn(alert.user) || textIn(alert.location)
             || textIn(alert.firstLog) || textIn(alert.otherLogs);
     };

@@ -11,10 +11,6 @@
 
 class Translation;
 
-// A rule description as the alarm log shows it: its translation for the
-// user's language from titles, or the description itself.
-std::string ruleTitle(const Translation *titles, const std::string &comment);
-
 // Which alerts the alarm log shows for the user's search text and severity
 // choice. The text is looked for, ignoring case, in the rule description
 // (as stored and as shown), the source address, the user, the location and

@@ -6,6 +6,7 @@
 #include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
 #include "logpage/notifylogmainpage.h"
+#include "reportdata/alertfields.h"
 #include "reportdata/alerttext.h"
 #include "widgets/roundedpanel.h"
 
@@ -79,7 +80,7 @@ QString displayTime(const QString &date)
 QString titleText(const notifyLogData &data)
 {
     const std::string title
-        = ruleTitle(notifyLogMainPage::sharedTranslation(), data.comment.toUtf8().toStdString());
+        = ruleTitleBytes(data.comment.toUtf8().toStdString(), notifyLogMainPage::sharedTranslation());
     return alertTextForDisplay(QString::fromStdString(title));
 }
 

@@ -42,10 +42,15 @@ QString alertFieldHeading(AlertColumn field)
     return heading ? QCoreApplication::translate("EventTableModel", heading) : QString();
 }
 
+std::string ruleTitleBytes(const std::string &comment, const Translation *translation)
+{
+    std::string translated = translation ? translation->translate(comment.c_str()) : std::string();
+    return translated.empty() ? comment : translated;
+}
+
 std::string ruleTitleBytes(const loginfo &alert, const Translation &translation)
 {
-    std::string translated = translation.translate(alert.comment.c_str());
-    return translated.empty() ? alert.comment : translated;
+    return ruleTitleBytes(alert.comment, &translation);
 }
 
 QString ruleTitle(const loginfo &alert, const Translation &translation)

@@ -56,6 +56,8 @@ QString alertFieldHeading(AlertColumn field);
 QString ruleTitle(const loginfo &alert, const Translation &translation);
 // The same as the bytes it is made of, for writers that mend invalid UTF-8 themselves.
 std::string ruleTitleBytes(const loginfo &alert, const Translation &translation);
+// Of a description alone; without a catalogue, the description itself.
+std::string ruleTitleBytes(const std::string &comment, const Translation *translation);
 
 // What a table cell shows: texts made safe to show (see alertTextForDisplay),
 // the time in the slash form of the alert lists.

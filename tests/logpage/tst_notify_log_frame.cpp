@@ -1,6 +1,7 @@
 // An alert's entry in the alarm log, and which alerts the log's search and
 // severity choice keep.
 
+#include "reportdata/alertfields.h"
 #include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
 #include "logpage/notify_log_frame.h"
@@ -241,8 +242,8 @@ private slots:
             "<translation>暴力破解</translation></message></context></TS>");
         const Translation titles("zh_CN", root.path().toStdString());
         // The list shows the translation; both it and the description are searched.
-        QCOMPARE(ruleTitle(&titles, "sshd: brute force"), std::string("暴力破解"));
-        QCOMPARE(ruleTitle(&titles, "no such rule"), std::string("no such rule"));
+        QCOMPARE(ruleTitleBytes("sshd: brute force", &titles), std::string("暴力破解"));
+        QCOMPARE(ruleTitleBytes("no such rule", &titles), std::string("no such rule"));
         QCOMPARE(kept("暴力", { alert(12) }, AlertFilter::AnySeverity, &titles), 1);
         QCOMPARE(kept("brute", { alert(12) }, AlertFilter::AnySeverity, &titles), 1);
 
