@@ -73,15 +73,12 @@ QString severityText(int level)
 
 QString displayTime(const QString &date)
 {
-    const std::string display = alertDateToDisplay(date.toStdString());
-    return display.empty() ? date : QString::fromStdString(display);
+    return alertTimeShown(date.toStdString());
 }
 
 QString titleText(const notifyLogData &data)
 {
-    const std::string title
-        = ruleTitleBytes(data.comment.toUtf8().toStdString(), notifyLogMainPage::sharedTranslation());
-    return alertTextForDisplay(QString::fromStdString(title));
+    return ruleTitleShown(data.comment.toStdString(), notifyLogMainPage::sharedTranslation());
 }
 
 // The rows of the details: caption and value, only those the alert has.

@@ -2,8 +2,7 @@
 
 #include "report/alleventstatisticswidget.h"
 #include "report/eventtableview.h"
-#include "reportdata/alerttext.h"
-#include "translation/translation.h"
+#include "reportdata/alertfields.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,7 +34,6 @@ void EventStatisticsWidget::buildRows()
     rows->setObjectName("eventRows");
     auto *layout = new QVBoxLayout(rows);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string translated = m_translation->translate(entries[i].first->c_str());
         auto *row = new RankingRow(rows);
         const QString comment = QString::fromStdString(*entries[i].first);
         connect(row, &RankingRow::chosen, this,
@@ -45,8 +43,7 @@ void EventStatisticsWidget::buildRows()
         auto *title = new QLabel(row);
         title->setObjectName("eventTitleLabel");
         title->setTextFormat(Qt::PlainText);
-        title->setText(
-            alertTextForDisplay(QString::fromStdString(translated.empty() ? *entries[i].first : translated)));
+        title->setText(ruleTitleShown(*entries[i].first, m_translation.get()));
         title->setMinimumWidth(720);
         title->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         title->setWordWrap(true);

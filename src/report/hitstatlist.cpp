@@ -1,6 +1,6 @@
 #include "report/hitstatlist.h"
 
-#include "reportdata/alerttext.h"
+#include "reportdata/alertfields.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -118,6 +118,5 @@ void HitStatListView::keyPressEvent(QKeyEvent *event)
 
 QString hitLatestTime(const HitStat &stat)
 {
-    const std::string display = alertDateToDisplay(stat.latestDate);
-    return alertTextForDisplay(QString::fromStdString(display.empty() ? stat.latestDate : display));
+    return alertTimeShown(stat.latestDate);
 }

@@ -7,29 +7,20 @@
 
 #include <ctime>
 
-// The table's headings keep the context they have always been translated in.
-const std::array<AlertFieldInfo, 13> ALERT_FIELDS = { {
-    { AlertColumn::Id, AlertFieldKind::Text, "id", nullptr, 0 },
-    { AlertColumn::Time, AlertFieldKind::Text, "time", QT_TRANSLATE_NOOP("EventTableModel", "Happen Time"),
-        140 },
-    { AlertColumn::Level, AlertFieldKind::Number, "level",
-        QT_TRANSLATE_NOOP("EventTableModel", "Alert Level"), 130 },
-    { AlertColumn::Rule, AlertFieldKind::Number, "rule", nullptr, 0 },
-    { AlertColumn::Description, AlertFieldKind::Text, "description", nullptr, 0 },
-    { AlertColumn::Title, AlertFieldKind::Text, "title", QT_TRANSLATE_NOOP("EventTableModel", "Event Title"),
-        180 },
-    { AlertColumn::Location, AlertFieldKind::Text, "location", QT_TRANSLATE_NOOP("EventTableModel", "Source"),
-        170 },
-    { AlertColumn::SourceIp, AlertFieldKind::Text, "source_ip", nullptr, 0 },
-    { AlertColumn::SourcePort, AlertFieldKind::Number, "source_port", nullptr, 0 },
-    { AlertColumn::TargetIp, AlertFieldKind::Text, "target_ip", nullptr, 0 },
-    { AlertColumn::TargetPort, AlertFieldKind::Number, "target_port", nullptr, 0 },
-    { AlertColumn::User, AlertFieldKind::Text, "user", nullptr, 0 },
-    { AlertColumn::RawLines, AlertFieldKind::Lines, "raw", nullptr, 0 },
-} };
+namespace {
 
-const std::array<AlertColumn, 4> EVENT_TABLE_FIELDS
-    = { AlertColumn::Title, AlertColumn::Level, AlertColumn::Location, AlertColumn::Time };
+constexpr bool fieldsInEnumOrder()
+{
+    for (size_t i = 0; i < ALERT_FIELDS.size(); ++i) {
+        if (size_t(ALERT_FIELDS[i].field) != i)
+            return false;
+    }
+    return true;
+}
+// alertFieldInfo looks a field up by its value.
+static_assert(fieldsInEnumOrder() && ALERT_FIELDS.size() == size_t(AlertColumn::RawLines) + 1);
+
+} // namespace
 
 const AlertFieldInfo &alertFieldInfo(AlertColumn field)
 {
@@ -58,15 +49,24 @@ QString ruleTitle(const loginfo &alert, const Translation &translation)
     return QString::fromStdString(ruleTitleBytes(alert, translation));
 }
 
+QString ruleTitleShown(const std::string &comment, const Translation *translation)
+{
+    return alertTextForDisplay(QString::fromStdString(ruleTitleBytes(comment, translation)));
+}
+
+QString alertTimeShown(const std::string &date)
+{
+    const std::string shown = alertDateToDisplay(date);
+    return alertTextForDisplay(QString::fromStdString(shown.empty() ? date : shown));
+}
+
 QString alertFieldShown(const loginfo &alert, AlertColumn field, const Translation &translation)
 {
     switch (field) {
     case AlertColumn::Title:
-        return alertTextForDisplay(ruleTitle(alert, translation));
-    case AlertColumn::Time: {
-        const std::string shown = alertDateToDisplay(alert.date);
-        return alertTextForDisplay(QString::fromStdString(shown.empty() ? alert.date : shown));
-    }
+        return ruleTitleShown(alert.comment, &translation);
+    case AlertColumn::Time:
+        return alertTimeShown(alert.date);
     case AlertColumn::RawLines: {
         QStringList lines;
         forEachRawLine(alert, [&lines](std::string_view line) {

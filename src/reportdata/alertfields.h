@@ -40,16 +40,46 @@ struct AlertFieldInfo
     AlertFieldKind kind;
     const char *key; // CSV heading and JSON key, the same in every language
     const char *heading; // source text of the translated heading, nullptr for fields no table shows
-    int width; // column width in the event table, 0 for fields it does not show
+    // Where the event table and the PDF's event pages show the field; 0 where they do not.
+    int width; // column width in the event table
+    int pdfHeadingX; // x of the PDF's column heading
+    int pdfTextX; // x of the PDF's cell text
 };
 
-extern const std::array<AlertFieldInfo, 13> ALERT_FIELDS;
+// The table's headings keep the context they have always been translated in.
+inline constexpr std::array ALERT_FIELDS = {
+    AlertFieldInfo { AlertColumn::Id, AlertFieldKind::Text, "id", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::Time, AlertFieldKind::Text, "time",
+        QT_TRANSLATE_NOOP("EventTableModel", "Happen Time"), 140, 5500, 5300 },
+    AlertFieldInfo { AlertColumn::Level, AlertFieldKind::Number, "level",
+        QT_TRANSLATE_NOOP("EventTableModel", "Alert Level"), 130, 2950, 3100 },
+    AlertFieldInfo { AlertColumn::Rule, AlertFieldKind::Number, "rule", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::Description, AlertFieldKind::Text, "description", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::Title, AlertFieldKind::Text, "title",
+        QT_TRANSLATE_NOOP("EventTableModel", "Event Title"), 180, 650, 300 },
+    AlertFieldInfo { AlertColumn::Location, AlertFieldKind::Text, "location",
+        QT_TRANSLATE_NOOP("EventTableModel", "Source"), 170, 3800, 3600 },
+    AlertFieldInfo { AlertColumn::SourceIp, AlertFieldKind::Text, "source_ip", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::SourcePort, AlertFieldKind::Number, "source_port", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::TargetIp, AlertFieldKind::Text, "target_ip", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::TargetPort, AlertFieldKind::Number, "target_port", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::User, AlertFieldKind::Text, "user", nullptr, 0, 0, 0 },
+    AlertFieldInfo { AlertColumn::RawLines, AlertFieldKind::Lines, "raw", nullptr, 0, 0, 0 },
+};
+
 // Title, level, source and time, as the event table and the PDF list them.
-extern const std::array<AlertColumn, 4> EVENT_TABLE_FIELDS;
+inline constexpr std::array EVENT_TABLE_FIELDS
+    = { AlertColumn::Title, AlertColumn::Level, AlertColumn::Location, AlertColumn::Time };
 
 const AlertFieldInfo &alertFieldInfo(AlertColumn field);
 // The translated column heading ("Event Title", "Alert Level", ...).
 QString alertFieldHeading(AlertColumn field);
+
+// The rule title and the time as the alarm log, the event table and the
+// rankings show them: made safe to show (see alertTextForDisplay); the time
+// in the slash form, or as recorded when it cannot be read.
+QString ruleTitleShown(const std::string &comment, const Translation *translation);
+QString alertTimeShown(const std::string &date);
 
 // The rule description in the user's language: the detection services'
 // catalogue, or the description itself when it has none.

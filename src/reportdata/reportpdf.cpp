@@ -526,8 +526,8 @@ bool ReportPdf::write(const QString &pdfPath, const ReportPdfContent &content, c
     ListPages pages(writer, painter, radicals);
     const AlertSpan alerts = content.alerts;
     QList<Column> eventColumns;
-    for (const int x : { 650, 2950, 3800, 5500 })
-        eventColumns.append({ alertFieldHeading(EVENT_TABLE_FIELDS[size_t(eventColumns.size())]), x });
+    for (const AlertColumn field : EVENT_TABLE_FIELDS)
+        eventColumns.append({ alertFieldHeading(field), alertFieldInfo(field).pdfHeadingX });
     std::unordered_map<std::string, QStringList> titles;
     std::unordered_map<std::string, QStringList> sources;
     size_t next = 0;
@@ -540,19 +540,33 @@ bool ReportPdf::write(const QString &pdfPath, const ReportPdfContent &content, c
         while (next < alerts.size()) {
             const loginfo &alert = alerts[next];
             const QStringList &titleText = cached(titles, alert.comment,
-                [&]() { return titleLines(alertTextForDisplay(ruleTitle(alert, translation))); });
+                [&]() { return titleLines(ruleTitleShown(alert.comment, &translation)); });
             // An alert stays on one page, unless it alone needs more than a page.
             if (line > 0 && line + titleText.size() > LINES_PER_PAGE)
                 break;
             const int y = FIRST_ROW + line * ROW_HEIGHT;
-            for (int i = 0; i < titleText.size(); ++i)
-                pages.text(300, y + i * ROW_HEIGHT, titleText.at(i));
-            pages.text(3100, y, QString::number(alert.level));
-            // A long source would run into the time: cut in the middle, host and file name stay.
-            pages.text(3600, y, cached(sources, alert.location, [&]() {
-                return QStringList(metrics.elidedText(shown(alert.location), Qt::ElideMiddle, SOURCE_WIDTH));
-            }).first());
-            pages.text(5300, y, shown(alert.date));
+            for (const AlertColumn field : EVENT_TABLE_FIELDS) {
+                const int x = alertFieldInfo(field).pdfTextX;
+                switch (field) {
+                case AlertColumn::Title:
+                    for (int i = 0; i < titleText.size(); ++i)
+                        pages.text(x, y + i * ROW_HEIGHT, titleText.at(i));
+                    break;
+                case AlertColumn::Location:
+                    // A long source would run into the time: cut in the middle, host and file name stay.
+                    pages.text(x, y, cached(sources, alert.location, [&]() {
+                        return QStringList(
+                            metrics.elidedText(shown(alert.location), Qt::ElideMiddle, SOURCE_WIDTH));
+                    }).first());
+                    break;
+                case AlertColumn::Time:
+                    // The report keeps the time as recorded.
+                    pages.text(x, y, shown(alert.date));
+                    break;
+                default:
+                    pages.text(x, y, alertFieldShown(alert, field, translation));
+                }
+            }
             line += titleText.size();
             ++next;
         }
