@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config clang
+    build-essential cmake ninja-build pkg-config clang clang-format
     qtbase5-dev qtbase5-dev-tools libqt5charts5-dev libqt5x11extras5-dev libqt5svg5-dev
     qttools5-dev qttools5-dev-tools libkf5windowsystem-dev libgsettings-qt-dev libglib2.0-bin
     libglib2.0-dev libpugixml-dev libx11-dev libbenchmark-dev

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The project's test command: installs what is missing, builds the release
-# tree, runs every test, then runs the low-level subsystems again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# The project's test command: installs what is missing, checks the
+# formatting, builds the release tree, runs every test, then runs the
+# low-level subsystems again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 
 jobs=$(nproc)
 
