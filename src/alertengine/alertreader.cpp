@@ -192,7 +192,8 @@ void freeAlertRecord(AlertRecord *record)
 
 void setAlertQueueFileName(AlertFileQueue *queue)
 {
-    const char *name = (queue->flags & ALERT_QUEUE_STREAM) ? ALERT_QUEUE_STDIN_NAME : ALERT_QUEUE_DEFAULT_FILE;
+    const char *name
+        = (queue->flags & ALERT_QUEUE_STREAM) ? ALERT_QUEUE_STDIN_NAME : ALERT_QUEUE_DEFAULT_FILE;
     snprintf(queue->fileName, sizeof(queue->fileName), "%s", name);
 }
 

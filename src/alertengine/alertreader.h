@@ -5,8 +5,8 @@
 // plain heap structures with an explicit free function, results are integers
 // and problems are reported on the console only.
 
-#include <stdio.h>
 #include <stdint.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <time.h>
 

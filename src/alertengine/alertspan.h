@@ -42,6 +42,7 @@ private:
 
 // The alerts of a newest-first list that filterAlertsByRange would copy for
 // the same texts, found by binary search: "init" to "init" is the whole list.
-AlertSpan alertsInRange(const std::vector<loginfo> &newestFirst, const std::string &start, const std::string &end);
+AlertSpan alertsInRange(
+    const std::vector<loginfo> &newestFirst, const std::string &start, const std::string &end);
 
 #endif

@@ -219,8 +219,8 @@ void groupByDay(AlertSpan alerts, std::map<std::string, std::vector<loginfo>> &d
         entries.of(alert.date).push_back(alert);
 }
 
-void countDayByLevelClass(const std::map<std::string, std::vector<loginfo>> &days, const std::string &day,
-                          int levelClass, int *out)
+void countDayByLevelClass(
+    const std::map<std::string, std::vector<loginfo>> &days, const std::string &day, int levelClass, int *out)
 {
     *out = 0;
     if (levelClass < 0 || levelClass > int(LowRiskClass))

@@ -31,7 +31,7 @@ void countByUser(AlertSpan alerts, std::map<std::string, HitStat> &stats);
 void groupByDay(AlertSpan alerts, std::map<std::string, std::vector<loginfo>> &days);
 // *out = the number of the day's alerts of the class; 0 for a day not in the map or a class above 2.
 void countDayByLevelClass(const std::map<std::string, std::vector<loginfo>> &days, const std::string &day,
-                          int levelClass, int *out);
+    int levelClass, int *out);
 
 struct DayRiskCounts
 {

@@ -228,8 +228,8 @@ void HandOverServer::serve(int fd)
             return;
         const quint32 length = qFromBigEndian<quint32>(buffer->constData());
         if (length > quint32(MAX_MESSAGE_BYTES)) {
-            qCWarning(lcApp, 
-                "QtSingleApplication: dropped a message of %u bytes (at most %d)", length, MAX_MESSAGE_BYTES);
+            qCWarning(lcApp, "QtSingleApplication: dropped a message of %u bytes (at most %d)", length,
+                MAX_MESSAGE_BYTES);
             socket->abort();
             return;
         }
@@ -254,7 +254,8 @@ QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **ar
     QString reason;
     const QString dir = privateDirectory(id, &reason);
     if (dir.isEmpty()) {
-        qCWarning(lcApp, "QtSingleApplication: %s; running without single-instance hand-over", qPrintable(reason));
+        qCWarning(
+            lcApp, "QtSingleApplication: %s; running without single-instance hand-over", qPrintable(reason));
         return;
     }
     m_socketName = dir + "/socket";
@@ -308,7 +309,8 @@ bool QtSingleApplication::sendMessage(const QString &message, int timeout)
     // Only an instance of this user gets the text.
     const long uid = peerUid(socket.socketDescriptor());
     if (uid != long(geteuid())) {
-        qCWarning(lcApp, "QtSingleApplication: %s is held by uid %ld; not sending", qPrintable(m_socketName), uid);
+        qCWarning(
+            lcApp, "QtSingleApplication: %s is held by uid %ld; not sending", qPrintable(m_socketName), uid);
         return false;
     }
     uchar header[4];

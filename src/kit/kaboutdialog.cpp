@@ -1,6 +1,6 @@
 #include "kit/kaboutdialog.h"
-#include "logging/logcategories.h"
 #include "kit/kaboutdialog_p.h"
+#include "logging/logcategories.h"
 
 #include "kit/kitstyle.h"
 #include "kit/linklabel.h"

@@ -1,6 +1,6 @@
 #include "kit/kballontip.h"
-#include "logging/logcategories.h"
 #include "kit/kballontip_p.h"
+#include "logging/logcategories.h"
 
 #include "kit/kitstyle.h"
 #include "kit/themecontroller.h"

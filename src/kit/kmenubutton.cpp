@@ -1,6 +1,6 @@
 #include "kit/kmenubutton.h"
-#include "logging/logcategories.h"
 #include "kit/kmenubutton_p.h"
+#include "logging/logcategories.h"
 
 #include "kit/kitstyle.h"
 #include "kit/parmscontroller.h"

@@ -1,6 +1,6 @@
 #include "kit/ktabbar.h"
-#include "logging/logcategories.h"
 #include "kit/ktabbar_p.h"
+#include "logging/logcategories.h"
 
 #include "kit/kitstyle.h"
 #include "kit/parmscontroller.h"

@@ -1,6 +1,6 @@
 #include "kit/kwidget.h"
-#include "logging/logcategories.h"
 #include "kit/kwidget_p.h"
+#include "logging/logcategories.h"
 
 #include "kit/kiconbar.h"
 #include "kit/kmenubutton.h"

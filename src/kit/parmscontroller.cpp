@@ -1,6 +1,6 @@
 #include "kit/parmscontroller.h"
-#include "logging/logcategories.h"
 #include "kit/parmscontroller_p.h"
+#include "logging/logcategories.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

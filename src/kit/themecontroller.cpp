@@ -1,6 +1,6 @@
 #include "kit/themecontroller.h"
-#include "logging/logcategories.h"
 #include "kit/themecontroller_p.h"
+#include "logging/logcategories.h"
 
 #include <QApplication>
 #include <QDebug>

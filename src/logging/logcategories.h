@@ -5,11 +5,11 @@
 
 // The program's log lines by area, all on by default, so that one area can be
 // followed alone, e.g. QT_LOGGING_RULES="tarvix.*.debug=false;tarvix.daemon.debug=true".
-#define TARVIX_LOG_CATEGORY(function, name)                                                        \
-    inline const QLoggingCategory &function()                                                      \
-    {                                                                                              \
-        static const QLoggingCategory category(name);                                              \
-        return category;                                                                           \
+#define TARVIX_LOG_CATEGORY(function, name)                                                                  \
+    inline const QLoggingCategory &function()                                                                \
+    {                                                                                                        \
+        static const QLoggingCategory category(name);                                                        \
+        return category;                                                                                     \
     }
 
 TARVIX_LOG_CATEGORY(lcLoad, "tarvix.load") // loading and showing the alarm logs

@@ -11,8 +11,8 @@
 struct ExportProgress
 {
     qint64 total = 0; // alerts to write, set before the writer starts
-    std::atomic<qint64> written{0};
-    std::atomic<bool> cancelled{false};
+    std::atomic<qint64> written { 0 };
+    std::atomic<bool> cancelled { false };
 };
 
 #endif

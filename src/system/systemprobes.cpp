@@ -288,16 +288,16 @@ bool runCommand(const QString &program, const QStringList &arguments, QString &o
         process.kill();
         process.waitForFinished(timeoutMs);
         qCDebug(lcSystem) << QString("Command timed out after %1 ms: %2 %3")
-                        .arg(timeoutMs)
-                        .arg(program, arguments.join(QLatin1Char(' ')));
+                                 .arg(timeoutMs)
+                                 .arg(program, arguments.join(QLatin1Char(' ')));
         return false;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         // Multi-argument arg() so that a '%' in the texts is not substituted again.
         qCDebug(lcSystem) << QString("Command failed with exit code %1: %2 %3\nError: %4")
-                        .arg(process.exitCode())
-                        .arg(program, arguments.join(QLatin1Char(' ')),
-                            QString::fromUtf8(process.readAllStandardError()));
+                                 .arg(process.exitCode())
+                                 .arg(program, arguments.join(QLatin1Char(' ')),
+                                     QString::fromUtf8(process.readAllStandardError()));
         return false;
     }
     output = QString::fromUtf8(process.readAllStandardOutput());

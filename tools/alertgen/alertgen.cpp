@@ -48,9 +48,11 @@ const Rule RULES[] = {
     { 40103, 8, "可疑的计划任务被添加", "cron,", "crontab" },
     { 533, 7, "Listened ports status (netstat) changed (new port opened or closed).", "system,", "netstat" },
     { 100201, 10, "Process 'nc' started with a listening socket.", "process,", "ebpf" },
-    { 5712, 12, "sshd: brute force trying to get access to the system.", "syslog,sshd,authentication_failures,", "sshd" },
+    { 5712, 12, "sshd: brute force trying to get access to the system.",
+        "syslog,sshd,authentication_failures,", "sshd" },
     { 5720, 12, "sshd: Multiple authentication failures.", "syslog,sshd,authentication_failures,", "sshd" },
-    { 31151, 12, "Multiple web server 400 error codes from same source ip.", "web,accesslog,web_scan,", "nginx" },
+    { 31151, 12, "Multiple web server 400 error codes from same source ip.", "web,accesslog,web_scan,",
+        "nginx" },
     { 31103, 13, "SQL injection attempt.", "web,accesslog,attack,sql_injection,", "nginx" },
     { 31104, 13, "Common web attack.", "web,accesslog,attack,", "nginx" },
     { 40111, 12, "检测到SSH暴力破解攻击", "syslog,sshd,brute_force,", "sshd" },
@@ -61,7 +63,8 @@ const Rule RULES[] = {
     { 510011, 12, "Trojaned version of file detected.", "rootcheck,", "rootcheck" },
     { 40114, 15, "检测到挖矿程序运行", "process,miner,", "ebpf" },
     { 40115, 15, "检测到内核模块被加载", "kernel,rootkit,", "kmod" },
-    { 100220, 15, "Privilege escalation: setuid root shell spawned.", "process,privilege_escalation,", "ebpf" },
+    { 100220, 15, "Privilege escalation: setuid root shell spawned.", "process,privilege_escalation,",
+        "ebpf" },
     { 31106, 15, "A web attack returned code 200 (success).", "web,accesslog,attack,", "nginx" },
     { 100230, 16, "Ransomware behaviour: mass file encryption.", "process,ransomware,", "ebpf" },
     { 40116, 16, "检测到勒索软件加密行为", "process,ransomware,", "ebpf" },
@@ -70,8 +73,8 @@ const int RULE_COUNT = int(sizeof(RULES) / sizeof(RULES[0]));
 
 const char *const USERS[] = { "root", "admin", "zorva", "www-data", "mysql", "deploy", "guest", "测试用户" };
 const char *const HOSTS[] = { "zorva-desktop", "zorva-pc", "build-server" };
-const char *const LOG_FILES[] = { "/var/log/auth.log", "/var/log/syslog", "/var/log/nginx/access.log",
-                                  "/var/log/kern.log", "ebpf" };
+const char *const LOG_FILES[]
+    = { "/var/log/auth.log", "/var/log/syslog", "/var/log/nginx/access.log", "/var/log/kern.log", "ebpf" };
 
 struct Options
 {
@@ -102,27 +105,32 @@ struct Random
 void usage(FILE *to)
 {
     fprintf(to,
-            "Usage: alertgen [options]\n"
-            "Writes a deterministic alerts log in the detection services' block format.\n\n"
-            "  --count N         number of alerts (default 1000)\n"
-            "  --days D          spread over the D days before the end (default 30)\n"
-            "  --end YYYY-MM-DD  end with this day (default: end now)\n"
-            "  --seed S          random seed (default 1)\n"
-            "  --min-level L     only rules of level L and above (default all)\n"
-            "  --sources N       draw source addresses from N distinct ones\n"
-            "  --users N         draw user names from N distinct ones (user1 ... userN)\n"
-            "  --out FILE        output file (default standard output)\n"
-            "  --help            this text\n");
+        "Usage: alertgen [options]\n"
+        "Writes a deterministic alerts log in the detection services' block format.\n\n"
+        "  --count N         number of alerts (default 1000)\n"
+        "  --days D          spread over the D days before the end (default 30)\n"
+        "  --end YYYY-MM-DD  end with this day (default: end now)\n"
+        "  --seed S          random seed (default 1)\n"
+        "  --min-level L     only rules of level L and above (default all)\n"
+        "  --sources N       draw source addresses from N distinct ones\n"
+        "  --users N         draw user names from N distinct ones (user1 ... userN)\n"
+        "  --out FILE        output file (default standard output)\n"
+        "  --help            this text\n");
 }
 
 bool parseOptions(int argc, char **argv, Options &options)
 {
     static const struct option longOptions[] = {
-        { "count", required_argument, nullptr, 'c' }, { "days", required_argument, nullptr, 'd' },
-        { "end", required_argument, nullptr, 'e' },   { "seed", required_argument, nullptr, 's' },
-        { "out", required_argument, nullptr, 'o' },   { "min-level", required_argument, nullptr, 'l' },
-        { "sources", required_argument, nullptr, 'a' }, { "users", required_argument, nullptr, 'u' },
-        { "help", no_argument, nullptr, 'h' },        { nullptr, 0, nullptr, 0 },
+        { "count", required_argument, nullptr, 'c' },
+        { "days", required_argument, nullptr, 'd' },
+        { "end", required_argument, nullptr, 'e' },
+        { "seed", required_argument, nullptr, 's' },
+        { "out", required_argument, nullptr, 'o' },
+        { "min-level", required_argument, nullptr, 'l' },
+        { "sources", required_argument, nullptr, 'a' },
+        { "users", required_argument, nullptr, 'u' },
+        { "help", no_argument, nullptr, 'h' },
+        { nullptr, 0, nullptr, 0 },
     };
     int option;
     while ((option = getopt_long(argc, argv, "", longOptions, nullptr)) != -1) {
@@ -194,11 +202,12 @@ std::string address(Random &random)
         snprintf(text, sizeof(text), "192.168.%d.%d", random.below(4), 2 + random.below(250));
         break;
     case 1:
-        snprintf(text, sizeof(text), "10.%d.%d.%d", random.below(8), random.below(256), 2 + random.below(250));
+        snprintf(
+            text, sizeof(text), "10.%d.%d.%d", random.below(8), random.below(256), 2 + random.below(250));
         break;
     default:
-        snprintf(text, sizeof(text), "%d.%d.%d.%d", 23 + random.below(180), random.below(256), random.below(256),
-                 2 + random.below(250));
+        snprintf(text, sizeof(text), "%d.%d.%d.%d", 23 + random.below(180), random.below(256),
+            random.below(256), 2 + random.below(250));
         break;
     }
     return text;
@@ -222,8 +231,9 @@ void writeAlert(FILE *out, Random &random, const Rule &rule, time_t when, long i
 
     const char *host = HOSTS[random.below(3)];
     const char *logFile = LOG_FILES[random.below(5)];
-    std::string srcIp = pools.sources.empty() ? address(random)
-                                              : pools.sources[size_t(random.below(int(pools.sources.size())))];
+    std::string srcIp = pools.sources.empty()
+        ? address(random)
+        : pools.sources[size_t(random.below(int(pools.sources.size())))];
     std::string dstIp = "192.168.1." + std::to_string(10 + random.below(5));
     const std::string user = pools.users > 0 ? "user" + std::to_string(1 + random.below(pools.users))
                                              : USERS[random.below(int(sizeof(USERS) / sizeof(USERS[0])))];
@@ -246,8 +256,8 @@ void writeAlert(FILE *out, Random &random, const Rule &rule, time_t when, long i
     int rawLines = 1 + random.below(5);
     for (int i = 0; i < rawLines; ++i) {
         fprintf(out, "%s %s %s[%d]: %s from %s port %d (%s, step %d)\n", syslogDate, host, rule.program,
-                1000 + random.below(30000), rule.description, network ? srcIp.c_str() : "localhost", srcPort,
-                user.c_str(), i + 1);
+            1000 + random.below(30000), rule.description, network ? srcIp.c_str() : "localhost", srcPort,
+            user.c_str(), i + 1);
     }
     fputc('\n', out);
 }
@@ -289,13 +299,13 @@ int main(int argc, char **argv)
 
     Pools pools;
     pools.users = options.users;
-    Random poolRandom{ options.seed ^ 0x5EEDu };
+    Random poolRandom { options.seed ^ 0x5EEDu };
     std::set<std::string> distinct;
     while (int(distinct.size()) < options.sources)
         distinct.insert(address(poolRandom));
     pools.sources.assign(distinct.begin(), distinct.end());
 
-    Random random{ options.seed };
+    Random random { options.seed };
     std::vector<time_t> times(size_t(options.count));
     for (time_t &t : times)
         t = end - span + time_t(random.next() % uint64_t(span));
