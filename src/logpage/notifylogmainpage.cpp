@@ -4,9 +4,11 @@
 #include "kit/kitstyle.h"
 #include "logpage/alertlistview.h"
 #include "logpage/notify_log_frame.h"
+#include "reportdata/alertrange.h"
 #include "reportdata/alerttext.h"
 #include "translation/translation.h"
 #include "widgets/busyindicator.h"
+#include "widgets/daterangebar.h"
 #include "widgets/datetimerangewidget.h"
 #include "widgets/emptywidget.h"
 #include "widgets/roundedpanel.h"
@@ -16,14 +18,14 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QStyle>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpacerItem>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -58,11 +60,6 @@ std::unique_ptr<Translation> &translationInstance()
 {
     static std::unique_ptr<Translation> instance;
     return instance;
-}
-
-QDate dayOf(const loginfo &alert)
-{
-    return QLocale("en_US").toDateTime(QString::fromStdString(alert.date), "yyyy MMM d H:mm:ss").date();
 }
 
 // The alerts of fresh that are newer than every alert of previous (both
@@ -123,11 +120,7 @@ notifyLogMainPage::notifyLogMainPage(QWidget *parent)
     reloadRange("init", "init");
 }
 
-notifyLogMainPage::~notifyLogMainPage()
-{
-    // A top-level window of its own, so no parent takes it along.
-    delete m_picker;
-}
+notifyLogMainPage::~notifyLogMainPage() = default;
 
 int notifyLogMainPage::entryCount() const
 {
@@ -163,11 +156,6 @@ QString notifyLogMainPage::countText() const
     if (m_filter.isActive())
         return tr("%1 of %2 alarm logs").arg(shownCount()).arg(m_alertCount);
     return QString("%1 %2 %3").arg(tr("A total of")).arg(m_alertCount).arg(tr("alarm logs"));
-}
-
-QString notifyLogMainPage::dayText(const QDate &day) const
-{
-    return day.toString("yyyy 年 MM 月 dd 日");
 }
 
 QWidget *notifyLogMainPage::buildSearchBox()
@@ -237,22 +225,10 @@ QWidget *notifyLogMainPage::buildSearchBox()
 
 void notifyLogMainPage::buildBottomBar()
 {
-    QWidget *dateBox = new QWidget(this);
-    dateBox->setObjectName("dateBox");
-    lumo::style::followTheme(dateBox, [dateBox] {
-        QPalette boxPalette = dateBox->palette();
-        boxPalette.setColor(QPalette::Window, lumo::style::card());
-        dateBox->setPalette(boxPalette);
-    });
-    dateBox->setAutoFillBackground(true);
-    auto *dateLayout = new QHBoxLayout(dateBox);
-
-    QPushButton *calendarButton = new QPushButton(dateBox);
-    calendarButton->setObjectName("calendarButton");
-    calendarButton->setFixedSize(24, 22);
-    calendarButton->setIcon(QIcon(":/Resource/Icon/setting/calendar.png"));
-    calendarButton->setStyleSheet("QPushButton { background: transparent; border: none; }");
-    calendarButton->setAccessibleName(tr("Choose the date range"));
+    m_dateBar = new DateRangeBar({ tr("So far"), tr("Choose the date range"), {}, {} }, this);
+    connect(m_dateBar, &DateRangeBar::rangePicked, this, &notifyLogMainPage::slot_update_dateTime);
+    connect(this, &notifyLogMainPage::signal_update_dateWidget, m_dateBar, &DateRangeBar::setPickerRange);
+    m_dateBar->setPickerRange(m_startDate, QDate::currentDate());
 
     m_countLabel = new QLabel(countText(), this);
     m_countLabel->setObjectName("countLabel");
@@ -266,30 +242,8 @@ void notifyLogMainPage::buildBottomBar()
         m_skippedLabel->setPalette(skippedPalette);
     });
     m_skippedLabel->hide();
-    m_startLabel = new QLabel(dayText(m_startDate), dateBox);
-    m_startLabel->setObjectName("startLabel");
-    m_endLabel = new QLabel(tr("So far"), dateBox);
-    m_endLabel->setObjectName("endLabel");
-
-    dateLayout->addWidget(calendarButton);
-    dateLayout->addSpacing(10);
-    dateLayout->addWidget(m_startLabel);
-    dateLayout->addWidget(new QLabel("  —  ", dateBox));
-    dateLayout->addWidget(m_endLabel);
-
-    m_picker = new DateTimeRangeWidget(m_startDate, QDate::currentDate(), nullptr);
-    m_picker->setWindowModality(Qt::ApplicationModal);
-    connect(m_picker, &DateTimeRangeWidget::signal_update_dateTime, this,
-        &notifyLogMainPage::slot_update_dateTime);
-    // The picker's own slot is private to it, as for every owner.
-    connect(this, SIGNAL(signal_update_dateWidget(QDate, QDate)), m_picker,
-        SLOT(slot_date_changed(QDate, QDate)));
-
-    QPushButton *reloadButton = new QPushButton(tr("Reload"), this);
+    QPushButton *reloadButton = DateRangeBar::accentButton(tr("Reload"), this);
     reloadButton->setObjectName("reloadButton");
-    reloadButton->setFixedSize(96, 36);
-    lumo::style::followTheme(
-        reloadButton, [reloadButton] { reloadButton->setStyleSheet(lumo::style::accentButtonStyle()); });
     reloadButton->setToolTip(tr("Reload (F5)"));
     for (const QKeySequence &keys : { QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL + Qt::Key_R) })
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &notifyLogMainPage::slot_do_reload);
@@ -329,7 +283,7 @@ void notifyLogMainPage::buildBottomBar()
     row->addItem(new QSpacerItem(12, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     row->addWidget(buildSearchBox());
     row->addSpacing(12);
-    row->addWidget(dateBox);
+    row->addWidget(m_dateBar);
     row->addSpacing(24);
     row->addWidget(reloadButton);
     row->addSpacing(16);
@@ -338,11 +292,10 @@ void notifyLogMainPage::buildBottomBar()
     setTabOrder(m_list, m_fieldChip->findChild<QToolButton *>());
     setTabOrder(m_fieldChip->findChild<QToolButton *>(), m_searchEdit);
     setTabOrder(m_searchEdit, m_severityBox);
-    setTabOrder(m_severityBox, calendarButton);
-    setTabOrder(calendarButton, reloadButton);
+    setTabOrder(m_severityBox, m_dateBar->calendarButton());
+    setTabOrder(m_dateBar->calendarButton(), reloadButton);
 
     connect(reloadButton, &QPushButton::clicked, this, &notifyLogMainPage::slot_do_reload);
-    connect(calendarButton, &QPushButton::clicked, this, &notifyLogMainPage::slot_open_calendar);
 
     m_verticalLayout->addWidget(m_failureLabel);
     m_verticalLayout->addLayout(row);
@@ -371,7 +324,7 @@ void notifyLogMainPage::showList(const QString &start, const QString &end, bool 
     m_alertCount = int(m_range.size());
     m_shown = m_filter.apply(m_range);
     if (start == "init")
-        m_startDate = m_range.empty() ? QDate::currentDate() : dayOf(m_range.back());
+        m_startDate = m_range.empty() ? QDate::currentDate() : alertDay(m_range.back().timeNs);
     showEntries(keepPlace);
 }
 
@@ -388,8 +341,7 @@ void notifyLogMainPage::showEntries(bool keepPlace)
     }
     if (m_alertCount == 0 && m_skipped > 0) {
         // Alerts that could not be read may lie in the range: never "no alarm logs".
-        auto *failure
-            = new EmptyWidget(AlertStore::unreadRecordsText(m_skipped), 96, 96, m_messageArea);
+        auto *failure = new EmptyWidget(AlertStore::unreadRecordsText(m_skipped), 96, 96, m_messageArea);
         failure->setObjectName("unreadRecords");
         failure->setPicture(QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(96, 96));
         showMessage(failure);
@@ -448,11 +400,11 @@ void notifyLogMainPage::applyLoad(const AlertList &alerts, int result)
 
     setLoading(false);
     if (std::exchange(m_rangeLabelsFromLoad, false)) {
-        m_startLabel->setText(dayText(m_startDate));
-        m_endLabel->setText(tr("So far"));
+        m_dateBar->showSince(m_startDate);
         emit signal_update_dateWidget(m_startDate, QDate::currentDate());
     }
-    m_picker->setEarliestDate(m_alerts && !m_alerts->empty() ? dayOf(m_alerts->back()) : QDate());
+    m_dateBar->picker()->setEarliestDate(
+        m_alerts && !m_alerts->empty() ? alertDay(m_alerts->back().timeNs) : QDate());
     if (m_highlightText)
         highlightEntry(pendingHighlightIndex());
 }
@@ -583,7 +535,7 @@ void notifyLogMainPage::showFiltered(AlertField field, const QString &value, con
 
 void notifyLogMainPage::slot_open_calendar()
 {
-    m_picker->show();
+    m_dateBar->openPicker();
 }
 
 // Takes days (first and last) as the range the labels show; false when they are not a range.
@@ -593,9 +545,7 @@ bool notifyLogMainPage::pickRange(const QList<QDate> &days)
     if (valid) {
         m_startDate = days[0];
         m_endDate = days[1];
-        const QDate today = QDate::currentDate();
-        m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
-        m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
+        m_dateBar->showRange(m_startDate, m_endDate);
         m_rangeLabelsFromLoad = false; // the picked range is what the labels show
     }
     return valid;
@@ -605,9 +555,7 @@ void notifyLogMainPage::slot_update_dateTime(QList<QDate> &days)
 {
     if (!pickRange(days)) {
         qCDebug(lcLoad) << "no update date";
-        const QDate today = QDate::currentDate();
-        m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
-        m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
+        m_dateBar->showRange(m_startDate, m_endDate);
         m_rangeLabelsFromLoad = false;
     }
     reloadRange(QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00"),

@@ -22,7 +22,7 @@ class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QVBoxLayout;
-class DateTimeRangeWidget;
+class DateRangeBar;
 class Translation;
 
 // The "Alarm Logs" tab: the alerts of a date range, newest first, with the
@@ -90,10 +90,9 @@ private:
     void setLoading(bool loading);
     void updateCountLabel();
     QString countText() const;
-    QString dayText(const QDate &day) const;
 
     QVBoxLayout *m_verticalLayout = nullptr;
-    DateTimeRangeWidget *m_picker = nullptr;
+    DateRangeBar *m_dateBar = nullptr;
     QStackedWidget *m_stack = nullptr;
     AlertListView *m_list = nullptr;
     QWidget *m_messageArea = nullptr; // in place of the list: loading, empty or failed
@@ -107,8 +106,6 @@ private:
     QLabel *m_fieldChipLabel = nullptr;
     QDate m_startDate;
     QDate m_endDate;
-    QLabel *m_startLabel = nullptr;
-    QLabel *m_endLabel = nullptr;
     int m_alertCount = 0;
     int m_skipped = 0; // records of the snapshot that could not be read
     BusyIndicator *m_busy = nullptr;

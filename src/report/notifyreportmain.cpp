@@ -18,7 +18,7 @@
 #include "system/systemprobes.h"
 #include "translation/translation.h"
 #include "widgets/busyindicator.h"
-#include "widgets/datetimerangewidget.h"
+#include "widgets/daterangebar.h"
 #include "widgets/emptywidget.h"
 #include "widgets/roundedpanel.h"
 #include "widgets/threadworker.h"
@@ -210,8 +210,6 @@ notifyReportMain::~notifyReportMain()
 {
     // An export still running would write a file nobody asked to keep.
     cancelExport();
-    // A top-level window of its own, so no parent takes it along.
-    delete m_picker;
 }
 
 void notifyReportMain::buildContent()
@@ -336,28 +334,12 @@ QWidget *notifyReportMain::buildTitleRow()
     layout->addWidget(m_skippedLabel);
     layout->addStretch();
 
-    QWidget *dateBox = greyPanel(row);
-    dateBox->setObjectName("dateBox");
-    auto *dateLayout = new QHBoxLayout(dateBox);
-    auto *calendar = new QPushButton(dateBox);
-    calendar->setObjectName("calendarButton");
-    calendar->setFixedSize(24, 22);
-    calendar->setIcon(QIcon(":/Resource/Icon/setting/calendar.png"));
-    calendar->setStyleSheet("QPushButton { background: transparent; border: none; }");
-    calendar->setAccessibleName(tr("Choose the date range"));
-    connect(calendar, &QPushButton::clicked, this, &notifyReportMain::slot_open_calendar);
-    m_startLabel = new QLabel(dateBox);
-    m_startLabel->setObjectName("startLabel");
-    m_startLabel->setAccessibleDescription(tr("First day of the report"));
-    m_endLabel = new QLabel(tr("So far"), dateBox);
-    m_endLabel->setObjectName("endLabel");
-    m_endLabel->setAccessibleDescription(tr("Last day of the report"));
-    dateLayout->addWidget(calendar);
-    dateLayout->addSpacing(10);
-    dateLayout->addWidget(m_startLabel);
-    dateLayout->addWidget(new QLabel("  —  ", dateBox));
-    dateLayout->addWidget(m_endLabel);
-    layout->addWidget(dateBox);
+    m_dateBar = new DateRangeBar({ tr("So far"), tr("Choose the date range"), tr("First day of the report"),
+                                     tr("Last day of the report") },
+        row);
+    connect(m_dateBar, &DateRangeBar::rangePicked, this, &notifyReportMain::slot_update_dateTime);
+    connect(this, &notifyReportMain::signal_update_dateWidget, m_dateBar, &DateRangeBar::setPickerRange);
+    layout->addWidget(m_dateBar);
     layout->addSpacing(12);
     return row;
 }
@@ -395,13 +377,10 @@ QWidget *notifyReportMain::buildBottomBar()
     m_progressTimer->setInterval(PROGRESS_MS);
     connect(m_progressTimer, &QTimer::timeout, this, &notifyReportMain::showExportProgress);
 
-    auto *refresh = new QPushButton(tr("Refresh"), bar);
+    QPushButton *refresh = DateRangeBar::accentButton(tr("Refresh"), bar);
     refresh->setObjectName("refreshButton");
     refresh->setAccessibleName(refresh->text());
-    refresh->setFixedSize(96, 36);
     refresh->setProperty("isImportant", true);
-    lumo::style::followTheme(
-        refresh, [refresh] { refresh->setStyleSheet(lumo::style::accentButtonStyle()); });
     connect(refresh, &QPushButton::clicked, this, &notifyReportMain::slot_refresh_data);
     layout->addWidget(refresh);
     layout->addSpacing(16);
@@ -547,16 +526,9 @@ void notifyReportMain::applyData(const SharedReportData &data)
         m_startDate = oldestAlertDate();
         m_endDate = QDate::currentDate();
         qCDebug(lcReport) << "init start date: " << m_startDate;
-        m_startLabel->setText(dayText(m_startDate));
-        m_endLabel->setText(tr("So far"));
-        if (!m_picker) {
-            m_picker = new DateTimeRangeWidget(m_startDate, m_endDate, nullptr);
-            m_picker->setWindowModality(Qt::ApplicationModal);
-            connect(m_picker, &DateTimeRangeWidget::signal_update_dateTime, this,
-                &notifyReportMain::slot_update_dateTime);
-            connect(this, SIGNAL(signal_update_dateWidget(QDate, QDate)), m_picker,
-                SLOT(slot_date_changed(QDate, QDate)));
-        }
+        m_dateBar->showSince(m_startDate);
+        if (!m_dateBar->picker())
+            m_dateBar->setPickerRange(m_startDate, m_endDate);
         if (m_totals.alertTotal == 0)
             showNoAlarms();
         else
@@ -570,16 +542,14 @@ void notifyReportMain::applyData(const SharedReportData &data)
         logRange("init", "init");
         m_startDate = oldestAlertDate();
         m_endDate = QDate::currentDate();
-        m_startLabel->setText(dayText(m_startDate));
-        m_endLabel->setText(dayText(m_endDate));
-        qCDebug(lcReport) << "refresh date range:" << dayText(m_startDate) << dayText(m_endDate);
+        m_dateBar->showRange(m_startDate, m_endDate, false);
+        qCDebug(lcReport) << "refresh date range:" << DateRangeBar::dayText(m_startDate)
+                          << DateRangeBar::dayText(m_endDate);
         emit signal_update_dateWidget(m_startDate, m_endDate);
         showRangeResult();
         break;
     case Action::Range: {
-        const QDate today = QDate::currentDate();
-        m_endLabel->setText(m_endDate == today ? tr("So far") : dayText(m_endDate));
-        m_startLabel->setText(m_startDate == today ? tr("So far") : dayText(m_startDate));
+        m_dateBar->showRange(m_startDate, m_endDate);
         if (m_totals.alertTotal == 0) {
             showNoAlarms();
             break;
@@ -659,11 +629,6 @@ QDate notifyReportMain::oldestAlertDate() const
     if (!m_data || m_data->range.alerts.empty())
         return QDate::currentDate();
     return m_data->oldestDate();
-}
-
-QString notifyReportMain::dayText(const QDate &day) const
-{
-    return day.toString("yyyy 年 MM 月 dd 日");
 }
 
 void notifyReportMain::clearBody()
@@ -799,8 +764,7 @@ void notifyReportMain::drillDown(AlertField field, const QString &value)
 
 void notifyReportMain::slot_open_calendar()
 {
-    if (m_picker)
-        m_picker->show();
+    m_dateBar->openPicker();
 }
 
 void notifyReportMain::slot_update_dateTime(QList<QDate> &text)

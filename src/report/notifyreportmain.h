@@ -19,7 +19,7 @@
 
 class AttackStatisticsWidget;
 class BusyIndicator;
-class DateTimeRangeWidget;
+class DateRangeBar;
 class EventStatisticsWidget;
 class QFrame;
 class QHBoxLayout;
@@ -180,7 +180,6 @@ private:
 
     void logRange(const QString &start, const QString &end) const;
     QDate oldestAlertDate() const;
-    QString dayText(const QDate &day) const;
     void emitTotals();
     void drillDown(AlertField field, const QString &value);
     void showRangeResult();
@@ -232,15 +231,13 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QFrame *m_content = nullptr;
     QVBoxLayout *m_bodyLayout = nullptr;
-    QLabel *m_startLabel = nullptr;
-    QLabel *m_endLabel = nullptr;
     QLabel *m_skippedLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_exportButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QTimer *m_progressTimer = nullptr;
     BusyIndicator *m_busy = nullptr;
-    DateTimeRangeWidget *m_picker = nullptr;
+    DateRangeBar *m_dateBar = nullptr;
     notifyReportItem *m_guardCard = nullptr;
     notifyReportItem *m_eventsCard = nullptr;
     notifyReportItem *m_aiCard = nullptr;

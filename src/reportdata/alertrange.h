@@ -4,6 +4,10 @@
 #include "alertengine/alertspan.h"
 #include "alertstore/alertstore.h"
 
+#include <QDate>
+
+#include <cstdint>
+
 // The alerts of a date range together with the snapshot they belong to, so
 // whoever keeps the range keeps its alerts alive without copying them.
 struct AlertRange
@@ -11,5 +15,10 @@ struct AlertRange
     AlertList snapshot;
     AlertSpan alerts;
 };
+
+// The day an alert's time falls on, read as alert dates are read (local time
+// without daylight saving), so that a range from that day's 00:00:00 takes
+// the alert in; invalid for an unreadable time (0).
+QDate alertDay(int64_t timeNs);
 
 #endif

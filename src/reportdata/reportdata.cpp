@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 
 namespace {
@@ -217,7 +218,35 @@ SharedReportData ReportData::compute(
 
 QDate ReportData::oldestDate() const
 {
-    if (range.alerts.empty() || range.alerts.back().timeNs == 0)
+    return range.alerts.empty() ? QDate() : alertDay(range.alerts.back().timeNs);
+}
+
+namespace {
+
+// The first second of day as alertTimeToNs reads "yyyy-MM-dd 00:00:00".
+int64_t dayStartSeconds(const QDate &day)
+{
+    struct tm fields;
+    std::memset(&fields, 0, sizeof fields);
+    fields.tm_year = day.year() - 1900;
+    fields.tm_mon = day.month() - 1;
+    fields.tm_mday = day.day();
+    return int64_t(mktime(&fields));
+}
+
+} // namespace
+
+QDate alertDay(int64_t timeNs)
+{
+    if (timeNs == 0)
         return QDate();
-    return QDateTime::fromMSecsSinceEpoch(range.alerts.back().timeNs / 1000000).date();
+    const int64_t seconds = timeNs >= 0 ? timeNs / 1000000000 : (timeNs - 999999999) / 1000000000;
+    QDate day = QDateTime::fromSecsSinceEpoch(seconds).date();
+    // Read without daylight saving, a summer alert's time lies an hour past its
+    // clock: late in the evening that is already the next day on the calendar.
+    if (dayStartSeconds(day) > seconds)
+        day = day.addDays(-1);
+    else if (dayStartSeconds(day.addDays(1)) <= seconds)
+        day = day.addDays(1);
+    return day;
 }

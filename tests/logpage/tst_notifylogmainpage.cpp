@@ -4,6 +4,7 @@
 #include "logpage/alertlistview.h"
 #include "logpage/notify_log_frame.h"
 #include "logpage/notifylogmainpage.h"
+#include "reportdata/alertrange.h"
 #include "support/alertlog.h"
 #include "support/bustestmain.h"
 #include "support/daemonsimfixture.h"
@@ -396,6 +397,31 @@ private slots:
             QCOMPARE(labelText(page, "endLabel"), end);
             QCOMPARE(emptyText(page), QString(count ? "" : "There are no alarm logs"));
         }
+    }
+
+    // The day an alert's time falls on is the day a range must start on to
+    // take it in, also late on a summer evening and around a clock change.
+    void alertDayMatchesTheRangeFrame()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        for (const char *tz : { "UTC", "Europe/Berlin", "America/New_York" }) {
+            qputenv("TZ", tz);
+            tzset();
+            for (const auto &[text, day] :
+                std::vector<std::pair<std::string, QDate>> { { "2024 Jul 05 23:30:00", QDate(2024, 7, 5) },
+                    { "2024 Jul 06 00:00:00", QDate(2024, 7, 6) },
+                    { "2024 Jan 05 23:59:59", QDate(2024, 1, 5) },
+                    { "2024 Mar 31 02:30:00", QDate(2024, 3, 31) },
+                    { "2024 Nov 03 01:30:00", QDate(2024, 11, 3) }, { "", QDate() } }) {
+                const int64_t ns = alertTimeToNs(text, 0);
+                QCOMPARE(alertDay(ns), day);
+                const std::string from = day.toString("yyyy-MM-dd 00:00:00").toStdString();
+                const std::string to = day.toString("yyyy-MM-dd 23:59:59").toStdString();
+                QVERIFY2(!day.isValid() || (alertTimeToNs(from, 1) <= ns && ns <= alertTimeToNs(to, 1)), tz);
+            }
+        }
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        tzset();
     }
 
     // What the page cannot know, it never calls "no alarm logs".
