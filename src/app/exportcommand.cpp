@@ -6,6 +6,7 @@
 #include "daemon/tarvixdesktopdaemonclient.h"
 #include "report/notifyreportmain.h"
 #include "reportdata/alertexport.h"
+#include "reportdata/alertrange.h"
 #include "reportdata/reportdata.h"
 #include "translation/translation.h"
 
@@ -53,9 +54,8 @@ void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &m
 // The day of the oldest alert, as the page takes it for an open start.
 QDate oldestDay(const std::vector<loginfo> &newestFirst)
 {
-    if (newestFirst.empty() || newestFirst.back().timeNs == 0)
-        return QDate::currentDate();
-    return QDateTime::fromMSecsSinceEpoch(newestFirst.back().timeNs / 1000000).date();
+    const QDate day = newestFirst.empty() ? QDate() : alertDay(newestFirst.back().timeNs);
+    return day.isValid() ? day : QDate::currentDate();
 }
 
 // The statistics report: the page drawn off screen from the counts of the
