@@ -6,6 +6,7 @@
 
 #include "support/alertlog.h"
 
+#include <QStringList>
 #include <QTemporaryFile>
 
 #include <iostream>
@@ -21,6 +22,15 @@ inline QByteArray block(const QByteArray &id, const QByteArray &date,
     alert.ruleLine = ruleLine;
     alert.raw = raw;
     return alertBlock(alert);
+}
+
+// A ranking as "key count latest-date" lines, so that a mismatch shows where.
+template<typename Ranking> QStringList describedRanking(const Ranking &stats)
+{
+    QStringList lines;
+    for (const auto &[key, stat] : stats)
+        lines << QString::fromStdString(key + ' ' + std::to_string(stat.count) + ' ' + stat.latestDate);
+    return lines;
 }
 
 inline QString dataFile(const char *name)

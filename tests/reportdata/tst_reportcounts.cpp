@@ -3,6 +3,7 @@
 
 #include "alertengine/alertclock.h"
 #include "alertengine/alertloader.h"
+#include "alertengine/alerttestutil.h"
 #include "reportdata/reportdata.h"
 
 #include <QProcess>
@@ -12,27 +13,6 @@
 #include <algorithm>
 
 Q_DECLARE_METATYPE(std::optional<qint64>)
-
-namespace {
-
-// Texts of a ranking, so that a mismatch shows where.
-QStringList described(const std::map<std::string, HitStat> &stats)
-{
-    QStringList texts;
-    for (const auto &[key, stat] : stats)
-        texts << QString("%1 %2 %3")
-                     .arg(QString::fromStdString(key))
-                     .arg(stat.count)
-                     .arg(stat.latestDate.c_str());
-    return texts;
-}
-
-QStringList described(const HitRanking &ranking)
-{
-    return described(std::map<std::string, HitStat>(ranking.begin(), ranking.end()));
-}
-
-} // namespace
 
 class TestReportData : public QObject
 {
@@ -75,7 +55,7 @@ private slots:
             = ReportData::compute(std::make_shared<const std::vector<loginfo>>(alerts), "init", "init");
         std::map<std::string, HitStat> reference;
         countBySourceIp(alerts, reference);
-        QCOMPARE(described(*data->sources), described(reference));
+        QCOMPARE(describedRanking(*data->sources), describedRanking(reference));
     }
 
     void matchesTheEngine_data()
@@ -146,7 +126,7 @@ private slots:
             std::map<std::string, HitStat> reference;
             count(range, reference);
             const HitRanking &ranking = sources ? *data->sources : *data->users;
-            QCOMPARE(described(ranking), described(reference));
+            QCOMPARE(describedRanking(ranking), describedRanking(reference));
             QVERIFY(std::is_sorted(ranking.begin(), ranking.end(),
                 [](const auto &a, const auto &b) { return a.first < b.first; }));
             const auto &top = sources ? data->topSources : data->topUsers;
