@@ -6,8 +6,6 @@
 #include "alertengine/alerttestutil.h"
 #include "reportdata/reportdata.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -18,21 +16,13 @@ class TestReportData : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
     AlertList m_alerts;
 
 private slots:
     void initTestCase()
     {
-        const QString path = m_dir.filePath("generated.log");
-        QCOMPARE(QProcess::execute(TARVIX_BINARY_DIR "/tools/alertgen/alertgen",
-                     { "--count", "3000", "--days", "60", "--seed", "7", "--min-level", "12", "--sources",
-                         "300", "--users", "40", "--out", path }),
-            0);
-        std::vector<loginfo> alerts;
-        QCOMPARE(loadAlertLog(path.toStdString(), alerts), 0);
-        sortAlertsNewestFirst(alerts);
-        m_alerts = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        m_alerts = std::make_shared<const std::vector<loginfo>>(generatedAlerts({ "--count", "3000", "--days",
+            "60", "--seed", "7", "--min-level", "12", "--sources", "300", "--users", "40" }));
     }
 
     // The newest alert of a key where dates are missing or unreadable: one
