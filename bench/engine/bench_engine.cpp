@@ -5,6 +5,7 @@
 
 #include "alertengine/alertloader.h"
 #include "alertengine/reportstats.h"
+#include "benchlog.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,22 +22,13 @@ namespace {
 
 struct Corpus
 {
-    std::string path;
+    std::string path = "/tmp/tarvix-bench-" + std::to_string(getpid()) + ".log";
     long fileBytes = 0;
 
     Corpus()
     {
-        const char *count = getenv("TARVIX_BENCH_ALERTS");
-        const char *minLevel = getenv("TARVIX_BENCH_MIN_LEVEL");
-        path = "/tmp/tarvix-bench-" + std::to_string(getpid()) + ".log";
-        std::string command = std::string(ALERTGEN_PATH) + " --seed 1 --days 365 --count "
-            + (count ? count : "100000")
-            + (minLevel && *minLevel ? std::string(" --min-level ") + minLevel : "") + " --out " + path;
-        if (system(command.c_str()) != 0) {
-            fprintf(stderr, "cannot generate %s\n", path.c_str());
-            exit(1);
-        }
-        chmod(path.c_str(), 0644); // the loader refuses a file others may write, whatever the umask
+        const std::string minLevel = benchSetting("TARVIX_BENCH_MIN_LEVEL", "");
+        generateBenchLog(path, minLevel.empty() ? "" : " --min-level " + minLevel);
         std::ifstream file(path, std::ios::binary | std::ios::ate);
         fileBytes = long(file.tellg());
     }
@@ -55,17 +47,6 @@ std::vector<loginfo> loadedAlerts()
     loadAlertLog(corpus().path, list);
     sortAlertsNewestFirst(list);
     return list;
-}
-
-long residentKiB(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0)
-            return strtol(line.c_str() + strlen(field), nullptr, 10);
-    }
-    return 0;
 }
 
 // The counts a report needs over one list.

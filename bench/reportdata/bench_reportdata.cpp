@@ -6,6 +6,7 @@
 // users (default 500). With TARVIX_BENCH_KEEP set the written files stay in /tmp for a look.
 
 #include "alertengine/reportstats.h"
+#include "benchlog.h"
 #include "reportdata/alertexport.h"
 #include "reportdata/reportdata.h"
 #include "reportdata/reportpdf.h"
@@ -27,23 +28,6 @@
 
 namespace {
 
-std::string setting(const char *name, const char *fallback)
-{
-    const char *value = getenv(name);
-    return value && *value ? value : fallback;
-}
-
-long residentKiB(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0)
-            return strtol(line.c_str() + strlen(field), nullptr, 10);
-    }
-    return 0;
-}
-
 // Starts the peak over again from what is resident now.
 void resetPeak()
 {
@@ -61,19 +45,12 @@ struct Corpus
     Corpus()
     {
         const std::string path = "/tmp/tarvix-bench-export-" + std::to_string(getpid()) + ".log";
-        const std::string command = std::string(ALERTGEN_PATH)
-            + " --seed 1 --days 365 --min-level 12 --count " + setting("TARVIX_BENCH_ALERTS", "100000")
-            + " --sources " + setting("TARVIX_BENCH_SOURCES", "5000") + " --users "
-            + setting("TARVIX_BENCH_USERS", "500") + " --out " + path;
-        if (system(command.c_str()) != 0) {
-            fprintf(stderr, "cannot generate %s\n", path.c_str());
-            exit(1);
-        }
-        chmod(path.c_str(), 0644);
+        generateBenchLog(path,
+            " --min-level 12 --sources " + benchSetting("TARVIX_BENCH_SOURCES", "5000") + " --users "
+                + benchSetting("TARVIX_BENCH_USERS", "500"));
         loadAlertLog(path, alerts);
         remove(path.c_str());
-        std::sort(alerts.begin(), alerts.end(),
-            [](const loginfo &a, const loginfo &b) { return a.timeNs > b.timeNs; });
+        sortAlertsNewestFirst(alerts);
         std::map<std::string, HitStat> bySource, byUser;
         countBySourceIp(alerts, bySource);
         countByUser(alerts, byUser);

@@ -1,11 +1,15 @@
 #ifndef TESTS_ALERTENGINE_ALERTTESTUTIL_H
 #define TESTS_ALERTENGINE_ALERTTESTUTIL_H
 
-// Shared by the engine tests: blocks, data files, and what a call writes to a
-// standard stream.
+// Shared by the engine and report-data tests: blocks, generated logs, data
+// files, rankings as text, and what a call writes to a standard stream.
 
+#include "alertengine/alertloader.h"
 #include "support/alertlog.h"
 
+#include <QProcess>
+
+#include <QStringList>
 #include <QTemporaryFile>
 
 #include <iostream>
@@ -21,6 +25,37 @@ inline QByteArray block(const QByteArray &id, const QByteArray &date,
     alert.ruleLine = ruleLine;
     alert.raw = raw;
     return alertBlock(alert);
+}
+
+// A ranking as "key count latest-date" lines, so that a mismatch shows where.
+template<typename Ranking> QStringList describedRanking(const Ranking &stats)
+{
+    QStringList lines;
+    for (const auto &[key, stat] : stats)
+        lines << QString::fromStdString(key + ' ' + std::to_string(stat.count) + ' ' + stat.latestDate);
+    return lines;
+}
+
+// alertgen's log for arguments, as it writes it.
+inline QByteArray generatedLog(const QStringList &arguments)
+{
+    QProcess alertgen;
+    alertgen.start(TARVIX_BINARY_DIR "/tools/alertgen/alertgen", arguments);
+    if (!alertgen.waitForFinished() || alertgen.exitCode() != 0)
+        qFatal("alertgen failed");
+    return alertgen.readAllStandardOutput();
+}
+
+// The alerts of that log as the store holds them: loaded, newest first.
+inline std::vector<loginfo> generatedAlerts(const QStringList &arguments)
+{
+    QTemporaryFile file; // the user's own, 0600, as the loader wants it
+    std::vector<loginfo> alerts;
+    if (!file.open() || file.write(generatedLog(arguments)) < 0 || !file.flush()
+        || loadAlertLog(file.fileName().toStdString(), alerts) != 0)
+        qFatal("cannot load a generated log");
+    sortAlertsNewestFirst(alerts);
+    return alerts;
 }
 
 inline QString dataFile(const char *name)

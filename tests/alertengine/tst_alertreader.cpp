@@ -50,15 +50,6 @@ File openFile(const QString &path)
     return File(fopen(qPrintable(path), "r"), fclose);
 }
 
-QByteArray generatedLog(const QStringList &arguments)
-{
-    QProcess alertgen;
-    alertgen.start(TARVIX_BINARY_DIR "/tools/alertgen/alertgen", arguments);
-    if (!alertgen.waitForFinished() || alertgen.exitCode() != 0)
-        qFatal("alertgen failed");
-    return alertgen.readAllStandardOutput();
-}
-
 // The messages and list of the scanner, or of the plain loader, as one text.
 QByteArray loaded(const std::string &path, bool scanner)
 {

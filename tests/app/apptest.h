@@ -10,12 +10,12 @@
 
 // Writes alerts a0 (oldest) to a<count-1>, a minute apart and an hour old,
 // into dir and starts the stand-in daemon on them with the real snapshot
-// path. Returns why not, or nothing.
-inline QString startSimWithAlerts(DaemonSimFixture &sim, const QTemporaryDir &dir, int count)
+// path; false with the fixture's errorString() if it did not start.
+inline bool startSimWithAlerts(DaemonSimFixture &sim, const QTemporaryDir &dir, int count)
 {
     const QString log = writeTestFile(dir, "alerts.log", alertLog(recentAlerts(count)));
     sim.setSnapshotPath("/tmp/tarvix_alerts.log");
-    return sim.start({ "--alerts", log }) ? QString() : sim.errorString();
+    return sim.start({ "--alerts", log });
 }
 
 // The environment for a program under test: plain log lines on standard

@@ -191,8 +191,7 @@ private slots:
                        .arg(DATACOLLECT_STUB_DIR, QLibraryInfo::location(QLibraryInfo::PluginsPath))
                        .toUtf8());
         conf.close();
-        const QString error = startSimWithAlerts(m_sim, m_install, 5);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(startSimWithAlerts(m_sim, m_install, 5), qPrintable(m_sim.errorString()));
     }
 
     void init()
@@ -376,8 +375,7 @@ private slots:
         auto run = startApp(arguments);
         const bool finished = run->waitForExit();
         if (daemonGone) {
-            const QString error = startSimWithAlerts(m_sim, m_install, 5);
-            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QVERIFY2(startSimWithAlerts(m_sim, m_install, 5), qPrintable(m_sim.errorString()));
         }
         QVERIFY(finished);
         QCOMPARE(run->exitStatus() == QProcess::NormalExit ? run->exitCode() : -1, status);
@@ -457,8 +455,7 @@ private slots:
         QVERIFY(run->exitStatus() == QProcess::NormalExit && run->exitCode() == 0);
         QVERIFY2(!run->log().contains("QThread"), qPrintable(run->log()));
 
-        const QString error = startSimWithAlerts(m_sim, m_install, 5);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(startSimWithAlerts(m_sim, m_install, 5), qPrintable(m_sim.errorString()));
     }
 
     void unsafeLocationRunsAlone_data()

@@ -168,8 +168,7 @@ class TestDarkTheme : public QObject
 private slots:
     void initTestCase()
     {
-        const QString error = startSimWithAlerts(m_sim, m_dir, 3);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(startSimWithAlerts(m_sim, m_dir, 3), qPrintable(m_sim.errorString()));
         QApplication::setQuitOnLastWindowClosed(false);
         m_lightPalette = QApplication::palette();
     }

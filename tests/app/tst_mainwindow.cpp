@@ -13,9 +13,9 @@
 #include "report/eventstatisticswidget.h"
 #include "report/notifyreportmain.h"
 #include "report/rankingcard.h"
-#include "support/stallmeter.h"
 #include "support/bustestmain.h"
 #include "support/logcapture.h"
+#include "support/stallmeter.h"
 #include "system/systemprobes.h"
 
 #include <QAccessible>
@@ -83,8 +83,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase()
     {
-        const QString error = startSimWithAlerts(m_sim, m_dir, 3);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(startSimWithAlerts(m_sim, m_dir, 3), qPrintable(m_sim.errorString()));
         // No test event loop may end because a test closed its window.
         QApplication::setQuitOnLastWindowClosed(false);
         qputenv("TARVIX_USAGE_RECORD", QFile::encodeName(m_dir.filePath("usage")));
@@ -343,8 +342,7 @@ private slots:
         QVERIFY2(stalls.withinLimit(), qPrintable(stalls.verdict()));
         QVERIFY(stalls.ticks() > 100);
 
-        const QString error = startSimWithAlerts(m_sim, m_dir, 3);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(startSimWithAlerts(m_sim, m_dir, 3), qPrintable(m_sim.errorString()));
     }
 
     // "Auto refresh" in the options menu, Off at first. The choice and the
@@ -421,8 +419,7 @@ private slots:
         QCOMPARE(loads(), 3);
 
         QFile::remove(preferences.fileName());
-        const QString error = startSimWithAlerts(m_sim, m_dir, 3);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(startSimWithAlerts(m_sim, m_dir, 3), qPrintable(m_sim.errorString()));
     }
 };
 

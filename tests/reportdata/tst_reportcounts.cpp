@@ -3,56 +3,26 @@
 
 #include "alertengine/alertclock.h"
 #include "alertengine/alertloader.h"
+#include "alertengine/alerttestutil.h"
 #include "reportdata/reportdata.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
 
 Q_DECLARE_METATYPE(std::optional<qint64>)
 
-namespace {
-
-// Texts of a ranking, so that a mismatch shows where.
-QStringList described(const std::map<std::string, HitStat> &stats)
-{
-    QStringList texts;
-    for (const auto &[key, stat] : stats)
-        texts << QString("%1 %2 %3")
-                     .arg(QString::fromStdString(key))
-                     .arg(stat.count)
-                     .arg(stat.latestDate.c_str());
-    return texts;
-}
-
-QStringList described(const HitRanking &ranking)
-{
-    return described(std::map<std::string, HitStat>(ranking.begin(), ranking.end()));
-}
-
-} // namespace
-
 class TestReportData : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
     AlertList m_alerts;
 
 private slots:
     void initTestCase()
     {
-        const QString path = m_dir.filePath("generated.log");
-        QCOMPARE(QProcess::execute(TARVIX_BINARY_DIR "/tools/alertgen/alertgen",
-                     { "--count", "3000", "--days", "60", "--seed", "7", "--min-level", "12", "--sources",
-                         "300", "--users", "40", "--out", path }),
-            0);
-        std::vector<loginfo> alerts;
-        QCOMPARE(loadAlertLog(path.toStdString(), alerts), 0);
-        sortAlertsNewestFirst(alerts);
-        m_alerts = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        m_alerts = std::make_shared<const std::vector<loginfo>>(generatedAlerts({ "--count", "3000", "--days",
+            "60", "--seed", "7", "--min-level", "12", "--sources", "300", "--users", "40" }));
     }
 
     // The newest alert of a key where dates are missing or unreadable: one
@@ -75,7 +45,7 @@ private slots:
             = ReportData::compute(std::make_shared<const std::vector<loginfo>>(alerts), "init", "init");
         std::map<std::string, HitStat> reference;
         countBySourceIp(alerts, reference);
-        QCOMPARE(described(*data->sources), described(reference));
+        QCOMPARE(describedRanking(*data->sources), describedRanking(reference));
     }
 
     void matchesTheEngine_data()
@@ -146,7 +116,7 @@ private slots:
             std::map<std::string, HitStat> reference;
             count(range, reference);
             const HitRanking &ranking = sources ? *data->sources : *data->users;
-            QCOMPARE(described(ranking), described(reference));
+            QCOMPARE(describedRanking(ranking), describedRanking(reference));
             QVERIFY(std::is_sorted(ranking.begin(), ranking.end(),
                 [](const auto &a, const auto &b) { return a.first < b.first; }));
             const auto &top = sources ? data->topSources : data->topUsers;

@@ -68,10 +68,6 @@ QString DaemonSimFixture::sessionBusAddress()
 {
     return g_sessionBus.address();
 }
-QString DaemonSimFixture::programPath()
-{
-    return QStringLiteral(TARVIX_DAEMON_SIM_PATH);
-}
 
 DaemonSimFixture::DaemonSimFixture()
     : m_snapshotPath(m_directory.filePath(QStringLiteral("tarvix_alerts.log")))
@@ -115,7 +111,7 @@ bool DaemonSimFixture::start(const QStringList &options)
     }
     const QString outputPath = filePath(QStringLiteral("daemon-output.log"));
     m_process.reset(new StandInProcess);
-    m_process->setProgram(programPath());
+    m_process->setProgram(QStringLiteral(TARVIX_DAEMON_SIM_PATH));
     m_process->setArguments(
         QStringList { QStringLiteral("--bus"), QStringLiteral("system"), QStringLiteral("--state"),
             statePath(), QStringLiteral("--snapshot"), m_snapshotPath }

@@ -21,7 +21,6 @@ public:
     static bool startPrivateBuses(QString *error);
     static void stopPrivateBuses();
     static QString sessionBusAddress();
-    static QString programPath(); // the tarvix-daemon-sim executable
 
     static const char *const SERVICE_NAME;
     static const char *const OBJECT_PATH;

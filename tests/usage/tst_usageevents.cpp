@@ -1,4 +1,3 @@
-#include "daemon/globaldata.h"
 #include "usage/usageevents.h"
 
 #include <QtTest>
@@ -95,25 +94,6 @@ private slots:
         QVERIFY(QFile::copy(stubDir("full") + "/" + USAGE_LIBRARY_NAME, path));
         uploadUsageEvent(dir.path(), UsagePageMainWindow, UsageEventStart, {});
         QVERIFY(calls().contains(START));
-    }
-
-    void applicationEvents()
-    {
-        GlobalData *data = GlobalData::instance();
-        QCOMPARE(GlobalData::instance(), data);
-        QCOMPARE(data->usageLibraryDir(), defaultUsageLibraryDir());
-        data->setUsageLibraryDir(stubDir("full"));
-        const QList<QPair<void (GlobalData::*)(), QByteArray>> events = {
-            { &GlobalData::recordStartByNotify, "startType=notify\n" + START },
-            { &GlobalData::recordStartByDesktop, "startType=desktop\n" + START },
-            { &GlobalData::recordLogTab, "tabName=notifyLog\n" + SWITCH_TAB },
-            { &GlobalData::recordReportTab, "tabName=notifyReport\n" + SWITCH_TAB },
-            { &GlobalData::recordConfigOpen, "tabName=notifyConfig\n" + SWITCH_TAB },
-        };
-        for (const auto &event : events) {
-            (data->*event.first)();
-            QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  " + event.second + "free ok\nunload\n");
-        }
     }
 };
 
