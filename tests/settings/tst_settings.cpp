@@ -209,73 +209,95 @@ private slots:
                 "closed" }));
     }
 
-    // The user is told, may press Confirm again, and the retry sends what failed.
-    void basicFailedWriteKeepsThePageOpen()
+    // A refused or unanswered write keeps the page open and says which setting
+    // failed; Confirm may be pressed again and the retry sends what failed.
+    void failedWriteKeepsThePageOpen()
     {
-        // Stand-in faults, what the first Confirm sends (no restart after a refused
-        // write), the error, what the retry sends.
-        const std::tuple<QStringList, QStringList, QString, QStringList> faults[] = {
-            { { "--error", "setNotifyConfig" }, FOLD_SENT.mid(0, 1) + ALL_OFF,
+        const QStringList ip = blockingSent("10.0.0.1", "600s"), ai = switched("tarvix_net_ai", 1);
+        // Page type, stand-in faults, what the first Confirm sends (no restart after a refused write), the
+        // error, what the retry sends.
+        const std::tuple<int, QStringList, QStringList, QString, QStringList> rows[] = {
+            { 0, { "--error", "setNotifyConfig" }, FOLD_SENT.mid(0, 1) + ALL_OFF,
                 "The desktop notification settings could not be applied, please try again", FOLD_SENT },
-            { { "--error", "setServiceStatus" }, FOLD_SENT + ALL_OFF,
+            { 0, { "--error", "setServiceStatus" }, FOLD_SENT + ALL_OFF,
                 "The detection services could not be switched, please try again", ALL_OFF },
-            { { "--no-reply", "restartService", "--error", "setServiceStatus" }, FOLD_SENT + ALL_OFF,
+            { 0, { "--no-reply", "restartService", "--error", "setServiceStatus" }, FOLD_SENT + ALL_OFF,
                 "The notification settings and the service switch could not be applied, please try again",
-                FOLD_SENT + ALL_OFF }
+                FOLD_SENT + ALL_OFF },
+            { 1, { "--error", "setInterventionConfig" }, ip.mid(0, 2),
+                "The IP blocking settings could not be applied, please try again", ip },
+            { 2, { "--error", "setServiceStatus" }, ai,
+                "The AI network threat detection service could not be switched, please try again", ai },
         };
-        for (const auto &[options, sent, error, retried] : faults) {
-            QVERIFY(startSim(*m_sim, {}, options));
-            basicSettingWidget page(nullptr);
-            QVERIFY(loaded(page));
-            page.foldGroup()->button(0)->click();
-            page.serviceGroup()->button(1)->click();
-            QCOMPARE(confirmed(page, *m_sim), sent);
-            QVERIFY(page.errorLabel()->isVisibleTo(&page));
-            QCOMPARE(page.errorLabel()->text(), error);
-            QVERIFY(page.confirmButton()->isEnabled() && !page.confirmButton()->isLoading());
-            TARVIX_START_DAEMON(*m_sim, {});
-            QCOMPARE(confirmed(page, *m_sim), retried + CLOSED);
+        for (const auto &[type, options, sent, error, retried] : rows) {
+            QVERIFY(startSim(*m_sim, installed(0), options));
+            SettingTabWidget container(type, nullptr);
+            const auto failAndRetry = [&](auto *page, const std::function<void()> &change) {
+                QVERIFY(loaded(*page));
+                change();
+                QCOMPARE(confirmed(*page, *m_sim), sent);
+                QVERIFY(page->errorLabel()->isVisibleTo(page));
+                QCOMPARE(page->errorLabel()->text(), error);
+                QVERIFY(page->confirmButton()->isEnabled() && !page->confirmButton()->isLoading());
+                TARVIX_START_DAEMON(*m_sim, {});
+                QCOMPARE(confirmed(*page, *m_sim), retried + CLOSED);
+            };
+            if (auto *basic = qobject_cast<basicSettingWidget *>(container.page()))
+                failAndRetry(basic, [basic] {
+                    basic->foldGroup()->button(0)->click();
+                    basic->serviceGroup()->button(1)->click();
+                });
+            else if (auto *guard = qobject_cast<guardSettingWidget *>(container.page()))
+                failAndRetry(guard, [guard] { guard->whitelistEdit()->setText("10.0.0.1"); });
+            else if (auto *aiPage = qobject_cast<AiPage *>(container.page()))
+                failAndRetry(aiPage, [aiPage] {
+                    aiPage->serviceGroup()->button(0)->click();
+                    aiPage->confirmationDialog()->confirmButton()->click();
+                });
         }
     }
 
-    // What is shown at load (without rights only Confirm is open), and that Confirm sends only what changed.
+    // What is shown at load, unchanged sent nothing; without rights only Confirm is open.
     void guardShowsAndSendsOnlyWhatChanged()
     {
         QJsonObject off = blocking("", "");
         off["services"] = serviceState({ { "tarvix-intervention", 0 } })["services"];
         const QString shownList = "127.0.0.1,192.168.1.1", sentList = "127.0.0.1 192.168.1.1";
-        // State, administrator, whitelist, time and service shown; whitelist and time typed (the time typed
-        // twice: empty puts "600" back, a change since the daemon holds "600s"), service chosen (-1: none),
-        // sent.
-        const std::tuple<QJsonObject, bool, QString, QString, int, QString, QString, int, QStringList> rows[]
-            = {
-                  { {}, true, shownList, "600", 0, shownList, "600", -1, {} },
-                  { blocking("10.0.0.1 \t 10.0.0.2", "-1"), false, "10.0.0.1,10.0.0.2", "-1", 0,
-                      "10.0.0.1,10.0.0.2", "-1", -1, {} }, // blank runs, endless
-                  { off, true, "", "-1", 1, "", "-1", -1, {} }, // no time, service off
-                  { {}, true, shownList, "600", 0, "10.0.0.1,10.0.0.2", "600", -1,
-                      blockingSent("10.0.0.1 10.0.0.2", "600s") },
-                  { {}, true, shownList, "600", 0, shownList, "", -1, blockingSent(sentList, "600s") },
-                  { {}, true, shownList, "600", 0, shownList, "-1", -1, blockingSent(sentList, "-1") },
-                  { {}, true, shownList, "600", 0, "", "600", -1, blockingSent("", "600s") },
-                  { {}, true, shownList, "600", 0, shownList, "600", 1, switched("tarvix-intervention", 0) },
-              };
-        for (const auto &[state, admin, list, time, checked, typedList, typedTime, service, sent] : rows) {
+        // State, whitelist, time and service shown, administrator.
+        const std::tuple<QJsonObject, QString, QString, int, bool> shown[] = {
+            { {}, shownList, "600", 0, true },
+            { blocking("10.0.0.1 \t 10.0.0.2", "-1"), "10.0.0.1,10.0.0.2", "-1", 0,
+                false }, // blank runs, endless
+            { off, "", "-1", 1, true }, // no time, service off
+        };
+        for (const auto &[state, whitelist, time, checked, admin] : shown) {
             isAdministrator = admin;
             QVERIFY(startSim(*m_sim, state));
             guardSettingWidget page(nullptr);
             QVERIFY(loaded(page));
-            QCOMPARE(page.whitelistEdit()->text(), list);
+            QCOMPARE(page.whitelistEdit()->text(), whitelist);
             QCOMPARE(page.timeEdit()->text(), time);
             QCOMPARE(page.serviceGroup()->checkedId(), checked);
             for (QWidget *control : std::initializer_list<QWidget *> { page.serviceGroup()->button(0),
                      page.serviceGroup()->button(1), page.whitelistEdit(), page.timeEdit() })
                 QCOMPARE(control->isEnabled(), admin);
-            page.whitelistEdit()->setText(typedList);
-            if (typedTime != time) {
-                page.timeEdit()->setText(typedTime);
-                page.timeEdit()->setText(typedTime.isEmpty() ? "600" : typedTime);
-            }
+            QCOMPARE(confirmed(page, *m_sim), CLOSED);
+        }
+        isAdministrator = true;
+        // Whitelist, time (empty: 600 typed again), service choice (-1: none), sent.
+        const std::tuple<QString, QString, int, QStringList> changes[]
+            = { { "10.0.0.1,10.0.0.2", "600", -1, blockingSent("10.0.0.1 10.0.0.2", "600s") },
+                  { shownList, "", -1, blockingSent(sentList, "600s") },
+                  { shownList, "-1", -1, blockingSent(sentList, "-1") },
+                  { "", "600", -1, blockingSent("", "600s") },
+                  { shownList, "600", 1, switched("tarvix-intervention", 0) } };
+        for (const auto &[whitelist, time, service, sent] : changes) {
+            QVERIFY(startSim(*m_sim, {}));
+            guardSettingWidget page(nullptr);
+            QVERIFY(loaded(page));
+            page.whitelistEdit()->setText(whitelist);
+            page.timeEdit()->setText(time); // typed again: a change, since the daemon holds "600s"
+            page.timeEdit()->setText(time.isEmpty() ? "600" : time);
             if (service >= 0)
                 page.serviceGroup()->button(service)->click();
             QCOMPARE(confirmed(page, *m_sim), sent + CLOSED);
@@ -306,11 +328,8 @@ private slots:
                 blockingSent("10.0.0.1 10.0.0.2 10.0.0.3 10.0.0.4", "600s") + CLOSED },
             { "paste:" + longList, "600", many.join(','), "", blockingSent(many.join(' '), "600s") + CLOSED },
             { "paste:" + tooLong, "600", tooLong, "The whitelist is longer than 1048576 characters", {} },
-            { "", " 60", "", PLAIN, {} },
             { "", "+60", "", PLAIN, {} },
-            { "", "60 ", "", PLAIN, {} },
             { "", "3601", "", range, {} },
-            { "", "x", "", "Please enter an integer greater than 0", {} },
             { "", "30", "", "", blockingSent("", "30s") + CLOSED },
             // Sent as typed; the stand-in refuses it, so there is no restart.
             { "", "05", "", "", blockingSent("", "05s").mid(0, 2) },
@@ -360,30 +379,6 @@ private slots:
         QTRY_VERIFY(sentBoth());
         QVERIFY(confirmAndWait(guard));
         QCOMPARE(writesTo(*m_sim).size(), 2);
-    }
-
-    // A refused write keeps the page open and says which setting failed.
-    void refusedOrUnreadSettings()
-    {
-        QVERIFY(startSim(
-            *m_sim, installed(0), { "--error", "setInterventionConfig", "--error", "setServiceStatus" }));
-        guardSettingWidget guard(nullptr);
-        QVERIFY(loaded(guard));
-        AiPage ai(nullptr);
-        QVERIFY(loaded(ai));
-        guard.whitelistEdit()->setText("10.0.0.1");
-        ai.serviceGroup()->button(0)->click();
-        ai.confirmationDialog()->confirmButton()->click();
-        // No restart after a refused configuration write.
-        QCOMPARE(confirmed(guard, *m_sim), blockingSent("10.0.0.1", "600s").mid(0, 2));
-        QVERIFY(!confirmed(ai, *m_sim).contains("closed"));
-        QCOMPARE(guard.errorLabel()->text(),
-            QString("The IP blocking settings could not be applied, please try again"));
-        QCOMPARE(ai.errorLabel()->text(),
-            QString("The AI network threat detection service could not be switched, please try again"));
-        QVERIFY(guard.errorLabel()->isVisibleTo(&guard) && guard.confirmButton()->isEnabled());
-        QVERIFY(ai.errorLabel()->isVisibleTo(&ai) && ai.confirmButton()->isEnabled()
-            && !ai.confirmButton()->isLoading());
     }
 
     // Defaults shown for what could not be read (refused, unanswered, or a
