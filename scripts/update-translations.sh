@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Extracts the user texts of the program into the four Linguist catalogues in
-# src/Resource/translations, keeping what is already translated and dropping
-# texts that no longer exist. Translate the .ts files with Linguist afterwards;
-# the build turns them into .qm files.
+# Extracts the user texts of the program into its Linguist catalogues in
+# src/Resource/translations, one per line of src/Resource/translations/locales,
+# keeping what is already translated and dropping texts that no longer exist.
+# Translate the .ts files with Linguist afterwards; the build turns them into
+# .qm files.
 #
 #   scripts/update-translations.sh
 set -euo pipefail
@@ -28,12 +29,11 @@ if ((${#sources[@]} == 0)); then
 fi
 
 ts_dir=src/Resource/translations
-catalogues=(
-    "$ts_dir/tarvix_desktop_zh_CN.ts"
-    "$ts_dir/tarvix_desktop_bo_CN.ts"
-    "$ts_dir/tarvix_desktop_mn.ts"
-    "$ts_dir/tarvix_desktop_zh_HK.ts"
-)
+catalogues=()
+while read -r locale catalogue _ || [[ -n "${locale:-}" ]]; do
+    [[ -z "$locale" || "$locale" == \#* ]] && continue
+    catalogues+=("$ts_dir/$catalogue.ts")
+done <"$ts_dir/locales"
 
 # No locations: line numbers would change with every edit and make every
 # catalogue a merge conflict.

@@ -1,4 +1,5 @@
 #include "app/apptranslation.h"
+#include "translation/supportedlocales.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,18 +29,11 @@ void installApplicationTranslation(QApplication &app)
 
 void installApplicationTranslation(QApplication &app, const QString &locale)
 {
-    static const struct {
-        const char *locale;
-        const char *file;
-    } catalogues[] = {
-        { "zh_CN", ":/Resource/translations/tarvix_desktop_zh_CN.qm" },
-        { "bo_CN", ":/Resource/translations/tarvix_desktop_bo_CN.qm" },
-        { "mn_MN", ":/Resource/translations/tarvix_desktop_mn.qm" },
-        { "zh_HK", ":/Resource/translations/tarvix_desktop_zh_HK.qm" },
-    };
     auto *translator = new QTranslator(&app);
-    for (const auto &catalogue : catalogues) {
-        if (locale == catalogue.locale && translator->load(catalogue.file))
+    for (const SupportedLocale &supported : SUPPORTED_LOCALES) {
+        if (locale == supported.name
+            && translator->load(
+                QStringLiteral(":/Resource/translations/%1.qm").arg(supported.programCatalogue)))
             app.installTranslator(translator);
     }
     installQtTranslation(app, locale);

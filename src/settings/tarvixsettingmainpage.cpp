@@ -26,8 +26,6 @@ const int WINDOW_WIDTH = 910;
 const int WINDOW_HEIGHT = 520;
 const int PAGE_WIDTH = 710;
 const int PAGE_HEIGHT = 464;
-const char *const BASIC_STYLE = "QTabWidget::pane{border:none;}QTabWidget::tab-bar{left: 264px;}";
-const char *const OTHER_STYLE = "QTabWidget::pane{border:none;}QTabWidget::tab-bar{left: 204px;}";
 } // namespace
 
 tarvixSettingMainpage::tarvixSettingMainpage(QWidget *parent)
@@ -54,22 +52,28 @@ tarvixSettingMainpage::tarvixSettingMainpage(QWidget *parent, const QString &osR
     probeAdministrator();
 
     m_navigationBar = new lumo::KNavigationBar(this);
-    QStringList entries { tr("Basic Setting"), tr("Defense Setting") };
-    if (!isServerEdition(osReleasePath))
-        entries << tr("AI Network Threat Detect");
-    for (const QString &entry : entries) {
-        auto *item = new QStandardItem(entry);
+    const bool server = isServerEdition(osReleasePath);
+    for (int type = 0; type < SETTING_PAGE_COUNT; ++type) {
+        if (server && !SETTING_PAGES[type].onServerEdition)
+            continue;
+        m_offeredTypes.push_back(type);
+        auto *item = new QStandardItem(tr(SETTING_PAGES[type].navigationText));
         item->setData(QVariant::fromValue(Qt::Alignment(Qt::AlignLeft)), Qt::TextAlignmentRole);
         m_navigationBar->addItem(item);
     }
     auto *sideLayout = new QVBoxLayout(sideBar());
     sideLayout->addWidget(m_navigationBar, 0, Qt::AlignHCenter);
 
-    m_basicSettingWidget = createContainer(0, BASIC_STYLE);
+    m_containers.assign(SETTING_PAGE_COUNT, nullptr);
     m_baseLayout = new QVBoxLayout(baseBar());
     m_baseLayout->setContentsMargins(0, 0, 0, 0);
     m_baseLayout->setSpacing(0);
-    placeContainer(m_basicSettingWidget, 0);
+    for (int type = 0; type < SETTING_PAGE_COUNT; ++type) {
+        if (SETTING_PAGES[type].built == SettingPage::WithWindow) {
+            buildContainer(type);
+            placeContainer(type);
+        }
+    }
 
     setLayoutType(lumo::HorizontalType);
 
@@ -82,27 +86,35 @@ tarvixSettingMainpage::tarvixSettingMainpage(QWidget *parent, const QString &osR
     centreOnActiveWindow();
 }
 
-SettingTabWidget *tarvixSettingMainpage::createContainer(int type, const QString &styleSheet)
+void tarvixSettingMainpage::buildContainer(int type)
 {
+    const SettingPage &page = SETTING_PAGES[type];
+    if (page.built != SettingPage::WithWindow)
+        qCDebug(lcSettings) << "new" << page.name;
     auto *container = new SettingTabWidget(type, this);
     container->setFixedSize(PAGE_WIDTH, PAGE_HEIGHT);
-    container->setStyleSheet(styleSheet);
+    container->setStyleSheet(QStringLiteral("QTabWidget::pane{border:none;}QTabWidget::tab-bar{left: %1px;}")
+                                 .arg(page.tabBarLeft));
     connect(container, &SettingTabWidget::signal_settingClose, this, &QWidget::close);
-    return container;
+    m_containers[type] = container;
 }
 
-void tarvixSettingMainpage::placeContainer(SettingTabWidget *container, int position)
+void tarvixSettingMainpage::placeContainer(int type)
 {
-    m_baseLayout->insertWidget(position, container);
+    // In the order of the types, whatever order they were chosen in.
+    int position = 0;
+    for (int before = 0; before < type; ++before)
+        position += m_containers[before] && m_baseLayout->indexOf(m_containers[before]) >= 0;
+    m_baseLayout->insertWidget(position, m_containers[type]);
     // After the move into the layout: moving restyles the page and drops
     // palettes set before.
-    shareThemePalette(container);
+    shareThemePalette(m_containers[type]);
 }
 
 void tarvixSettingMainpage::changeTheme()
 {
     lumo::KWidget::changeTheme();
-    for (QWidget *container : { m_basicSettingWidget, m_guardSettingWidget, m_aiNetworkThreatDetectWidget }) {
+    for (QWidget *container : m_containers) {
         if (container)
             shareThemePalette(container);
     }
@@ -135,48 +147,35 @@ void tarvixSettingMainpage::shareThemePalette(QWidget *container)
     }
 }
 
-void tarvixSettingMainpage::createGuardContainer()
-{
-    qCDebug(lcSettings) << "new m_guardSettingWidget";
-    m_guardSettingWidget = createContainer(1, OTHER_STYLE);
-}
-
 void tarvixSettingMainpage::listViewCurrentRowChangedSlot(QModelIndex index)
 {
-    if (!m_guardSettingWidget) {
-        qCDebug(lcSettings) << "init guard setting widget";
-        createGuardContainer();
+    for (int type = 0; type < SETTING_PAGE_COUNT; ++type) {
+        if (SETTING_PAGES[type].built == SettingPage::OnFirstClick && !m_containers[type]) {
+            qCDebug(lcSettings) << SETTING_PAGES[type].initLog << "widget";
+            buildContainer(type);
+        }
     }
     qCDebug(lcSettings) << "change index: " << index.row() << index;
 
-    if (index.row() == 1) {
-        if (m_guardNotPlaced) {
-            placeContainer(m_guardSettingWidget, 1);
-            m_guardNotPlaced = false;
+    const int row = index.row();
+    // The first row, and anything that is no row, shows the first page.
+    const bool later = row > 0 && row < int(m_offeredTypes.size());
+    const int shown = later ? m_offeredTypes[row] : 0;
+    if (!later) {
+        for (int type = 0; type < SETTING_PAGE_COUNT; ++type) {
+            if (SETTING_PAGES[type].built == SettingPage::OnFirstClick)
+                qCDebug(lcSettings) << SETTING_PAGES[type].name << ":" << m_containers[type];
         }
-        m_basicSettingWidget->hide();
-        if (m_aiNetworkThreatDetectWidget)
-            m_aiNetworkThreatDetectWidget->hide();
-        m_guardSettingWidget->show();
-        return;
     }
-    if (index.row() == 2) {
-        if (m_aiNotPlaced) {
-            qCDebug(lcSettings) << "new m_aiNetworkThreatDetectWidget";
-            m_aiNetworkThreatDetectWidget = createContainer(2, OTHER_STYLE);
-            placeContainer(m_aiNetworkThreatDetectWidget, 2);
-            m_aiNotPlaced = false;
-        }
-        m_basicSettingWidget->hide();
-        m_guardSettingWidget->hide();
-        m_aiNetworkThreatDetectWidget->show();
-        return;
+    if (!m_containers[shown])
+        buildContainer(shown);
+    if (m_baseLayout->indexOf(m_containers[shown]) < 0)
+        placeContainer(shown);
+    for (SettingTabWidget *container : m_containers) {
+        if (container && container != m_containers[shown])
+            container->hide();
     }
-    qCDebug(lcSettings) << "m_guardSettingWidget :" << m_guardSettingWidget;
-    m_guardSettingWidget->hide();
-    if (m_aiNetworkThreatDetectWidget)
-        m_aiNetworkThreatDetectWidget->hide();
-    m_basicSettingWidget->show();
+    m_containers[shown]->show();
 }
 
 void tarvixSettingMainpage::keyPressEvent(QKeyEvent *event)

@@ -5,16 +5,18 @@
 
 #include <QModelIndex>
 
+#include <vector>
+
 class QVBoxLayout;
 class SettingTabWidget;
 namespace lumo {
 class KNavigationBar;
 }
 
-// The settings window: navigation on the left, the chosen page on the right.
-// The basic page is built with the window, the defense page on the first
-// navigation click, the AI page when its entry is first chosen. Closing the window in any way asks its owner
-// to delete it, so every opening reads the daemon afresh.
+// The settings window: navigation on the left, the chosen page on the right;
+// the pages and when each is built are those of SETTING_PAGES. Closing the
+// window in any way asks its owner to delete it, so every opening reads the
+// daemon afresh.
 class tarvixSettingMainpage : public lumo::KWidget
 {
     Q_OBJECT
@@ -25,11 +27,9 @@ public:
     tarvixSettingMainpage(QWidget *parent, const QString &osReleasePath);
 
     lumo::KNavigationBar *navigationBar() const { return m_navigationBar; }
-    SettingTabWidget *basicContainer() const { return m_basicSettingWidget; }
-    // Null until the first navigation click.
-    SettingTabWidget *guardContainer() const { return m_guardSettingWidget; }
-    // Null until its entry is first chosen.
-    SettingTabWidget *aiContainer() const { return m_aiNetworkThreatDetectWidget; }
+    // The container of a page type (a row of SETTING_PAGES); null until built.
+    SettingTabWidget *container(int type) const { return m_containers.at(type); }
+    SettingTabWidget *basicContainer() const { return container(0); }
 
 signals:
     void signal_closeDialog();
@@ -43,19 +43,15 @@ protected:
     void changeTheme() override;
 
 private:
-    void placeContainer(SettingTabWidget *container, int position);
+    void buildContainer(int type);
+    void placeContainer(int type);
     void shareThemePalette(QWidget *container);
-    SettingTabWidget *createContainer(int type, const QString &styleSheet);
-    void createGuardContainer();
     void centreOnActiveWindow();
 
     lumo::KNavigationBar *m_navigationBar = nullptr;
-    SettingTabWidget *m_basicSettingWidget = nullptr;
-    SettingTabWidget *m_guardSettingWidget = nullptr;
-    SettingTabWidget *m_aiNetworkThreatDetectWidget = nullptr;
+    std::vector<SettingTabWidget *> m_containers; // by page type
+    std::vector<int> m_offeredTypes; // by navigation row
     QVBoxLayout *m_baseLayout = nullptr;
-    bool m_guardNotPlaced = true;
-    bool m_aiNotPlaced = true;
 };
 
 #endif

@@ -1,8 +1,10 @@
 #include "translation/translation.h"
+#include "translation/supportedlocales.h"
 
 #include <pugixml.hpp>
 
 #include <cerrno>
+#include <string_view>
 
 namespace {
 
@@ -11,6 +13,21 @@ const char *const DEFAULT_LOCALE_ROOT = "/usr/share/locale";
 std::string cataloguePath(const std::string &root, const char *locale)
 {
     return root + "/" + locale + "/LC_MESSAGES/tarvix_" + locale + ".ts";
+}
+
+// Whether name contains every "+"-separated part of match.
+bool containsAll(const std::string &name, std::string_view match)
+{
+    for (;;) {
+        const size_t plus = match.find('+');
+        if (name.find(match.substr(0, plus)) == std::string::npos) {
+            return false;
+        }
+        if (plus == std::string_view::npos) {
+            return true;
+        }
+        match.remove_prefix(plus + 1);
+    }
 }
 
 } // namespace
@@ -36,28 +53,20 @@ Translation::Translation(const std::string &localeName, const std::string &local
         { "桌面", "Desktop" },
     };
     // A missing or broken catalogue just stays empty.
-    loadCatalogue(cataloguePath(localeRoot, "zh_CN"), m_zhCN);
-    loadCatalogue(cataloguePath(localeRoot, "bo_CN"), m_boCN);
-    loadCatalogue(cataloguePath(localeRoot, "mn_MN"), m_mnMN);
-    loadCatalogue(cataloguePath(localeRoot, "zh_HK"), m_zhHK);
+    for (const SupportedLocale &locale : SUPPORTED_LOCALES) {
+        loadCatalogue(cataloguePath(localeRoot, locale.name), m_catalogues.emplace_back());
+    }
 }
 
 Translation::~Translation() = default;
 
 const Translation::Catalogue *Translation::catalogueForLocale() const
 {
-    const auto has = [this](const char *part) { return m_localeName.find(part) != std::string::npos; };
-    if (has("zh") && has("HK")) {
-        return &m_zhHK;
-    }
-    if (has("zh")) {
-        return &m_zhCN;
-    }
-    if (has("bo")) {
-        return &m_boCN;
-    }
-    if (has("mn")) {
-        return &m_mnMN;
+    // By parts of the name, so that "zh_CN.UTF-8" or "zh_TW" still find one.
+    for (size_t i = 0; i < m_catalogues.size(); ++i) {
+        if (containsAll(m_localeName, SUPPORTED_LOCALES[i].match)) {
+            return &m_catalogues[i];
+        }
     }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 // Translates the detection services' own texts (rule descriptions, event
 // names) from the catalogues they install in the system locale tree. The
@@ -13,7 +14,7 @@ class Translation
 public:
     using Catalogue = std::map<std::string, std::string>;
 
-    // Loads the four catalogues under "/usr/share/locale".
+    // Loads the catalogue of every supported language under "/usr/share/locale".
     explicit Translation(const std::string &localeName);
     Translation(const std::string &localeName, const std::string &localeRoot);
     virtual ~Translation();
@@ -34,10 +35,8 @@ private:
     const Catalogue *catalogueForLocale() const;
 
     std::string m_localeName;
-    Catalogue m_zhCN;
-    Catalogue m_boCN;
-    Catalogue m_mnMN;
-    Catalogue m_zhHK;
+    // One per entry of SUPPORTED_LOCALES, in its order.
+    std::vector<Catalogue> m_catalogues;
     std::unordered_map<std::string, std::string> m_folderNames;
 };
 
