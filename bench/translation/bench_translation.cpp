@@ -1,6 +1,7 @@
-// Cost of building a Translation, which several pages do: four catalogues of
-// TARVIX_BENCH_MESSAGES messages each (default 5000), parsed from .ts files
-// on disk; and of one lookup in such a catalogue.
+// Cost of building a Translation, which several pages do: a catalogue per
+// language of TARVIX_BENCH_MESSAGES messages (default 5000), parsed from .ts
+// files on disk; and of one lookup in such a catalogue.
+#include "translation/supportedlocales.h"
 #include "translation/translation.h"
 
 #include <benchmark/benchmark.h>
@@ -14,14 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char *const LOCALES[] = { "zh_CN", "bo_CN", "mn_MN", "zh_HK" };
-
 std::string sourceText(int i)
 {
     return "Rule " + std::to_string(i) + ": suspicious change of a monitored system file";
 }
 
-// A locale tree with four catalogues of `messages` entries, removed again at the end.
+// A locale tree with a catalogue per language of `messages` entries, removed again at the end.
 class LocaleTree
 {
 public:
@@ -29,7 +28,8 @@ public:
     {
         std::string pattern = (fs::temp_directory_path() / "bench-translation-XXXXXX").string();
         m_root = mkdtemp(pattern.data()) ? pattern : std::string();
-        for (const char *locale : LOCALES) {
+        for (const SupportedLocale &supported : SUPPORTED_LOCALES) {
+            const char *locale = supported.name;
             const fs::path dir = fs::path(m_root) / locale / "LC_MESSAGES";
             fs::create_directories(dir);
             std::ofstream out(dir / (std::string("tarvix_") + locale + ".ts"));
