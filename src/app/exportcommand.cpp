@@ -125,8 +125,9 @@ int ExportCommand::run(int argc, char **argv, void (*installTranslation)(QApplic
         to = to.isValid() ? to : QDate::currentDate();
     }
     const bool whole = !from.isValid();
-    const std::string start = whole ? "init" : notifyReportMain::rangeStartText(from).toStdString();
-    const std::string end = whole ? "init" : notifyReportMain::rangeEndText(to).toStdString();
+    const std::string start = whole ? "init" : rangeStartText(from).toStdString();
+    const std::string end
+        = whole ? "init" : rangeEndText(to, notifyReportMain::REPORT_LAST_SECOND).toStdString();
 
     QString error;
     bool written;

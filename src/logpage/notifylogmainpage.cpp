@@ -35,6 +35,9 @@
 
 namespace {
 
+// A picked range ends with the next day's first second.
+const char *const LAST_SECOND = "23:59:60";
+
 // The drill-down's caption gives way first when the bar is narrow: cut with an
 // ellipsis, and whole in its tooltip.
 class ElidingLabel : public QLabel
@@ -513,8 +516,8 @@ void notifyLogMainPage::showFiltered(AlertField field, const QString &value, con
 
     QString start = "init", end = "init";
     if (pickRange(range)) {
-        start = QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00");
-        end = QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60");
+        start = rangeStartText(m_startDate);
+        end = rangeEndText(m_endDate, LAST_SECOND);
     }
     if (m_loading) { // shown when the load under way arrives, from the top
         m_loadStart = start;
@@ -558,8 +561,7 @@ void notifyLogMainPage::slot_update_dateTime(QList<QDate> &days)
         m_dateBar->showRange(m_startDate, m_endDate);
         m_rangeLabelsFromLoad = false;
     }
-    reloadRange(QString("%1 %2").arg(m_startDate.toString("yyyy-MM-dd"), "00:00:00"),
-        QString("%1 %2").arg(m_endDate.toString("yyyy-MM-dd"), "23:59:60"));
+    reloadRange(rangeStartText(m_startDate), rangeEndText(m_endDate, LAST_SECOND));
 }
 
 void notifyLogMainPage::slot_highlight_loginfo(QString text)

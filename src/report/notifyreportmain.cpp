@@ -12,6 +12,7 @@
 #include "report/severitycharts.h"
 #include "report/tipdialog.h"
 #include "report/userstatisticswidget.h"
+#include "reportdata/alertrange.h"
 #include "reportdata/exportprogress.h"
 #include "reportdata/exporttarget.h"
 #include "reportdata/reportpdf.h"
@@ -191,19 +192,9 @@ notifyReportMain::notifyReportMain(const SharedReportData &data, const Figures &
     m_startDate = start;
     m_endDate = end;
     m_loadStart = rangeStartText(start);
-    m_loadEnd = rangeEndText(end);
+    m_loadEnd = rangeEndText(end, REPORT_LAST_SECOND);
     m_loadingAlerts = true;
     applyData(data);
-}
-
-QString notifyReportMain::rangeStartText(const QDate &day)
-{
-    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), "00:00:00");
-}
-
-QString notifyReportMain::rangeEndText(const QDate &day)
-{
-    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), "23:59:59");
 }
 
 notifyReportMain::~notifyReportMain()
@@ -571,7 +562,7 @@ void notifyReportMain::applyData(const SharedReportData &data)
         m_startDate = range->first;
         m_endDate = range->second;
         emit signal_update_dateWidget(m_startDate, m_endDate);
-        startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate));
+        startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate, REPORT_LAST_SECOND));
     }
 }
 
@@ -776,7 +767,7 @@ void notifyReportMain::slot_update_dateTime(QList<QDate> &text)
     } else {
         qCDebug(lcReport) << "no update date";
     }
-    startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate));
+    startAction(Action::Range, rangeStartText(m_startDate), rangeEndText(m_endDate, REPORT_LAST_SECOND));
 }
 
 void notifyReportMain::slot_refresh_data()

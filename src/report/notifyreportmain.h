@@ -60,6 +60,8 @@ public:
         QString osReleasePath;
     };
     static Sources &sources();
+    // A picked range ends with its last day's last second.
+    static constexpr const char *REPORT_LAST_SECOND = "23:59:59";
 
     // What a page shows that is built from data at hand rather than loaded.
     struct Figures
@@ -75,10 +77,6 @@ public:
     notifyReportMain(const SharedReportData &data, const Figures &figures, const QDate &start,
         const QDate &end, QWidget *parent = nullptr);
     ~notifyReportMain() override;
-
-    // The texts a range of days is cut by, as ReportData::compute takes them.
-    static QString rangeStartText(const QDate &day);
-    static QString rangeEndText(const QDate &day);
 
     // Writes the report of the shown range as a PDF with the picture at
     // imagePath on its first page. On failure exportError() says why.

@@ -236,6 +236,16 @@ int64_t dayStartSeconds(const QDate &day)
 
 } // namespace
 
+QString rangeStartText(const QDate &day)
+{
+    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), "00:00:00");
+}
+
+QString rangeEndText(const QDate &day, const char *lastSecond)
+{
+    return QString("%1 %2").arg(day.toString("yyyy-MM-dd"), lastSecond);
+}
+
 QDate alertDay(int64_t timeNs)
 {
     if (timeNs == 0)
