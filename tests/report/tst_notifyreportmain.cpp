@@ -674,11 +674,9 @@ private slots:
     // for its alerts: that field's recorded value, in the report's range.
     void drillDownFromEachRanking()
     {
-        std::vector<loginfo> alerts;
-        for (const auto &[comment, source, user] : std::vector<std::array<std::string, 3>> {
-                 { "sshd: brute force", "10.0.0.6", "root" }, { "sshd: brute force", "10.0.0.6", "root" },
-                 { "sshd: brute force", "10.0.0.6", "admin" }, { "su: failure", "10.0.0.7", "" } })
-            alerts.push_back(row(DATE, 13, comment, LOCATION, source, user));
+        std::vector<loginfo> alerts(2, row(DATE, 13, "sshd: brute force", LOCATION, "10.0.0.6", "root"));
+        alerts.push_back(row(DATE, 13, "sshd: brute force", LOCATION, "10.0.0.6", "admin"));
+        alerts.push_back(row(DATE, 13, "su: failure", LOCATION, "10.0.0.7"));
         const auto clickRow = [](QAbstractItemView *view, int row) {
             QCOMPARE(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -699,28 +697,23 @@ private slots:
                 qWarning("the window was not shown");
             return window;
         };
-        using Choice = std::function<void(notifyReportMain &)>;
-        const std::vector<std::tuple<Choice, AlertField, QString>> choices {
-            { [&](notifyReportMain &page) { QTest::mouseClick(eventRow(page, 1), Qt::LeftButton); },
+        using Page = notifyReportMain;
+        using List = HitStatListView;
+        const std::vector<std::tuple<std::function<void(Page &)>, AlertField, QString>> choices {
+            { [&](Page &p) { QTest::mouseClick(eventRow(p, 1), Qt::LeftButton); },
                 AlertField::RuleDescription, "su: failure" },
-            { [&](notifyReportMain &page) { QTest::keyClick(eventRow(page, 0), Qt::Key_Return); },
-                AlertField::RuleDescription, "sshd: brute force" },
-            { [&](notifyReportMain &page) { clickRow(page.attackCard()->findChild<HitStatListView *>(), 1); },
-                AlertField::SourceAddress, "10.0.0.7" },
-            { [&](notifyReportMain &page) { returnOn(page.userCard()->findChild<HitStatListView *>(), 0); },
-                AlertField::User, "root" },
-            { [&](notifyReportMain &page) { // sorted with the titles from A to Z
-                 clickRow(seeAll(page.eventCard())->findChild<EventTableView *>(), 3);
-             },
+            { [&](Page &p) { QTest::keyClick(eventRow(p, 0), Qt::Key_Return); }, AlertField::RuleDescription,
+                "sshd: brute force" },
+            { [&](Page &p) { clickRow(p.attackCard()->findChild<List *>(), 1); }, AlertField::SourceAddress,
+                "10.0.0.7" },
+            { [&](Page &p) { returnOn(p.userCard()->findChild<List *>(), 0); }, AlertField::User, "root" },
+            // The events window sorts the titles from A to Z.
+            { [&](Page &p) { clickRow(seeAll(p.eventCard())->findChild<EventTableView *>(), 3); },
                 AlertField::RuleDescription, "su: failure" },
-            { [&](notifyReportMain &page) {
-                 returnOn(seeAll(page.attackCard())->findChild<HitStatListView *>(), 1);
-             },
+            { [&](Page &p) { returnOn(seeAll(p.attackCard())->findChild<List *>(), 1); },
                 AlertField::SourceAddress, "10.0.0.7" },
-            { [&](notifyReportMain &page) {
-                 clickRow(seeAll(page.userCard())->findChild<HitStatListView *>(), 0);
-             },
-                AlertField::User, "admin" },
+            { [&](Page &p) { clickRow(seeAll(p.userCard())->findChild<List *>(), 0); }, AlertField::User,
+                "admin" },
         };
         const QList<QDate> picked { QDate(2024, 3, 1), QDate(2024, 3, 5) };
         for (const QList<QDate> &range : { QList<QDate>(), picked }) {
@@ -780,8 +773,7 @@ private slots:
 
         QList<QWidget *> windows { &page };
         for (RankingCard *card :
-            { static_cast<RankingCard *>(page.eventCard()), static_cast<RankingCard *>(page.attackCard()),
-                static_cast<RankingCard *>(page.userCard()) }) {
+            std::initializer_list<RankingCard *> { page.eventCard(), page.attackCard(), page.userCard() }) {
             card->seeAllButton()->click();
             windows << QApplication::activeModalWidget();
             QCOMPARE(name(windows.last()), windows.last()->windowTitle());
