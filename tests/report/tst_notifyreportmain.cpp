@@ -791,9 +791,10 @@ private slots:
         }
     }
 
-    // Every alert a row at once, two with one date text too; an update whose
-    // date text is known replaces its row, another is fetched on demand.
-    void eventModelRows()
+    // The event table: every alert a row at once, two with one date text too;
+    // an update whose date text is known replaces its row, another is fetched
+    // on demand. Its window: empty, then filled; its sort is exchanged on purpose.
+    void eventTable()
     {
         std::vector<loginfo> alerts(248, row(DATE, 12, "same time"));
         alerts.push_back(row("2024 Mar 06 08:00:00", 13, "first"));
@@ -815,11 +816,7 @@ private slots:
         model.updateServiceInfo(row("2024 Mar 06 08:00:00", 15, "replaced"));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(column(&model, 0).mid(248), (QStringList { "replaced", "second", "odd" }));
-    }
 
-    // The events window: empty, then filled; its sort is exchanged on purpose.
-    void eventTableEmptyUpdatedAndSorted()
-    {
         allEventStatisticsWidget window(rangeOf({}), english(), nullptr);
         EventTableView *view = window.tableView();
         window.show();
