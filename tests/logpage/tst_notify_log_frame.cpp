@@ -1,10 +1,10 @@
 // An alert's entry in the alarm log, and which alerts the log's search and
 // severity choice keep.
 
-#include "reportdata/alertfields.h"
 #include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
 #include "logpage/notify_log_frame.h"
+#include "reportdata/alertfields.h"
 #include "support/alertlog.h"
 #include "translation/translation.h"
 
@@ -154,22 +154,15 @@ private slots:
     // the title and every detail line red.
     void detailsOpenByArrowAndHighlight()
     {
-        notifyLogData bare = sampleAlert(12);
-        bare.otherLogs = "\n"; // only the empty separator line followed the first raw line
-        bare.firstLog = "Mar  5 10:11:12 sshd[811]: Failed password";
-        bare.date = "not a date"; // shown as recorded
-        notify_log_frame bareFrame(bare);
+        // A date shown as recorded; only the empty separator line after the first raw line.
+        notify_log_frame bareFrame(
+            { 5712, 12, {}, "not a date", {}, "sshd", {}, {}, 0, {}, 0, {}, "raw", "\n" });
         QCOMPARE(detailCaptions(bareFrame), QStringList({ "Rule No.: ", "Raw logs: " }));
         QVERIFY(rowTexts(bareFrame).contains("not a date"));
 
-        notifyLogData data = sampleAlert(12);
-        data.group = "syslog,sshd,";
-        data.user = "root";
-        data.srcIp = "10.0.0.7";
-        data.dstIp = "192.168.1.10";
-        data.firstLog = "first";
-        data.otherLogs = "second\nthird";
-        notify_log_frame frame(data);
+        notify_log_frame frame(
+            { 5712, 12, {}, "2024 Mar 05 10:11:12", "host->/var/log/auth.log", "sshd: brute force",
+                "syslog,sshd,", "10.0.0.7", 0, "192.168.1.10", 0, "root", "first", "second\nthird" });
         frame.show();
         QWidget *details = frame.findChild<QWidget *>("notify_log_detail_frame");
         QLabel *arrow = label(frame, "upDownIconLabel");
@@ -178,7 +171,8 @@ private slots:
         QCOMPARE(detailCaptions(frame), // opens them
             QStringList({ "Rule No.: ", "Group Category: ", "User: ", "Source IP: ", "Target IP: ",
                 "Raw logs: ", "Associated Informations: " }));
-        QVERIFY(rowTexts(frame).contains("2024/03/05 10:11:12") && rowTexts(frame).contains(data.location));
+        QVERIFY(rowTexts(frame).contains("2024/03/05 10:11:12")
+            && rowTexts(frame).contains("host->/var/log/auth.log"));
         FrameLineWidget *line = frame.findChild<FrameLineWidget *>();
         QVERIFY(details->isVisible() && line->isVisible());
         QVERIFY(line->y() > label(frame, "loginfoTitleLabel")->y()); // under the time and source rows
@@ -222,18 +216,15 @@ private slots:
     // typing on may search only what the last keystroke kept.
     void searchFieldsTranslationsSeveritiesAndNarrowing()
     {
-        const std::vector<loginfo> one { alert(12) };
-        for (const char *found : { "BRUTE", "0.0.7", "Root", "/VAR/log/auth", "failed PASSWORD", "THIRD line",
-                 "line\nthird", "d line", "  root  " })
-            QVERIFY2(kept(found, one) == 1, found);
-        for (const char *missing : { "brute forced", "Mar  6" }) // the date is not searched
-            QVERIFY2(kept(missing, one) == 0, missing);
-
-        const std::vector<loginfo> unicode { alert(12, "Неверный Пароль"),
+        // The date is not searched.
+        const std::vector<loginfo> three { alert(12), alert(12, "Неверный Пароль"),
             alert(12, "检测到SSH暴力破解攻击") };
-        QCOMPARE(kept("пароль", unicode), 1);
-        QCOMPARE(kept("检测到ssh", unicode), 1);
-        QCOMPARE(kept("暴力破解攻击X", unicode), 0);
+        for (const auto &[text, count] :
+            std::vector<std::pair<QString, int>> { { "BRUTE", 1 }, { "0.0.7", 3 }, { "Root", 3 },
+                { "/VAR/log/auth", 3 }, { "failed PASSWORD", 3 }, { "THIRD line", 3 }, { "line\nthird", 3 },
+                { "d line", 3 }, { "  root  ", 3 }, { "brute forced", 0 }, { "Mar  6", 0 }, { "пароль", 1 },
+                { "检测到ssh", 1 }, { "暴力破解攻击X", 0 } })
+            QVERIFY2(kept(text, three) == count, qPrintable(text));
 
         QTemporaryDir root;
         QVERIFY(QDir().mkpath(root.filePath("zh_CN/LC_MESSAGES")));

@@ -28,22 +28,15 @@
 
 #include <QAccessible>
 #include <QBarSet>
-#include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QIcon>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QSignalSpy>
 #include <QStackedBarSeries>
-#include <QStandardPaths>
 
 using namespace QtCharts;
 
@@ -64,9 +57,12 @@ QDateTime daysAgo(int days, int hour = 9)
     return QDateTime(QDate::currentDate().addDays(-days), QTime(hour, 0));
 }
 
-QString cardValue(notifyReportMain &page, const char *card)
+QStringList cardValues(notifyReportMain &page, std::initializer_list<const char *> cards)
 {
-    return page.findChild<notifyReportItem *>(card)->valueText();
+    QStringList values;
+    for (const char *card : cards)
+        values << page.findChild<notifyReportItem *>(card)->valueText();
+    return values;
 }
 
 QString labelText(QWidget &widget, const char *name)
@@ -89,6 +85,13 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// What the file holds; "(unreadable)" when it cannot be opened.
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
 int pageCount(const QString &pdf)
 {
     const QString info = run("pdfinfo", { pdf });
@@ -100,15 +103,6 @@ QString pageText(const QString &pdf, int page)
 {
     return run(
         "pdftotext", { "-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-" });
-}
-
-// count alerts a0 (oldest) to a<count-1> from five sources.
-QList<TestAlert> fromFiveSources(int count)
-{
-    QList<TestAlert> alerts = recentAlerts(count);
-    for (int i = 0; i < count; ++i)
-        alerts[i].srcIp = "10.0.0." + QByteArray::number(i % 5);
-    return alerts;
 }
 
 const char *const DATE = "2024 Mar 05 10:11:12";
@@ -127,6 +121,18 @@ AlertRange rangeOf(std::vector<loginfo> alerts)
     return { list, AlertSpan(*list) };
 }
 
+// A page of these alerts without the daemon, shown; null if it never was.
+std::unique_ptr<notifyReportMain> pageOf(
+    std::vector<loginfo> alerts, const QList<QDate> &range = {}, int height = 900)
+{
+    const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+    auto page = std::make_unique<notifyReportMain>(ReportData::compute(snapshot, "init", "init"),
+        notifyReportMain::Figures {}, range.value(0), range.value(1));
+    page->resize(856, height);
+    page->show();
+    return QTest::qWaitForWindowExposed(page.get()) ? std::move(page) : nullptr;
+}
+
 std::shared_ptr<const Translation> english()
 {
     return std::make_shared<const Translation>("en_US", "/nonexistent");
@@ -142,7 +148,14 @@ QStringList column(const QAbstractItemModel *model, int column)
 
 } // namespace
 
-#define WAIT_LOADED(page) QTRY_VERIFY_WITH_TIMEOUT(!(page).isLoading() && !(page).isCountingAi(), 15000)
+bool loaded(notifyReportMain &page)
+{
+    return QTest::qWaitFor([&page] { return !page.isLoading() && !page.isCountingAi(); }, 15000);
+}
+
+#define WAIT_LOADED(page) QVERIFY(loaded(page))
+// Makes the call, then waits for the load it may start.
+#define LOAD(page, call) QVERIFY((call, loaded(page)))
 
 class TestNotifyReportMain : public QObject
 {
@@ -158,24 +171,6 @@ private:
     {
         const QString path = writeTestFile(m_dir, "alerts.log", alertLog(alerts));
         return m_sim->start(QStringList { "--alerts", path } + options);
-    }
-
-    QString writePdf(const std::vector<loginfo> &alerts)
-    {
-        static int number = 0;
-        const QString path = m_dir.filePath(QString("report-%1.pdf").arg(++number));
-        QImage picture(400, 900, QImage::Format_RGB32);
-        picture.fill(QColor("#3790FA"));
-        QString error;
-        std::map<std::string, HitStat> sources, users;
-        countBySourceIp(alerts, sources);
-        countByUser(alerts, users);
-        const HitRanking sourceRanking(sources.begin(), sources.end());
-        const HitRanking userRanking(users.begin(), users.end());
-        return ReportPdf::write(path, { picture, alerts, &sourceRanking, &userRanking, QString() },
-                   *english(), nullptr, &error)
-            ? path
-            : QString();
     }
 
 private slots:
@@ -216,8 +211,7 @@ private slots:
             QCOMPARE(emptyText(page), QString("The detection service could not be reached"));
             QCOMPARE(page.findChild<QWidget *>("emptyPanel")->findChild<EmptyWidget *>()->picture().toImage(),
                 QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(128, 128).toImage());
-            QCOMPARE(QStringList({ cardValue(page, "alertsCard"), cardValue(page, "eventsCard") }),
-                (QStringList { "--", "--" }));
+            QCOMPARE(cardValues(page, { "alertsCard", "eventsCard" }), (QStringList { "--", "--" }));
         }
         QVERIFY(serve(alerts, { "--delay", "generateLogFile=300" }));
 
@@ -225,16 +219,14 @@ private slots:
         page.show();
         QVERIFY(page.isLoading()); // up before the daemon answered
         QVERIFY(page.findChild<QWidget *>("busyIndicator")->isVisible());
-        QCOMPARE(cardValue(page, "alertsCard"), QString("--"));
+        QCOMPARE(cardValues(page, { "alertsCard" }), QStringList { "--" });
         WAIT_LOADED(page);
         QCOMPARE(loads(), 1);
         QVERIFY(!page.findChild<QWidget *>("busyIndicator")->isVisible());
 
         // Totals: hours since installation, the daemon's event count, the AI
         // count, the alerts; level 17 is high risk in the cards but has no bar.
-        QCOMPARE(
-            QStringList({ cardValue(page, "guardCard"), cardValue(page, "eventsCard"),
-                cardValue(page, "aiCard"), cardValue(page, "alertsCard"), cardValue(page, "highRiskCard") }),
+        QCOMPARE(cardValues(page, { "guardCard", "eventsCard", "aiCard", "alertsCard", "highRiskCard" }),
             (QStringList { "3", "1024", "42", "39", "3" }));
         QCOMPARE(labelText(page, "startLabel") + " - " + labelText(page, "endLabel"),
             QDate::currentDate().addDays(-2).toString("yyyy 年 MM 月 dd 日") + " - So far");
@@ -307,10 +299,8 @@ private slots:
             (QStringList { "user name: <u>root</u>", "user name: guest" }));
 
         // Rebuilt bodies take their cards, windows, chart and tip with them.
-        for (int round = 0; round < 3; ++round) {
-            page.slot_refresh_data();
-            WAIT_LOADED(page);
-        }
+        for (int round = 0; round < 3; ++round)
+            LOAD(page, page.slot_refresh_data());
         QVERIFY(!card && !window && !tip && page.findChildren<AllStatisticsWindow *>().isEmpty());
         QCOMPARE(page.findChildren<AttackStatisticsWidget *>().size(), 1);
         page.removeVerticalLine(); // the old line's timer: nothing left to touch
@@ -328,8 +318,7 @@ private slots:
         notifyReportMain page; // the store's snapshot of the test before: no load
         WAIT_LOADED(page);
         QCOMPARE(loads(), 0);
-        page.slot_refresh_data();
-        WAIT_LOADED(page);
+        LOAD(page, page.slot_refresh_data());
         // Without addresses and users the two cards say so.
         QCOMPARE(QStringList({ page.attackCard()->findChild<EmptyWidget *>()->text(),
                      page.userCard()->findChild<EmptyWidget *>()->text() }),
@@ -352,11 +341,7 @@ private slots:
             return double(QDateTime(today.addDays(offset), QTime(0, 0)).toMSecsSinceEpoch());
         };
         for (auto [range, alerts, start, end] : steps) {
-            if (range.isEmpty())
-                page.slot_refresh_data();
-            else
-                page.slot_update_dateTime(range);
-            WAIT_LOADED(page);
+            LOAD(page, range.isEmpty() ? page.slot_refresh_data() : page.slot_update_dateTime(range));
             QCOMPARE(page.rangeAlerts().size(), alerts);
             QCOMPARE(page.showsEmptyState(), alerts == 0);
             QCOMPARE(emptyText(page), QString(alerts ? "" : "There are no alarm details"));
@@ -371,39 +356,32 @@ private slots:
         QVERIFY(pickerRange.count() == 1 && pickerRange.first().at(0).toDate() == today.addDays(-3));
         // The auto-refresh loads afresh but keeps the days the user picked.
         QList<QDate> yesterday { today.addDays(-1), today.addDays(-1) };
-        page.slot_update_dateTime(yesterday);
-        WAIT_LOADED(page);
-        page.refreshKeepingRange();
-        WAIT_LOADED(page);
+        LOAD(page, page.slot_update_dateTime(yesterday));
+        LOAD(page, page.refreshKeepingRange());
         QTRY_COMPARE(page.rangeAlerts().size(), size_t(1));
         QCOMPARE(
             labelText(page, "startLabel") + " - " + labelText(page, "endLabel"), day(-1) + " - " + day(-1));
         QCOMPARE(loads(), 3);
-        page.slot_refresh_data();
-        WAIT_LOADED(page);
+        LOAD(page, page.slot_refresh_data());
 
         QPointer<QChartView> chart = page.dateChartView();
-        QCOMPARE(cardValue(page, "eventsCard"), QString("1024"));
+        QCOMPARE(cardValues(page, { "eventsCard" }), QStringList { "1024" });
         QVERIFY(serve({}, { "--error", "generateLogFile", "--error", "getEventTotalCount" }));
-        page.slot_refresh_data();
-        WAIT_LOADED(page);
+        LOAD(page, page.slot_refresh_data());
         QCOMPARE(chart.data(), page.dateChartView()); // the figures stay
-        QCOMPARE(QStringList({ cardValue(page, "alertsCard"), cardValue(page, "eventsCard") }),
-            (QStringList { "3", "1024" }));
+        QCOMPARE(cardValues(page, { "alertsCard", "eventsCard" }), (QStringList { "3", "1024" }));
         QCOMPARE(labelText(page, "statusLabel"), unreachable);
         QCOMPARE(emptyText(page), QString());
         QVERIFY(m_sim->kill()); // a range is cut from what was shown, and the failure still said
         QList<QDate> range { today, today };
-        page.slot_update_dateTime(range);
-        WAIT_LOADED(page);
+        LOAD(page, page.slot_update_dateTime(range));
         QCOMPARE(page.rangeAlerts().size(), size_t(1));
         QCOMPARE(labelText(page, "statusLabel"), unreachable);
 
         QVERIFY(serve({ alert(daysAgo(1), 13) }));
-        page.slot_refresh_data();
-        WAIT_LOADED(page);
+        LOAD(page, page.slot_refresh_data());
         QCOMPARE(labelText(page, "statusLabel"), QString());
-        QCOMPARE(cardValue(page, "alertsCard"), QString("1"));
+        QCOMPARE(cardValues(page, { "alertsCard" }), QStringList { "1" });
         QVERIFY(!page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
 
         // Records that could not be read are said, and a range without
@@ -418,12 +396,10 @@ private slots:
                     "2 alert records could not be read" },
                 { { unreadable }, false, 0, "1 alert record could not be read" } }) {
             QVERIFY(serve(log));
-            page.slot_refresh_data();
-            WAIT_LOADED(page);
+            LOAD(page, page.slot_refresh_data());
             if (pick) {
                 range = { today.addDays(-10), today.addDays(-5) };
-                page.slot_update_dateTime(range);
-                WAIT_LOADED(page);
+                LOAD(page, page.slot_update_dateTime(range));
             }
             QCOMPARE(page.rangeAlerts().size(), shown);
             QCOMPARE(emptyText(page), empty);
@@ -443,7 +419,7 @@ private slots:
             WAIT_LOADED(page);
             QCOMPARE(page.findChildren<notifyReportItem *>().size(), 6);
             QCOMPARE(aiCount.count(), 1);
-            QCOMPARE(cardValue(page, "guardCard"), QString("None"));
+            QCOMPARE(cardValues(page, { "guardCard" }), QStringList { "None" });
             auto *aiCard = page.findChild<notifyReportItem *>("aiCard");
             QVERIFY(aiCard->tipShown());
             QEvent enter(QEvent::Enter), leave(QEvent::Leave);
@@ -472,8 +448,7 @@ private slots:
         WAIT_LOADED(page);
         QVERIFY(!page.findChild<notifyReportItem *>("aiCard"));
         QCOMPARE(page.findChild<QWidget *>("totalsStrip")->findChildren<notifyReportItem *>().size(), 3);
-        page.slot_refresh_data();
-        WAIT_LOADED(page);
+        LOAD(page, page.slot_refresh_data());
         QCOMPARE(aiCount.count(), 0);
     }
 
@@ -483,19 +458,13 @@ private slots:
         QTest::addColumn<QStringList>("daemon");
         QTest::addColumn<QString>("aiCount");
         QTest::addColumn<QStringList>("shown"); // events, inferences
-        const std::tuple<const char *, QStringList, const char *, QStringList> rows[] = {
-            { "known", {}, "echo 99999999999", { "1024", "99999999999" } },
-            { "event count fails", { "--error", "getEventTotalCount" }, "echo 7", { "--", "7" } },
-            { "event count short", { "--short-reply", "getEventTotalCount" }, "echo 7", { "--", "7" } },
-            { "event count of a wrong type", { "--wrong-type", "getEventTotalCount" }, "echo 7",
-                { "--", "7" } },
-            { "event count hangs", { "--no-reply", "getEventTotalCount" }, "echo 7", { "--", "7" } },
-            { "no AI count program", {}, "exec /nonexistent/getCount", { "1024", "--" } },
-            { "negative AI count", {}, "echo -7", { "1024", "--" } },
-            { "AI count in words", {}, "echo many", { "1024", "--" } },
-        };
-        for (const auto &[name, daemon, aiCount, shown] : rows)
-            QTest::newRow(name) << daemon << QString(aiCount) << shown;
+        for (const char *reply : { "--error", "--short-reply", "--wrong-type", "--no-reply" })
+            QTest::newRow(reply) << QStringList { reply, "getEventTotalCount" } << QString("echo 7")
+                                 << QStringList { "--", "7" };
+        QTest::newRow("known") << QStringList() << QString("echo 99999999999")
+                               << QStringList { "1024", "99999999999" };
+        for (const char *aiCount : { "exec /nonexistent/getCount", "echo -7", "echo many" })
+            QTest::newRow(aiCount) << QStringList() << QString(aiCount) << QStringList { "1024", "--" };
     }
 
     void unknownFigures()
@@ -507,7 +476,7 @@ private slots:
         notifyReportMain::sources().aiCountArguments = QStringList { "-c", aiCount };
         notifyReportMain page;
         WAIT_LOADED(page);
-        QCOMPARE(QStringList({ cardValue(page, "eventsCard"), cardValue(page, "aiCard") }), shown);
+        QCOMPARE(cardValues(page, { "eventsCard", "aiCard" }), shown);
     }
 
     void pagesAndSections()
@@ -516,8 +485,16 @@ private slots:
         for (int i = 0; i < 50; ++i) // 50 alerts from 50 sources, one by root
             alerts.push_back(row(DATE, 13, "row " + std::to_string(i), LOCATION,
                 "10.0." + std::to_string(100 + i) + ".1", i ? "" : "root"));
-        const QString pdf = writePdf(alerts);
-        QVERIFY(!pdf.isEmpty());
+        const QString pdf = m_dir.filePath("report.pdf");
+        QImage picture(400, 900, QImage::Format_RGB32);
+        picture.fill(QColor("#3790FA"));
+        const auto data = ReportData::compute(
+            std::make_shared<const std::vector<loginfo>>(std::move(alerts)), "init", "init");
+        QString error;
+        QVERIFY2(
+            ReportPdf::write(pdf, { picture, data->range.alerts, data->sources.get(), data->users.get(), {} },
+                *english(), nullptr, &error),
+            qPrintable(error));
         // The picture, two pages of alerts, three of sources and one of users.
         QCOMPARE(pageCount(pdf), 7);
         QVERIFY(run("pdfinfo", { pdf }).contains("(A4)"));
@@ -533,8 +510,7 @@ private slots:
             QCOMPARE(text.count("Attack IP: 10.0."), entries[page]);
             QCOMPARE(text.count("Latest attack time: 2024 Mar 05 10:11:12"), entries[page]);
         }
-        const QString users = pageText(pdf, 7);
-        QVERIFY(users.contains("All user statistics") && users.contains("User: root"));
+        QVERIFY(pageText(pdf, 7).contains("All user statistics") && pageText(pdf, 7).contains("User: root"));
         // Texts as real glyphs of embedded fonts.
         for (const QString &line : run("pdffonts", { pdf }).split('\n', Qt::SkipEmptyParts).mid(2))
             QVERIFY2(line.contains(" yes "), qPrintable(line));
@@ -546,14 +522,16 @@ private slots:
     // afterwards. The alerts as CSV and JSON Lines read back.
     void exportFromThePage()
     {
-        QVERIFY(serve(fromFiveSources(30)));
+        QList<TestAlert> alerts = recentAlerts(30); // from five sources
+        for (int i = 0; i < 30; ++i)
+            alerts[i].srcIp = "10.0.0." + QByteArray::number(i % 5);
+        QVERIFY(serve(alerts));
         QTemporaryDir work;
-        QFile mine(writeTestFile(work, "tmpReport.png", "a user's own file"));
+        const QString mine = writeTestFile(work, "tmpReport.png", "a user's own file");
         notifyReportMain page;
         page.resize(856, 500);
         page.show();
-        page.slot_refresh_data(); // not the snapshot of the test before
-        QTRY_VERIFY_WITH_TIMEOUT(!page.isLoading(), 10000);
+        LOAD(page, page.slot_refresh_data()); // not the snapshot of the test before
         QLabel *status = page.findChild<QLabel *>("statusLabel");
         // The dialog opens in the documents folder until an export has been written.
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -602,31 +580,25 @@ private slots:
         QVERIFY(pageText(target, 2).contains("alert 0"));
         QCOMPARE(status->text(), "The report was written to " + target);
         folder = work.path();
-        QVERIFY(mine.open(QIODevice::ReadOnly));
-        QCOMPARE(mine.readAll(), QByteArray("a user's own file"));
+        QCOMPARE(contents(mine), QByteArray("a user's own file"));
         QCOMPARE(QDir(work.path()).entryList(QDir::Files), (QStringList { "report.pdf", "tmpReport.png" }));
         QCOMPARE(QDir::temp().entryList({ "tarvix-report-*" }), before);
 
         // A picture that cannot be read leaves an earlier file of that name as it was.
-        QFile earlier(writeTestFile(m_dir, "earlier.pdf", "old report"));
-        QVERIFY(!page.writeReportPdf(earlier.fileName(), m_dir.filePath("no-picture.png")));
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("old report"));
+        const QString earlier = writeTestFile(m_dir, "earlier.pdf", "old report");
+        QVERIFY(!page.writeReportPdf(earlier, m_dir.filePath("no-picture.png")));
+        QCOMPARE(contents(earlier), QByteArray("old report"));
 
         // Without a suffix typed, the chosen format's; newest first.
         exportTo(work.filePath("alerts"), 1);
         QCOMPARE(status->text(), "The alerts were written to " + work.filePath("alerts.csv"));
-        QFile csv(work.filePath("alerts.csv"));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        const QList<QByteArray> rows = csv.readAll().split('\n');
+        const QList<QByteArray> rows = contents(work.filePath("alerts.csv")).split('\n');
         QVERIFY(rows[0].startsWith("\xEF\xBB\xBF"
                                    "id,time,level,"));
         QCOMPARE(rows.size(), 1 + 30 + 1);
         QVERIFY(rows[1].contains(",alert 29,") && rows[30].contains(",alert 0,"));
         exportTo(work.filePath("alerts"), 2);
-        QFile jsonLines(work.filePath("alerts.jsonl"));
-        QVERIFY(jsonLines.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = jsonLines.readAll().trimmed().split('\n');
+        const QList<QByteArray> lines = contents(work.filePath("alerts.jsonl")).trimmed().split('\n');
         QCOMPARE(lines.size(), 30);
         QCOMPARE(QJsonDocument::fromJson(lines[0]).object().value("description").toString(), "alert 29");
     }
@@ -654,11 +626,9 @@ private slots:
                 "user" + std::to_string(i % 500)));
         alerts.back().timeNs
             = QDateTime::fromString(DATE, "yyyy MMM dd HH:mm:ss").toMSecsSinceEpoch() * 1000000;
-        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
-        notifyReportMain page(ReportData::compute(snapshot, "init", "init"), {}, {}, {});
-        page.resize(856, 500);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const auto shown = pageOf(std::move(alerts), {}, 500);
+        QVERIFY(shown);
+        notifyReportMain &page = *shown;
         QTemporaryDir folder;
         const QString target = folder.filePath("responsive");
         QLabel *status = page.findChild<QLabel *>("statusLabel");
@@ -696,9 +666,7 @@ private slots:
                             + QDate::currentDate().toString("yyyy-MM-dd") + "\n"));
         } else {
             QCOMPARE(status->text(), "The alerts were written to " + target);
-            QFile csv(target);
-            QVERIFY(csv.open(QIODevice::ReadOnly));
-            QCOMPARE(csv.readAll().count('\n'), 100001);
+            QCOMPARE(contents(target).count('\n'), 100001);
         }
     }
 
@@ -706,12 +674,9 @@ private slots:
     // for its alerts: that field's recorded value, in the report's range.
     void drillDownFromEachRanking()
     {
-        std::vector<loginfo> alerts;
-        for (const auto &[comment, source, user] : std::vector<std::array<std::string, 3>> {
-                 { "sshd: brute force", "10.0.0.6", "root" }, { "sshd: brute force", "10.0.0.6", "root" },
-                 { "sshd: brute force", "10.0.0.6", "admin" }, { "su: failure", "10.0.0.7", "" } })
-            alerts.push_back(row(DATE, 13, comment, LOCATION, source, user));
-        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
+        std::vector<loginfo> alerts(2, row(DATE, 13, "sshd: brute force", LOCATION, "10.0.0.6", "root"));
+        alerts.push_back(row(DATE, 13, "sshd: brute force", LOCATION, "10.0.0.6", "admin"));
+        alerts.push_back(row(DATE, 13, "su: failure", LOCATION, "10.0.0.7"));
         const auto clickRow = [](QAbstractItemView *view, int row) {
             QCOMPARE(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -732,40 +697,32 @@ private slots:
                 qWarning("the window was not shown");
             return window;
         };
-        using Choice = std::function<void(notifyReportMain &)>;
-        const std::vector<std::tuple<Choice, AlertField, QString>> choices {
-            { [&](notifyReportMain &page) { QTest::mouseClick(eventRow(page, 1), Qt::LeftButton); },
+        using Page = notifyReportMain;
+        using List = HitStatListView;
+        const std::vector<std::tuple<std::function<void(Page &)>, AlertField, QString>> choices {
+            { [&](Page &p) { QTest::mouseClick(eventRow(p, 1), Qt::LeftButton); },
                 AlertField::RuleDescription, "su: failure" },
-            { [&](notifyReportMain &page) { QTest::keyClick(eventRow(page, 0), Qt::Key_Return); },
-                AlertField::RuleDescription, "sshd: brute force" },
-            { [&](notifyReportMain &page) { clickRow(page.attackCard()->findChild<HitStatListView *>(), 1); },
-                AlertField::SourceAddress, "10.0.0.7" },
-            { [&](notifyReportMain &page) { returnOn(page.userCard()->findChild<HitStatListView *>(), 0); },
-                AlertField::User, "root" },
-            { [&](notifyReportMain &page) { // sorted with the titles from A to Z
-                 clickRow(seeAll(page.eventCard())->findChild<EventTableView *>(), 3);
-             },
+            { [&](Page &p) { QTest::keyClick(eventRow(p, 0), Qt::Key_Return); }, AlertField::RuleDescription,
+                "sshd: brute force" },
+            { [&](Page &p) { clickRow(p.attackCard()->findChild<List *>(), 1); }, AlertField::SourceAddress,
+                "10.0.0.7" },
+            { [&](Page &p) { returnOn(p.userCard()->findChild<List *>(), 0); }, AlertField::User, "root" },
+            // The events window sorts the titles from A to Z.
+            { [&](Page &p) { clickRow(seeAll(p.eventCard())->findChild<EventTableView *>(), 3); },
                 AlertField::RuleDescription, "su: failure" },
-            { [&](notifyReportMain &page) {
-                 returnOn(seeAll(page.attackCard())->findChild<HitStatListView *>(), 1);
-             },
+            { [&](Page &p) { returnOn(seeAll(p.attackCard())->findChild<List *>(), 1); },
                 AlertField::SourceAddress, "10.0.0.7" },
-            { [&](notifyReportMain &page) {
-                 clickRow(seeAll(page.userCard())->findChild<HitStatListView *>(), 0);
-             },
-                AlertField::User, "admin" },
+            { [&](Page &p) { clickRow(seeAll(p.userCard())->findChild<List *>(), 0); }, AlertField::User,
+                "admin" },
         };
         const QList<QDate> picked { QDate(2024, 3, 1), QDate(2024, 3, 5) };
         for (const QList<QDate> &range : { QList<QDate>(), picked }) {
-            notifyReportMain page(
-                ReportData::compute(snapshot, "init", "init"), {}, range.value(0), range.value(1));
-            page.resize(856, 900);
-            page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
-            QSignalSpy drills(&page, &notifyReportMain::signal_drill_down);
-            QCOMPARE(eventRow(page, 0)->cursor().shape(), Qt::PointingHandCursor);
+            const auto page = pageOf(alerts, range);
+            QVERIFY(page);
+            QSignalSpy drills(page.get(), &notifyReportMain::signal_drill_down);
+            QCOMPARE(eventRow(*page, 0)->cursor().shape(), Qt::PointingHandCursor);
             for (const auto &[choose, field, value] : choices) {
-                choose(page);
+                choose(*page);
                 QCOMPARE(drills.count(), 1);
                 const QList<QVariant> drill = drills.takeFirst();
                 QCOMPARE(drill.at(0).value<AlertField>(), field);
@@ -780,12 +737,9 @@ private slots:
     // accessibility interfaces give it; no control of them goes unnamed.
     void accessibleNames()
     {
-        std::vector<loginfo> alerts { row(DATE, 15, "sshd: brute force", LOCATION, "10.0.0.6", "root") };
-        const AlertList snapshot = std::make_shared<const std::vector<loginfo>>(std::move(alerts));
-        notifyReportMain page(ReportData::compute(snapshot, "init", "init"), {}, {}, {});
-        page.resize(856, 900);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const auto shown = pageOf({ row(DATE, 15, "sshd: brute force", LOCATION, "10.0.0.6", "root") });
+        QVERIFY(shown);
+        notifyReportMain &page = *shown;
         const auto name = [](QObject *object) {
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
             return accessible ? accessible->text(QAccessible::Name) : QString("(none)");
@@ -819,8 +773,7 @@ private slots:
 
         QList<QWidget *> windows { &page };
         for (RankingCard *card :
-            { static_cast<RankingCard *>(page.eventCard()), static_cast<RankingCard *>(page.attackCard()),
-                static_cast<RankingCard *>(page.userCard()) }) {
+            std::initializer_list<RankingCard *> { page.eventCard(), page.attackCard(), page.userCard() }) {
             card->seeAllButton()->click();
             windows << QApplication::activeModalWidget();
             QCOMPARE(name(windows.last()), windows.last()->windowTitle());
@@ -838,9 +791,10 @@ private slots:
         }
     }
 
-    // Every alert a row at once, two with one date text too; an update whose
-    // date text is known replaces its row, another is fetched on demand.
-    void eventModelRows()
+    // The event table: every alert a row at once, two with one date text too;
+    // an update whose date text is known replaces its row, another is fetched
+    // on demand. Its window: empty, then filled; its sort is exchanged on purpose.
+    void eventTable()
     {
         std::vector<loginfo> alerts(248, row(DATE, 12, "same time"));
         alerts.push_back(row("2024 Mar 06 08:00:00", 13, "first"));
@@ -862,11 +816,7 @@ private slots:
         model.updateServiceInfo(row("2024 Mar 06 08:00:00", 15, "replaced"));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(column(&model, 0).mid(248), (QStringList { "replaced", "second", "odd" }));
-    }
 
-    // The events window: empty, then filled; its sort is exchanged on purpose.
-    void eventTableEmptyUpdatedAndSorted()
-    {
         allEventStatisticsWidget window(rangeOf({}), english(), nullptr);
         EventTableView *view = window.tableView();
         window.show();
