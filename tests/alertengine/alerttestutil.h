@@ -1,8 +1,7 @@
 #ifndef TESTS_ALERTENGINE_ALERTTESTUTIL_H
 #define TESTS_ALERTENGINE_ALERTTESTUTIL_H
 
-// Shared by the engine and report-data tests: blocks, generated logs, data
-// files, rankings as text, and what a call writes to a standard stream.
+// Shared by the engine and report-data tests.
 
 #include "alertengine/alertloader.h"
 #include "support/alertlog.h"

@@ -74,8 +74,7 @@ QByteArray loaded(const std::string &path, bool scanner)
     return text;
 }
 
-// Empty when the scanner and the plain loader agree on content, else where
-// they part.
+// Empty when the scanner and the plain loader agree on content, else where they part.
 QByteArray loaderDifference(const QByteArray &content)
 {
     QTemporaryDir dir;

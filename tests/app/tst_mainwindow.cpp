@@ -271,8 +271,8 @@ private slots:
             { "ii  tarvix-desktop 1.0 amd64 a\nii  tarvix-desktop\n", "1.0" }, // one with a version
             { "", "none" },
         };
-        for (const auto &row : rows)
-            QCOMPARE(tarvixMainPage::versionFromPackageList(row.first), row.second);
+        for (const auto &[list, version] : rows)
+            QCOMPARE(tarvixMainPage::versionFromPackageList(list), version);
     }
 
     // About names the program and its package version, Help asks the
@@ -357,21 +357,19 @@ private slots:
         QList<TestAlert> alerts = recentAlerts(3);
         const QString log = writeTestFile(m_dir, "alerts.log", alertLog(alerts));
         TARVIX_START_DAEMON(m_sim, { "--alerts", log });
-        const auto choices = [](tarvixMainPage &window) {
-            return window.mainMenu()->findChild<QMenu *>("autoRefreshMenu")->actions();
-        };
+        const auto choices
+            = [](tarvixMainPage &window) { return window.mainMenu()->findChild<QMenu *>("autoRefreshMenu"); };
 
         QRect placed;
         {
             tarvixMainPage window;
-            QCOMPARE(
-                window.mainMenu()->findChild<QMenu *>("autoRefreshMenu")->title(), QString("Auto refresh"));
+            QCOMPARE(choices(window)->title(), QString("Auto refresh"));
             QStringList texts;
-            for (QAction *choice : choices(window))
+            for (QAction *choice : choices(window)->actions())
                 texts << QString(choice->isChecked() ? "*" : "") + choice->text();
             QCOMPARE(texts, QString("*Off,Every minute,Every 5 minutes,Every 15 minutes").split(','));
             QVERIFY(!window.isAutoRefreshing());
-            choices(window).at(1)->trigger();
+            choices(window)->actions().at(1)->trigger();
             QVERIFY(window.autoRefreshMinutes() == 1 && window.isAutoRefreshing());
             window.show();
             window.setGeometry(60, 50, 1000, 700);
@@ -384,7 +382,7 @@ private slots:
         tarvixMainPage window;
         window.show();
         QCOMPARE(window.geometry(), placed);
-        QVERIFY(window.isAutoRefreshing() && choices(window).at(1)->isChecked());
+        QVERIFY(window.isAutoRefreshing() && choices(window)->actions().at(1)->isChecked());
 
         // The alert added since the load before comes in with its mark.
         notifyLogMainPage *page = window.logPage();

@@ -1,6 +1,5 @@
 // The daemon client against the stand-in daemon on a private system bus, from
-// the GUI thread and from workers at once, and the wire: what the stand-in
-// exports and remembers, the proxy's out values.
+// the GUI thread and from workers at once.
 
 #include "daemon/middleware.h"
 #include "daemon/tarvixdesktopdaemonclient.h"
@@ -57,8 +56,7 @@ QDBusMessage replyWith(const QVariantList &values)
     return QDBusMessage::createMethodCall("a.b", "/a", "a.b", "m").createReply(values);
 }
 
-// Calls every getter and returns their results; *outs gets their out
-// strings, "keep" where untouched.
+// Every getter's result; *outs gets their out strings, "keep" where untouched.
 QList<int> callGetters(QStringList *outs)
 {
     TarvixDesktopDaemonClient *client = TarvixDesktopDaemonClient::instance();
@@ -118,9 +116,7 @@ private slots:
         auto first = startThread(take(0)), second = startThread(take(1));
         go.release(2);
         QVERIFY(first->wait(10000) && second->wait(10000));
-        QVERIFY(seen[0]);
-        QCOMPARE(seen[0], seen[1]);
-        QCOMPARE(seen[0], TarvixDesktopDaemonClient::instance());
+        QVERIFY(seen[0] && seen[0] == seen[1] && seen[0] == TarvixDesktopDaemonClient::instance());
         // It lives on the GUI thread, where its signals are delivered.
         QCOMPARE(seen[0]->thread(), qApp->thread());
     }
@@ -321,8 +317,7 @@ private slots:
             getter = client->getServiceStatus("tarvix-ebpf", 0);
         });
         QVERIFY(absent->wait(10000));
-        QCOMPARE(setter, -1);
-        QCOMPARE(getter, -3);
+        QCOMPARE(QList<int>({ setter, getter }), QList<int>({ -1, -3 }));
 
         TARVIX_START_DAEMON(m_daemon, {});
         auto present = startThread([&] { setter = client->setServiceStatus("tarvix-ebpf", 1, 0); });
@@ -332,10 +327,8 @@ private slots:
 
     void middlewareRelaysInstallUpdate()
     {
-        Middleware *middleware = Middleware::instance();
-        QCOMPARE(Middleware::instance(), middleware);
-        QSignalSpy updates(middleware, &Middleware::installUpdate);
-        middleware->receiveMessage(QString());
+        QSignalSpy updates(Middleware::instance(), &Middleware::installUpdate);
+        Middleware::instance()->receiveMessage(QString());
         QCOMPARE(updates.count(), 1);
     }
 

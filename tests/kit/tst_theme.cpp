@@ -1,7 +1,5 @@
-// Theme state read from the desktop style settings. The same program runs
-// three times: with the full schemas, with a style schema that lacks most
-// keys, and with no schema at all, because GSettings fixes its schema
-// directory once per process.
+// Theme state read from the desktop style settings. The program runs three times (full
+// schemas, a partial one, none) because GSettings fixes its schema directory once per process.
 #include "kit/kiconbar.h"
 #include "kit/kmenubutton.h"
 #include "kit/kwidget.h"

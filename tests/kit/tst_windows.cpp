@@ -1,8 +1,4 @@
-// The kit's windows and controls: the frameless window with its areas,
-// buttons and flag rules, and which presses move or resize it through the
-// window system; tab and navigation bars, links, the balloon tip, the options
-// menu with its Feedback tool, the about dialog, and the kit's own catalogues
-// (last, since they switch the language).
+// The kit's windows and controls; its catalogues come last, since they switch the language.
 #include "kit/kaboutdialog.h"
 #include "kit/kballontip.h"
 #include "kit/kdialog.h"
@@ -339,8 +335,7 @@ private slots:
         QVERIFY(ThemeController::themeChoice() == ThemeController::ForceLight
             && checked(button) + checked(other) == "010010");
         button.autoAction()->trigger();
-        QCOMPARE(ThemeController::themeChoice(), ThemeController::FollowDesktop);
-        QCOMPARE(checked(button), QString("100"));
+        QVERIFY(ThemeController::themeChoice() == ThemeController::FollowDesktop && checked(button) == "100");
 
         QTemporaryDir dir;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read"));
