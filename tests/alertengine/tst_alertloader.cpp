@@ -200,27 +200,25 @@ private slots:
         sortAlertsNewestFirst(many);
 
         const char *const day = "2024-03-05 00:00:00";
-        const struct
-        {
-            const char *start, *end, *ids;
-        } ranges[] = { { "init", "init", "abc" }, { day, "2024-03-05 23:59:59", "bc" },
-            { day, "2024-03-05 23:59:60", "abc" }, // the log page's end of day reaches midnight
-            { "init", "2024-03-05 12:00:00", "c" }, { day, "init", "" }, { "2024-03-09 00:00:00", day, "" },
-            { "garbage", "2030-01-01 00:00:00", "abc" } };
-        for (const auto &range : ranges) {
+        const std::tuple<const char *, const char *, const char *> ranges[]
+            = { { "init", "init", "abc" }, { day, "2024-03-05 23:59:59", "bc" },
+                  { day, "2024-03-05 23:59:60", "abc" }, // the log page's end of day reaches midnight
+                  { "init", "2024-03-05 12:00:00", "c" }, { day, "init", "" },
+                  { "2024-03-09 00:00:00", day, "" }, { "garbage", "2030-01-01 00:00:00", "abc" } };
+        for (const auto &[start, end, ids] : ranges) {
             for (bool moved : { false, true }) {
                 std::vector<loginfo> out, copy = all;
-                moved ? filterAlertsByRange(std::move(copy), out, range.start, range.end)
-                      : filterAlertsByRange(all, out, range.start, range.end);
-                std::string ids;
+                moved ? filterAlertsByRange(std::move(copy), out, start, end)
+                      : filterAlertsByRange(all, out, start, end);
+                std::string found;
                 for (const loginfo &alert : out)
-                    ids += alert.alertId;
-                QCOMPARE(ids, std::string(range.ids));
+                    found += alert.alertId;
+                QCOMPARE(found, std::string(ids));
             }
             // The span a page takes is the run the copy holds.
             std::vector<loginfo> copied;
-            filterAlertsByRange(many, copied, range.start, range.end);
-            const AlertSpan span = alertsInRange(many, range.start, range.end);
+            filterAlertsByRange(many, copied, start, end);
+            const AlertSpan span = alertsInRange(many, start, end);
             QCOMPARE(span.size(), copied.size());
             for (size_t i = 0; i < span.size(); ++i)
                 QCOMPARE(span[i].timeNs, copied[i].timeNs);

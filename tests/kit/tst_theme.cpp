@@ -157,51 +157,44 @@ private slots:
     }
 };
 
-// A style schema with only the style name: the missing keys are never read
-// (GLib aborts the process on a read of a key the schema lacks) and keep
-// their values.
-class ThemePartialTest : public QObject
+// A style schema with only the style name ("partial") or none: the missing keys are never read
+// (GLib aborts the process on a read of a key the schema lacks) and keep their values.
+class ThemeReducedTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
+    const bool m_partial = qgetenv("KIT_THEME_MODE") == "partial";
 
 private slots:
     void initTestCase()
     {
-        writeTestFile(m_dir, "org.vemo.style.gschema.xml",
-            "<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
-            "<key name=\"style-name\" type=\"s\"><default>'vemo-dark'</default></key></schema></schemalist>");
-        QVERIFY(installSchemas(m_dir.path(), {}));
+        if (m_partial) {
+            writeTestFile(m_dir, "org.vemo.style.gschema.xml",
+                "<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
+                "<key name=\"style-name\" "
+                "type=\"s\"><default>'vemo-dark'</default></key></schema></schemalist>");
+            QVERIFY(installSchemas(m_dir.path(), {}));
+        }
+        QCOMPARE(QGSettings::isSchemaInstalled("org.vemo.style"), m_partial);
     }
 
     void missingKeysKeepTheirValues()
     {
-        QCOMPARE(ThemeController::themeMode(), ThemeController::DarkTheme);
+        QCOMPARE(ThemeController::themeMode(),
+            m_partial ? ThemeController::DarkTheme : ThemeController::LightTheme);
         QCOMPARE(ThemeController::iconThemeFlag(), ThemeController::DefaultIconTheme);
         // No personalisation schema: panels stay opaque.
-        QCOMPARE(ThemeController::transparency(), 1.0);
-        QGSettings style("org.vemo.style");
-        QVERIFY(setStyle(style, "styleName", "vemo-light"));
-        QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
-        QCOMPARE(ThemeController::widgetTheme(), ThemeController::DefaultTheme);
-        QCOMPARE(ThemeController::systemFontSize(), 11);
-    }
-};
-
-class ThemeNoSchemaTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void defaultsWithoutSchema()
-    {
-        QVERIFY(!QGSettings::isSchemaInstalled("org.vemo.style"));
-        QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
-        QCOMPARE(ThemeController::systemFontSize(), 11);
         QCOMPARE(ThemeController::transparency(), 1.0);
         lumo::KWidget widget;
         widget.setLayoutType(lumo::MixedType);
         QCOMPARE(widget.sideBar()->palette().color(QPalette::Window).alpha(), 255);
+        if (m_partial) {
+            QGSettings style("org.vemo.style");
+            QVERIFY(setStyle(style, "styleName", "vemo-light"));
+            QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
+        }
+        QCOMPARE(ThemeController::widgetTheme(), ThemeController::DefaultTheme);
+        QCOMPARE(ThemeController::systemFontSize(), 11);
     }
 };
 
@@ -209,14 +202,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("tarvix-kit-test");
-    const QByteArray mode = qgetenv("KIT_THEME_MODE");
     ThemeFullTest full;
-    ThemePartialTest partial;
-    ThemeNoSchemaTest none;
-    QObject *test = mode == "partial" ? static_cast<QObject *>(&partial)
-        : mode == "none"              ? static_cast<QObject *>(&none)
-                                      : &full;
-    return QTest::qExec(test, argc, argv);
+    ThemeReducedTest reduced;
+    return QTest::qExec(
+        qgetenv("KIT_THEME_MODE") == "full" ? static_cast<QObject *>(&full) : &reduced, argc, argv);
 }
 
 #include "tst_theme.moc"
