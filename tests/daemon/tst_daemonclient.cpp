@@ -124,7 +124,7 @@ private slots:
     void cleanup()
     {
         QVERIFY2(m_daemon.stop(), qPrintable(m_daemon.errorString()));
-        m_daemon.removeState();
+        QFile::remove(m_daemon.statePath());
     }
 
     // A missing daemon or a broken reply: no out string changes, getters give
