@@ -104,38 +104,37 @@ private slots:
         QVERIFY(!icon.isNull());
         QCOMPARE(window.windowIcon().pixmap(24).toImage(), icon);
         QCOMPARE(window.findChild<QPushButton *>("title_icon_btn")->icon().pixmap(24).toImage(), icon);
-        // The window's title, a label's text, a button's tool tip.
-        for (const auto &[name, size, text] : std::vector<std::tuple<QString, QSize, QString>> {
-                 { "tarvixMainPage", { 904, 568 }, "Zorva Intrusion Detector" },
-                 { "title_label", {}, "Zorva Intrusion Detector" }, { "tool_button", { 30, 30 }, "Option" },
-                 { "minimum_btn", { 30, 30 }, "Minimize" }, { "maximum_btn", { 30, 30 }, "Maximize" },
-                 { "close_btn", { 30, 30 }, "Close" } }) {
+        // The window's title, a label's text or a button's tool tip; what a screen reader says.
+        for (const auto &[name, size, text, said] :
+            std::vector<std::tuple<QString, QSize, QString, QString>> {
+                { "tarvixMainPage", { 904, 568 }, "Zorva Intrusion Detector", {} },
+                { "title_label", {}, "Zorva Intrusion Detector", {} },
+                { "title_icon_btn", {}, {}, "Zorva Intrusion Detector" },
+                { "tool_button", { 30, 30 }, "Option", "Main menu" },
+                { "minimum_btn", { 30, 30 }, "Minimize", "Minimize" },
+                { "maximum_btn", { 30, 30 }, "Maximize", "Maximize" },
+                { "close_btn", { 30, 30 }, "Close", "Close" },
+                { "settingButton", { 96, 36 }, {}, "Setting" } }) {
             QWidget *widget = window.objectName() == name ? &window : window.findChild<QWidget *>(name);
             QVERIFY2(widget, qPrintable(name));
             QVERIFY(!size.isValid() || widget->size() == size);
             const auto *label = qobject_cast<QLabel *>(widget);
-            QCOMPARE(widget->isWindow() ? widget->windowTitle()
-                    : label             ? label->text()
-                                        : widget->toolTip(),
-                text);
+            if (!text.isNull())
+                QCOMPARE(widget->isWindow() ? widget->windowTitle()
+                        : label             ? label->text()
+                                            : widget->toolTip(),
+                    text);
+            if (!said.isNull())
+                QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), said);
         }
         QCOMPARE(window.minimumSize(), QSize(904, 568));
         QCOMPARE(window.findChild<QLabel *>("title_label")->maximumSize(), QSize(480, 17));
-        QVERIFY(window.tabBar()->size() == QSize(200, 36) && window.settingButton()->size() == QSize(96, 36));
+        QCOMPARE(window.tabBar()->size(), QSize(200, 36));
         QCOMPARE(QStringList({ window.tabBar()->tabText(0), window.tabBar()->tabText(1),
                      window.settingButton()->text() }),
             (QStringList { "Alarm Logs", "Alarm Statistics", "Setting" }));
         QCOMPARE(
             window.findChild<QToolButton *>("tool_button")->menu(), window.findChild<QMenu *>("mainMenu"));
-        // What a screen reader says for each button, the icon-only ones included.
-        for (const auto &[name, said] :
-            std::vector<std::pair<QString, QString>> { { "title_icon_btn", "Zorva Intrusion Detector" },
-                { "tool_button", "Main menu" }, { "minimum_btn", "Minimize" }, { "maximum_btn", "Maximize" },
-                { "close_btn", "Close" }, { "settingButton", "Setting" } }) {
-            QAccessibleInterface *accessible
-                = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(name));
-            QCOMPARE(accessible->text(QAccessible::Name), said);
-        }
     }
 
     // The options menu with no kit library, with one exporting the Feedback
@@ -355,8 +354,7 @@ private slots:
         QVERIFY(preferences.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME") + "/"));
         QFile::remove(preferences.fileName());
         QList<TestAlert> alerts = recentAlerts(3);
-        const QString log = writeTestFile(m_dir, "alerts.log", alertLog(alerts));
-        TARVIX_START_DAEMON(m_sim, { "--alerts", log });
+        const QString log = m_dir.filePath("alerts.log"); // served since initTestCase
         const auto choices
             = [](tarvixMainPage &window) { return window.mainMenu()->findChild<QMenu *>("autoRefreshMenu"); };
 

@@ -112,10 +112,7 @@ private slots:
         alert.time = QDateTime(QDate(2024, 3, 5), QTime(10, 11, 12));
         alert.rule = 5712;
         alert.level = 13;
-        alert.comment = value;
-        alert.location = value;
-        alert.srcIp = value;
-        alert.user = value;
+        alert.comment = alert.location = alert.srcIp = alert.user = value;
         alert.raw = { value, "Dst IP: " + value, "Src Port: 4444", "second, \"line\"" };
         TestAlert older;
         older.time = alert.time.addDays(-1);
