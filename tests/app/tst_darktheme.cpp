@@ -26,7 +26,6 @@
 #include <QListView>
 #include <QPushButton>
 
-#include <functional>
 #include <map>
 
 namespace {

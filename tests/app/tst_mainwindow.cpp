@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QToolButton>
-#include <QWindow>
 
 #include <functional>
 #include <unistd.h>

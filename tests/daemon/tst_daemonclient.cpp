@@ -6,7 +6,6 @@
 #include "daemon/tarvixdesktopdaemoninterface.h"
 #include "support/bustestmain.h"
 
-#include <QDBusArgument>
 #include <QSignalSpy>
 
 #include <atomic>

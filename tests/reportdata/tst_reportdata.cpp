@@ -6,7 +6,6 @@
 #include "translation/translation.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
