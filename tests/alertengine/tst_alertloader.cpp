@@ -106,8 +106,7 @@ private slots:
         QVERIFY(written.endsWith(
             "not read: it is larger than " + QByteArray::number(content.size() - 1) + " bytes\n"));
 
-        // Past the cap while reading (a file still growing), or a read that
-        // fails part way: a failed load, not a shorter list.
+        // Past the cap while reading (still growing) or a read failing part way: failed, not a shorter list.
         const int growing = open(qPrintable(own), O_RDONLY);
         const int directory = open(qPrintable(dir.path()), O_RDONLY);
         written = captureStream(2, [&] {
@@ -252,9 +251,8 @@ private slots:
         QCOMPARE(alertTimeToNs("0999 Mar 05 10:11:12", 0), INT64_MIN);
         QCOMPARE(alertDateToDay("0999 Mar 05 10:11:12"), referenceDay("0999 Mar 05 10:11:12"));
 
-        // Loaded through the scanner's clock, which remembers what it converted:
-        // summer time, and zones whose standard time itself moved (by an hour,
-        // by half an hour, by a whole skipped day).
+        // Through the scanner's clock, which remembers what it converted: summer time, and zones whose
+        // standard time itself moved (by an hour, by half an hour, by a whole skipped day).
         const QByteArray saved = qgetenv("TZ");
         const std::vector<std::pair<const char *, std::vector<const char *>>> zones
             = { { "CET-1CEST,M3.5.0,M10.5.0/3", { "2024 Mar 31", "2024 Oct 27" } },
@@ -303,8 +301,7 @@ private slots:
                 !readInstallTime(writeTestFile(dir, "b", "InstallTime=yesterday").toStdString(), installed));
             const QString noPrefix = writeTestFile(dir, "a", "Installed=2024-01-01 00:00:00\n");
             QCOMPARE(minutesSinceInstall(minutes, noPrefix.toStdString()), -1);
-            // Refused without waiting: a FIFO in its place (no writer ever comes), a
-            // directory, a file far too large for a time stamp.
+            // Refused without waiting: a FIFO (no writer ever comes), a folder, an oversized file.
             QCOMPARE(mkfifo(qPrintable(dir.filePath("fifo")), 0600), 0);
             const QString large = writeTestFile(
                 dir, "large", "InstallTime=2024-03-05 10:11:12\n" + QByteArray(INSTALL_TIME_MAX_BYTES, '#'));

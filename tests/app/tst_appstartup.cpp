@@ -186,8 +186,7 @@ class TestAppStartup : public QObject
 private slots:
     void initTestCase()
     {
-        // The binary beside a qt.conf whose library directory holds the stand-in
-        // data-collection library: the program looks for it there.
+        // The program beside a qt.conf whose library folder holds the stand-in data-collection library.
         QVERIFY(QFile::copy(TARVIX_APP_PATH, m_install.filePath("tarvix-desktop")));
         QFile conf(m_install.filePath("qt.conf"));
         QVERIFY(conf.open(QIODevice::WriteOnly));
@@ -281,8 +280,7 @@ private slots:
             QTRY_VERIFY2(first->log().count(RAISED) > raised, qPrintable(first->log()));
             raised = first->log().count(RAISED);
         }
-        // Messages arrive in order: once this one is in, anything the silent
-        // starts had handed over would be in too.
+        // In order: once this one is in, whatever the silent starts handed over would be in too.
         QVERIFY(handOver({ "-s", "a3" }, recordPath("second")));
         QCOMPARE(recordedProperties(recordPath("second")), QStringList { "startType=notify" });
         QVERIFY2(first->waitForLog("The string is at index:  2\n"), qPrintable(first->log()));

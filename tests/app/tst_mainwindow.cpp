@@ -195,8 +195,7 @@ private slots:
         window.settingButton()->click();
         QCOMPARE(takeProperties(), QStringList { "tabName=notifyConfig" });
 
-        // One hand-over connection, one highlight. A start from the application
-        // menu sends no alert: the window only comes up, nothing is loaded.
+        // One hand-over, one highlight; a start from the menu (no alert) only brings the window up.
         LogCapture log;
         QSignalSpy handedOver(&window, &tarvixMainPage::signal_update_notify_log_widget);
         for (const QString &alert : { QString(), QString("a1") }) {

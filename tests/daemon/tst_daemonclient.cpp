@@ -210,8 +210,7 @@ private slots:
                 finished << success << packages << errorCode << errorMsg;
             });
 
-        // The stand-in also sends every signal under the bare service name: only
-        // the real ones are relayed, on the GUI thread.
+        // Signals the stand-in also sends under the bare service name are not relayed.
         TARVIX_START_DAEMON(m_daemon, { "--install-step-ms", "10", "--decoy-signals" });
         tarvixDesktopDaemonInterface proxy(
             DaemonSimFixture::SERVICE_NAME, DaemonSimFixture::OBJECT_PATH, QDBusConnection::systemBus());

@@ -302,8 +302,7 @@ private slots:
         tip.setTipType(9);
         QVERIFY(tip.tipType() == TipNone && icon->isHidden());
 
-        // A closed tip waits: an owner that keeps it and hides it on leave must find it again;
-        // shown, it deletes itself after its time.
+        // Closed, a tip waits for the owner that hides it on leave; shown, it deletes itself in time.
         QPointer<KBallonTip> hint = new KBallonTip("Hint", TipNone);
         hint->setTipTime(60);
         hint->show();

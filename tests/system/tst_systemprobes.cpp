@@ -53,8 +53,7 @@ private slots:
             probeBuildVersion(osRelease, file("zorva-build", QByteArray(build) + "\n"));
             QVERIFY2(sysVersionLevel == level, build);
         }
-        // Very long lines are skipped, not read; an old build keeps the level;
-        // a missing build file resets it.
+        // Very long lines are skipped; an old build keeps the level; a missing build file resets it.
         const std::string osRelease = file("os-release", "ZORVA_RELEASE_ID=\"2503\"\n");
         sysVersionLevel = 0;
         probeBuildVersion(
@@ -147,8 +146,7 @@ private slots:
 
     void runCommandResults()
     {
-        // A failure of any kind leaves the output alone; "%" in what the
-        // command prints is not a format.
+        // A failure of any kind leaves the output alone; a printed "%" is not a format.
         QString output = "untouched";
         QTest::ignoreMessage(QtDebugMsg,
             "\"Command failed with exit code 3: /bin/sh -c echo 100%1 bad >&2; exit 3\\nError: 100%1 "
