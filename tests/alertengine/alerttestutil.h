@@ -57,6 +57,13 @@ inline std::vector<loginfo> generatedAlerts(const QStringList &arguments)
     return alerts;
 }
 
+// What the file at path holds; empty when it cannot be read.
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline QString dataFile(const char *name)
 {
     return QStringLiteral(TARVIX_TEST_DATA_DIR "/alerts/") + QLatin1String(name);

@@ -114,8 +114,7 @@ private slots:
             QCOMPARE(
                 scanAlertLog(directory, "dir", list, ALERT_SNAPSHOT_MAX_BYTES), ALERT_SNAPSHOT_UNREADABLE);
         });
-        close(growing);
-        close(directory);
+        close(growing), close(directory);
         QCOMPARE(written,
             QByteArray("Alert snapshot grown not read: File too large\nAlert snapshot dir not read: Is a "
                        "directory\n"));

@@ -287,11 +287,8 @@ private slots:
     void scannerMatchesTheReader()
     {
         std::vector<QByteArray> logs;
-        for (const QFileInfo &file : QDir(TARVIX_TEST_DATA_DIR "/alerts").entryInfoList(QDir::Files)) {
-            QFile data(file.filePath());
-            QVERIFY(data.open(QIODevice::ReadOnly));
-            logs.push_back(data.readAll());
-        }
+        for (const QFileInfo &file : QDir(TARVIX_TEST_DATA_DIR "/alerts").entryInfoList(QDir::Files))
+            logs.push_back(contents(file.filePath()));
         const QByteArray mixed = generatedLog({ "--count", "300", "--days", "30", "--seed", "11" });
         const QByteArray kept
             = generatedLog({ "--count", "300", "--days", "30", "--seed", "12", "--min-level", "12" });
@@ -309,10 +306,9 @@ private slots:
         }
 
         // A copy: the snapshot checks refuse a checkout others may write.
-        QFile malformed(dataFile("malformed_middle.log"));
-        QVERIFY(malformed.open(QIODevice::ReadOnly));
         QTemporaryDir dir;
-        const std::string path = writeTestFile(dir, "malformed.log", malformed.readAll()).toStdString();
+        const std::string path
+            = writeTestFile(dir, "malformed.log", contents(dataFile("malformed_middle.log"))).toStdString();
         std::vector<loginfo> list;
         const QByteArray message = captureStream(2, [&] { loadAlertLog(path, list); });
         QCOMPARE(list.size(), size_t(2));

@@ -231,27 +231,21 @@ private slots:
         TARVIX_START_DAEMON(m_daemon, {});
         const QDBusMessage reply = call("Introspect", {}, "org.freedesktop.DBus.Introspectable");
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
-        QCOMPARE(membersOf(reply.arguments().at(0).toString()),
-            QStringList({
-                "method generateLogFile(out i result)",
-                "method getAiConfig(in s key, out i result, out s value)",
-                "method getEventTotalCount(out i result, out s count)",
-                "method getInterventionConfig(in s actionName, in s fieldName, out i result, out s "
-                "fieldValue)",
-                "method getNotifyConfig(out i result, out s notifyDisabled, out s notifyTimeout, out s "
-                "notifyFold)",
-                "method getServiceStatus(in s serviceName, in i type, out i result)",
-                "method installPackages(in as packagePaths, out i result)",
-                "method restartService(in s serviceName, out i result)",
-                "method setAiConfig(in s key, in s value, out i result)",
-                "method setInterventionConfig(in s actionName, in s fieldName, in s fieldValue, out i "
-                "result)",
-                "method setNotifyConfig(in s notifyDisabled, in s notifyTimeout, in s notifyFold, out i "
-                "result)",
-                "method setServiceStatus(in s serviceName, in i status, in i type, out i result)",
-                "signal installProgress(i percent, s status, s details)",
-                "signal installFinished(i success, as packages, s errorCode, s errorMsg)",
-            }));
+        QCOMPARE(membersOf(reply.arguments().at(0).toString()).join('\n'),
+            QString(R"(method generateLogFile(out i result)
+method getAiConfig(in s key, out i result, out s value)
+method getEventTotalCount(out i result, out s count)
+method getInterventionConfig(in s actionName, in s fieldName, out i result, out s fieldValue)
+method getNotifyConfig(out i result, out s notifyDisabled, out s notifyTimeout, out s notifyFold)
+method getServiceStatus(in s serviceName, in i type, out i result)
+method installPackages(in as packagePaths, out i result)
+method restartService(in s serviceName, out i result)
+method setAiConfig(in s key, in s value, out i result)
+method setInterventionConfig(in s actionName, in s fieldName, in s fieldValue, out i result)
+method setNotifyConfig(in s notifyDisabled, in s notifyTimeout, in s notifyFold, out i result)
+method setServiceStatus(in s serviceName, in i status, in i type, out i result)
+signal installProgress(i percent, s status, s details)
+signal installFinished(i success, as packages, s errorCode, s errorMsg))"));
     }
 
     void outValuesOnlyFromCompleteReplies()

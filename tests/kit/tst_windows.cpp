@@ -378,8 +378,7 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.appVersion(), QString("Version number not found"));
 
-        QTemporaryDir home;
-        QTemporaryDir apps;
+        QTemporaryDir home, apps;
         const QString mailer = apps.filePath("mailer.desktop");
         auto lookup = [&] { return KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()); };
         QCOMPARE(lookup(), QString());

@@ -1,4 +1,5 @@
 #include "alertengine/alertloader.h"
+#include "alertengine/alerttestutil.h"
 #include "reportdata/alertexport.h"
 #include "reportdata/exporttarget.h"
 #include "reportdata/reportpdf.h"
@@ -40,13 +41,6 @@ QList<QPair<QString, Writer>> writers()
             path, { picture, alerts, &none, &none, "2024-03-01 - 2024-03-31" }, translation, progress, error);
     };
     return { { "csv", writeAlertsCsv }, { "jsonl", writeAlertsJsonLines }, { "pdf", pdf } };
-}
-
-// What the file at path holds; empty when it cannot be read.
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 std::vector<loginfo> load(const QTemporaryDir &dir, const QList<TestAlert> &alerts)
