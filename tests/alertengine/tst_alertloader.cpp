@@ -141,11 +141,10 @@ private slots:
         QTest::newRow("every record skipped") << nulRule + longRule << -1 << 0 << 0 << 2;
         QTest::newRow("cut to a third while read")
             << good.repeated(9) << good.size() * 3 << ALERT_SNAPSHOT_CUT_SHORT << 0 << 0;
+        const QByteArray partial = good + good.left(good.size() - 12);
         QTest::newRow("NUL padding after the last block")
-            << good + good.left(good.size() - 12) + QByteArray(512, '\0') << -1 << ALERT_SNAPSHOT_CUT_SHORT
-            << 0 << 0;
-        QTest::newRow("a last block still being written")
-            << good + good.left(good.size() - 12) << -1 << 0 << 1 << 0;
+            << partial + QByteArray(512, '\0') << -1 << ALERT_SNAPSHOT_CUT_SHORT << 0 << 0;
+        QTest::newRow("a last block still being written") << partial << -1 << 0 << 1 << 0;
     }
 
     void damagedSnapshots()

@@ -290,10 +290,9 @@ private slots:
         QVERIFY2(
             text.contains(QRegularExpression("followed by a\\s.*\\n\\s*successful login")), qPrintable(text));
         const QString info = run("pdfinfo", { path });
-        QVERIFY2(info.contains(QRegularExpression(
-                     "Title: +Intrusion detection statistics report 2024-03-01 - 2024-03-31\n")),
-            qPrintable(info));
-        QVERIFY2(info.contains(QRegularExpression("Creator: +Zorva Intrusion Detector \\d+\\.\\d+")),
+        QVERIFY2(info.contains(
+                     QRegularExpression("Title: +Intrusion detection statistics report 2024-03-01 - "
+                                        "2024-03-31\n(.*\n)*Creator: +Zorva Intrusion Detector \\d+\\.\\d+")),
             qPrintable(info));
     }
 
