@@ -61,8 +61,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         m_store->requestFresh(&first, recordInto(toFirst));
-        QVERIFY(timer.elapsed() < 100); // the daemon's delay is not waited for here
-        QVERIFY(m_store->isLoading());
+        QVERIFY(timer.elapsed() < 100 && m_store->isLoading()); // the daemon's delay is not waited for
         {
             QObject gone;
             m_store->requestFresh(&gone, recordInto(toGone));
@@ -127,8 +126,7 @@ private slots:
         QVERIFY(m_sim.stop());
         m_store->requestFresh(&page, recordInto(delivered));
         QTRY_COMPARE(delivered.calls, 3);
-        QVERIFY(delivered.result != 0);
-        QVERIFY(m_store->current() == good);
+        QVERIFY(delivered.result != 0 && m_store->current() == good);
     }
 };
 

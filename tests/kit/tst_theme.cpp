@@ -93,8 +93,7 @@ private slots:
         // The default style is dark for the desktop's own components.
         const QString ownName = QCoreApplication::applicationName();
         QCoreApplication::setApplicationName("vemo-panel");
-        QVERIFY(setStyle(*m_style, "styleName", "vemo-default"));
-        QVERIFY(ThemeController::isDarkTheme());
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-default") && ThemeController::isDarkTheme());
         QCoreApplication::setApplicationName(ownName);
 
         // Negative and NaN sizes are refused with a warning and keep the last size.

@@ -261,8 +261,7 @@ private slots:
             QString error;
             QVERIFY(!write(path, alerts, english(), &progress, &error));
             QCOMPARE(error, ExportFile::cancelledError());
-            QVERIFY(!QFileInfo::exists(path));
-            QVERIFY(leftovers(dir.path()).isEmpty());
+            QVERIFY(!QFileInfo::exists(path) && leftovers(dir.path()).isEmpty());
             QVERIFY(progress.written < progress.total);
         }
     }
