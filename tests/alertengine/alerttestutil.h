@@ -1,8 +1,7 @@
 #ifndef TESTS_ALERTENGINE_ALERTTESTUTIL_H
 #define TESTS_ALERTENGINE_ALERTTESTUTIL_H
 
-// Shared by the engine and report-data tests: blocks, generated logs, data
-// files, rankings as text, and what a call writes to a standard stream.
+// Shared by the engine and report-data tests.
 
 #include "alertengine/alertloader.h"
 #include "support/alertlog.h"
@@ -56,6 +55,13 @@ inline std::vector<loginfo> generatedAlerts(const QStringList &arguments)
         qFatal("cannot load a generated log");
     sortAlertsNewestFirst(alerts);
     return alerts;
+}
+
+// What the file at path holds; empty when it cannot be read.
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline QString dataFile(const char *name)

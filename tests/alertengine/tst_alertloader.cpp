@@ -106,8 +106,7 @@ private slots:
         QVERIFY(written.endsWith(
             "not read: it is larger than " + QByteArray::number(content.size() - 1) + " bytes\n"));
 
-        // Past the cap while reading (a file still growing), or a read that
-        // fails part way: a failed load, not a shorter list.
+        // Past the cap while reading (still growing) or a read failing part way: failed, not a shorter list.
         const int growing = open(qPrintable(own), O_RDONLY);
         const int directory = open(qPrintable(dir.path()), O_RDONLY);
         written = captureStream(2, [&] {
@@ -115,8 +114,7 @@ private slots:
             QCOMPARE(
                 scanAlertLog(directory, "dir", list, ALERT_SNAPSHOT_MAX_BYTES), ALERT_SNAPSHOT_UNREADABLE);
         });
-        close(growing);
-        close(directory);
+        close(growing), close(directory);
         QCOMPARE(written,
             QByteArray("Alert snapshot grown not read: File too large\nAlert snapshot dir not read: Is a "
                        "directory\n"));
@@ -143,11 +141,10 @@ private slots:
         QTest::newRow("every record skipped") << nulRule + longRule << -1 << 0 << 0 << 2;
         QTest::newRow("cut to a third while read")
             << good.repeated(9) << good.size() * 3 << ALERT_SNAPSHOT_CUT_SHORT << 0 << 0;
+        const QByteArray partial = good + good.left(good.size() - 12);
         QTest::newRow("NUL padding after the last block")
-            << good + good.left(good.size() - 12) + QByteArray(512, '\0') << -1 << ALERT_SNAPSHOT_CUT_SHORT
-            << 0 << 0;
-        QTest::newRow("a last block still being written")
-            << good + good.left(good.size() - 12) << -1 << 0 << 1 << 0;
+            << partial + QByteArray(512, '\0') << -1 << ALERT_SNAPSHOT_CUT_SHORT << 0 << 0;
+        QTest::newRow("a last block still being written") << partial << -1 << 0 << 1 << 0;
     }
 
     void damagedSnapshots()
@@ -200,27 +197,25 @@ private slots:
         sortAlertsNewestFirst(many);
 
         const char *const day = "2024-03-05 00:00:00";
-        const struct
-        {
-            const char *start, *end, *ids;
-        } ranges[] = { { "init", "init", "abc" }, { day, "2024-03-05 23:59:59", "bc" },
-            { day, "2024-03-05 23:59:60", "abc" }, // the log page's end of day reaches midnight
-            { "init", "2024-03-05 12:00:00", "c" }, { day, "init", "" }, { "2024-03-09 00:00:00", day, "" },
-            { "garbage", "2030-01-01 00:00:00", "abc" } };
-        for (const auto &range : ranges) {
+        const std::tuple<const char *, const char *, const char *> ranges[]
+            = { { "init", "init", "abc" }, { day, "2024-03-05 23:59:59", "bc" },
+                  { day, "2024-03-05 23:59:60", "abc" }, // the log page's end of day reaches midnight
+                  { "init", "2024-03-05 12:00:00", "c" }, { day, "init", "" },
+                  { "2024-03-09 00:00:00", day, "" }, { "garbage", "2030-01-01 00:00:00", "abc" } };
+        for (const auto &[start, end, ids] : ranges) {
             for (bool moved : { false, true }) {
                 std::vector<loginfo> out, copy = all;
-                moved ? filterAlertsByRange(std::move(copy), out, range.start, range.end)
-                      : filterAlertsByRange(all, out, range.start, range.end);
-                std::string ids;
+                moved ? filterAlertsByRange(std::move(copy), out, start, end)
+                      : filterAlertsByRange(all, out, start, end);
+                std::string found;
                 for (const loginfo &alert : out)
-                    ids += alert.alertId;
-                QCOMPARE(ids, std::string(range.ids));
+                    found += alert.alertId;
+                QCOMPARE(found, std::string(ids));
             }
             // The span a page takes is the run the copy holds.
             std::vector<loginfo> copied;
-            filterAlertsByRange(many, copied, range.start, range.end);
-            const AlertSpan span = alertsInRange(many, range.start, range.end);
+            filterAlertsByRange(many, copied, start, end);
+            const AlertSpan span = alertsInRange(many, start, end);
             QCOMPARE(span.size(), copied.size());
             for (size_t i = 0; i < span.size(); ++i)
                 QCOMPARE(span[i].timeNs, copied[i].timeNs);
@@ -254,9 +249,8 @@ private slots:
         QCOMPARE(alertTimeToNs("0999 Mar 05 10:11:12", 0), INT64_MIN);
         QCOMPARE(alertDateToDay("0999 Mar 05 10:11:12"), referenceDay("0999 Mar 05 10:11:12"));
 
-        // Loaded through the scanner's clock, which remembers what it converted:
-        // summer time, and zones whose standard time itself moved (by an hour,
-        // by half an hour, by a whole skipped day).
+        // Through the scanner's clock, which remembers what it converted: summer time, and zones whose
+        // standard time itself moved (by an hour, by half an hour, by a whole skipped day).
         const QByteArray saved = qgetenv("TZ");
         const std::vector<std::pair<const char *, std::vector<const char *>>> zones
             = { { "CET-1CEST,M3.5.0,M10.5.0/3", { "2024 Mar 31", "2024 Oct 27" } },
@@ -305,8 +299,7 @@ private slots:
                 !readInstallTime(writeTestFile(dir, "b", "InstallTime=yesterday").toStdString(), installed));
             const QString noPrefix = writeTestFile(dir, "a", "Installed=2024-01-01 00:00:00\n");
             QCOMPARE(minutesSinceInstall(minutes, noPrefix.toStdString()), -1);
-            // Refused without waiting: a FIFO in its place (no writer ever comes), a
-            // directory, a file far too large for a time stamp.
+            // Refused without waiting: a FIFO (no writer ever comes), a folder, an oversized file.
             QCOMPARE(mkfifo(qPrintable(dir.filePath("fifo")), 0600), 0);
             const QString large = writeTestFile(
                 dir, "large", "InstallTime=2024-03-05 10:11:12\n" + QByteArray(INSTALL_TIME_MAX_BYTES, '#'));

@@ -74,8 +74,7 @@ QByteArray loaded(const std::string &path, bool scanner)
     return text;
 }
 
-// Empty when the scanner and the plain loader agree on content, else where
-// they part.
+// Empty when the scanner and the plain loader agree on content, else where they part.
 QByteArray loaderDifference(const QByteArray &content)
 {
     QTemporaryDir dir;
@@ -155,8 +154,7 @@ private slots:
             { block("1", DATE, RULE, { QByteArray("ab\0cd", 5) }) + QByteArray("** Alert 2: gr\0oup\n", 19)
                     + next.mid(next.indexOf('\n') + 1),
                 { "1 1 12 'x' 2:ab..", read } },
-            // At the end of the file the separator is the 151st raw line, past
-            // the ones kept; the block is complete all the same.
+            // At the end the separator is the 151st raw line, past the ones kept: complete all the same.
             { block("1", DATE, RULE, lines), { "1 1 12 'x' 100:line 0..line 99" } },
             { block("1", DATE, RULE, lines).chopped(1), { "-" } } };
         int number = 0;
@@ -223,8 +221,7 @@ private slots:
 
     void dropsTheRestOfOverlongLines()
     {
-        // Log lines carry attacker-written text; what runs past the buffer must
-        // not read as a Rule, address or header line of its own.
+        // Attacker-written text that runs past the buffer must not read as a line of its own.
         const QByteArray pad(ALERT_LINE_MAX - 1, 'x');
         const QByteArray content
             = block("1", DATE, "Rule: 100 (level 15) -> 'real'",
@@ -238,8 +235,7 @@ private slots:
         QCOMPARE(QStringList({ record->comment, record->srcIp }), QStringList({ "real", "10.0.0.7" }));
         QCOMPARE(record->level, 15);
         QCOMPARE(strlen(record->user), size_t(ALERT_LINE_MAX - 1 - 6));
-        // Each long line keeps its first bytes; the line feed right after does
-        // not become an empty line either.
+        // Each long line keeps its first bytes; the line feed after it is no empty line.
         QCOMPARE(rawLines(record.get()), QStringList({ pad, pad, pad, pad, "last", "" }));
         // A closing header that is itself overlong is handed back whole.
         QCOMPARE(readAll(stream.get()), QStringList({ "2 1 12 'x' 2:raw..", "3 0 0 '' 1:.." }));
@@ -291,16 +287,12 @@ private slots:
     void scannerMatchesTheReader()
     {
         std::vector<QByteArray> logs;
-        for (const QFileInfo &file : QDir(TARVIX_TEST_DATA_DIR "/alerts").entryInfoList(QDir::Files)) {
-            QFile data(file.filePath());
-            QVERIFY(data.open(QIODevice::ReadOnly));
-            logs.push_back(data.readAll());
-        }
+        for (const QFileInfo &file : QDir(TARVIX_TEST_DATA_DIR "/alerts").entryInfoList(QDir::Files))
+            logs.push_back(contents(file.filePath()));
         const QByteArray mixed = generatedLog({ "--count", "300", "--days", "30", "--seed", "11" });
         const QByteArray kept
             = generatedLog({ "--count", "300", "--days", "30", "--seed", "12", "--min-level", "12" });
-        // Over a dozen of the scanner's reads, each cutting a line somewhere, and
-        // a line whose rest runs on over several reads into a Rule line.
+        // A dozen scanner reads, each cutting a line, and a line running on over several into a Rule.
         logs.insert(logs.end(),
             { mixed, kept, generatedLog({ "--count", "3000", "--days", "30", "--seed", "13" }),
                 QByteArray(kept).insert(kept.indexOf("\nRule: ", 100000) + 1, QByteArray(300000, 'q')) });
@@ -314,10 +306,9 @@ private slots:
         }
 
         // A copy: the snapshot checks refuse a checkout others may write.
-        QFile malformed(dataFile("malformed_middle.log"));
-        QVERIFY(malformed.open(QIODevice::ReadOnly));
         QTemporaryDir dir;
-        const std::string path = writeTestFile(dir, "malformed.log", malformed.readAll()).toStdString();
+        const std::string path
+            = writeTestFile(dir, "malformed.log", contents(dataFile("malformed_middle.log"))).toStdString();
         std::vector<loginfo> list;
         const QByteArray message = captureStream(2, [&] { loadAlertLog(path, list); });
         QCOMPARE(list.size(), size_t(2));

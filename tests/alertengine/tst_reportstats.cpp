@@ -87,8 +87,7 @@ private slots:
             alerts[i].level = i % 53 == 3 ? int(i % 12) : alerts[i].level;
         }
 
-        // Counted in two spans of the list into the same containers, which
-        // already hold an entry dated after every alert.
+        // Two spans counted into the same containers, already holding an entry dated after every alert.
         const AlertSpan first(alerts.data(), 1500);
         const AlertSpan rest(alerts.data() + 1500, alerts.size() - 1500);
         for (auto key : { &loginfo::srcIp, &loginfo::user }) {

@@ -92,8 +92,7 @@ private slots:
         QDBusInterface service(kService, "/", kService);
         QVERIFY(service.isValid());
         service.call("set_tabletmode", false);
-        QVERIFY(spy.wait(5000));
-        QVERIFY(!announcedTablet(spy));
+        QVERIFY(spy.wait(5000) && !announcedTablet(spy));
         QCOMPARE(sizes(widget), PC);
         service.call("set_tabletmode", true);
         QVERIFY(spy.wait(5000));

@@ -1,7 +1,5 @@
-// Theme state read from the desktop style settings. The same program runs
-// three times: with the full schemas, with a style schema that lacks most
-// keys, and with no schema at all, because GSettings fixes its schema
-// directory once per process.
+// Theme state read from the desktop style settings. The program runs three times (full
+// schemas, a partial one, none) because GSettings fixes its schema directory once per process.
 #include "kit/kiconbar.h"
 #include "kit/kmenubutton.h"
 #include "kit/kwidget.h"
@@ -95,8 +93,7 @@ private slots:
         // The default style is dark for the desktop's own components.
         const QString ownName = QCoreApplication::applicationName();
         QCoreApplication::setApplicationName("vemo-panel");
-        QVERIFY(setStyle(*m_style, "styleName", "vemo-default"));
-        QVERIFY(ThemeController::isDarkTheme());
+        QVERIFY(setStyle(*m_style, "styleName", "vemo-default") && ThemeController::isDarkTheme());
         QCoreApplication::setApplicationName(ownName);
 
         // Negative and NaN sizes are refused with a warning and keep the last size.
@@ -159,51 +156,44 @@ private slots:
     }
 };
 
-// A style schema with only the style name: the missing keys are never read
-// (GLib aborts the process on a read of a key the schema lacks) and keep
-// their values.
-class ThemePartialTest : public QObject
+// A style schema with only the style name ("partial") or none: the missing keys are never read
+// (GLib aborts the process on a read of a key the schema lacks) and keep their values.
+class ThemeReducedTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
+    const bool m_partial = qgetenv("KIT_THEME_MODE") == "partial";
 
 private slots:
     void initTestCase()
     {
-        writeTestFile(m_dir, "org.vemo.style.gschema.xml",
-            "<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
-            "<key name=\"style-name\" type=\"s\"><default>'vemo-dark'</default></key></schema></schemalist>");
-        QVERIFY(installSchemas(m_dir.path(), {}));
+        if (m_partial) {
+            writeTestFile(m_dir, "org.vemo.style.gschema.xml",
+                "<schemalist><schema id=\"org.vemo.style\" path=\"/org/vemo/style/\">"
+                "<key name=\"style-name\" "
+                "type=\"s\"><default>'vemo-dark'</default></key></schema></schemalist>");
+            QVERIFY(installSchemas(m_dir.path(), {}));
+        }
+        QCOMPARE(QGSettings::isSchemaInstalled("org.vemo.style"), m_partial);
     }
 
     void missingKeysKeepTheirValues()
     {
-        QCOMPARE(ThemeController::themeMode(), ThemeController::DarkTheme);
+        QCOMPARE(ThemeController::themeMode(),
+            m_partial ? ThemeController::DarkTheme : ThemeController::LightTheme);
         QCOMPARE(ThemeController::iconThemeFlag(), ThemeController::DefaultIconTheme);
         // No personalisation schema: panels stay opaque.
-        QCOMPARE(ThemeController::transparency(), 1.0);
-        QGSettings style("org.vemo.style");
-        QVERIFY(setStyle(style, "styleName", "vemo-light"));
-        QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
-        QCOMPARE(ThemeController::widgetTheme(), ThemeController::DefaultTheme);
-        QCOMPARE(ThemeController::systemFontSize(), 11);
-    }
-};
-
-class ThemeNoSchemaTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void defaultsWithoutSchema()
-    {
-        QVERIFY(!QGSettings::isSchemaInstalled("org.vemo.style"));
-        QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
-        QCOMPARE(ThemeController::systemFontSize(), 11);
         QCOMPARE(ThemeController::transparency(), 1.0);
         lumo::KWidget widget;
         widget.setLayoutType(lumo::MixedType);
         QCOMPARE(widget.sideBar()->palette().color(QPalette::Window).alpha(), 255);
+        if (m_partial) {
+            QGSettings style("org.vemo.style");
+            QVERIFY(setStyle(style, "styleName", "vemo-light"));
+            QCOMPARE(ThemeController::themeMode(), ThemeController::LightTheme);
+        }
+        QCOMPARE(ThemeController::widgetTheme(), ThemeController::DefaultTheme);
+        QCOMPARE(ThemeController::systemFontSize(), 11);
     }
 };
 
@@ -211,14 +201,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("tarvix-kit-test");
-    const QByteArray mode = qgetenv("KIT_THEME_MODE");
     ThemeFullTest full;
-    ThemePartialTest partial;
-    ThemeNoSchemaTest none;
-    QObject *test = mode == "partial" ? static_cast<QObject *>(&partial)
-        : mode == "none"              ? static_cast<QObject *>(&none)
-                                      : &full;
-    return QTest::qExec(test, argc, argv);
+    ThemeReducedTest reduced;
+    return QTest::qExec(
+        qgetenv("KIT_THEME_MODE") == "full" ? static_cast<QObject *>(&full) : &reduced, argc, argv);
 }
 
 #include "tst_theme.moc"

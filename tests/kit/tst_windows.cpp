@@ -1,8 +1,4 @@
-// The kit's windows and controls: the frameless window with its areas,
-// buttons and flag rules, and which presses move or resize it through the
-// window system; tab and navigation bars, links, the balloon tip, the options
-// menu with its Feedback tool, the about dialog, and the kit's own catalogues
-// (last, since they switch the language).
+// The kit's windows and controls; its catalogues come last, since they switch the language.
 #include "kit/kaboutdialog.h"
 #include "kit/kballontip.h"
 #include "kit/kdialog.h"
@@ -234,8 +230,7 @@ private slots:
         QTRY_VERIFY(window.isMaximized());
         drag(window.titleBar(), QPoint(100, 20));
         QTest::mouseClick(native, Qt::LeftButton, Qt::NoModifier, QPoint(0, 200));
-        QCOMPARE(moves.count(), 2);
-        QCOMPARE(resizes.count(), 1);
+        QCOMPARE(QList<int>({ moves.count(), resizes.count() }), QList<int>({ 2, 1 }));
 
         // The kit's dialog moves by its icon bar and shows only Close, which rejects it.
         KDialog dialog;
@@ -307,8 +302,7 @@ private slots:
         tip.setTipType(9);
         QVERIFY(tip.tipType() == TipNone && icon->isHidden());
 
-        // A closed tip waits: an owner that keeps it and hides it on leave must find it again;
-        // shown, it deletes itself after its time.
+        // Closed, a tip waits for the owner that hides it on leave; shown, it deletes itself in time.
         QPointer<KBallonTip> hint = new KBallonTip("Hint", TipNone);
         hint->setTipTime(60);
         hint->show();
@@ -339,8 +333,7 @@ private slots:
         QVERIFY(ThemeController::themeChoice() == ThemeController::ForceLight
             && checked(button) + checked(other) == "010010");
         button.autoAction()->trigger();
-        QCOMPARE(ThemeController::themeChoice(), ThemeController::FollowDesktop);
-        QCOMPARE(checked(button), QString("100"));
+        QVERIFY(ThemeController::themeChoice() == ThemeController::FollowDesktop && checked(button) == "100");
 
         QTemporaryDir dir;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read"));
@@ -385,8 +378,7 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.appVersion(), QString("Version number not found"));
 
-        QTemporaryDir home;
-        QTemporaryDir apps;
+        QTemporaryDir home, apps;
         const QString mailer = apps.filePath("mailer.desktop");
         auto lookup = [&] { return KAboutDialog::mailHandlerDesktopFile(home.path(), apps.path()); };
         QCOMPARE(lookup(), QString());
@@ -444,8 +436,7 @@ private slots:
             QVERIFY(QTranslator().load(kitTranslationPath(locale)));
         }
         KWindowButtonBar bar;
-        QVERIFY(!installKitTranslation("xx_YY"));
-        QVERIFY(installKitTranslation("zh_CN"));
+        QVERIFY(!installKitTranslation("xx_YY") && installKitTranslation("zh_CN"));
         QTRY_COMPARE(bar.closeButton()->toolTip(), QString::fromUtf8("关闭"));
         QCOMPARE(bar.menuButton()->toolTip() + bar.menuButton()->darkAction()->text(),
             QString::fromUtf8("选项深色"));

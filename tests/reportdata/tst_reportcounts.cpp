@@ -1,5 +1,4 @@
-// The report's data of a range against the engine's counts of the same alerts
-// (copied out of the list the slow way), and the counts read from text.
+// The report's data of a range against the engine's counts of the same alerts.
 
 #include "alertengine/alertclock.h"
 #include "alertengine/alertloader.h"
@@ -59,12 +58,11 @@ private slots:
                        .toString("yyyy-MM-dd")
                 + " " + time;
         };
-        QTest::newRow("everything") << "init"
-                                    << "init" << false;
+        QTest::newRow("everything") << QString("init") << QString("init") << false;
         QTest::newRow("some days") << day(2000, "00:00:00") << day(500, "23:59:59") << false;
         QTest::newRow("one day") << day(1500, "00:00:00") << day(1500, "23:59:59") << false;
-        QTest::newRow("before the first") << "1999-01-01 00:00:00"
-                                          << "1999-01-02 23:59:59" << true;
+        QTest::newRow("before the first")
+            << QString("1999-01-01 00:00:00") << QString("1999-01-02 23:59:59") << true;
     }
 
     void matchesTheEngine()

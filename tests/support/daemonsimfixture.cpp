@@ -84,11 +84,6 @@ QJsonObject DaemonSimFixture::readState() const
     return QJsonDocument::fromJson(readFile(statePath()).toUtf8()).object();
 }
 
-void DaemonSimFixture::removeState() const
-{
-    QFile::remove(statePath());
-}
-
 QString DaemonSimFixture::output() const
 {
     return readFile(filePath(QStringLiteral("daemon-output.log")));
@@ -106,9 +101,8 @@ bool DaemonSimFixture::start(const QStringList &options)
         m_error = QStringLiteral("the private buses are not running; start them before any D-Bus use");
         return false;
     }
-    if (!stop()) {
+    if (!stop())
         return false;
-    }
     const QString outputPath = filePath(QStringLiteral("daemon-output.log"));
     m_process.reset(new StandInProcess);
     m_process->setProgram(QStringLiteral(TARVIX_DAEMON_SIM_PATH));
@@ -137,9 +131,8 @@ bool DaemonSimFixture::start(const QStringList &options)
 
 bool DaemonSimFixture::endProcess(bool force)
 {
-    if (!isRunning()) {
+    if (!isRunning())
         return true;
-    }
     force ? m_process->kill() : m_process->terminate();
     if (!m_process->waitForFinished(STOP_TIMEOUT_MS)) {
         m_process->kill();
@@ -155,14 +148,12 @@ bool DaemonSimFixture::endProcess(bool force)
 bool DaemonSimFixture::waitForOwner(bool owned, int timeoutMs)
 {
     QDBusConnectionInterface *bus = QDBusConnection::systemBus().interface();
-    if (!bus) {
+    if (!bus)
         return false;
-    }
     const QDeadlineTimer deadline(timeoutMs);
     while (bus->isServiceRegistered(QString::fromLatin1(SERVICE_NAME)).value() != owned) {
-        if (deadline.hasExpired() || (owned && !isRunning())) {
+        if (deadline.hasExpired() || (owned && !isRunning()))
             return false;
-        }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(5);
     }

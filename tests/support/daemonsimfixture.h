@@ -41,7 +41,6 @@ public:
     // State file; kept across stop and start, removed with the fixture.
     QString statePath() const { return filePath(QStringLiteral("daemon-state.json")); }
     QJsonObject readState() const;
-    void removeState() const;
 
     // Where generateLogFile writes: in the temporary directory unless set.
     QString snapshotPath() const { return m_snapshotPath; }

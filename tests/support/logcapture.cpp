@@ -20,9 +20,8 @@ void record(QtMsgType type, const QMessageLogContext &context, const QString &me
         g_messages.append(message);
         previous = g_previous;
     }
-    if (previous) {
+    if (previous)
         previous(type, context, message);
-    }
 }
 
 } // namespace

@@ -64,14 +64,12 @@ bool PrivateBus::start(const QString &configFile, QString *error)
     if (pid == 0) {
         // Only async-signal-safe calls from here on.
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent) {
+        if (::getppid() != parent)
             ::_exit(127);
-        }
         ::dup2(pipeFds[1], 3); // dup2 clears close-on-exec on the copy
         const int log = ::open(logPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (log >= 0) {
+        if (log >= 0)
             ::dup2(log, STDERR_FILENO);
-        }
         ::execl(program.constData(), "dbus-daemon", configArg.constData(), addressArg.constData(),
             "--print-address=3", "--nofork", "--nopidfile", static_cast<char *>(nullptr));
         ::_exit(127);

@@ -40,25 +40,20 @@ private slots:
 
     void buildLevel()
     {
-        const struct
-        {
-            const char *build;
-            int releaseId, level;
-        } cases[] = { { "Build 20250215", 2503, 5 }, { "Build 20250615", 2503, 4 },
-            { "Build 20250215", 2403, 0 }, { "Build 20250215", 0, 0 }, { "Build 20240101", 2403, 4 },
-            { "Kind: x\nBuild \t 20231010", 2303, 2 }, { "Build 20220301", 2203, 2 },
-            { "Build 20221001", 2203, 1 }, { "Build 20260101", 0, 6 }, { "Build 20210301", 0, 1 },
-            { "Build 20210731", 2503, 1 }, { "Build 20210801", 0, 0 },
+        const std::tuple<const char *, int, int> cases[] = { { "Build 20250215", 2503, 5 },
+            { "Build 20250615", 2503, 4 }, { "Build 20250215", 2403, 0 }, { "Build 20250215", 0, 0 },
+            { "Build 20240101", 2403, 4 }, { "Kind: x\nBuild \t 20231010", 2303, 2 },
+            { "Build 20220301", 2203, 2 }, { "Build 20221001", 2203, 1 }, { "Build 20260101", 0, 6 },
+            { "Build 20210301", 0, 1 }, { "Build 20210731", 2503, 1 }, { "Build 20210801", 0, 0 },
             { "Build 20260101\nBuild 20210801", 0, 6 }, { "Build: unknown\nBuild 2025", 2503, 0 } };
-        for (const auto &c : cases) {
-            const QByteArray release = "ZORVA_RELEASE_ID = \"" + QByteArray::number(c.releaseId) + "\"\n";
-            const std::string osRelease = file("os-release", "ID=zorva\n" + (c.releaseId ? release : ""));
+        for (const auto &[build, releaseId, level] : cases) {
+            const QByteArray release = "ZORVA_RELEASE_ID = \"" + QByteArray::number(releaseId) + "\"\n";
+            const std::string osRelease = file("os-release", "ID=zorva\n" + (releaseId ? release : ""));
             sysVersionLevel = 0;
-            probeBuildVersion(osRelease, file("zorva-build", QByteArray(c.build) + "\n"));
-            QVERIFY2(sysVersionLevel == c.level, c.build);
+            probeBuildVersion(osRelease, file("zorva-build", QByteArray(build) + "\n"));
+            QVERIFY2(sysVersionLevel == level, build);
         }
-        // Very long lines are skipped, not read; an old build keeps the level;
-        // a missing build file resets it.
+        // Very long lines are skipped; an old build keeps the level; a missing build file resets it.
         const std::string osRelease = file("os-release", "ZORVA_RELEASE_ID=\"2503\"\n");
         sysVersionLevel = 0;
         probeBuildVersion(
@@ -151,8 +146,7 @@ private slots:
 
     void runCommandResults()
     {
-        // A failure of any kind leaves the output alone; "%" in what the
-        // command prints is not a format.
+        // A failure of any kind leaves the output alone; a printed "%" is not a format.
         QString output = "untouched";
         QTest::ignoreMessage(QtDebugMsg,
             "\"Command failed with exit code 3: /bin/sh -c echo 100%1 bad >&2; exit 3\\nError: 100%1 "
