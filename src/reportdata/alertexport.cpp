@@ -259,7 +259,7 @@ bool writeAlerts(const QString &path, AlertSpan alerts, const Translation &trans
         if (title == titles.end()) {
             if (titles.size() >= TITLE_CACHE_MAX)
                 titles.clear();
-            title = titles.emplace(alert.comment, ruleTitleBytes(alert, translation)).first;
+            title = titles.emplace(alert.comment, ruleTitleBytes(alert.comment, &translation)).first;
         }
         appendAlert(chunk, alert, title->second);
         if (chunk.size() >= CHUNK_BYTES && !flush())

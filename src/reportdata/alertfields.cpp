@@ -39,16 +39,6 @@ std::string ruleTitleBytes(const std::string &comment, const Translation *transl
     return translated.empty() ? comment : translated;
 }
 
-std::string ruleTitleBytes(const loginfo &alert, const Translation &translation)
-{
-    return ruleTitleBytes(alert.comment, &translation);
-}
-
-QString ruleTitle(const loginfo &alert, const Translation &translation)
-{
-    return QString::fromStdString(ruleTitleBytes(alert, translation));
-}
-
 QString ruleTitleShown(const std::string &comment, const Translation *translation)
 {
     return alertTextForDisplay(QString::fromStdString(ruleTitleBytes(comment, translation)));

@@ -82,11 +82,8 @@ QString ruleTitleShown(const std::string &comment, const Translation *translatio
 QString alertTimeShown(const std::string &date);
 
 // The rule description in the user's language: the detection services'
-// catalogue, or the description itself when it has none.
-QString ruleTitle(const loginfo &alert, const Translation &translation);
-// The same as the bytes it is made of, for writers that mend invalid UTF-8 themselves.
-std::string ruleTitleBytes(const loginfo &alert, const Translation &translation);
-// Of a description alone; without a catalogue, the description itself.
+// catalogue, or the description itself when it has none (or without a
+// catalogue). As bytes, for writers that mend invalid UTF-8 themselves.
 std::string ruleTitleBytes(const std::string &comment, const Translation *translation);
 
 // What a table cell shows: texts made safe to show (see alertTextForDisplay),
@@ -95,7 +92,7 @@ QString alertFieldShown(const loginfo &alert, AlertColumn field, const Translati
 
 // The field as an export writes it: the recorded bytes of a text, a number in
 // decimal, or nothing when the value is unknown (an unreadable date, no
-// port). title is ruleTitle() in UTF-8, which exports look up once per
+// port). title is ruleTitleBytes() of the alert, which exports look up once per
 // description; buffer holds what is made here. Not for RawLines.
 std::string_view alertFieldValue(
     const loginfo &alert, AlertColumn field, const std::string &title, std::string &buffer);
