@@ -1,3 +1,4 @@
+#include "daemon/globaldata.h"
 #include "usage/usageevents.h"
 
 #include <QtTest>
@@ -89,6 +90,14 @@ private slots:
         QVERIFY(QFile::copy(stubDir("full") + "/" + USAGE_LIBRARY_NAME, path));
         uploadUsageEvent(dir.path(), UsagePageMainWindow, UsageEventStart, {});
         QVERIFY(calls().contains(START));
+    }
+
+    // The app tests see the start types from a child process; this one in-process.
+    void applicationStartFromTheDesktop()
+    {
+        GlobalData::instance()->setUsageLibraryDir(stubDir("full"));
+        GlobalData::instance()->recordStartByDesktop();
+        QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  startType=desktop\n" + START + "free ok\nunload\n");
     }
 };
 
