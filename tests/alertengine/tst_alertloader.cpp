@@ -121,9 +121,8 @@ private slots:
         QCOMPARE(list.size(), size_t(2));
     }
 
-    // Records the reader has to pass over are counted, the rest delivered; a
-    // snapshot that lost its end (cut while read, or NUL padding after its
-    // last block) fails instead of passing for a complete one.
+    // Records the reader has to pass over are counted, the rest delivered; a snapshot that lost its end (cut
+    // while read, or NUL padding after its last block) fails instead of passing for a complete one.
     void damagedSnapshots_data()
     {
         QTest::addColumn<QByteArray>("content");

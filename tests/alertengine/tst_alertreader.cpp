@@ -1,5 +1,4 @@
-// The block reader, and the snapshot scanner held to the plain loader built
-// on it (readerloader.h).
+// The block reader, and the snapshot scanner held to the plain loader built on it (readerloader.h).
 
 #include "alertengine/alertreader.h"
 
@@ -85,9 +84,8 @@ QByteArray loaderDifference(const QByteArray &content)
     return scanned == read ? QByteArray() : scanned.mid(at, 300) + " <> " + read.mid(at, 300);
 }
 
-// Edits of the kinds that break blocks: stray line ends, NUL bytes, cut or
-// repeated stretches, lines around the buffer's size whose rest poses as a
-// field or a header, a truncated end, an inserted block.
+// Edits of the kinds that break blocks: stray line ends, NUL bytes, cut or repeated stretches, lines around
+// the buffer's size whose rest poses as a field or a header, a truncated end, an inserted block.
 QByteArray mutate(QByteArray content, std::mt19937 &random)
 {
     static const char bytes[] = { '\n', '\0', '\r', ' ', ':', '\'', '-', '7' };

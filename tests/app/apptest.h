@@ -8,9 +8,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
-// Writes alerts a0 (oldest) to a<count-1>, a minute apart and an hour old,
-// into dir and starts the stand-in daemon on them with the real snapshot
-// path; false with the fixture's errorString() if it did not start.
+// Writes alerts a0 (oldest) to a<count-1>, a minute apart and an hour old, into dir and starts the stand-in
+// daemon on them with the real snapshot path; false with the fixture's errorString() if it did not start.
 inline bool startSimWithAlerts(DaemonSimFixture &sim, const QTemporaryDir &dir, int count)
 {
     const QString log = writeTestFile(dir, "alerts.log", alertLog(recentAlerts(count)));

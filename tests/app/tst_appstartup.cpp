@@ -544,9 +544,8 @@ private slots:
         QVERIFY(instance->waitForOutput("received 2 a4\n"));
     }
 
-    // The other user, where only a mistake or root could have let them in: a
-    // private directory of theirs with a live lock, a socket they listen on,
-    // a connection of theirs.
+    // The other user, where only a mistake or root could have let them in: a private directory of theirs with
+    // a live lock, a socket they listen on, a connection of theirs.
     void otherUserGetsNothing()
     {
         if (geteuid() != 0)

@@ -100,8 +100,7 @@ class TestDaemonClient : public QObject
     Q_OBJECT
 
 private slots:
-    // Runs first: the first instance() calls come from two workers at once,
-    // with no daemon there yet.
+    // Runs first: the first instance() calls come from two workers at once, with no daemon there yet.
     void firstInstanceFromTwoThreads()
     {
         QSemaphore go;

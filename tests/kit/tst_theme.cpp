@@ -37,8 +37,7 @@ public:
     void changeTheme() override { lumo::KWidget::changeTheme(), ++changes; }
 };
 
-// Sets a style key the way the desktop's control centre would and waits until
-// the kit has been told.
+// Sets a style key the way the desktop's control centre would and waits until the kit has been told.
 bool setStyle(QGSettings &settings, const QString &key, const QVariant &value)
 {
     if (settings.get(key) == value)
