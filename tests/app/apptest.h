@@ -33,10 +33,8 @@ inline QProcessEnvironment programEnvironment()
 // The properties the stand-in data-collection library recorded, in order.
 inline QStringList recordedProperties(const QString &path)
 {
-    QFile file(path);
     QStringList properties;
-    for (const QByteArray &line :
-        file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList())
+    for (const QByteArray &line : readTestFile(path).split('\n'))
         if (line.startsWith("  "))
             properties << QString::fromUtf8(line.trimmed());
     return properties;

@@ -87,11 +87,11 @@ private slots:
     void areasLayoutTypesAndMaximising()
     {
         KWidget w;
-        QCOMPARE(w.objectName(), QString("Kwidget"));
         KWindowButtonBar *bar = w.windowButtonBar();
-        const QStringList names { w.iconBar()->objectName(), w.titleBar()->objectName(),
+        const QStringList names { w.objectName(), w.iconBar()->objectName(), w.titleBar()->objectName(),
             w.sideBar()->objectName(), w.baseBar()->objectName(), bar->closeButton()->objectName() };
-        QCOMPARE(names, QStringList({ "IconBar", "TitleBar", "SideWidget", "BaseWidget", "CloseButton" }));
+        QCOMPARE(names,
+            QStringList({ "Kwidget", "IconBar", "TitleBar", "SideWidget", "BaseWidget", "CloseButton" }));
         // What the desktop's style reads to draw the window buttons.
         QCOMPARE(QVariantList({ bar->closeButton()->property("isWindowButton"),
                      bar->closeButton()->property("useIconHighlightEffect"),
@@ -316,8 +316,7 @@ private slots:
 
     void optionsMenu()
     {
-        KMenuButton button;
-        KMenuButton other;
+        KMenuButton button, other;
         QCOMPARE(button.toolTip(), QString("Options"));
         QCOMPARE(texts(button.menu()) + texts(button.themeMenu()),
             QStringList(
@@ -351,10 +350,8 @@ private slots:
         const qint64 pid = QCoreApplication::applicationPid();
         QVERIFY(KMenuButton::startFeedback(tool, pid));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
-        QFile result(out);
-        QVERIFY(result.open(QIODevice::ReadOnly));
         const QString self = KMenuButton::executableFromCmdline(QString("/proc/%1/cmdline").arg(pid));
-        QCOMPARE(QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts),
+        QCOMPARE(QString::fromUtf8(readTestFile(out)).split('\n', Qt::SkipEmptyParts),
             QStringList({ "-mode=1", "-exe=" + self }));
         // Without the tool nothing is started.
         QVERIFY(!KMenuButton::startFeedback(dir.filePath("absent"), pid));
