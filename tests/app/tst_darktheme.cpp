@@ -141,10 +141,9 @@ class TestDarkTheme : public QObject
         }
         if (owned)
             window = owned.get();
-        if (!window)
-            return nullptr;
-        window->show();
-        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+        if (window)
+            window->show();
+        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 
 private slots:

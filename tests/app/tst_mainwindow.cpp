@@ -257,15 +257,14 @@ private slots:
         QVERIFY(window.windowState() & Qt::WindowMinimized);
     }
 
+    // The last listed wins, among the lines with a version.
     void versionFromPackageList()
     {
-        const QList<QPair<QString, QString>> rows = {
-            { "||/ Name Version Architecture\n+++-====-====\nii  tarvix-desktop  1.2.3-1  amd64  d\n",
-                "1.2.3-1" },
-            { "ii  tarvix-desktop 1.0 amd64 a\nrc  tarvix-desktop 2.0 amd64 b\n", "2.0" }, // the last wins
-            { "ii  tarvix-desktop 1.0 amd64 a\nii  tarvix-desktop\n", "1.0" }, // one with a version
-            { "", "none" },
-        };
+        const QList<QPair<QString, QString>> rows
+            = { { "||/ Name Version Architecture\n+++-====-====\nii  tarvix-desktop  1.2.3-1  amd64  d\n",
+                    "1.2.3-1" },
+                  { "ii  tarvix-desktop 1.0 amd64 a\nrc  tarvix-desktop 2.0 amd64 b\n", "2.0" },
+                  { "ii  tarvix-desktop 1.0 amd64 a\nii  tarvix-desktop\n", "1.0" }, { "", "none" } };
         for (const auto &[list, version] : rows)
             QCOMPARE(tarvixMainPage::versionFromPackageList(list), version);
     }
