@@ -5,13 +5,12 @@
 
 #include "alertengine/alertloader.h"
 #include "support/alertlog.h"
+#include "support/logcapture.h"
 
 #include <QProcess>
-
 #include <QStringList>
 #include <QTemporaryFile>
 
-#include <iostream>
 #include <unistd.h>
 
 // A block with the given Rule line (or the builder's) and raw lines.
@@ -57,35 +56,9 @@ inline std::vector<loginfo> generatedAlerts(const QStringList &arguments)
     return alerts;
 }
 
-// What the file at path holds; empty when it cannot be read.
-inline QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline QString dataFile(const char *name)
 {
     return QStringLiteral(TARVIX_TEST_DATA_DIR "/alerts/") + QLatin1String(name);
-}
-
-// Runs fn with the standard stream fd (1 or 2) sent to a file; returns what
-// C and C++ writers alike wrote there.
-template<typename Fn> QByteArray captureStream(int fd, Fn fn)
-{
-    QTemporaryFile sink;
-    sink.open();
-    fflush(nullptr);
-    std::cout.flush();
-    const int saved = dup(fd);
-    dup2(sink.handle(), fd);
-    fn();
-    fflush(nullptr);
-    std::cout.flush();
-    dup2(saved, fd);
-    close(saved);
-    sink.seek(0);
-    return sink.readAll();
 }
 
 #endif

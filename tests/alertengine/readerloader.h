@@ -1,10 +1,9 @@
 #ifndef TESTS_ALERTENGINE_READERLOADER_H
 #define TESTS_ALERTENGINE_READERLOADER_H
 
-// The loader built the plain way, on the public block reader: one heap record
-// per block, converted field by field. The snapshot scanner must give the
-// same list and the same "Skipped" lines; the equality test and the fuzz
-// target both hold it to this.
+// The loader built the plain way, on the public block reader: one heap record per block, converted field by
+// field. The snapshot scanner must give the same list and the same "Skipped" lines; the equality test and the
+// fuzz target both hold it to this.
 
 #include "alertengine/alertloader.h"
 #include "alertengine/alertreader.h"

@@ -8,9 +8,8 @@
 
 namespace {
 
-// The plain readings of the counting rules, to hold the fast ones against:
-// a dateless alert keeps the time of the one before it; with equal times the
-// later alert's date wins.
+// The plain readings of the counting rules, to hold the fast ones against: a dateless alert keeps the time of
+// the one before it; with equal times the later alert's date wins.
 void referenceHits(
     const std::vector<loginfo> &alerts, std::map<std::string, HitStat> &stats, std::string loginfo::*key)
 {

@@ -8,9 +8,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
-// Writes alerts a0 (oldest) to a<count-1>, a minute apart and an hour old,
-// into dir and starts the stand-in daemon on them with the real snapshot
-// path; false with the fixture's errorString() if it did not start.
+// Writes alerts a0 (oldest) to a<count-1>, a minute apart and an hour old, into dir and starts the stand-in
+// daemon on them with the real snapshot path; false with the fixture's errorString() if it did not start.
 inline bool startSimWithAlerts(DaemonSimFixture &sim, const QTemporaryDir &dir, int count)
 {
     const QString log = writeTestFile(dir, "alerts.log", alertLog(recentAlerts(count)));
@@ -34,10 +33,8 @@ inline QProcessEnvironment programEnvironment()
 // The properties the stand-in data-collection library recorded, in order.
 inline QStringList recordedProperties(const QString &path)
 {
-    QFile file(path);
     QStringList properties;
-    for (const QByteArray &line :
-        file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList())
+    for (const QByteArray &line : readTestFile(path).split('\n'))
         if (line.startsWith("  "))
             properties << QString::fromUtf8(line.trimmed());
     return properties;

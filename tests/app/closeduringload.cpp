@@ -1,6 +1,5 @@
-// Closes the main window while its log page and the settings window still
-// wait for the daemon and ends as the application does; a test times the end
-// after "closing".
+// Closes the main window while its log page and the settings window still wait for the daemon and ends as the
+// application does; a test times the end after "closing".
 
 #include "app/tarvixmainpage.h"
 #include "daemon/tarvixdesktopdaemonclient.h"

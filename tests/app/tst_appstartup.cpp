@@ -188,12 +188,10 @@ private slots:
     {
         // The program beside a qt.conf whose library folder holds the stand-in data-collection library.
         QVERIFY(QFile::copy(TARVIX_APP_PATH, m_install.filePath("tarvix-desktop")));
-        QFile conf(m_install.filePath("qt.conf"));
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(QString("[Paths]\nPrefix=/usr\nLibraries=%1\nPlugins=%2\n")
-                       .arg(DATACOLLECT_STUB_DIR, QLibraryInfo::location(QLibraryInfo::PluginsPath))
-                       .toUtf8());
-        conf.close();
+        writeTestFile(m_install, "qt.conf",
+            QString("[Paths]\nPrefix=/usr\nLibraries=%1\nPlugins=%2\n")
+                .arg(DATACOLLECT_STUB_DIR, QLibraryInfo::location(QLibraryInfo::PluginsPath))
+                .toUtf8());
         QVERIFY2(startSimWithAlerts(m_sim, m_install, 5), qPrintable(m_sim.errorString()));
     }
 
@@ -380,9 +378,7 @@ private slots:
             QVERIFY(run->output().isEmpty() && !run->log().contains(STARTED));
         }
         if (QByteArray(QTest::currentDataTag()) == "help") { // the manual page documents every option
-            QFile manual(MANUAL_PAGE);
-            QVERIFY(manual.open(QIODevice::ReadOnly));
-            const QString page = QString::fromUtf8(manual.readAll())
+            const QString page = QString::fromUtf8(readTestFile(MANUAL_PAGE))
                                      .remove(QRegularExpression("\\\\f[BIRP]"))
                                      .replace("\\-", "-");
             QStringList listed;
@@ -402,9 +398,7 @@ private slots:
             return;
         }
         QCOMPARE(left, QStringList { target });
-        QFile file(m_runtime->filePath(target));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray content = file.readAll();
+        const QByteArray content = readTestFile(m_runtime->filePath(target));
         const int named = arguments.indexOf("--format");
         const QString format = named >= 0 ? arguments.at(named + 1) : QFileInfo(target).suffix().toLower();
         if (format == "pdf") {
@@ -417,11 +411,8 @@ private slots:
         } else {
             const QList<QByteArray> lines = content.split('\n');
             QCOMPARE(lines.size(), rows + 1);
-            QJsonParseError error;
-            const QJsonObject first = QJsonDocument::fromJson(lines.first(), &error).object();
-            QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
-            QCOMPARE(first.value("id").toString(), "a4");
-            QVERIFY(first.value("raw").isArray());
+            const QJsonObject first = QJsonDocument::fromJson(lines.first()).object();
+            QVERIFY2(first.value("id") == "a4" && first.value("raw").isArray(), lines.first().constData());
         }
     }
 
@@ -544,9 +535,8 @@ private slots:
         QVERIFY(instance->waitForOutput("received 2 a4\n"));
     }
 
-    // The other user, where only a mistake or root could have let them in: a
-    // private directory of theirs with a live lock, a socket they listen on,
-    // a connection of theirs.
+    // The other user, where only a mistake or root could have let them in: a private directory of theirs with
+    // a live lock, a socket they listen on, a connection of theirs.
     void otherUserGetsNothing()
     {
         if (geteuid() != 0)

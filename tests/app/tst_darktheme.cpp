@@ -1,5 +1,4 @@
-// Every window in both themes, judged by its rendered pixels, also when
-// switched while open.
+// Every window in both themes, judged by its rendered pixels, also when switched while open.
 
 #include "app/tarvixmainpage.h"
 #include "apptest.h"
@@ -45,9 +44,8 @@ double contrast(QRgb a, QRgb b)
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
-// The share of the opaque pixels in area that are light, and the contrast of text there: the
-// most common pixel is the background, the one farthest from it the text (glyph stems reach
-// the full colour).
+// The share of the opaque pixels in area that are light, and the contrast of text there: the most common
+// pixel is the background, the one farthest from it the text (glyph stems reach the full colour).
 std::pair<double, double> lightShareAndContrast(const QImage &image, const QRect &area)
 {
     std::map<QRgb, int> counts;
@@ -143,10 +141,9 @@ class TestDarkTheme : public QObject
         }
         if (owned)
             window = owned.get();
-        if (!window)
-            return nullptr;
-        window->show();
-        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+        if (window)
+            window->show();
+        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 
 private slots:
@@ -235,8 +232,7 @@ private slots:
             shown->close();
     }
 
-    // The light theme's key colours stay as they always were, also after a
-    // round through the dark theme.
+    // The light theme's key colours stay as they always were, also after a round through the dark theme.
     void lightKeepsItsColours()
     {
         for (auto choice :

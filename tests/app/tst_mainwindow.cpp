@@ -1,5 +1,4 @@
-// The main window offscreen, with the stand-in daemon serving a few alerts
-// through the real snapshot path.
+// The main window offscreen, with the stand-in daemon serving a few alerts through the real snapshot path.
 
 #include "app/tarvix_title_bar_btn.h"
 #include "app/tarvixmainpage.h"
@@ -217,10 +216,9 @@ private slots:
         QCOMPARE(page->findChild<QLabel *>("countLabel")->text(), QString("1 of 3 alarm logs"));
     }
 
-    // The title row moves the window and its edges resize it, through the
-    // window system whatever the window manager makes of frameless windows;
-    // F11 (not F10), the maximize button and a left double click in its top
-    // 36 pixels toggle; a change by the window manager shows.
+    // The title row moves the window and its edges resize it, through the window system whatever the window
+    // manager makes of frameless windows; F11 (not F10), the maximize button and a left double click in its
+    // top 36 pixels toggle; a change by the window manager shows.
     void titleBarMovesResizesAndMaximizes()
     {
         tarvixMainPage window;
@@ -259,15 +257,14 @@ private slots:
         QVERIFY(window.windowState() & Qt::WindowMinimized);
     }
 
+    // The last listed wins, among the lines with a version.
     void versionFromPackageList()
     {
-        const QList<QPair<QString, QString>> rows = {
-            { "||/ Name Version Architecture\n+++-====-====\nii  tarvix-desktop  1.2.3-1  amd64  d\n",
-                "1.2.3-1" },
-            { "ii  tarvix-desktop 1.0 amd64 a\nrc  tarvix-desktop 2.0 amd64 b\n", "2.0" }, // the last wins
-            { "ii  tarvix-desktop 1.0 amd64 a\nii  tarvix-desktop\n", "1.0" }, // one with a version
-            { "", "none" },
-        };
+        const QList<QPair<QString, QString>> rows
+            = { { "||/ Name Version Architecture\n+++-====-====\nii  tarvix-desktop  1.2.3-1  amd64  d\n",
+                    "1.2.3-1" },
+                  { "ii  tarvix-desktop 1.0 amd64 a\nrc  tarvix-desktop 2.0 amd64 b\n", "2.0" },
+                  { "ii  tarvix-desktop 1.0 amd64 a\nii  tarvix-desktop\n", "1.0" }, { "", "none" } };
         for (const auto &[list, version] : rows)
             QCOMPARE(tarvixMainPage::versionFromPackageList(list), version);
     }
@@ -311,9 +308,8 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
-    // While the daemon does not answer, the window is up, repaints and
-    // switches tabs: the longest gap between ticks of a 10 ms timer shows how
-    // long the GUI thread was ever blocked.
+    // While the daemon does not answer, the window is up, repaints and switches tabs: the longest gap between
+    // ticks of a 10 ms timer shows how long the GUI thread was ever blocked.
     void staysResponsiveWhileTheDaemonHangs()
     {
         TARVIX_START_DAEMON(
@@ -342,10 +338,9 @@ private slots:
         QVERIFY2(startSimWithAlerts(m_sim, m_dir, 3), qPrintable(m_sim.errorString()));
     }
 
-    // "Auto refresh" in the options menu, Off at first. The choice and the
-    // window's size and place are remembered. A beat refreshes the shown
-    // tab, and is let go while a load runs, whichever page it is for; the
-    // log catches up on beats it missed when it is shown again.
+    // "Auto refresh" in the options menu, Off at first. The choice and the window's size and place are
+    // remembered. A beat refreshes the shown tab, and is let go while a load runs, whichever page it is for;
+    // the log catches up on beats it missed when it is shown again.
     void autoRefreshAndRememberedWindow()
     {
         QSettings preferences(QCoreApplication::organizationName(), "tarvix-desktop");

@@ -1,6 +1,5 @@
-// Stand-in for the desktop's status manager on the session bus: answers the
-// tablet-mode query and announces changes. Tests drive it with set_tabletmode;
-// with --hang it never answers the query in time.
+// Stand-in for the desktop's status manager on the session bus: answers the tablet-mode query and announces
+// changes. Tests drive it with set_tabletmode; with --hang it never answers the query in time.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QThread>

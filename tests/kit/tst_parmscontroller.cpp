@@ -49,11 +49,7 @@ class ParmscontrollerTest : public QObject
         return QTest::qWaitFor([bus] { return bus->isServiceRegistered(kService).value(); }, 5000);
     }
 
-    void stopService()
-    {
-        m_service.kill();
-        m_service.waitForFinished(3000);
-    }
+    void stopService() { m_service.kill(), m_service.waitForFinished(3000); }
 
 private slots:
     void initTestCase()

@@ -37,8 +37,7 @@ public:
     void changeTheme() override { lumo::KWidget::changeTheme(), ++changes; }
 };
 
-// Sets a style key the way the desktop's control centre would and waits until
-// the kit has been told.
+// Sets a style key the way the desktop's control centre would and waits until the kit has been told.
 bool setStyle(QGSettings &settings, const QString &key, const QVariant &value)
 {
     if (settings.get(key) == value)
@@ -54,8 +53,7 @@ class ThemeFullTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QGSettings *m_style = nullptr;
-    QGSettings *m_personalise = nullptr;
+    QGSettings *m_style = nullptr, *m_personalise = nullptr;
 
 private slots:
     void initTestCase()
@@ -130,9 +128,7 @@ private slots:
         QVERIFY(setStyle(*m_style, "styleName", "vemo-light"));
         CountingWidget widget;
         lumo::KMenuButton button;
-        {
-            CountingWidget gone;
-        } // a widget that no longer exists must not be called
+        delete new CountingWidget; // a widget that no longer exists must not be called
         const QColor lightBase = widget.baseBar()->palette().color(QPalette::Window);
 
         QVERIFY(setStyle(*m_style, "styleName", "vemo-dark"));

@@ -1,5 +1,4 @@
-// Window-manager hints of the kit's frameless windows on a real X server
-// (run under xvfb-run).
+// Window-manager hints of the kit's frameless windows on a real X server (run under xvfb-run).
 #include "kit/kwidget.h"
 #include "kit/xatomhelper.h"
 

@@ -60,6 +60,13 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The type and permission bits of the entry itself; 0 when there is none.
+mode_t modeOf(const QString &path)
+{
+    struct stat entry;
+    return lstat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode : 0;
+}
+
 QStringList leftovers(const QString &folder)
 {
     return QDir(folder).entryList({ ".tarvix-export-*" }, QDir::Hidden | QDir::Files);
@@ -112,18 +119,17 @@ private slots:
         const std::vector<loginfo> alerts = load(m_dir, { older, alert });
         QCOMPARE(alerts.size(), size_t(2));
 
-        const QString csv = m_dir.filePath("alerts.csv");
-        const QString jsonl = m_dir.filePath("alerts.jsonl");
+        const QString csv = m_dir.filePath("alerts.csv"), jsonl = m_dir.filePath("alerts.jsonl");
         QString error;
         QVERIFY2(writeAlertsCsv(csv, alerts, english(), nullptr, &error), qPrintable(error));
         QVERIFY2(writeAlertsJsonLines(jsonl, alerts, english(), nullptr, &error), qPrintable(error));
 
-        const QByteArray jsonBytes = contents(jsonl);
+        const QByteArray jsonBytes = readTestFile(jsonl);
         // Nothing in a line that a terminal or an editor would act on.
         for (const char c : jsonBytes)
             QVERIFY(c == '\n' || uchar(c) >= 0x20);
         QVERIFY(!jsonBytes.contains("\u202E"));
-        QVERIFY(contents(csv).startsWith("\xEF\xBB\xBF"));
+        QVERIFY(readTestFile(csv).startsWith("\xEF\xBB\xBF"));
 
         const QString script
             = "import csv, json, sys\n"
@@ -132,10 +138,8 @@ private slots:
               "print(json.dumps({'csv': rows, 'json': lines}))\n";
         const QJsonObject parsed
             = QJsonDocument::fromJson(run("python3", { "-c", script, csv, jsonl }).toUtf8()).object();
-        const QJsonArray rows = parsed["csv"].toArray();
-        const QJsonArray lines = parsed["json"].toArray();
-        QCOMPARE(rows.size(), 3);
-        QCOMPARE(lines.size(), 2);
+        const QJsonArray rows = parsed["csv"].toArray(), lines = parsed["json"].toArray();
+        QCOMPARE(QList<int>({ rows.size(), lines.size() }), QList<int>({ 3, 2 }));
         const QStringList keys = { "id", "time", "level", "rule", "description", "title", "location",
             "source_ip", "source_port", "target_ip", "target_port", "user", "raw" };
         QCOMPARE(rows[0].toVariant().toStringList(), keys);
@@ -149,10 +153,9 @@ private slots:
         QVERIFY2(newest == expected, QJsonDocument(newest).toJson(QJsonDocument::Compact).constData());
         QCOMPARE(lines[1].toObject()["id"].toString(), "a0");
 
-        const QStringList cells = rows[1].toVariant().toStringList();
-        const QStringList expectedCells = { "a1", "2024-03-05T10:11:12+00:00", "13", "5712", cell, cell, cell,
-            cell, "4444", cell, "", cell, (guarded ? "'" : "") + raw.join('\n') };
-        QCOMPARE(cells, expectedCells);
+        QCOMPARE(rows[1].toVariant().toStringList(),
+            QStringList({ "a1", "2024-03-05T10:11:12+00:00", "13", "5712", cell, cell, cell, cell, "4444",
+                cell, "", cell, (guarded ? "'" : "") + raw.join('\n') }));
     }
 
     // What is at the path afterwards, whatever the format.
@@ -204,22 +207,16 @@ private slots:
             QCOMPARE(message, QString(error).replace("%2", folder).replace("%1", path));
             QCOMPARE(written, error.isEmpty());
             QVERIFY(leftovers(folder).isEmpty());
-            QCOMPARE(contents(victim), QByteArray("precious"));
+            QCOMPARE(readTestFile(victim), QByteArray("precious"));
             QCOMPARE(QFileInfo(dir.filePath("link")).symLinkTarget(), victim);
-            struct stat entry;
-            QCOMPARE(lstat("/dev/null", &entry), 0);
-            QVERIFY(S_ISCHR(entry.st_mode));
-            QCOMPARE(lstat(QFile::encodeName(dir.filePath("fifo")).constData(), &entry), 0);
-            QVERIFY(S_ISFIFO(entry.st_mode));
+            QVERIFY(S_ISCHR(modeOf("/dev/null")) && S_ISFIFO(modeOf(dir.filePath("fifo"))));
             QVERIFY(QDir(dir.filePath("folder")).isEmpty());
-            QCOMPARE(QFileInfo(dir.filePath("readonly")).size(), 4);
-            QCOMPARE(lstat(QFile::encodeName(dir.filePath("readonly")).constData(), &entry), 0);
-            QCOMPARE(entry.st_mode & 0777, mode_t(0440));
+            QCOMPARE(readTestFile(dir.filePath("readonly")), QByteArray("kept"));
+            QCOMPARE(modeOf(dir.filePath("readonly")) & 0777, mode_t(0440));
             if (name == "own" || name == "new") {
-                QCOMPARE(lstat(QFile::encodeName(path).constData(), &entry), 0);
                 const mode_t umaskNow = umask(022);
                 umask(umaskNow);
-                QCOMPARE(entry.st_mode & 0777, name == "own" ? mode_t(0640) : mode_t(0666 & ~umaskNow));
+                QCOMPARE(modeOf(path) & 0777, name == "own" ? mode_t(0640) : mode_t(0666 & ~umaskNow));
                 QVERIFY2(QFileInfo(path).size() > 100, qPrintable(format));
             } else {
                 QCOMPARE(QFileInfo(dir.filePath("own")).size(), 3);
@@ -244,7 +241,7 @@ private slots:
         QVERIFY(!file.commit(&error));
         QCOMPARE(error, QString("The report could not be written: %1 is a symbolic link.").arg(path));
         QCOMPARE(QFileInfo(path).symLinkTarget(), victim);
-        QCOMPARE(contents(victim), QByteArray("precious"));
+        QCOMPARE(readTestFile(victim), QByteArray("precious"));
         QVERIFY(leftovers(dir.path()).isEmpty());
     }
 
@@ -295,24 +292,13 @@ private slots:
             qPrintable(info));
     }
 
-    void titleLines_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("one long word")
-            << QString(60, 'a') << QStringList { QString(54, 'a'), QString(6, 'a') };
-        QTest::newRow("Chinese") << QString(30, QChar(0x6587))
-                                 << QStringList { QString(27, QChar(0x6587)), QString(3, QChar(0x6587)) };
-        QTest::newRow("words") << QString(50, 'a') + " bcdefgh"
-                               << QStringList { QString(50, 'a') + " ", "bcdefgh" };
-        QTest::newRow("ends on a word's end")
-            << QString(49, 'a') + " bcde fg" << QStringList { QString(49, 'a') + " bcde", " fg" };
-    }
+    // Each title is its expected lines joined: one long word, Chinese, words, a line ending on a word's end.
     void titleLines()
     {
-        QFETCH(QString, title);
-        QFETCH(QStringList, lines);
-        QCOMPARE(ReportPdf::titleLines(title), lines);
+        const QString a50(50, 'a'), wen(27, QChar(0x6587));
+        for (const QStringList &lines : QList<QStringList> { { a50 + "aaaa", "aaaaaa" }, { wen, wen.left(3) },
+                 { a50 + " ", "bcdefgh" }, { a50.left(49) + " bcde", " fg" } })
+            QCOMPARE(ReportPdf::titleLines(lines.join(QString())), lines);
     }
 };
 

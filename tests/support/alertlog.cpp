@@ -56,3 +56,9 @@ QString writeTestFile(const QTemporaryDir &dir, const QString &name, const QByte
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     return path;
 }
+
+QByteArray readTestFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

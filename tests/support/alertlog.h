@@ -35,5 +35,7 @@ QList<TestAlert> recentAlerts(int count, int level = 12);
 // Writes content into dir under name, readable by everyone (as the snapshot
 // checks want it whatever the umask), and returns the path.
 QString writeTestFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content);
+// What the file at path holds; empty when it cannot be read.
+QByteArray readTestFile(const QString &path);
 
 #endif

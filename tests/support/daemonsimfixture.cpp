@@ -1,5 +1,6 @@
 #include "support/daemonsimfixture.h"
 
+#include "support/alertlog.h"
 #include "support/privatebus.h"
 
 #include <QCoreApplication>
@@ -31,12 +32,6 @@ class StandInProcess : public QProcess
 protected:
     void setupChildProcess() override { ::prctl(PR_SET_PDEATHSIG, SIGKILL); }
 };
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 } // namespace
 
@@ -81,12 +76,12 @@ DaemonSimFixture::~DaemonSimFixture()
 
 QJsonObject DaemonSimFixture::readState() const
 {
-    return QJsonDocument::fromJson(readFile(statePath()).toUtf8()).object();
+    return QJsonDocument::fromJson(readTestFile(statePath())).object();
 }
 
 QString DaemonSimFixture::output() const
 {
-    return readFile(filePath(QStringLiteral("daemon-output.log")));
+    return QString::fromUtf8(readTestFile(filePath(QStringLiteral("daemon-output.log"))));
 }
 
 bool DaemonSimFixture::isRunning() const

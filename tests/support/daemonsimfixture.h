@@ -10,10 +10,9 @@
 
 class QProcess;
 
-// Runs the stand-in desktop daemon (tarvix-daemon-sim) on the process's
-// private system bus, with its own temporary state file. The private buses
-// are process-wide (Qt D-Bus connects once per process): TARVIX_BUS_TEST_MAIN
-// (bustestmain.h) starts them before anything touches Qt D-Bus.
+// Runs the stand-in desktop daemon (tarvix-daemon-sim) on the process's private system bus, with its own
+// temporary state file. The private buses are process-wide (Qt D-Bus connects once per process):
+// TARVIX_BUS_TEST_MAIN (bustestmain.h) starts them before anything touches Qt D-Bus.
 class DaemonSimFixture
 {
 public:

@@ -3,8 +3,11 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <iostream>
+#include <unistd.h>
 
 namespace {
 
@@ -58,4 +61,21 @@ void LogCapture::clear()
 {
     QMutexLocker lock(&g_mutex);
     g_messages.clear();
+}
+
+QByteArray captureStream(int fd, const std::function<void()> &fn)
+{
+    QTemporaryFile sink;
+    sink.open();
+    fflush(nullptr);
+    std::cout.flush();
+    const int saved = dup(fd);
+    dup2(sink.handle(), fd);
+    fn();
+    fflush(nullptr);
+    std::cout.flush();
+    dup2(saved, fd);
+    close(saved);
+    sink.seek(0);
+    return sink.readAll();
 }

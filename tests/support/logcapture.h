@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 // Records every Qt log message (from any thread) while it exists; the
 // messages still reach the handler installed before. One at a time.
 class LogCapture
@@ -18,5 +20,9 @@ public:
     int countContaining(const QString &part) const;
     void clear();
 };
+
+// Runs fn with the standard stream fd (1 or 2) sent to a file; returns what
+// C and C++ writers alike wrote there.
+QByteArray captureStream(int fd, const std::function<void()> &fn);
 
 #endif

@@ -1,5 +1,7 @@
 #include "support/privatebus.h"
 
+#include "support/alertlog.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -85,9 +87,7 @@ bool PrivateBus::start(const QString &configFile, QString *error)
     ::fclose(printed);
     m_address = QString::fromLocal8Bit(line).trimmed();
     if (m_address.isEmpty()) {
-        QFile log(QString::fromLocal8Bit(logPath));
-        const QString output
-            = log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+        const QString output = QString::fromLocal8Bit(readTestFile(QString::fromLocal8Bit(logPath)));
         *error
             = QStringLiteral("dbus-daemon with %1 printed no address. %2").arg(configFile, output.trimmed());
         stop();

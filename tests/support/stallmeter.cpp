@@ -22,11 +22,6 @@ void StallMeter::start()
     m_ticker.start();
 }
 
-void StallMeter::stop()
-{
-    m_ticker.stop();
-}
-
 qint64 StallMeter::limit()
 {
 #if defined(__SANITIZE_ADDRESS__)

@@ -17,7 +17,7 @@ public:
     explicit StallMeter(std::function<void(int tick)> onTick = {});
 
     void start();
-    void stop();
+    void stop() { m_ticker.stop(); }
     qint64 longest() const { return m_longest; }
     int ticks() const { return m_ticks; }
     // Within what a window must answer: 100 ms. The sanitizers make every

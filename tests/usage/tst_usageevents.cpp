@@ -1,9 +1,9 @@
 #include "daemon/globaldata.h"
+#include "support/alertlog.h"
+#include "support/logcapture.h"
 #include "usage/usageevents.h"
 
 #include <QtTest>
-
-#include <unistd.h>
 
 namespace {
 
@@ -26,9 +26,8 @@ class TestUsageEvents : public QObject
     // What the stub library recorded since the last call.
     QByteArray calls()
     {
-        QFile file(m_dir.filePath("calls"));
-        const QByteArray calls = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        file.remove();
+        const QByteArray calls = readTestFile(m_dir.filePath("calls"));
+        QFile::remove(m_dir.filePath("calls"));
         return calls;
     }
 
@@ -61,21 +60,16 @@ private slots:
 
     void libraryFailures()
     {
-        QTemporaryFile errors;
-        QVERIFY(errors.open());
-        const int saved = dup(STDERR_FILENO);
-        dup2(errors.handle(), STDERR_FILENO);
-        uploadUsageEvent(
-            stubDir("nofree"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
-        const QByteArray noFree = calls();
-        uploadUsageEvent(
-            stubDir("nullinit"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
-        dup2(saved, STDERR_FILENO);
-        close(saved);
+        QByteArray noFree;
+        const QByteArray printed = captureStream(2, [&] {
+            uploadUsageEvent(
+                stubDir("nofree"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
+            noFree = calls();
+            uploadUsageEvent(
+                stubDir("nullinit"), UsagePageMain, UsageEventSwitchTab, { { "tabName", "notifyLog" } });
+        });
         QCOMPARE(noFree, QByteArray("load\nunload\n"));
         QCOMPARE(calls(), QByteArray("load\ninit 0 0\nunload\n"));
-        errors.seek(0);
-        const QByteArray printed = errors.readAll();
         QVERIFY2(QString::fromLocal8Bit(printed).contains(QRegularExpression(
                      "^Error resolving symbols: .*lumo_dia_data_free.*\nFailed to initialize track data\n$")),
             printed);
