@@ -1,5 +1,4 @@
-// An alert's entry in the alarm log, and which alerts the log's search and
-// severity choice keep.
+// An alert's entry in the alarm log, and which alerts the log's search and severity choice keep.
 
 #include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
@@ -82,9 +81,8 @@ private slots:
         }
     }
 
-    // Alert texts are attacker-influenced: never markup, and direction
-    // controls (a right-to-left override makes "invoice<RLO>gnp.exe" read
-    // "invoiceexe.png") are shown as marks in every label.
+    // Alert texts are attacker-influenced: never markup, and direction controls (a right-to-left override
+    // makes "invoice<RLO>gnp.exe" read "invoiceexe.png") are shown as marks in every label.
     void alertTextsShownAsTheyStand()
     {
         notifyLogData data = sampleAlert(15);
@@ -106,9 +104,8 @@ private slots:
             QVERIFY2(texts.contains(shown), qPrintable(shown));
     }
 
-    // One unbroken line of 65,000 characters and one of 13,000 words: each is
-    // shown up to the bound, says what it leaves out and wraps within the
-    // entry; copying the alert gives all of it.
+    // One unbroken line of 65,000 characters and one of 13,000 words: each is shown up to the bound, says
+    // what it leaves out and wraps within the entry; copying the alert gives all of it.
     void wideAlertStaysWithinItsEntry()
     {
         notifyLogData data = sampleAlert(12);
@@ -149,9 +146,8 @@ private slots:
         QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
     }
 
-    // The arrow opens and closes the details, made when first opened with a
-    // line for each field the alert has; a highlight opens them and colours
-    // the title and every detail line red.
+    // The arrow opens and closes the details, made when first opened with a line for each field the alert
+    // has; a highlight opens them and colours the title and every detail line red.
     void detailsOpenByArrowAndHighlight()
     {
         // A date shown as recorded; only the empty separator line after the first raw line.
@@ -189,9 +185,8 @@ private slots:
         QVERIFY(!isRed(label(frame, "loglevelLabel"))); // level 12 keeps its colour
     }
 
-    // The fast scan against Qt's own case-insensitive search, on texts made to
-    // put matches and near misses at every offset and length. Bit 0x20 also
-    // joins '@' and '`', '[' and '{': near misses of their own.
+    // The fast scan against Qt's own case-insensitive search, on texts made to put matches and near misses at
+    // every offset and length. Bit 0x20 also joins '@' and '`', '[' and '{': near misses of their own.
     void scanAgreesWithQt()
     {
         QRandomGenerator random(7);

@@ -51,14 +51,6 @@ QString labelText(notifyLogMainPage &page, const char *name)
     return page.findChild<QLabel *>(name)->text();
 }
 
-// Expanded, and its title drawn red: whatever role the label draws with.
-bool isHighlighted(notify_log_frame *entry)
-{
-    auto *title = entry->findChild<QLabel *>("loginfoTitleLabel");
-    return entry->findChild<QWidget *>("notify_log_detail_frame")->isVisible()
-        && title->palette().color(title->foregroundRole()) == QColor(Qt::red);
-}
-
 // What the list area says instead of entries, "" when it shows the list.
 QString emptyText(notifyLogMainPage &page)
 {
@@ -68,14 +60,17 @@ QString emptyText(notifyLogMainPage &page)
     return empty ? empty->text() : QString();
 }
 
-// The titles of the highlighted live entries; each must lie in the view.
+// The titles of the highlighted live entries: expanded, the title drawn red whatever role the label draws
+// with, and lying in the view.
 QStringList highlightedTitles(notifyLogMainPage &page)
 {
     QStringList titles;
-    QWidget *viewport = listOf(page)->viewport();
     for (notify_log_frame *entry : entries(page)) {
-        if (isHighlighted(entry) && viewport->rect().intersects(entry->geometry()))
-            titles << titleOf(entry);
+        auto *title = entry->findChild<QLabel *>("loginfoTitleLabel");
+        if (entry->findChild<QWidget *>("notify_log_detail_frame")->isVisible()
+            && title->palette().color(title->foregroundRole()) == QColor(Qt::red)
+            && listOf(page)->viewport()->rect().intersects(entry->geometry()))
+            titles << title->text();
     }
     return titles;
 }
@@ -116,12 +111,10 @@ private slots:
 
     void cleanup() { m_sim.reset(); }
 
-    // A long list. The notified alert is highlighted wherever it is, once its
-    // load is in: one handed over during the first load, then two in a row
-    // (the last counts), then the oldest, without entries above it. Entries
-    // only for what is on screen while the scroll bar, one step per alert, is
-    // dragged; what was opened stays open; the keyboard walks, opens and
-    // copies; F5 reloads.
+    // A long list. The notified alert is highlighted wherever it is, once its load is in: one handed over
+    // during the first load, then two in a row (the last counts), then the oldest, without entries above it.
+    // Entries only for what is on screen while the scroll bar, one step per alert, is dragged; what was
+    // opened stays open; the keyboard walks, opens and copies; F5 reloads.
     void longListHighlightScrollBarAndKeyboard()
     {
         QList<TestAlert> alerts = recentAlerts(3000);
@@ -208,10 +201,9 @@ private slots:
                     .startsWith("alert 2999, Level: 12, "));
     }
 
-    // A refresh loads the list again as the user left it: the place, the
-    // open entry, the search and a drill-down filter stay. What came in since
-    // the load before is marked "New" until it was in view for a moment or
-    // chosen; out of view, or filtered out, it stays marked.
+    // A refresh loads the list again as the user left it: the place, the open entry, the search and a
+    // drill-down filter stay. What came in since the load before is marked "New" until it was in view for a
+    // moment or chosen; out of view, or filtered out, it stays marked.
     void refreshKeepsThePlaceAndMarksNewAlerts()
     {
         QList<TestAlert> alerts = recentAlerts(40);
@@ -401,9 +393,8 @@ private slots:
         QVERIFY(!failed->isVisible());
     }
 
-    // Up before the daemon answered and saying so, never "no alarm logs";
-    // newest first with the scroll bar over the whole list; a reload leaves
-    // the list on screen until the new one is there. Search and severity
+    // Up before the daemon answered and saying so, never "no alarm logs"; newest first with the scroll bar
+    // over the whole list; a reload leaves the list on screen until the new one is there. Search and severity
     // apply at once, with the count; then picked ranges and Reload.
     void loadsSearchesRangesAndReloads()
     {
