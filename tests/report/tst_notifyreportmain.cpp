@@ -40,7 +40,6 @@
 
 using namespace QtCharts;
 
-Q_DECLARE_METATYPE(ExportFormat)
 Q_DECLARE_METATYPE(AlertField)
 
 namespace {
@@ -309,8 +308,7 @@ private slots:
         QCOMPARE(page.tip()->normalCount(), 36);
     }
 
-    // Picked ranges and Refresh; neither an absent daemon nor a failing one
-    // reads as "no alarm details".
+    // Picked ranges and Refresh; neither an absent daemon nor a failing one reads as "no alarm details".
     void rangesRefreshAndFailures()
     {
         const QString unreachable = "The detection service could not be reached";
@@ -384,9 +382,8 @@ private slots:
         QCOMPARE(cardValues(page, { "alertsCard" }), QStringList { "1" });
         QVERIFY(!page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
 
-        // Records that could not be read are said, and a range without
-        // alerts, where they may lie, is never "no alarms"; nor is a log of
-        // nothing else.
+        // Records that could not be read are said, and a range without alerts, where they may lie, is never
+        // "no alarms"; nor is a log of nothing else.
         TestAlert unreadable;
         unreadable.ruleLine = QByteArray("Rule: 1 (level 15) -> 'a\0b'", 27);
         for (const auto &[log, pick, shown, empty] :
@@ -453,30 +450,22 @@ private slots:
     }
 
     // A figure that could not be obtained reads "--", never 0; counts are 64-bit.
-    void unknownFigures_data()
-    {
-        QTest::addColumn<QStringList>("daemon");
-        QTest::addColumn<QString>("aiCount");
-        QTest::addColumn<QStringList>("shown"); // events, inferences
-        for (const char *reply : { "--error", "--short-reply", "--wrong-type", "--no-reply" })
-            QTest::newRow(reply) << QStringList { reply, "getEventTotalCount" } << QString("echo 7")
-                                 << QStringList { "--", "7" };
-        QTest::newRow("known") << QStringList() << QString("echo 99999999999")
-                               << QStringList { "1024", "99999999999" };
-        for (const char *aiCount : { "exec /nonexistent/getCount", "echo -7", "echo many" })
-            QTest::newRow(aiCount) << QStringList() << QString(aiCount) << QStringList { "1024", "--" };
-    }
-
     void unknownFigures()
     {
-        QFETCH(QStringList, daemon);
-        QFETCH(QString, aiCount);
-        QFETCH(QStringList, shown);
-        QVERIFY(serve({ alert(daysAgo(1)) }, daemon));
-        notifyReportMain::sources().aiCountArguments = QStringList { "-c", aiCount };
-        notifyReportMain page;
-        WAIT_LOADED(page);
-        QCOMPARE(cardValues(page, { "eventsCard", "aiCard" }), shown);
+        // Stand-in options, the AI count's command, the events and inferences shown.
+        std::vector<std::tuple<QStringList, QString, QStringList>> rows { { {}, "echo 99999999999",
+            { "1024", "99999999999" } } };
+        for (const char *reply : { "--error", "--short-reply", "--wrong-type", "--no-reply" })
+            rows.push_back({ { reply, "getEventTotalCount" }, "echo 7", { "--", "7" } });
+        for (const char *aiCount : { "exec /nonexistent/getCount", "echo -7", "echo many" })
+            rows.push_back({ {}, aiCount, { "1024", "--" } });
+        for (const auto &[daemon, aiCount, shown] : rows) {
+            QVERIFY(serve({ alert(daysAgo(1)) }, daemon));
+            notifyReportMain::sources().aiCountArguments = QStringList { "-c", aiCount };
+            notifyReportMain page;
+            WAIT_LOADED(page);
+            QCOMPARE(cardValues(page, { "eventsCard", "aiCard" }), shown);
+        }
     }
 
     void pagesAndSections()
@@ -516,10 +505,9 @@ private slots:
             QVERIFY2(line.contains(" yes "), qPrintable(line));
     }
 
-    // The page's export through its dialog, which offers today's name in the
-    // chosen format: a failure is said in the page and leaves no file, a later
-    // success clears it, and the picture was a private file that is gone
-    // afterwards. The alerts as CSV and JSON Lines read back.
+    // The page's export through its dialog, which offers today's name in the chosen format: a failure is said
+    // in the page and leaves no file, a later success clears it, and the picture was a private file that is
+    // gone afterwards. The alerts as CSV and JSON Lines read back.
     void exportFromThePage()
     {
         QList<TestAlert> alerts = recentAlerts(30); // from five sources
@@ -603,22 +591,10 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(lines[0]).object().value("description").toString(), "alert 29");
     }
 
-    // The files are written on a worker: the longest gap between ticks of a
-    // 10 ms timer shows how long the window ever stood still. A cancelled
-    // export leaves nothing behind.
-    void exportKeepsTheWindowResponsive_data()
-    {
-        QTest::addColumn<ExportFormat>("format");
-        QTest::addColumn<bool>("cancel");
-        QTest::newRow("PDF") << ExportFormat::Pdf << false;
-        QTest::newRow("CSV") << ExportFormat::Csv << false;
-        QTest::newRow("PDF cancelled") << ExportFormat::Pdf << true;
-    }
-
+    // The files are written on a worker: the longest gap between ticks of a 10 ms timer shows how long the
+    // window ever stood still. A cancelled export leaves nothing behind.
     void exportKeepsTheWindowResponsive()
     {
-        QFETCH(ExportFormat, format);
-        QFETCH(bool, cancel);
         std::vector<loginfo> alerts;
         for (int i = 0; i < 100000; ++i)
             alerts.push_back(row(DATE, 12 + i % 5, "event " + std::to_string(i % 300), LOCATION,
@@ -629,44 +605,46 @@ private slots:
         const auto shown = pageOf(std::move(alerts), {}, 500);
         QVERIFY(shown);
         notifyReportMain &page = *shown;
-        QTemporaryDir folder;
-        const QString target = folder.filePath("responsive");
         QLabel *status = page.findChild<QLabel *>("statusLabel");
         QPushButton *cancelButton = page.findChild<QPushButton *>("cancelExportButton");
-
-        QElapsedTimer clock;
-        StallMeter stalls([&page](int) { page.repaint(); });
-        clock.start();
-        stalls.start();
-        QVERIFY(page.startExport(target, format));
-        const qint64 picture = clock.elapsed();
-        QVERIFY(cancelButton->isVisible());
-        // Progress of all the alerts of the range, counted as it goes; the
-        // cancel comes while it moves.
-        QCOMPARE(status->text(), "Exporting: 0 of 100000 alerts written");
-        if (cancel) {
-            QTRY_VERIFY(status->text().contains(QRegularExpression("^Exporting: [1-9][0-9]* of 100000")));
-            cancelButton->click();
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(!page.isExporting(), 60000);
-        stalls.stop();
-        QVERIFY2(stalls.withinLimit(),
-            qPrintable(QString("%1 (%2 ms for the picture)").arg(stalls.verdict()).arg(picture)));
-        QVERIFY(!cancelButton->isVisible());
-        if (cancel) {
-            QCOMPARE(status->text(), "The export was cancelled.");
-            QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                QStringList());
-        } else if (format == ExportFormat::Pdf) {
-            QCOMPARE(status->text(), "The report was written to " + target);
-            QVERIFY(pageCount(target) > 2000);
-            // Titled with the days the report is of: from the oldest alert's to today.
-            QVERIFY(run("pdfinfo", { target })
-                        .contains("Intrusion detection statistics report 2024-03-05 - "
-                            + QDate::currentDate().toString("yyyy-MM-dd") + "\n"));
-        } else {
-            QCOMPARE(status->text(), "The alerts were written to " + target);
-            QCOMPARE(contents(target).count('\n'), 100001);
+        for (const auto &[format, cancel] : { std::pair(ExportFormat::Pdf, false),
+                 std::pair(ExportFormat::Csv, false), std::pair(ExportFormat::Pdf, true) }) {
+            QTemporaryDir folder;
+            const QString target = folder.filePath("responsive");
+            QElapsedTimer clock;
+            StallMeter stalls([&page](int) { page.repaint(); });
+            clock.start();
+            stalls.start();
+            QVERIFY(page.startExport(target, format));
+            const qint64 picture = clock.elapsed();
+            QVERIFY(cancelButton->isVisible());
+            // Progress of all the alerts of the range, counted as it goes; the cancel comes while it moves.
+            QCOMPARE(status->text(), "Exporting: 0 of 100000 alerts written");
+            if (cancel) {
+                QTRY_VERIFY(status->text().contains(QRegularExpression("^Exporting: [1-9][0-9]* of 100000")));
+                cancelButton->click();
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!page.isExporting(), 60000);
+            stalls.stop();
+            QVERIFY2(stalls.withinLimit(),
+                qPrintable(QString("%1 (%2 ms for the picture)").arg(stalls.verdict()).arg(picture)));
+            QVERIFY(!cancelButton->isVisible());
+            if (cancel) {
+                QCOMPARE(status->text(), "The export was cancelled.");
+                QCOMPARE(
+                    QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                    QStringList());
+            } else if (format == ExportFormat::Pdf) {
+                QCOMPARE(status->text(), "The report was written to " + target);
+                QVERIFY(pageCount(target) > 2000);
+                // Titled with the days the report is of: from the oldest alert's to today.
+                QVERIFY(run("pdfinfo", { target })
+                            .contains("Intrusion detection statistics report 2024-03-05 - "
+                                + QDate::currentDate().toString("yyyy-MM-dd") + "\n"));
+            } else {
+                QCOMPARE(status->text(), "The alerts were written to " + target);
+                QCOMPARE(contents(target).count('\n'), 100001);
+            }
         }
     }
 
