@@ -49,22 +49,18 @@ QJsonObject serviceState(std::initializer_list<std::pair<const char *, int>> sta
 bool startSim(DaemonSimFixture &sim, const QJsonObject &state, const QStringList &options = {})
 {
     QFile file(sim.statePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QJsonDocument(state).toJson());
-    file.close();
-    return sim.start(options);
+    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(state).toJson()) > 0 && file.flush()
+        && sim.start(options);
 }
 
 // The calls the stand-in received that change something, in order, e.g.
 // setServiceStatus("tarvix-intervention", 0, 0).
 QStringList writesTo(const DaemonSimFixture &sim)
 {
-    QStringList writes;
-    for (const QString &line : sim.output().split('\n'))
-        if (line.startsWith("call set") || line.startsWith("call restart") || line.startsWith("call install"))
-            writes << line.mid(5);
-    return writes;
+    return sim.output()
+        .split('\n')
+        .filter(QRegularExpression("^call (set|restart|install)"))
+        .replaceInStrings(QRegularExpression("^call "), "");
 }
 
 // Waits until the page has read the daemon's state (or failed to).
@@ -282,7 +278,6 @@ private slots:
             = { { "10.0.0.1,10.0.0.2", "600", -1, blockingSent("10.0.0.1 10.0.0.2", "600s") },
                   { shownList, "", -1, blockingSent(sentList, "600s") },
                   { shownList, "-1", -1, blockingSent(sentList, "-1") },
-                  { "", "600", -1, blockingSent("", "600s") },
                   { shownList, "600", 1, switched("tarvix-intervention", 0) } };
         for (const auto &[whitelist, time, service, sent] : changes) {
             QVERIFY(startSim(*m_sim, {}));
@@ -342,8 +337,7 @@ private slots:
             }
             QTest::keyClick(page.timeEdit(), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(page.timeEdit(), time);
-            QCOMPARE(edit->text(), shown);
-            QCOMPARE(page.timeEdit()->text(), time);
+            QCOMPARE(QStringList({ edit->text(), page.timeEdit()->text() }), (QStringList { shown, time }));
             QCOMPARE(page.errorLabel()->isVisibleTo(&page) ? page.errorLabel()->text() : "", error);
             QCOMPARE(page.confirmButton()->isEnabled(), error.isEmpty());
             if (error.isEmpty())
