@@ -178,8 +178,7 @@ private slots:
         QCOMPARE(arrow->pixmap(Qt::ReturnByValue).toImage(), down);
 
         frame.setHighLight();
-        QVERIFY(details->isVisible());
-        QVERIFY(isRed(label(frame, "loginfoTitleLabel")));
+        QVERIFY(details->isVisible() && isRed(label(frame, "loginfoTitleLabel")));
         for (QLabel *l : details->findChildren<QLabel *>())
             QVERIFY(isRed(l)); // palettes propagate to every detail line
         QVERIFY(!isRed(label(frame, "loglevelLabel"))); // level 12 keeps its colour
@@ -238,12 +237,10 @@ private slots:
         QCOMPARE(kept("", alerts, AlertFilter::NormalRisk), 2);
         QCOMPARE(kept("rooted", alerts, AlertFilter::HighRisk), 1);
         QVERIFY(!AlertFilter(" ", AlertFilter::AnySeverity, nullptr).isActive());
-        const auto narrows
-            = [](const QString &earlier, int earlierLevel, const QString &later, int laterLevel) {
-                  const AlertFilter first(earlier, AlertFilter::Severity(earlierLevel), nullptr);
-                  const AlertFilter second(later, AlertFilter::Severity(laterLevel), nullptr);
-                  return second.narrows(first);
-              };
+        const auto narrows = [](const QString &earlier, int from, const QString &later, int to) {
+            return AlertFilter(later, AlertFilter::Severity(to), nullptr)
+                .narrows(AlertFilter(earlier, AlertFilter::Severity(from), nullptr));
+        };
         QVERIFY(narrows("ro", 0, "roo", 0) && narrows("oo", 0, "roo", 0) && narrows("", 0, "r", 1));
         QVERIFY(narrows("r", 0, "r", 1) && !narrows("roo", 0, "ro", 0) && !narrows("RO", 0, "root", 0));
         QVERIFY(!narrows("r", 1, "r", 0) && !narrows("r", 1, "r", 2));
