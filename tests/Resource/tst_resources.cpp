@@ -3,7 +3,6 @@
 
 #include "translation/supportedlocales.h"
 
-#include <QIcon>
 #include <QImageReader>
 #include <QSvgRenderer>
 #include <QtTest>

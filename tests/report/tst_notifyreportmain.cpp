@@ -31,7 +31,6 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -132,11 +131,6 @@ std::unique_ptr<notifyReportMain> pageOf(
     return QTest::qWaitForWindowExposed(page.get()) ? std::move(page) : nullptr;
 }
 
-std::shared_ptr<const Translation> english()
-{
-    return std::make_shared<const Translation>("en_US", "/nonexistent");
-}
-
 QStringList column(const QAbstractItemModel *model, int column)
 {
     QStringList texts;
@@ -152,7 +146,6 @@ bool loaded(notifyReportMain &page)
     return QTest::qWaitFor([&page] { return !page.isLoading() && !page.isCountingAi(); }, 15000);
 }
 
-#define WAIT_LOADED(page) QVERIFY(loaded(page))
 // Makes the call, then waits for the load it may start.
 #define LOAD(page, call) QVERIFY((call, loaded(page)))
 
@@ -177,11 +170,8 @@ private slots:
 
     void init()
     {
-        notifyReportMain::Sources &sources = notifyReportMain::sources();
-        sources.installTimePath = m_dir.filePath("missing-install-time");
-        sources.aiCountProgram = "/bin/sh";
-        sources.aiCountArguments = QStringList { "-c", "echo 42" };
-        sources.osReleasePath = m_dir.filePath("missing-os-release");
+        notifyReportMain::sources() = { m_dir.filePath("missing-install-time"), "/bin/sh",
+            { "-c", "echo 42" }, m_dir.filePath("missing-os-release") };
         m_sim = std::make_unique<DaemonSimFixture>();
         m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
     }
@@ -206,7 +196,7 @@ private slots:
         {
             // No daemon at all, and nothing loaded before: the failure, never "no alarm details".
             notifyReportMain page;
-            WAIT_LOADED(page);
+            QVERIFY(loaded(page));
             QCOMPARE(emptyText(page), QString("The detection service could not be reached"));
             QCOMPARE(page.findChild<QWidget *>("emptyPanel")->findChild<EmptyWidget *>()->picture().toImage(),
                 QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(128, 128).toImage());
@@ -219,7 +209,7 @@ private slots:
         QVERIFY(page.isLoading()); // up before the daemon answered
         QVERIFY(page.findChild<QWidget *>("busyIndicator")->isVisible());
         QCOMPARE(cardValues(page, { "alertsCard" }), QStringList { "--" });
-        WAIT_LOADED(page);
+        QVERIFY(loaded(page));
         QCOMPARE(loads(), 1);
         QVERIFY(!page.findChild<QWidget *>("busyIndicator")->isVisible());
 
@@ -314,7 +304,7 @@ private slots:
         const QString unreachable = "The detection service could not be reached";
         QVERIFY(serve({ alert(daysAgo(3)), alert(daysAgo(1), 15), alert(daysAgo(0, 0)) }));
         notifyReportMain page; // the store's snapshot of the test before: no load
-        WAIT_LOADED(page);
+        QVERIFY(loaded(page));
         QCOMPARE(loads(), 0);
         LOAD(page, page.slot_refresh_data());
         // Without addresses and users the two cards say so.
@@ -413,7 +403,7 @@ private slots:
         {
             notifyReportMain page; // AI service not installed: the hint shows
             QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
-            WAIT_LOADED(page);
+            QVERIFY(loaded(page));
             QCOMPARE(page.findChildren<notifyReportItem *>().size(), 6);
             QCOMPARE(aiCount.count(), 1);
             QCOMPARE(cardValues(page, { "guardCard" }), QStringList { "None" });
@@ -431,9 +421,8 @@ private slots:
             QJsonObject state = m_sim->readState();
             state["aiPackageInstalled"] = true;
             QFile file(m_sim->statePath());
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(state).toJson()) > 0);
-            file.close();
-            QVERIFY(serve({ alert(daysAgo(1), 12) }));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(state).toJson()) > 0
+                && file.flush() && serve({ alert(daysAgo(1), 12) }));
             emit Middleware::instance()->installUpdate();
             QTRY_VERIFY(!aiCard->tipShown());
         }
@@ -442,7 +431,7 @@ private slots:
             = writeTestFile(m_dir, "os-release", "NAME=\"Zorva Server\"\nID=zorva\n");
         notifyReportMain page;
         QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
-        WAIT_LOADED(page);
+        QVERIFY(loaded(page));
         QVERIFY(!page.findChild<notifyReportItem *>("aiCard"));
         QCOMPARE(page.findChild<QWidget *>("totalsStrip")->findChildren<notifyReportItem *>().size(), 3);
         LOAD(page, page.slot_refresh_data());
@@ -463,7 +452,7 @@ private slots:
             QVERIFY(serve({ alert(daysAgo(1)) }, daemon));
             notifyReportMain::sources().aiCountArguments = QStringList { "-c", aiCount };
             notifyReportMain page;
-            WAIT_LOADED(page);
+            QVERIFY(loaded(page));
             QCOMPARE(cardValues(page, { "eventsCard", "aiCard" }), shown);
         }
     }
@@ -482,7 +471,7 @@ private slots:
         QString error;
         QVERIFY2(
             ReportPdf::write(pdf, { picture, data->range.alerts, data->sources.get(), data->users.get(), {} },
-                *english(), nullptr, &error),
+                Translation("en_US", "/nonexistent"), nullptr, &error),
             qPrintable(error));
         // The picture, two pages of alerts, three of sources and one of users.
         QCOMPARE(pageCount(pdf), 7);
@@ -581,9 +570,8 @@ private slots:
         exportTo(work.filePath("alerts"), 1);
         QCOMPARE(status->text(), "The alerts were written to " + work.filePath("alerts.csv"));
         const QList<QByteArray> rows = contents(work.filePath("alerts.csv")).split('\n');
-        QVERIFY(rows[0].startsWith("\xEF\xBB\xBF"
-                                   "id,time,level,"));
         QCOMPARE(rows.size(), 1 + 30 + 1);
+        QVERIFY(rows[0].startsWith(QByteArray("\xEF\xBB\xBF") + "id,time,level,"));
         QVERIFY(rows[1].contains(",alert 29,") && rows[30].contains(",alert 0,"));
         exportTo(work.filePath("alerts"), 2);
         const QList<QByteArray> lines = contents(work.filePath("alerts.jsonl")).trimmed().split('\n');
@@ -758,15 +746,13 @@ private slots:
             QCOMPARE(name(windows.last()->findChild<QAbstractItemView *>()), windows.last()->windowTitle());
             windows.last()->close();
         }
-        for (QWidget *window : windows) {
-            for (QWidget *control : window->findChildren<QWidget *>()) {
-                // A table's header is read through its sections' texts.
+        // A table's header is read through its sections' texts.
+        for (QWidget *window : windows)
+            for (QWidget *control : window->findChildren<QWidget *>())
                 if (qobject_cast<QAbstractButton *>(control)
                     || (qobject_cast<QAbstractItemView *>(control) && !qobject_cast<QHeaderView *>(control))
                     || qobject_cast<notifyReportItem *>(control) || qobject_cast<QChartView *>(control))
                     QVERIFY2(!name(control).isEmpty(), control->metaObject()->className());
-            }
-        }
     }
 
     // The event table: every alert a row at once, two with one date text too;
@@ -777,7 +763,8 @@ private slots:
         std::vector<loginfo> alerts(248, row(DATE, 12, "same time"));
         alerts.push_back(row("2024 Mar 06 08:00:00", 13, "first"));
         alerts.push_back(row("2024 Mar 06 08:00:00", 16, "second", "ebpf"));
-        EventTableModel model(english());
+        const auto english = std::make_shared<const Translation>("en_US", "/nonexistent");
+        EventTableModel model(english);
         model.loadAlerts(rangeOf(alerts));
         QCOMPARE(model.rowCount(), 250);
         QVERIFY(!model.canFetchMore(QModelIndex()));
@@ -795,7 +782,7 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(column(&model, 0).mid(248), (QStringList { "replaced", "second", "odd" }));
 
-        allEventStatisticsWidget window(rangeOf({}), english(), nullptr);
+        allEventStatisticsWidget window(rangeOf({}), english, nullptr);
         EventTableView *view = window.tableView();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window)); // painted: the view asks for every role
