@@ -1,6 +1,4 @@
-// The shared widgets: alert text for display, the empty state, the question
-// box, the loading button, the table with its elided texts, the date range
-// picker, and the worker that runs a settings page's task off the GUI thread.
+// The shared widgets, and the worker that runs a settings page's task off the GUI thread.
 #include "reportdata/alerttext.h"
 #include "widgets/custombutton.h"
 #include "widgets/datetimerangewidget.h"
@@ -334,12 +332,11 @@ private slots:
         Picker ranges(MAR_1, MAR_9);
         QPushButton *all = ranges.widget.findChild<QPushButton *>("allButton");
         QVERIFY(all->isHidden()); // nothing to start "All" with yet
-        const QList<QPair<QString, QDate>> quickRanges = { { "todayButton", today },
-            { "last7DaysButton", today.addDays(-6) }, { "last30DaysButton", today.addDays(-29) } };
-        for (const auto &quick : quickRanges) {
+        for (const auto &[button, back] : { std::pair("todayButton", 0), std::pair("last7DaysButton", 6),
+                 std::pair("last30DaysButton", 29) }) {
             ranges.widget.show();
-            ranges.widget.findChild<QPushButton *>(quick.first)->click();
-            QCOMPARE(ranges.emitted.takeLast(), (QList<QDate> { quick.second, today }));
+            ranges.widget.findChild<QPushButton *>(button)->click();
+            QCOMPARE(ranges.emitted.takeLast(), (QList<QDate> { today.addDays(-back), today }));
             QVERIFY(ranges.widget.isHidden());
         }
         ranges.widget.show();
