@@ -53,8 +53,7 @@ bool startSim(DaemonSimFixture &sim, const QJsonObject &state, const QStringList
         && sim.start(options);
 }
 
-// The calls the stand-in received that change something, in order, e.g.
-// setServiceStatus("tarvix-intervention", 0, 0).
+// The changing calls the stand-in received, in order, e.g. setServiceStatus("tarvix-intervention", 0, 0).
 QStringList writesTo(const DaemonSimFixture &sim)
 {
     return sim.output()
