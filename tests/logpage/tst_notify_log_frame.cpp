@@ -121,8 +121,7 @@ private slots:
         QVERIFY(labels[3]->text().endsWith(" … 63,000 more characters"));
         QVERIFY(labels[5]->text().endsWith(" … 62,999 more characters"));
         QVERIFY(labels[3]->text().size() < notify_log_frame::SHOWN_LINE_CHARS * 11 / 10);
-        QVERIFY(frame.heightForWidth(858) < 2000);
-        QVERIFY(frame.minimumSizeHint().width() <= 858);
+        QVERIFY(frame.heightForWidth(858) < 2000 && frame.minimumSizeHint().width() <= 858);
         const QString copied = notify_log_frame::alertText(data);
         QVERIFY(
             copied.contains("\nRaw logs: " + data.firstLog + "\nAssociated Informations: " + data.otherLogs));
