@@ -94,15 +94,13 @@ class TestWidgets : public QObject
 private slots:
     void bidiControlsBecomeVisibleMarks()
     {
-        const std::pair<QString, QString> texts[] = {
-            { "/var/log/auth.log", "/var/log/auth.log" },
-            { "evil\u202Egnp.exe", "evil<U+202E>gnp.exe" },
-            { "\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069",
-                "<U+202A><U+202B><U+202C><U+202D><U+202E><U+2066><U+2067><U+2068><U+2069>" },
-            { "\u200E\u200F\u061C", "<U+200E><U+200F><U+061C>" }, // the invisible marks
-            { "a\u2029b\u206Ac\u200Dd\u061Be", "a\u2029b\u206Ac\u200Dd\u061Be" }, // neighbours kept
-            { "用户 مستخدم", "用户 مستخدم" },
-        };
+        const std::pair<QString, QString> texts[]
+            = { { "/var/log/auth.log", "/var/log/auth.log" }, { "evil\u202Egnp.exe", "evil<U+202E>gnp.exe" },
+                  { "\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069",
+                      "<U+202A><U+202B><U+202C><U+202D><U+202E><U+2066><U+2067><U+2068><U+2069>" },
+                  { "\u200E\u200F\u061C", "<U+200E><U+200F><U+061C>" }, // the invisible marks
+                  { "a\u2029b\u206Ac\u200Dd\u061Be", "a\u2029b\u206Ac\u200Dd\u061Be" }, // neighbours kept
+                  { "用户 مستخدم", "用户 مستخدم" } };
         for (const auto &[text, shown] : texts)
             QCOMPARE(alertTextForDisplay(text), shown);
     }
