@@ -448,7 +448,7 @@ private slots:
                 { "secret-token", 2, 1 }, { "nothing like it", 2, 0 }, { "10.0.0.", 0, 30 } }) {
             severity->setCurrentIndex(risk);
             search->setText(text);
-            QVERIFY(shows(count, QString("%1 of 30 alarm logs").arg(count)));
+            QVERIFY2(shows(count, QString("%1 of 30 alarm logs").arg(count)), qPrintable(text));
             QCOMPARE(emptyText(page), QString(count ? "" : "No matching alarm logs"));
         }
 
