@@ -1,10 +1,8 @@
-// Every icon and catalogue the code loads by resource path must be compiled
-// in, load, and have the size its widget was laid out for. A renamed or
-// forgotten file otherwise only shows up as an empty label at run time.
+// Every icon and catalogue the code loads by resource path must be compiled in, load, and have the size its
+// widget was laid out for. A renamed or forgotten file otherwise only shows up as an empty label at run time.
 
 #include "translation/supportedlocales.h"
 
-#include <QIcon>
 #include <QImageReader>
 #include <QSvgRenderer>
 #include <QtTest>

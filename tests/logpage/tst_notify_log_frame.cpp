@@ -1,5 +1,4 @@
-// An alert's entry in the alarm log, and which alerts the log's search and
-// severity choice keep.
+// An alert's entry in the alarm log, and which alerts the log's search and severity choice keep.
 
 #include "logpage/alertfilter.h"
 #include "logpage/framelinewidget.h"
@@ -82,9 +81,8 @@ private slots:
         }
     }
 
-    // Alert texts are attacker-influenced: never markup, and direction
-    // controls (a right-to-left override makes "invoice<RLO>gnp.exe" read
-    // "invoiceexe.png") are shown as marks in every label.
+    // Alert texts are attacker-influenced: never markup, and direction controls (a right-to-left override
+    // makes "invoice<RLO>gnp.exe" read "invoiceexe.png") are shown as marks in every label.
     void alertTextsShownAsTheyStand()
     {
         notifyLogData data = sampleAlert(15);
@@ -106,9 +104,8 @@ private slots:
             QVERIFY2(texts.contains(shown), qPrintable(shown));
     }
 
-    // One unbroken line of 65,000 characters and one of 13,000 words: each is
-    // shown up to the bound, says what it leaves out and wraps within the
-    // entry; copying the alert gives all of it.
+    // One unbroken line of 65,000 characters and one of 13,000 words: each is shown up to the bound, says
+    // what it leaves out and wraps within the entry; copying the alert gives all of it.
     void wideAlertStaysWithinItsEntry()
     {
         notifyLogData data = sampleAlert(12);
@@ -124,8 +121,7 @@ private slots:
         QVERIFY(labels[3]->text().endsWith(" … 63,000 more characters"));
         QVERIFY(labels[5]->text().endsWith(" … 62,999 more characters"));
         QVERIFY(labels[3]->text().size() < notify_log_frame::SHOWN_LINE_CHARS * 11 / 10);
-        QVERIFY(frame.heightForWidth(858) < 2000);
-        QVERIFY(frame.minimumSizeHint().width() <= 858);
+        QVERIFY(frame.heightForWidth(858) < 2000 && frame.minimumSizeHint().width() <= 858);
         const QString copied = notify_log_frame::alertText(data);
         QVERIFY(
             copied.contains("\nRaw logs: " + data.firstLog + "\nAssociated Informations: " + data.otherLogs));
@@ -149,9 +145,8 @@ private slots:
         QCOMPARE(title->textInteractionFlags(), Qt::LinksAccessibleByMouse);
     }
 
-    // The arrow opens and closes the details, made when first opened with a
-    // line for each field the alert has; a highlight opens them and colours
-    // the title and every detail line red.
+    // The arrow opens and closes the details, made when first opened with a line for each field the alert
+    // has; a highlight opens them and colours the title and every detail line red.
     void detailsOpenByArrowAndHighlight()
     {
         // A date shown as recorded; only the empty separator line after the first raw line.
@@ -182,16 +177,14 @@ private slots:
         QCOMPARE(arrow->pixmap(Qt::ReturnByValue).toImage(), down);
 
         frame.setHighLight();
-        QVERIFY(details->isVisible());
-        QVERIFY(isRed(label(frame, "loginfoTitleLabel")));
+        QVERIFY(details->isVisible() && isRed(label(frame, "loginfoTitleLabel")));
         for (QLabel *l : details->findChildren<QLabel *>())
             QVERIFY(isRed(l)); // palettes propagate to every detail line
         QVERIFY(!isRed(label(frame, "loglevelLabel"))); // level 12 keeps its colour
     }
 
-    // The fast scan against Qt's own case-insensitive search, on texts made to
-    // put matches and near misses at every offset and length. Bit 0x20 also
-    // joins '@' and '`', '[' and '{': near misses of their own.
+    // The fast scan against Qt's own case-insensitive search, on texts made to put matches and near misses at
+    // every offset and length. Bit 0x20 also joins '@' and '`', '[' and '{': near misses of their own.
     void scanAgreesWithQt()
     {
         QRandomGenerator random(7);
@@ -243,12 +236,10 @@ private slots:
         QCOMPARE(kept("", alerts, AlertFilter::NormalRisk), 2);
         QCOMPARE(kept("rooted", alerts, AlertFilter::HighRisk), 1);
         QVERIFY(!AlertFilter(" ", AlertFilter::AnySeverity, nullptr).isActive());
-        const auto narrows
-            = [](const QString &earlier, int earlierLevel, const QString &later, int laterLevel) {
-                  const AlertFilter first(earlier, AlertFilter::Severity(earlierLevel), nullptr);
-                  const AlertFilter second(later, AlertFilter::Severity(laterLevel), nullptr);
-                  return second.narrows(first);
-              };
+        const auto narrows = [](const QString &earlier, int from, const QString &later, int to) {
+            return AlertFilter(later, AlertFilter::Severity(to), nullptr)
+                .narrows(AlertFilter(earlier, AlertFilter::Severity(from), nullptr));
+        };
         QVERIFY(narrows("ro", 0, "roo", 0) && narrows("oo", 0, "roo", 0) && narrows("", 0, "r", 1));
         QVERIFY(narrows("r", 0, "r", 1) && !narrows("roo", 0, "ro", 0) && !narrows("RO", 0, "root", 0));
         QVERIFY(!narrows("r", 1, "r", 0) && !narrows("r", 1, "r", 2));

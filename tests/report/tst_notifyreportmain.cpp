@@ -31,7 +31,6 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -40,7 +39,6 @@
 
 using namespace QtCharts;
 
-Q_DECLARE_METATYPE(ExportFormat)
 Q_DECLARE_METATYPE(AlertField)
 
 namespace {
@@ -94,9 +92,7 @@ QByteArray contents(const QString &path)
 
 int pageCount(const QString &pdf)
 {
-    const QString info = run("pdfinfo", { pdf });
-    const int at = info.indexOf("Pages:");
-    return at < 0 ? -1 : info.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
+    return QRegularExpression("Pages: *([0-9]+)").match(run("pdfinfo", { pdf })).captured(1).toInt();
 }
 
 QString pageText(const QString &pdf, int page)
@@ -133,11 +129,6 @@ std::unique_ptr<notifyReportMain> pageOf(
     return QTest::qWaitForWindowExposed(page.get()) ? std::move(page) : nullptr;
 }
 
-std::shared_ptr<const Translation> english()
-{
-    return std::make_shared<const Translation>("en_US", "/nonexistent");
-}
-
 QStringList column(const QAbstractItemModel *model, int column)
 {
     QStringList texts;
@@ -153,7 +144,6 @@ bool loaded(notifyReportMain &page)
     return QTest::qWaitFor([&page] { return !page.isLoading() && !page.isCountingAi(); }, 15000);
 }
 
-#define WAIT_LOADED(page) QVERIFY(loaded(page))
 // Makes the call, then waits for the load it may start.
 #define LOAD(page, call) QVERIFY((call, loaded(page)))
 
@@ -178,11 +168,8 @@ private slots:
 
     void init()
     {
-        notifyReportMain::Sources &sources = notifyReportMain::sources();
-        sources.installTimePath = m_dir.filePath("missing-install-time");
-        sources.aiCountProgram = "/bin/sh";
-        sources.aiCountArguments = QStringList { "-c", "echo 42" };
-        sources.osReleasePath = m_dir.filePath("missing-os-release");
+        notifyReportMain::sources() = { m_dir.filePath("missing-install-time"), "/bin/sh",
+            { "-c", "echo 42" }, m_dir.filePath("missing-os-release") };
         m_sim = std::make_unique<DaemonSimFixture>();
         m_sim->setSnapshotPath("/tmp/tarvix_alerts.log");
     }
@@ -207,7 +194,7 @@ private slots:
         {
             // No daemon at all, and nothing loaded before: the failure, never "no alarm details".
             notifyReportMain page;
-            WAIT_LOADED(page);
+            QVERIFY(loaded(page));
             QCOMPARE(emptyText(page), QString("The detection service could not be reached"));
             QCOMPARE(page.findChild<QWidget *>("emptyPanel")->findChild<EmptyWidget *>()->picture().toImage(),
                 QIcon(":/Resource/Icon/base/dialog-error.svg").pixmap(128, 128).toImage());
@@ -220,7 +207,7 @@ private slots:
         QVERIFY(page.isLoading()); // up before the daemon answered
         QVERIFY(page.findChild<QWidget *>("busyIndicator")->isVisible());
         QCOMPARE(cardValues(page, { "alertsCard" }), QStringList { "--" });
-        WAIT_LOADED(page);
+        QVERIFY(loaded(page));
         QCOMPARE(loads(), 1);
         QVERIFY(!page.findChild<QWidget *>("busyIndicator")->isVisible());
 
@@ -309,14 +296,13 @@ private slots:
         QCOMPARE(page.tip()->normalCount(), 36);
     }
 
-    // Picked ranges and Refresh; neither an absent daemon nor a failing one
-    // reads as "no alarm details".
+    // Picked ranges and Refresh; neither an absent daemon nor a failing one reads as "no alarm details".
     void rangesRefreshAndFailures()
     {
         const QString unreachable = "The detection service could not be reached";
         QVERIFY(serve({ alert(daysAgo(3)), alert(daysAgo(1), 15), alert(daysAgo(0, 0)) }));
         notifyReportMain page; // the store's snapshot of the test before: no load
-        WAIT_LOADED(page);
+        QVERIFY(loaded(page));
         QCOMPARE(loads(), 0);
         LOAD(page, page.slot_refresh_data());
         // Without addresses and users the two cards say so.
@@ -384,9 +370,8 @@ private slots:
         QCOMPARE(cardValues(page, { "alertsCard" }), QStringList { "1" });
         QVERIFY(!page.findChild<QLabel *>("skippedLabel")->isVisibleTo(&page));
 
-        // Records that could not be read are said, and a range without
-        // alerts, where they may lie, is never "no alarms"; nor is a log of
-        // nothing else.
+        // Records that could not be read are said, and a range without alerts, where they may lie, is never
+        // "no alarms"; nor is a log of nothing else.
         TestAlert unreadable;
         unreadable.ruleLine = QByteArray("Rule: 1 (level 15) -> 'a\0b'", 27);
         for (const auto &[log, pick, shown, empty] :
@@ -416,7 +401,7 @@ private slots:
         {
             notifyReportMain page; // AI service not installed: the hint shows
             QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
-            WAIT_LOADED(page);
+            QVERIFY(loaded(page));
             QCOMPARE(page.findChildren<notifyReportItem *>().size(), 6);
             QCOMPARE(aiCount.count(), 1);
             QCOMPARE(cardValues(page, { "guardCard" }), QStringList { "None" });
@@ -434,9 +419,8 @@ private slots:
             QJsonObject state = m_sim->readState();
             state["aiPackageInstalled"] = true;
             QFile file(m_sim->statePath());
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(state).toJson()) > 0);
-            file.close();
-            QVERIFY(serve({ alert(daysAgo(1), 12) }));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(state).toJson()) > 0
+                && file.flush() && serve({ alert(daysAgo(1), 12) }));
             emit Middleware::instance()->installUpdate();
             QTRY_VERIFY(!aiCard->tipShown());
         }
@@ -445,7 +429,7 @@ private slots:
             = writeTestFile(m_dir, "os-release", "NAME=\"Zorva Server\"\nID=zorva\n");
         notifyReportMain page;
         QSignalSpy aiCount(&page, &notifyReportMain::update_ai_inferences);
-        WAIT_LOADED(page);
+        QVERIFY(loaded(page));
         QVERIFY(!page.findChild<notifyReportItem *>("aiCard"));
         QCOMPARE(page.findChild<QWidget *>("totalsStrip")->findChildren<notifyReportItem *>().size(), 3);
         LOAD(page, page.slot_refresh_data());
@@ -453,30 +437,22 @@ private slots:
     }
 
     // A figure that could not be obtained reads "--", never 0; counts are 64-bit.
-    void unknownFigures_data()
-    {
-        QTest::addColumn<QStringList>("daemon");
-        QTest::addColumn<QString>("aiCount");
-        QTest::addColumn<QStringList>("shown"); // events, inferences
-        for (const char *reply : { "--error", "--short-reply", "--wrong-type", "--no-reply" })
-            QTest::newRow(reply) << QStringList { reply, "getEventTotalCount" } << QString("echo 7")
-                                 << QStringList { "--", "7" };
-        QTest::newRow("known") << QStringList() << QString("echo 99999999999")
-                               << QStringList { "1024", "99999999999" };
-        for (const char *aiCount : { "exec /nonexistent/getCount", "echo -7", "echo many" })
-            QTest::newRow(aiCount) << QStringList() << QString(aiCount) << QStringList { "1024", "--" };
-    }
-
     void unknownFigures()
     {
-        QFETCH(QStringList, daemon);
-        QFETCH(QString, aiCount);
-        QFETCH(QStringList, shown);
-        QVERIFY(serve({ alert(daysAgo(1)) }, daemon));
-        notifyReportMain::sources().aiCountArguments = QStringList { "-c", aiCount };
-        notifyReportMain page;
-        WAIT_LOADED(page);
-        QCOMPARE(cardValues(page, { "eventsCard", "aiCard" }), shown);
+        // Stand-in options, the AI count's command, the events and inferences shown.
+        std::vector<std::tuple<QStringList, QString, QStringList>> rows { { {}, "echo 99999999999",
+            { "1024", "99999999999" } } };
+        for (const char *reply : { "--error", "--short-reply", "--wrong-type", "--no-reply" })
+            rows.push_back({ { reply, "getEventTotalCount" }, "echo 7", { "--", "7" } });
+        for (const char *aiCount : { "exec /nonexistent/getCount", "echo -7", "echo many" })
+            rows.push_back({ {}, aiCount, { "1024", "--" } });
+        for (const auto &[daemon, aiCount, shown] : rows) {
+            QVERIFY(serve({ alert(daysAgo(1)) }, daemon));
+            notifyReportMain::sources().aiCountArguments = QStringList { "-c", aiCount };
+            notifyReportMain page;
+            QVERIFY(loaded(page));
+            QCOMPARE(cardValues(page, { "eventsCard", "aiCard" }), shown);
+        }
     }
 
     void pagesAndSections()
@@ -493,7 +469,7 @@ private slots:
         QString error;
         QVERIFY2(
             ReportPdf::write(pdf, { picture, data->range.alerts, data->sources.get(), data->users.get(), {} },
-                *english(), nullptr, &error),
+                Translation("en_US", "/nonexistent"), nullptr, &error),
             qPrintable(error));
         // The picture, two pages of alerts, three of sources and one of users.
         QCOMPARE(pageCount(pdf), 7);
@@ -503,12 +479,11 @@ private slots:
         QVERIFY(events1.contains("All event statistics") && events1.contains("Event Title"));
         QCOMPARE(events1.count("host->/var/log/auth.log"), 43);
         QCOMPARE(pageText(pdf, 3).count("host->/var/log/auth.log"), 7);
-        const QList<int> entries { 21, 21, 8 };
-        for (int page = 0; page < 3; ++page) {
-            const QString text = pageText(pdf, 4 + page);
+        for (const auto &[page, entries] : { std::pair(4, 21), std::pair(5, 21), std::pair(6, 8) }) {
+            const QString text = pageText(pdf, page);
             QVERIFY(text.contains("All sources of attack") && !text.contains("All user statistics"));
-            QCOMPARE(text.count("Attack IP: 10.0."), entries[page]);
-            QCOMPARE(text.count("Latest attack time: 2024 Mar 05 10:11:12"), entries[page]);
+            QCOMPARE(text.count("Attack IP: 10.0."), entries);
+            QCOMPARE(text.count("Latest attack time: 2024 Mar 05 10:11:12"), entries);
         }
         QVERIFY(pageText(pdf, 7).contains("All user statistics") && pageText(pdf, 7).contains("User: root"));
         // Texts as real glyphs of embedded fonts.
@@ -516,10 +491,9 @@ private slots:
             QVERIFY2(line.contains(" yes "), qPrintable(line));
     }
 
-    // The page's export through its dialog, which offers today's name in the
-    // chosen format: a failure is said in the page and leaves no file, a later
-    // success clears it, and the picture was a private file that is gone
-    // afterwards. The alerts as CSV and JSON Lines read back.
+    // The page's export through its dialog, which offers today's name in the chosen format: a failure is said
+    // in the page and leaves no file, a later success clears it, and the picture was a private file that is
+    // gone afterwards. The alerts as CSV and JSON Lines read back.
     void exportFromThePage()
     {
         QList<TestAlert> alerts = recentAlerts(30); // from five sources
@@ -593,9 +567,8 @@ private slots:
         exportTo(work.filePath("alerts"), 1);
         QCOMPARE(status->text(), "The alerts were written to " + work.filePath("alerts.csv"));
         const QList<QByteArray> rows = contents(work.filePath("alerts.csv")).split('\n');
-        QVERIFY(rows[0].startsWith("\xEF\xBB\xBF"
-                                   "id,time,level,"));
         QCOMPARE(rows.size(), 1 + 30 + 1);
+        QVERIFY(rows[0].startsWith(QByteArray("\xEF\xBB\xBF") + "id,time,level,"));
         QVERIFY(rows[1].contains(",alert 29,") && rows[30].contains(",alert 0,"));
         exportTo(work.filePath("alerts"), 2);
         const QList<QByteArray> lines = contents(work.filePath("alerts.jsonl")).trimmed().split('\n');
@@ -603,22 +576,10 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(lines[0]).object().value("description").toString(), "alert 29");
     }
 
-    // The files are written on a worker: the longest gap between ticks of a
-    // 10 ms timer shows how long the window ever stood still. A cancelled
-    // export leaves nothing behind.
-    void exportKeepsTheWindowResponsive_data()
-    {
-        QTest::addColumn<ExportFormat>("format");
-        QTest::addColumn<bool>("cancel");
-        QTest::newRow("PDF") << ExportFormat::Pdf << false;
-        QTest::newRow("CSV") << ExportFormat::Csv << false;
-        QTest::newRow("PDF cancelled") << ExportFormat::Pdf << true;
-    }
-
+    // The files are written on a worker: the longest gap between ticks of a 10 ms timer shows how long the
+    // window ever stood still. A cancelled export leaves nothing behind.
     void exportKeepsTheWindowResponsive()
     {
-        QFETCH(ExportFormat, format);
-        QFETCH(bool, cancel);
         std::vector<loginfo> alerts;
         for (int i = 0; i < 100000; ++i)
             alerts.push_back(row(DATE, 12 + i % 5, "event " + std::to_string(i % 300), LOCATION,
@@ -629,44 +590,46 @@ private slots:
         const auto shown = pageOf(std::move(alerts), {}, 500);
         QVERIFY(shown);
         notifyReportMain &page = *shown;
-        QTemporaryDir folder;
-        const QString target = folder.filePath("responsive");
         QLabel *status = page.findChild<QLabel *>("statusLabel");
         QPushButton *cancelButton = page.findChild<QPushButton *>("cancelExportButton");
-
-        QElapsedTimer clock;
-        StallMeter stalls([&page](int) { page.repaint(); });
-        clock.start();
-        stalls.start();
-        QVERIFY(page.startExport(target, format));
-        const qint64 picture = clock.elapsed();
-        QVERIFY(cancelButton->isVisible());
-        // Progress of all the alerts of the range, counted as it goes; the
-        // cancel comes while it moves.
-        QCOMPARE(status->text(), "Exporting: 0 of 100000 alerts written");
-        if (cancel) {
-            QTRY_VERIFY(status->text().contains(QRegularExpression("^Exporting: [1-9][0-9]* of 100000")));
-            cancelButton->click();
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(!page.isExporting(), 60000);
-        stalls.stop();
-        QVERIFY2(stalls.withinLimit(),
-            qPrintable(QString("%1 (%2 ms for the picture)").arg(stalls.verdict()).arg(picture)));
-        QVERIFY(!cancelButton->isVisible());
-        if (cancel) {
-            QCOMPARE(status->text(), "The export was cancelled.");
-            QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                QStringList());
-        } else if (format == ExportFormat::Pdf) {
-            QCOMPARE(status->text(), "The report was written to " + target);
-            QVERIFY(pageCount(target) > 2000);
-            // Titled with the days the report is of: from the oldest alert's to today.
-            QVERIFY(run("pdfinfo", { target })
-                        .contains("Intrusion detection statistics report 2024-03-05 - "
-                            + QDate::currentDate().toString("yyyy-MM-dd") + "\n"));
-        } else {
-            QCOMPARE(status->text(), "The alerts were written to " + target);
-            QCOMPARE(contents(target).count('\n'), 100001);
+        for (const auto &[format, cancel] : { std::pair(ExportFormat::Pdf, false),
+                 std::pair(ExportFormat::Csv, false), std::pair(ExportFormat::Pdf, true) }) {
+            QTemporaryDir folder;
+            const QString target = folder.filePath("responsive");
+            QElapsedTimer clock;
+            StallMeter stalls([&page](int) { page.repaint(); });
+            clock.start();
+            stalls.start();
+            QVERIFY(page.startExport(target, format));
+            const qint64 picture = clock.elapsed();
+            QVERIFY(cancelButton->isVisible());
+            // Progress of all the alerts of the range, counted as it goes; the cancel comes while it moves.
+            QCOMPARE(status->text(), "Exporting: 0 of 100000 alerts written");
+            if (cancel) {
+                QTRY_VERIFY(status->text().contains(QRegularExpression("^Exporting: [1-9][0-9]* of 100000")));
+                cancelButton->click();
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!page.isExporting(), 60000);
+            stalls.stop();
+            QVERIFY2(stalls.withinLimit(),
+                qPrintable(QString("%1 (%2 ms for the picture)").arg(stalls.verdict()).arg(picture)));
+            QVERIFY(!cancelButton->isVisible());
+            if (cancel) {
+                QCOMPARE(status->text(), "The export was cancelled.");
+                QCOMPARE(
+                    QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                    QStringList());
+            } else if (format == ExportFormat::Pdf) {
+                QCOMPARE(status->text(), "The report was written to " + target);
+                QVERIFY(pageCount(target) > 2000);
+                // Titled with the days the report is of: from the oldest alert's to today.
+                QVERIFY(run("pdfinfo", { target })
+                            .contains("Intrusion detection statistics report 2024-03-05 - "
+                                + QDate::currentDate().toString("yyyy-MM-dd") + "\n"));
+            } else {
+                QCOMPARE(status->text(), "The alerts were written to " + target);
+                QCOMPARE(contents(target).count('\n'), 100001);
+            }
         }
     }
 
@@ -780,15 +743,13 @@ private slots:
             QCOMPARE(name(windows.last()->findChild<QAbstractItemView *>()), windows.last()->windowTitle());
             windows.last()->close();
         }
-        for (QWidget *window : windows) {
-            for (QWidget *control : window->findChildren<QWidget *>()) {
-                // A table's header is read through its sections' texts.
+        // A table's header is read through its sections' texts.
+        for (QWidget *window : windows)
+            for (QWidget *control : window->findChildren<QWidget *>())
                 if (qobject_cast<QAbstractButton *>(control)
                     || (qobject_cast<QAbstractItemView *>(control) && !qobject_cast<QHeaderView *>(control))
                     || qobject_cast<notifyReportItem *>(control) || qobject_cast<QChartView *>(control))
                     QVERIFY2(!name(control).isEmpty(), control->metaObject()->className());
-            }
-        }
     }
 
     // The event table: every alert a row at once, two with one date text too;
@@ -799,7 +760,8 @@ private slots:
         std::vector<loginfo> alerts(248, row(DATE, 12, "same time"));
         alerts.push_back(row("2024 Mar 06 08:00:00", 13, "first"));
         alerts.push_back(row("2024 Mar 06 08:00:00", 16, "second", "ebpf"));
-        EventTableModel model(english());
+        const auto english = std::make_shared<const Translation>("en_US", "/nonexistent");
+        EventTableModel model(english);
         model.loadAlerts(rangeOf(alerts));
         QCOMPARE(model.rowCount(), 250);
         QVERIFY(!model.canFetchMore(QModelIndex()));
@@ -817,7 +779,7 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(column(&model, 0).mid(248), (QStringList { "replaced", "second", "odd" }));
 
-        allEventStatisticsWidget window(rangeOf({}), english(), nullptr);
+        allEventStatisticsWidget window(rangeOf({}), english, nullptr);
         EventTableView *view = window.tableView();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window)); // painted: the view asks for every role

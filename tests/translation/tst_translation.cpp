@@ -25,25 +25,19 @@ private slots:
     {
         const char *const brute = "Brute force login attempt";
         const QString simplified = QString::fromUtf8("暴力破解登录尝试");
-        const QList<QPair<const char *, QString>> byLocale
-            = { { "zh_HK", QString::fromUtf8("暴力破解登錄嘗試") }, { "zh_CN", simplified },
-                  { "zh_TW", simplified }, { "zh_CN.UTF-8", simplified },
-                  { "bo_CN", QString::fromUtf8("ཤེད་སྤྱོད་ནང་འཛུལ་ཚོད་ལྟ།") },
-                  { "mn_MN", QString::fromUtf8("ᠬᠦᠴᠦᠯᠡᠨ ᠨᠡᠪᠲᠡᠷᠡᠬᠦ ᠣᠷᠣᠯᠳᠣᠯᠭ᠎ᠠ") }, { "en_US", brute } };
-        for (const auto &entry : byLocale)
-            QCOMPARE(translated(entry.first, brute), entry.second);
-
-        // Folder names: English by a table of their own, other languages through
-        // the catalogue by their English name.
-        QCOMPARE(translated("en_US", "桌面"), QString("Desktop"));
-        QCOMPARE(translated("en_US", "公共的"), QString("Public Share"));
-        QCOMPARE(translated("en_US", "桌面 "), QString::fromUtf8("桌面 "));
-        QCOMPARE(translated("en_US", nullptr), QString());
-        QCOMPARE(translated("zh_CN", "桌面"), QString::fromUtf8("桌面"));
-        QCOMPARE(translated("zh_CN", "视频"), QString());
-        QCOMPARE(translated("zh_HK", "下载"), QString::fromUtf8("下載"));
-        // Unfinished messages are left out; without catalogues nothing is translated.
-        QCOMPARE(translated("zh_CN", "Untranslated rule"), QString());
+        // Folder names: English by a table of their own, other languages through the catalogue by their
+        // English name. Unfinished messages are left out.
+        const std::tuple<const char *, const char *, QString> rows[] = {
+            { "zh_HK", brute, "暴力破解登錄嘗試" }, { "zh_CN", brute, simplified },
+            { "zh_TW", brute, simplified }, { "zh_CN.UTF-8", brute, simplified },
+            { "bo_CN", brute, "ཤེད་སྤྱོད་ནང་འཛུལ་ཚོད་ལྟ།" }, { "mn_MN", brute, "ᠬᠦᠴᠦᠯᠡᠨ ᠨᠡᠪᠲᠡᠷᠡᠬᠦ ᠣᠷᠣᠯᠳᠣᠯᠭ᠎ᠠ" },
+            { "en_US", brute, brute }, { "en_US", "桌面", "Desktop" }, { "en_US", "公共的", "Public Share" },
+            { "en_US", "桌面 ", "桌面 " }, { "en_US", nullptr, "" }, { "zh_CN", "桌面", "桌面" },
+            { "zh_CN", "视频", "" }, { "zh_HK", "下载", "下載" }, { "zh_CN", "Untranslated rule", "" }
+        };
+        for (const auto &[locale, text, expected] : rows)
+            QCOMPARE(translated(locale, text), expected);
+        // Without catalogues nothing is translated.
         QCOMPARE(translated("zh_CN", brute, DATA + "/absent"), QString());
     }
 

@@ -1,6 +1,4 @@
-// The shared widgets: alert text for display, the empty state, the question
-// box, the loading button, the table with its elided texts, the date range
-// picker, and the worker that runs a settings page's task off the GUI thread.
+// The shared widgets, and the worker that runs a settings page's task off the GUI thread.
 #include "reportdata/alerttext.h"
 #include "widgets/custombutton.h"
 #include "widgets/datetimerangewidget.h"
@@ -96,15 +94,13 @@ class TestWidgets : public QObject
 private slots:
     void bidiControlsBecomeVisibleMarks()
     {
-        const std::pair<QString, QString> texts[] = {
-            { "/var/log/auth.log", "/var/log/auth.log" },
-            { "evil\u202Egnp.exe", "evil<U+202E>gnp.exe" },
-            { "\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069",
-                "<U+202A><U+202B><U+202C><U+202D><U+202E><U+2066><U+2067><U+2068><U+2069>" },
-            { "\u200E\u200F\u061C", "<U+200E><U+200F><U+061C>" }, // the invisible marks
-            { "a\u2029b\u206Ac\u200Dd\u061Be", "a\u2029b\u206Ac\u200Dd\u061Be" }, // neighbours kept
-            { "用户 مستخدم", "用户 مستخدم" },
-        };
+        const std::pair<QString, QString> texts[]
+            = { { "/var/log/auth.log", "/var/log/auth.log" }, { "evil\u202Egnp.exe", "evil<U+202E>gnp.exe" },
+                  { "\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069",
+                      "<U+202A><U+202B><U+202C><U+202D><U+202E><U+2066><U+2067><U+2068><U+2069>" },
+                  { "\u200E\u200F\u061C", "<U+200E><U+200F><U+061C>" }, // the invisible marks
+                  { "a\u2029b\u206Ac\u200Dd\u061Be", "a\u2029b\u206Ac\u200Dd\u061Be" }, // neighbours kept
+                  { "用户 مستخدم", "用户 مستخدم" } };
         for (const auto &[text, shown] : texts)
             QCOMPARE(alertTextForDisplay(text), shown);
     }
@@ -334,12 +330,11 @@ private slots:
         Picker ranges(MAR_1, MAR_9);
         QPushButton *all = ranges.widget.findChild<QPushButton *>("allButton");
         QVERIFY(all->isHidden()); // nothing to start "All" with yet
-        const QList<QPair<QString, QDate>> quickRanges = { { "todayButton", today },
-            { "last7DaysButton", today.addDays(-6) }, { "last30DaysButton", today.addDays(-29) } };
-        for (const auto &quick : quickRanges) {
+        for (const auto &[button, back] : { std::pair("todayButton", 0), std::pair("last7DaysButton", 6),
+                 std::pair("last30DaysButton", 29) }) {
             ranges.widget.show();
-            ranges.widget.findChild<QPushButton *>(quick.first)->click();
-            QCOMPARE(ranges.emitted.takeLast(), (QList<QDate> { quick.second, today }));
+            ranges.widget.findChild<QPushButton *>(button)->click();
+            QCOMPARE(ranges.emitted.takeLast(), (QList<QDate> { today.addDays(-back), today }));
             QVERIFY(ranges.widget.isHidden());
         }
         ranges.widget.show();
