@@ -531,7 +531,8 @@ private slots:
                 static_cast<QDialog *>(dialog)->accept();
             });
             page.exportScrollAreaToImage();
-            QTest::qWaitFor([&page] { return !page.isExporting(); }, 20000);
+            if (!QTest::qWaitFor([&page] { return !page.isExporting(); }, 20000))
+                QTest::qFail("the export did not end", __FILE__, __LINE__);
             return offered;
         };
 

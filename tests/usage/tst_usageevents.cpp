@@ -51,6 +51,11 @@ private slots:
         QTextCodec::setCodecForLocale(nullptr);
         QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  na\xefve=caf\xe9\n" + START + "free ok\nunload\n");
 
+        // As the application reports its start (the app tests see that only from a child process).
+        GlobalData::instance()->setUsageLibraryDir(stubDir("full"));
+        GlobalData::instance()->recordStartByDesktop();
+        QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  startType=desktop\n" + START + "free ok\nunload\n");
+
         QTest::ignoreMessage(QtCriticalMsg, "Buried point page is not exist.");
         uploadUsageEvent(stubDir("full"), 2, UsageEventStart, {});
         QTest::ignoreMessage(QtCriticalMsg, "Buried point event code is not exist.");
@@ -84,14 +89,6 @@ private slots:
         QVERIFY(QFile::copy(stubDir("full") + "/" + USAGE_LIBRARY_NAME, path));
         uploadUsageEvent(dir.path(), UsagePageMainWindow, UsageEventStart, {});
         QVERIFY(calls().contains(START));
-    }
-
-    // The app tests see the start types from a child process; this one in-process.
-    void applicationStartFromTheDesktop()
-    {
-        GlobalData::instance()->setUsageLibraryDir(stubDir("full"));
-        GlobalData::instance()->recordStartByDesktop();
-        QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  startType=desktop\n" + START + "free ok\nunload\n");
     }
 };
 
