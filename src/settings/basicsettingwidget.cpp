@@ -76,9 +76,9 @@ basicSettingWidget::State basicSettingWidget::readState()
     state.logscan = statuses(servicenames::LOGSCAN);
     state.ebpf = statuses(servicenames::EBPF);
     qCDebug(lcSettings) << "research service status: " << state.research.first << state.research.second
-             << "rootcheck service status: " << state.rootcheck.first << state.rootcheck.second
-             << "logscan service status: " << state.logscan.first << state.logscan.second
-             << "ebpf service status: " << state.ebpf.first << state.ebpf.second;
+                        << "rootcheck service status: " << state.rootcheck.first << state.rootcheck.second
+                        << "logscan service status: " << state.logscan.first << state.logscan.second
+                        << "ebpf service status: " << state.ebpf.first << state.ebpf.second;
     return state;
 }
 
@@ -299,7 +299,7 @@ int basicSettingWidget::apply(const Changes &changes)
         const int set
             = client->setNotifyConfig(changes.notifyDisabled, changes.notifyTimeout, changes.notifyFold);
         qCDebug(lcSettings) << "set notify config: " << changes.notifyDisabled << changes.notifyTimeout
-                 << changes.notifyFold;
+                            << changes.notifyFold;
         // A restart would only bring the service up again on the old settings.
         if (set != 0 || client->restartService(servicenames::RESEARCH) != 0)
             failed |= NotifyWrites;

@@ -199,7 +199,7 @@ void DateTimeRangeWidget::slot_click_ok()
     showStoredRange();
     if (rangeIsValid()) {
         qCDebug(lcWidgets) << "date: " << m_startDate.toString(QString::fromLatin1(DATE_FORMAT))
-                 << m_endDate.toString(QString::fromLatin1(DATE_FORMAT));
+                           << m_endDate.toString(QString::fromLatin1(DATE_FORMAT));
         applyRange(m_startDate, m_endDate);
         return;
     }

@@ -1,8 +1,8 @@
 #ifndef WIDGETS_THREADWORKER_H
 #define WIDGETS_THREADWORKER_H
 
-#include <QObject>
 #include "logging/logcategories.h"
+#include <QObject>
 #include <QPointer>
 #include <QThread>
 
