@@ -51,9 +51,8 @@ private slots:
         QTextCodec::setCodecForLocale(nullptr);
         QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  na\xefve=caf\xe9\n" + START + "free ok\nunload\n");
 
-        // As the application reports its start (the app tests see that only from a child process).
         GlobalData::instance()->setUsageLibraryDir(stubDir("full"));
-        GlobalData::instance()->recordStartByDesktop();
+        GlobalData::instance()->recordStartByDesktop(); // the app tests see it only in a child process
         QCOMPARE(calls(), "load\ninit 0 0\nappend ok 1\n  startType=desktop\n" + START + "free ok\nunload\n");
 
         QTest::ignoreMessage(QtCriticalMsg, "Buried point page is not exist.");
