@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -110,14 +111,12 @@ private slots:
         const QString cell = (guarded ? "'" : "") + read;
         TestAlert alert;
         alert.time = QDateTime(QDate(2024, 3, 5), QTime(10, 11, 12));
-        alert.rule = 5712;
         alert.level = 13;
         alert.comment = alert.location = alert.srcIp = alert.user = value;
         alert.raw = { value, "Dst IP: " + value, "Src Port: 4444", "second, \"line\"" };
         TestAlert older;
         older.time = alert.time.addDays(-1);
         const std::vector<loginfo> alerts = load(m_dir, { older, alert });
-        QCOMPARE(alerts.size(), size_t(2));
 
         const QString csv = m_dir.filePath("alerts.csv"), jsonl = m_dir.filePath("alerts.jsonl");
         QString error;
@@ -165,7 +164,7 @@ private slots:
         QTest::addColumn<QString>("error"); // empty: written
         const QString prefix = "The report could not be written: ";
         QTest::newRow("link") << "link" << prefix + "%1 is a symbolic link.";
-        QTest::newRow("device") << "/dev/null" << prefix + "%1 is a device.";
+        QTest::newRow("device") << "null" << prefix + "%1 is a device.";
         QTest::newRow("FIFO") << "fifo" << prefix + "%1 is a named pipe.";
         QTest::newRow("folder") << "folder" << prefix + "%1 is a folder.";
         QTest::newRow("folder, trailing slash") << "folder/" << prefix + "%1 is a folder.";
@@ -200,7 +199,11 @@ private slots:
                 if (chown(QFile::encodeName(dir.filePath("theirs")).constData(), 65534, 65534) != 0)
                     QSKIP("needs the administrator");
             }
-            const QString path = name.startsWith('/') ? name : dir.filePath(name);
+            // As root a null device of its own, so that a fault could never replace the system's.
+            const QByteArray node = QFile::encodeName(dir.filePath(name));
+            const QString path = name != "null" || mknod(node.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
+                ? dir.filePath(name)
+                : QString("/dev/null");
 
             QString message;
             const bool written = write(path, alerts, english(), nullptr, &message);
@@ -221,8 +224,7 @@ private slots:
             } else {
                 QCOMPARE(QFileInfo(dir.filePath("own")).size(), 3);
             }
-            if (name == "theirs")
-                QCOMPARE(QFileInfo(path).size(), 6);
+            QCOMPARE(QFileInfo(dir.filePath("theirs")).size(), name == "theirs" ? 6 : 0);
         }
     }
 
@@ -279,9 +281,7 @@ private slots:
 
         const QString text = run("pdftotext", { "-layout", path, "-" });
         QVERIFY2(text.contains("检测到 rootkit 隐藏文件 用 方 人 行 食"), qPrintable(text));
-        for (const QChar c : text)
-            QVERIFY2(
-                c.unicode() < 0x2E80 || c.unicode() > 0x2FDF, qPrintable(QString::number(c.unicode(), 16)));
+        QVERIFY2(!text.contains(QRegularExpression("[\\x{2E80}-\\x{2FDF}]")), qPrintable(text));
         // Cut at the last space before the 54th column, not inside "successful".
         QVERIFY2(
             text.contains(QRegularExpression("followed by a\\s.*\\n\\s*successful login")), qPrintable(text));
